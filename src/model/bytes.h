@@ -1,0 +1,36 @@
+// Explicit little- and big-endian number helpers over byte spans.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace trellon {
+
+inline std::int32_t readInt32Le(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    const std::uint32_t value = std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
+                                std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
+    return static_cast<std::int32_t>(value);
+}
+
+inline void appendInt32Le(std::vector<std::uint8_t>& out, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    out.push_back(static_cast<std::uint8_t>(bits));
+    out.push_back(static_cast<std::uint8_t>(bits >> 8));
+    out.push_back(static_cast<std::uint8_t>(bits >> 16));
+    out.push_back(static_cast<std::uint8_t>(bits >> 24));
+}
+
+inline std::uint32_t readUint16Be(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    return std::uint32_t{bytes[at]} << 8 | bytes[at + 1];
+}
+
+inline std::uint32_t readUint24Be(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    return std::uint32_t{bytes[at]} << 16 | std::uint32_t{bytes[at + 1]} << 8 | bytes[at + 2];
+}
+
+} // namespace trellon

@@ -1,0 +1,234 @@
+// .gj reader and writer.
+//
+// Layout "VER1.2" (little-endian int32 throughout):
+//   0   10  tag "VER1.2" and four NULs ("VER1.1" the same; the unversioned form has no tag)
+//   10  4   member count n
+//   14  ... n blocks: name[50] number[4] knownDiameter designCover upperDeviation lowerDeviation
+//           sampleCount maxCover minCover dataOffset barDiameter designDiameter xBarCount yBarCount
+//           checked samples[sampleCount]
+// "VER1.1" blocks lack `checked`; unversioned blocks lack `name` and `checked`.
+#include "projectfile.h"
+
+#include "atomicfile.h"
+#include "bytes.h"
+#include "gbk.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace trellon {
+namespace {
+
+constexpr char ver12Tag[] = "VER1.2";
+constexpr char ver11Tag[] = "VER1.1";
+constexpr std::size_t integerFields = 12; // knownDiameter .. yBarCount
+
+struct Layout {
+    bool hasName;
+    bool hasChecked;
+    std::size_t fixedBlockSize() const
+    {
+        return (hasName ? nameFieldSize : 0) + numberFieldSize + 4 * integerFields + (hasChecked ? 4 : 0);
+    }
+};
+
+Layout layoutOf(ProjectFileFormat format)
+{
+    switch (format) {
+    case ProjectFileFormat::ver12:
+        return {true, true};
+    case ProjectFileFormat::ver11:
+        return {true, false};
+    case ProjectFileFormat::unversioned:
+        break;
+    }
+    return {false, false};
+}
+
+// The tag is compared up to its NUL, with its tenth byte forced to NUL.
+ProjectFileFormat detectFormat(std::span<const std::uint8_t> bytes)
+{
+    char tag[versionTagSize] = {};
+    std::memcpy(tag, bytes.data(), std::min(bytes.size(), versionTagSize));
+    tag[versionTagSize - 1] = '\0';
+    if (std::strcmp(tag, ver12Tag) == 0)
+        return ProjectFileFormat::ver12;
+    if (std::strcmp(tag, ver11Tag) == 0)
+        return ProjectFileFormat::ver11;
+    return ProjectFileFormat::unversioned;
+}
+
+std::string textUpToNul(std::span<const std::uint8_t> field)
+{
+    const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
+    return std::string(field.begin(), end);
+}
+
+class BlockReader {
+public:
+    explicit BlockReader(std::span<const std::uint8_t> bytes, std::size_t at) : bytes_(bytes), at_(at) {}
+
+    std::size_t offset() const { return at_; }
+    std::size_t remaining() const { return bytes_.size() - at_; }
+
+    bool has(std::size_t count) const { return count <= remaining(); }
+    std::span<const std::uint8_t> take(std::size_t count)
+    {
+        auto field = bytes_.subspan(at_, count);
+        at_ += count;
+        return field;
+    }
+    std::int32_t takeInt32()
+    {
+        const std::int32_t value = readInt32Le(bytes_, at_);
+        at_ += 4;
+        return value;
+    }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t at_;
+};
+
+Error truncatedAt(std::size_t offset, const std::string& what)
+{
+    return Error{ErrorKind::truncated, "the file ends inside " + what, offset};
+}
+
+Status readMember(BlockReader& in, const Layout& layout, std::int32_t index, MemberRecord& member)
+{
+    const std::string which = "member " + std::to_string(index + 1);
+    if (!in.has(layout.fixedBlockSize()))
+        return truncatedAt(in.offset(), which);
+    if (layout.hasName) {
+        // A field without a NUL gives its first 49 bytes.
+        member.name = textUpToNul(in.take(nameFieldSize).first(nameFieldSize - 1));
+    }
+    member.number = textUpToNul(in.take(numberFieldSize));
+    member.knownDiameter = in.takeInt32();
+    member.designCover = in.takeInt32();
+    member.upperDeviation = in.takeInt32();
+    member.lowerDeviation = in.takeInt32();
+    const std::size_t sampleCountOffset = in.offset();
+    const std::int32_t sampleCount = in.takeInt32();
+    member.maxCover = in.takeInt32();
+    member.minCover = in.takeInt32();
+    member.dataOffset = in.takeInt32();
+    member.barDiameter = in.takeInt32();
+    member.designDiameter = in.takeInt32();
+    member.xBarCount = in.takeInt32();
+    member.yBarCount = in.takeInt32();
+    if (layout.hasChecked)
+        member.checked = in.takeInt32();
+
+    if (sampleCount < 0)
+        return Error{ErrorKind::refused, which + " has a negative reading count " + std::to_string(sampleCount),
+                     sampleCountOffset};
+    if (static_cast<std::uint64_t>(sampleCount) * 4 > in.remaining())
+        return Error{ErrorKind::truncated,
+                     which + " claims " + std::to_string(sampleCount) + " readings, more than the file holds",
+                     sampleCountOffset};
+    std::vector<std::int32_t> samples(static_cast<std::size_t>(sampleCount));
+    for (auto& sample : samples)
+        sample = in.takeInt32();
+    member.replaceSamples(std::move(samples));
+    return success();
+}
+
+void appendText(std::vector<std::uint8_t>& out, std::string_view text, std::size_t fieldSize)
+{
+    const std::size_t start = out.size();
+    out.insert(out.end(), text.begin(), text.end());
+    out.resize(start + fieldSize, 0);
+}
+
+} // namespace
+
+std::string_view formatName(ProjectFileFormat format)
+{
+    switch (format) {
+    case ProjectFileFormat::ver12:
+        return ver12Tag;
+    case ProjectFileFormat::ver11:
+        return ver11Tag;
+    case ProjectFileFormat::unversioned:
+        break;
+    }
+    return "unversioned";
+}
+
+Result<LoadedProject> parseProjectFile(std::span<const std::uint8_t> bytes)
+{
+    const ProjectFileFormat format = detectFormat(bytes);
+    const Layout layout = layoutOf(format);
+    BlockReader in(bytes, format == ProjectFileFormat::unversioned ? 0 : versionTagSize);
+    if (format != ProjectFileFormat::unversioned && bytes.size() < versionTagSize)
+        return truncatedAt(bytes.size(), "the version tag");
+    if (!in.has(4))
+        return truncatedAt(in.offset(), "the member count");
+
+    const std::size_t countOffset = in.offset();
+    const std::int32_t count = in.takeInt32();
+    if (count < 0)
+        return Error{ErrorKind::refused, "negative member count " + std::to_string(count), countOffset};
+    if (static_cast<std::uint64_t>(count) * layout.fixedBlockSize() > in.remaining())
+        return Error{ErrorKind::truncated,
+                     "the file claims " + std::to_string(count) + " members, more than it can hold", countOffset};
+
+    LoadedProject loaded{format, allocateMembers(count)};
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (auto status = readMember(in, layout, i, loaded.project->members[static_cast<std::size_t>(i)]); !status)
+            return status.error();
+    }
+    return loaded;
+}
+
+Result<LoadedProject> readProjectFile(const std::string& path)
+{
+    auto bytes = readWholeFile(path);
+    if (!bytes)
+        return bytes.error();
+    try {
+        return parseProjectFile(bytes.value());
+    } catch (const std::bad_alloc&) {
+        return Error{ErrorKind::refused, "not enough memory to read " + path, std::nullopt};
+    }
+}
+
+std::vector<std::uint8_t> encodeProjectFile(const Project& project)
+{
+    std::vector<std::uint8_t> out;
+    std::size_t size = versionTagSize + 4;
+    for (const auto& member : project.members)
+        size += nameFieldSize + numberFieldSize + 4 * (integerFields + 1) + 4 * member.samples.size();
+    out.reserve(size);
+
+    appendText(out, ver12Tag, versionTagSize);
+    appendInt32Le(out, project.memberCount());
+    for (const auto& member : project.members) {
+        const std::string_view name = member.name;
+        appendText(out, name.substr(0, gbkPrefixLength(name, nameFieldSize - 1)), nameFieldSize);
+        appendText(out, std::string_view(member.number).substr(0, numberFieldSize), numberFieldSize);
+        for (const std::int32_t value :
+             {member.knownDiameter, member.designCover, member.upperDeviation, member.lowerDeviation,
+              static_cast<std::int32_t>(member.samples.size()), member.maxCover, member.minCover, member.dataOffset, member.barDiameter,
+              member.designDiameter, member.xBarCount, member.yBarCount, member.checked})
+            appendInt32Le(out, value);
+        for (const std::int32_t sample : member.samples)
+            appendInt32Le(out, sample);
+    }
+    return out;
+}
+
+Result<SaveOutcome> writeProjectFile(const std::string& path, const Project& project)
+{
+    if (project.members.empty())
+        return SaveOutcome::nothingToWrite;
+    if (auto status = writeFileAtomically(path, encodeProjectFile(project), "cannot create the project file");
+        !status)
+        return status.error();
+    return SaveOutcome::written;
+}
+
+} // namespace trellon

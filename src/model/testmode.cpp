@@ -1,0 +1,58 @@
+// Test-mode digit, run separator search and bar counts.
+#include "testmode.h"
+
+namespace trellon {
+
+TestModeDigit testModeDigit(const MemberRecord& member)
+{
+    if (member.number.empty())
+        return TestModeDigit::none;
+    return static_cast<TestModeDigit>(member.number.front());
+}
+
+bool isKnownTestMode(TestModeDigit digit)
+{
+    switch (digit) {
+    case TestModeDigit::singleKnownDiameter:
+    case TestModeDigit::singleMeasuredDiameter:
+    case TestModeDigit::grid:
+    case TestModeDigit::section:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::int32_t findRunSeparator(std::span<const std::int32_t> samples)
+{
+    for (std::size_t s = 0; s + 2 < samples.size(); ++s) {
+        if (samples[s] == separatorValue && samples[s + 1] == separatorValue && samples[s + 2] == separatorValue)
+            return static_cast<std::int32_t>(s);
+    }
+    return static_cast<std::int32_t>(samples.size());
+}
+
+void countBarsAfterTransfer(MemberRecord& member)
+{
+    switch (testModeDigit(member)) {
+    case TestModeDigit::section:
+        member.xBarCount = (member.sampleCount - 2) / 3;
+        break;
+    case TestModeDigit::grid:
+        if (member.sampleCount > 0 && member.samples[0] == runMarker) {
+            const std::int32_t s = findRunSeparator(member.samples);
+            member.xBarCount = (s - 2) / 3;
+            member.yBarCount = (member.sampleCount - s - 3) / 3;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex)
+{
+    return decodePosition(member.sampleAt(coverIndex + 1), member.sampleAt(coverIndex + 2));
+}
+
+} // namespace trellon

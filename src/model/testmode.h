@@ -1,0 +1,44 @@
+// Test modes of members and the layout of their readings.
+#pragma once
+
+#include "memberrecord.h"
+
+#include <cstdint>
+#include <span>
+
+namespace trellon {
+
+// The first character of a member's number; '\0' for an empty number.
+enum class TestModeDigit : char {
+    none = '\0',
+    singleKnownDiameter = '1',
+    singleMeasuredDiameter = '2',
+    grid = '3',
+    section = '4',
+};
+
+constexpr std::int32_t runMarker = 170;     // first reading of a section or grid member
+constexpr std::int32_t separatorValue = 187; // three of them separate a grid's X and Y runs
+
+// The member's digit; any character other than '1' to '4' is returned as it is.
+TestModeDigit testModeDigit(const MemberRecord& member);
+
+bool isKnownTestMode(TestModeDigit digit);
+
+// Position in millimetres from its high and low reading.
+constexpr std::int32_t decodePosition(std::int32_t high, std::int32_t low) { return high * 256 + low; }
+
+// Index of the first of three consecutive separator values, or samples.size() when there is none.
+std::int32_t findRunSeparator(std::span<const std::int32_t> samples);
+
+// Sets xBarCount and yBarCount of a grid or section member from its readings, as a transfer does.
+void countBarsAfterTransfer(MemberRecord& member);
+
+// Where the readings of bar j of a triple run lie: cover, then position high and low.
+constexpr std::int64_t xBarCoverIndex(std::int64_t j) { return 2 + 3 * j; }
+constexpr std::int64_t yBarCoverIndex(std::int64_t separator, std::int64_t j) { return separator + 3 + 3 * j; }
+
+// Position of the bar whose cover lies at coverIndex; readings outside the array count as 0.
+std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex);
+
+} // namespace trellon
