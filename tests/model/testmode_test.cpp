@@ -1,0 +1,119 @@
+// Test-mode digits, bar counts after a transfer, and the page count of a print run.
+#include "model/pagecount.h"
+#include "model/testmode.h"
+#include "projectfixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace trellon {
+namespace {
+
+using namespace trellon::testing;
+
+MemberRecord countedAfterTransfer(MemberRecord m)
+{
+    countBarsAfterTransfer(m);
+    return m;
+}
+
+TEST(TestModeDigit, isTheFirstCharacterOfTheNumber)
+{
+    EXPECT_EQ(testModeDigit(member("3001", {})), TestModeDigit::grid);
+    EXPECT_EQ(testModeDigit(member("", {})), TestModeDigit::none);
+    EXPECT_FALSE(isKnownTestMode(testModeDigit(member("5001", {}))));
+    EXPECT_TRUE(isKnownTestMode(testModeDigit(member("4", {}))));
+}
+
+TEST(BarCountsAfterTransfer, gridSplitsAtTheFirstSeparator)
+{
+    const MemberRecord m = countedAfterTransfer(member("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}));
+    EXPECT_EQ(m.xBarCount, 1);
+    EXPECT_EQ(m.yBarCount, 1);
+}
+
+TEST(BarCountsAfterTransfer, gridWithoutSeparatorHasMinusOneYBars)
+{
+    const MemberRecord m = countedAfterTransfer(member("3001", {170, 1, 20, 0, 100, 21, 0, 200}));
+    EXPECT_EQ(m.xBarCount, 2);
+    EXPECT_EQ(m.yBarCount, -1);
+}
+
+TEST(BarCountsAfterTransfer, separatorMustBeThreeWholeValues)
+{
+    EXPECT_EQ(findRunSeparator(std::vector<std::int32_t>{1, 187, 187}), 3);
+    EXPECT_EQ(findRunSeparator(std::vector<std::int32_t>{187, 187, 1, 187, 187, 187, 187}), 3);
+    EXPECT_EQ(findRunSeparator(std::vector<std::int32_t>{}), 0);
+}
+
+TEST(BarCountsAfterTransfer, gridWithoutRunMarkerKeepsZeroCounts)
+{
+    const MemberRecord m = countedAfterTransfer(member("3001", {20, 1, 20, 0, 100, 187, 187, 187}));
+    EXPECT_EQ(m.xBarCount, 0);
+    EXPECT_EQ(m.yBarCount, 0);
+    EXPECT_EQ(countedAfterTransfer(member("3001", {})).yBarCount, 0);
+}
+
+TEST(BarCountsAfterTransfer, sectionCountTruncates)
+{
+    EXPECT_EQ(countedAfterTransfer(member("4001", {170, 1})).xBarCount, 0);
+    EXPECT_EQ(countedAfterTransfer(member("4001", {170, 1, 20, 0})).xBarCount, 0);
+    EXPECT_EQ(countedAfterTransfer(member("4001", {170, 1, 20, 0, 5, 21, 0, 9})).xBarCount, 2);
+    EXPECT_EQ(countedAfterTransfer(member("4001", {})).xBarCount, 0) << "(0 - 2) / 3 truncates toward zero";
+}
+
+TEST(BarPosition, isHighTimes256PlusLow)
+{
+    EXPECT_EQ(decodePosition(1, 44), 300);
+    EXPECT_EQ(decodePosition(255, 255), 65535);
+    const MemberRecord m = member("4001", {170, 1, 20, 1});
+    EXPECT_EQ(barPositionAt(m, 2), 256) << "the missing low byte reads as 0";
+}
+
+MemberRecord checkedMember(std::string number, std::size_t readings)
+{
+    MemberRecord m = member(std::move(number), std::vector<std::int32_t>(readings, 30));
+    m.checked = 1;
+    return m;
+}
+
+TEST(PageCount, singlePointMembersFillListPagesOf37Then40Slots)
+{
+    EXPECT_EQ(listLineSlots(checkedMember("1001", 0)), 6);
+    EXPECT_EQ(listLineSlots(checkedMember("1001", 10)), 8);
+    EXPECT_EQ(listLineSlots(checkedMember("1001", 11)), 11);
+    EXPECT_EQ(listLineSlots(checkedMember("2001", 0)), 7);
+    EXPECT_EQ(listLineSlots(checkedMember("2001", 21)), 14);
+
+    // 4 members of 11 slots: 44 slots, one more than the first page: 2 pages.
+    Project p = projectOf({checkedMember("1001", 11), checkedMember("1002", 11), checkedMember("1003", 11),
+                           checkedMember("1004", 11)});
+    EXPECT_EQ(countPrintPages(p).list, 2);
+    p.members.pop_back();
+    EXPECT_EQ(countPrintPages(p).list, 1);
+    // 37 + 40 slots exactly: two pages, one slot more: three.
+    Project exact = projectOf({checkedMember("1001", 0)});
+    exact.members.front().replaceSamples(std::vector<std::int32_t>(240, 1)); // 5 + 72 = 77 slots
+    EXPECT_EQ(countPrintPages(exact).list, 2);
+    exact.members.push_back(checkedMember("1002", 0));
+    EXPECT_EQ(countPrintPages(exact).list, 3);
+}
+
+TEST(PageCount, gridAndSectionMembersWithBarsTakeAPageEach)
+{
+    MemberRecord grid = checkedMember("3001", 0);
+    grid.yBarCount = 1;
+    MemberRecord emptyGrid = checkedMember("3002", 0);
+    emptyGrid.yBarCount = -1;
+    MemberRecord section = checkedMember("4001", 0);
+    section.xBarCount = 2;
+    MemberRecord unchecked = section;
+    unchecked.checked = 0;
+    const PageCount pages = countPrintPages(projectOf({grid, emptyGrid, section, unchecked, checkedMember("5001", 9)}));
+    EXPECT_EQ(pages.list, 0);
+    EXPECT_EQ(pages.grid, 1);
+    EXPECT_EQ(pages.section, 1);
+    EXPECT_EQ(pages.total(), 2);
+}
+
+} // namespace
+} // namespace trellon
