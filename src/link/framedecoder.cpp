@@ -66,6 +66,8 @@ TransferProgress FrameDecoder::progress() const
 void FrameDecoder::completeFrame()
 {
     complete_ = true;
+    if (!endpoint_.acceptCompletedFrame(linkKind_))
+        return;
     endpoint_.endOfTransfer(linkKind_);
     auto project = unpackFrame(frameBuffer_);
     if (!project) {

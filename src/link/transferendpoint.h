@@ -21,6 +21,10 @@ public:
     // Serial: stop the poll and close the port. USB: clear the running flag under the link lock.
     virtual void endOfTransfer(LinkKind kind) = 0;
 
+    // Asked once the last byte has arrived, before endOfTransfer. An endpoint whose transfer was
+    // cancelled meanwhile answers false: the frame is dropped, nothing is written or handed over.
+    virtual bool acceptCompletedFrame(LinkKind /*kind*/) { return true; }
+
     // The complete project and the outcome of writing its received-data file. Called once per frame,
     // on the thread that fed the last byte; the receiver takes ownership.
     virtual void projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t> frame,
