@@ -1,0 +1,25 @@
+// trellon-cli txt: the text report of a project.
+#include "clicommand.h"
+
+#include "model/projectfile.h"
+#include "model/statistics.h"
+#include "reports/textexport.h"
+
+namespace trellon::cli {
+
+int runTxtCommand(const std::vector<std::string>& args)
+{
+    const Arguments arguments(args, {"-o"});
+    const std::string& projectPath = arguments.onePositional("project file");
+    const std::string& outputPath = arguments.requireValue("-o");
+    auto loaded = readProjectFile(projectPath);
+    if (!loaded)
+        return fail(loaded.error());
+    Project& project = *loaded.value().project;
+    recomputeStatistics(project);
+    if (auto written = writeTextExport(outputPath, project); !written)
+        return fail(written.error());
+    return exitSuccess;
+}
+
+} // namespace trellon::cli
