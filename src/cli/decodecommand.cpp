@@ -30,18 +30,18 @@ public:
     std::optional<std::int32_t> members;
 };
 
-Error incompleteFrame(const FrameDecoder& decoder, std::size_t captureSize)
+Error incompleteFrame(const FrameDecoder& decoder)
 {
     if (!decoder.frameSynchronised())
         return Error{ErrorKind::incomplete, "no frame: the capture does not begin with the sync byte 0x55", 0};
     const TransferProgress progress = decoder.progress();
     if (progress.total == 0)
         return Error{ErrorKind::incomplete, "incomplete frame: the capture ends inside the frame header",
-                     captureSize};
+                     std::nullopt};
     return Error{ErrorKind::incomplete,
                  "incomplete frame: " + std::to_string(progress.received) + " of " + std::to_string(progress.total) +
                      " bytes received",
-                 captureSize};
+                 std::nullopt};
 }
 
 } // namespace
@@ -70,7 +70,7 @@ int runDecodeCommand(const std::vector<std::string>& args)
         decoder.feedReceivedBytes(static_cast<std::int32_t>(count), bytes.data() + at);
     }
     if (!decoder.frameComplete())
-        return fail(incompleteFrame(decoder, bytes.size()));
+        return fail(incompleteFrame(decoder));
     if (outcome.error)
         return fail(*outcome.error);
     std::cout << outputPath << ": " << *outcome.members << " members\n";

@@ -190,7 +190,13 @@ Result<LoadedProject> readProjectFile(const std::string& path)
     if (!bytes)
         return bytes.error();
     try {
-        return parseProjectFile(bytes.value());
+        auto parsed = parseProjectFile(bytes.value());
+        if (!parsed) {
+            Error error = parsed.error();
+            error.detail = path + ": " + error.detail;
+            return error;
+        }
+        return parsed;
     } catch (const std::bad_alloc&) {
         return Error{ErrorKind::refused, "not enough memory to read " + path, std::nullopt};
     }

@@ -1,0 +1,57 @@
+# Set-up and everyday commands; see README.md.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: deps configure build test test-unit test-asan test-tsan run bench fuzz samples clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELLON_BENCH=ON $(CMAKE_ARGS) > /dev/null
+
+build: configure
+	@ninja -C $(BUILD) -j$(JOBS)
+
+test: test-unit test-asan test-tsan
+
+test-unit: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The core library and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELLON_CORE_ONLY=ON \
+		-DTRELLON_SANITIZE=address,undefined > /dev/null
+	@ninja -C build-asan -j$(JOBS)
+	@cd build-asan && ctest --output-on-failure -j$(JOBS)
+
+# The link tests once more under ThreadSanitizer.
+test-tsan: deps
+	@cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELLON_CORE_ONLY=ON \
+		-DTRELLON_SANITIZE=thread > /dev/null
+	@ninja -C build-tsan -j$(JOBS)
+	@cd build-tsan && ctest --output-on-failure -j$(JOBS) -L link
+
+# Until the desktop application lands: decode the bundled transfer and write its project and text report.
+run: build
+	@mkdir -p out
+	@$(BUILD)/trellon-cli decode data/samples/site-survey.transfer -o out/site-survey-received.gj
+	@$(BUILD)/trellon-cli txt data/samples/site-survey.gj -o out/site-survey.txt
+	@echo "out/site-survey.txt: text report of data/samples/site-survey.gj"
+	@$(BUILD)/trellon-cli show data/samples/site-survey.gj | tail -n 2
+
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLON_BENCH=ON > /dev/null
+	@ninja -C build-bench -j$(JOBS)
+	@build-bench/trellon-bench
+
+fuzz: deps
+	@bash scripts/fuzz.sh
+
+# Regenerates the bundled sample from its generator.
+samples: build
+	@$(BUILD)/make-sample-data data/samples
+
+clean:
+	rm -rf build build-asan build-tsan build-bench build-fuzz out
