@@ -89,7 +89,8 @@ private:
 // The eight figures of one grid run; axis is "X向" or "Y向".
 struct GridRunFormats {
     explicit GridRunFormats(const std::string& axis)
-        : maxCover(axis + "厚度最大值(mm)：%d  "), minCover(std::string(eighteenBlanks) + axis + "厚度最小值(mm)：%d  \n"),
+        : maxCover(axis + "厚度最大值(mm)：%d  "),
+          minCover(std::string(eighteenBlanks) + axis + "厚度最小值(mm)：%d  \n"),
           meanCover(axis + "厚度平均值(mm)：%d  "), barCount(std::string(eighteenBlanks) + axis + "扫描点数：%d  \n"),
           maxSpacing(axis + "钢筋最大间距(mm)：%d  "),
           scanLength(std::string(eighteenBlanks) + axis + "扫描长度(mm)：%d  \n"),
@@ -242,8 +243,8 @@ void putMeasuredDiameterBlock(std::string& out, const Layout& f, const MemberRec
 }
 
 void putGridRunFigures(std::string& out, const GridRunFormats& run, std::int32_t maxCover, std::int32_t minCover,
-                       std::int32_t meanCover, std::int32_t barCount, std::int32_t maxSpacing,
-                       std::int32_t scanLength, std::int32_t passCount, float passRatio)
+                       std::int32_t meanCover, std::int32_t barCount, std::int32_t maxSpacing, std::int32_t scanLength,
+                       std::int32_t passCount, float passRatio)
 {
     run.maxCover.put(out, maxCover);
     run.minCover.put(out, minCover);
@@ -267,8 +268,8 @@ void putGridBlock(std::string& out, const Layout& f, const MemberRecord& m)
     f.newLine.put(out);
     putGridRunFigures(out, f.gridX, m.maxCover, m.minCover, m.meanCover, m.xBarCount, m.maxSpacing, m.scanLength,
                       m.passCount, m.passRatio);
-    putGridRunFigures(out, f.gridY, m.yMaxCover, m.yMinCover, m.yMeanCover, m.yBarCount, m.yMaxSpacing,
-                      m.yScanLength, m.yPassCount, m.yPassRatio);
+    putGridRunFigures(out, f.gridY, m.yMaxCover, m.yMinCover, m.yMeanCover, m.yBarCount, m.yMaxSpacing, m.yScanLength,
+                      m.yPassCount, m.yPassRatio);
     f.newLine.put(out);
 
     // Only bars whose cover lies inside the readings are listed; a negative yBarCount lists no Y bars.

@@ -18,7 +18,8 @@ inline constexpr std::string_view textExportCannotOpenDetail = "Can't open Proje
 std::string renderTextExport(const Project& project);
 
 // Writes renderTextExport(project) to path atomically. When the file cannot be created the error is
-// ErrorKind::cannotOpen with detail textExportCannotOpenDetail and nothing is written.
+// ErrorKind::cannotOpen with detail textExportCannotOpenDetail and nothing is written; a failed write or
+// rename is returned as writeFileAtomically reports it, leaving any previous file unchanged.
 Status writeTextExport(const std::string& path, const Project& project);
 
 } // namespace trellon
