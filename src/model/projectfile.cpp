@@ -50,7 +50,7 @@ Layout layoutOf(ProjectFileFormat format)
 ProjectFileFormat detectFormat(std::span<const std::uint8_t> bytes)
 {
     char tag[versionTagSize] = {};
-    std::memcpy(tag, bytes.data(), std::min(bytes.size(), versionTagSize));
+    std::copy_n(bytes.begin(), std::min(bytes.size(), versionTagSize), tag);
     tag[versionTagSize - 1] = '\0';
     if (std::strcmp(tag, ver12Tag) == 0)
         return ProjectFileFormat::ver12;
