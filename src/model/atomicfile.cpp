@@ -2,6 +2,8 @@
 #include "atomicfile.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <random>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,23 +38,37 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// Creates a new temporary file beside path with the permissions the target has, or that the umask
+// gives a new file.
+int createTemporaryBeside(const std::string& path, std::string& temporary)
+{
+    struct stat existing {};
+    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    const mode_t mode = replacing ? (existing.st_mode & 0777) : 0666;
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x~", entropy());
+        temporary = path + suffix;
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 && replacing)
+            ::fchmod(fd, mode); // the umask must not narrow the permissions of a file being replaced
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            const std::string& cannotOpenDetail)
 {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = createTemporaryBeside(path, temporary);
     if (fd < 0)
         return Error{ErrorKind::cannotOpen, cannotOpenDetail + " (" + path + ": " + std::strerror(errno) + ")",
                      std::nullopt};
-
-    // A new file gets read and write permission, as far as the umask allows.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : (0666 & ~mask);
-    ::fchmod(fd, mode);
 
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         const int error = errno;

@@ -12,7 +12,7 @@ namespace trellon {
 
 // Writes a temporary file beside `path`, flushes it to disk and renames it over `path`.
 // On failure the previous file is unchanged and no temporary file is left.
-// `cannotOpenDetail` is the error detail when the file cannot be created.
+// When the file cannot be created the error detail is `cannotOpenDetail`, then the path and the reason.
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            const std::string& cannotOpenDetail);
 

@@ -36,13 +36,13 @@ void countBarsAfterTransfer(MemberRecord& member)
 {
     switch (testModeDigit(member)) {
     case TestModeDigit::section:
-        member.xBarCount = (member.sampleCount - 2) / 3;
+        member.xBarCount = (static_cast<std::int32_t>(member.samples.size()) - 2) / 3;
         break;
     case TestModeDigit::grid:
-        if (member.sampleCount > 0 && member.samples[0] == runMarker) {
+        if (!member.samples.empty() && member.samples[0] == runMarker) {
             const std::int32_t s = findRunSeparator(member.samples);
             member.xBarCount = (s - 2) / 3;
-            member.yBarCount = (member.sampleCount - s - 3) / 3;
+            member.yBarCount = (static_cast<std::int32_t>(member.samples.size()) - s - 3) / 3;
         }
         break;
     default:

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace trellon {
 namespace {
@@ -303,6 +304,20 @@ TEST(ProjectFileSave, overwritesAnExistingFileWhole)
     const Project smaller = projectOf({member("1002", {1})});
     ASSERT_TRUE(writeProjectFile(path, smaller));
     EXPECT_EQ(contentOf(path), encodeProjectFile(smaller));
+}
+
+TEST(ProjectFileSave, keepsThePermissionsOfTheFileItReplaces)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("site.gj");
+    const Project project = projectOf({member("1001", {30})});
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(writeProjectFile(path, project));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0644)) << "a new file is readable and writable as usual";
+    fs::permissions(path, fs::perms(0600));
+    ASSERT_TRUE(writeProjectFile(path, project));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0600));
+    ::umask(mask);
 }
 
 } // namespace
