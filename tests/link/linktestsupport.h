@@ -1,0 +1,147 @@
+// Shared pieces of the link tests: a scratch folder, recording observers and small frames.
+#pragma once
+
+#include "link/framebuilder.h"
+#include "link/linkmessages.h"
+#include "link/transferframe.h"
+#include "link/transfersession.h"
+#include "model/projectfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace trellon::testing {
+
+namespace fs = std::filesystem;
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "trellon-link-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~ScratchFolder() { fs::remove_all(path_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+inline std::optional<std::vector<std::uint8_t>> fileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Messages and results as the user and the owner of the transfer would see them; safe across threads.
+class RecordingMessages : public LinkMessages {
+public:
+    void showLinkMessage(const LinkMessage& message) override
+    {
+        const std::lock_guard lock(mutex_);
+        shown_.push_back(message);
+    }
+    std::vector<LinkMessage> shown() const
+    {
+        const std::lock_guard lock(mutex_);
+        return shown_;
+    }
+    std::size_t count(const LinkMessage& message) const
+    {
+        const std::lock_guard lock(mutex_);
+        std::size_t n = 0;
+        for (const auto& m : shown_)
+            n += m.text == message.text && m.caption == message.caption;
+        return n;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<LinkMessage> shown_;
+};
+
+class RecordingObserver : public TransferObserver {
+public:
+    void transferProgress(const TransferProgress& progress) override
+    {
+        const std::lock_guard lock(mutex_);
+        progress_.push_back(progress);
+    }
+    void transferEnded(TransferResult result) override
+    {
+        const std::lock_guard lock(mutex_);
+        ++endings_;
+        result_ = std::move(result);
+    }
+    int endings() const
+    {
+        const std::lock_guard lock(mutex_);
+        return endings_;
+    }
+    // The last result; the test must have waited for the link to finish.
+    TransferResult& result()
+    {
+        const std::lock_guard lock(mutex_);
+        return result_;
+    }
+    std::vector<TransferProgress> progress() const
+    {
+        const std::lock_guard lock(mutex_);
+        return progress_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    int endings_ = 0;
+    TransferResult result_;
+    std::vector<TransferProgress> progress_;
+};
+
+// n single-point members of readingsEach readings; their bytes differ from member to member.
+inline std::vector<std::uint8_t> frameOfMembers(std::size_t n, std::size_t readingsEach)
+{
+    std::vector<InstrumentMember> members;
+    for (std::size_t k = 0; k < n; ++k) {
+        InstrumentMember member;
+        member.number = static_cast<std::uint16_t>(1001 + k);
+        member.diameter = static_cast<std::uint8_t>(10 + k);
+        for (std::size_t m = 0; m < readingsEach; ++m)
+            member.readings.push_back(static_cast<std::uint8_t>(20 + (k * 7 + m * 3) % 60));
+        members.push_back(std::move(member));
+    }
+    return buildTransferFrame(members);
+}
+
+// A frame without members whose sample area holds `length` bytes.
+inline std::vector<std::uint8_t> frameWithoutMembers(std::uint32_t length)
+{
+    std::vector<std::uint8_t> frame{0x55, 0, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(length >> 16),
+                                    static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length), 0, 0};
+    for (std::uint32_t k = 0; k < length; ++k)
+        frame.push_back(static_cast<std::uint8_t>(1 + k % 200));
+    return frame;
+}
+
+// The received-data file that decoding the frame directly gives.
+inline std::vector<std::uint8_t> expectedProjectFile(const std::vector<std::uint8_t>& frame)
+{
+    auto project = unpackFrame(frame);
+    EXPECT_TRUE(project.ok());
+    return project.ok() ? encodeProjectFile(*project.value()) : std::vector<std::uint8_t>{};
+}
+
+} // namespace trellon::testing
