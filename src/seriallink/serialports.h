@@ -1,0 +1,18 @@
+// The serial ports a transfer can use: the system's, and any path the user types.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trellon {
+
+// System locations of the ports Qt SerialPort finds (/dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*), sorted.
+std::vector<std::string> availableSerialPorts();
+
+// Port number 1 to 6 is the number-th entry of ports; anything else gives "", which cannot be opened.
+std::string serialPortForNumber(int number, const std::vector<std::string>& ports);
+
+// A typed port: "1" to "6" by number, otherwise the text as a path.
+std::string resolveSerialPort(const std::string& typed, const std::vector<std::string>& ports);
+
+} // namespace trellon
