@@ -45,5 +45,6 @@ int fail(const Error& error);
 int runDecodeCommand(const std::vector<std::string>& args);
 int runShowCommand(const std::vector<std::string>& args);
 int runTxtCommand(const std::vector<std::string>& args);
+int runReceiveCommand(const std::vector<std::string>& args);
 
 } // namespace trellon::cli

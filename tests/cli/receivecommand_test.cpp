@@ -1,0 +1,182 @@
+// trellon-cli receive over the simulated instrument (USB) and trellon-sim (serial), Ctrl-C included.
+#include "clirunner.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace trellon {
+namespace {
+
+using namespace trellon::testing;
+namespace fs = std::filesystem;
+
+const std::string sampleCapture = TRELLON_SOURCE_DIR "/data/samples/site-survey.transfer";
+
+// A child process with pipes on stdin, stdout and stderr.
+class Child {
+public:
+    Child(const std::string& program, std::vector<std::string> args)
+    {
+        int in[2], out[2], err[2];
+        if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+        args.insert(args.begin(), program);
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        if (::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(in[0]);
+        ::close(out[1]);
+        ::close(err[1]);
+        input_ = in[1];
+        output_ = out[0];
+        errors_ = err[0];
+    }
+    ~Child()
+    {
+        closeInput();
+        wait();
+        ::close(output_);
+        ::close(errors_);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    std::string stdoutLine() { return readLine(output_); }
+    // Reads stderr up to and including the first line holding text; false at end of output.
+    bool stderrUntil(const std::string& text)
+    {
+        for (;;) {
+            const std::string line = readLine(errors_, &ended_);
+            if (line.find(text) != std::string::npos)
+                return true;
+            if (ended_)
+                return false;
+        }
+    }
+    void writeLine() { (void)!::write(input_, "\n", 1); }
+    void closeInput()
+    {
+        if (input_ >= 0)
+            ::close(input_);
+        input_ = -1;
+    }
+    void interrupt() { ::kill(pid_, SIGINT); }
+    int wait()
+    {
+        if (pid_ > 0) {
+            int status = 0;
+            ::waitpid(pid_, &status, 0);
+            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            pid_ = -1;
+        }
+        return status_;
+    }
+
+private:
+    static std::string readLine(int fd, bool* ended = nullptr)
+    {
+        std::string line;
+        char c = 0;
+        for (;;) {
+            const ssize_t n = ::read(fd, &c, 1);
+            if (n <= 0) {
+                if (ended != nullptr)
+                    *ended = true;
+                return line;
+            }
+            if (c == '\n')
+                return line;
+            line.push_back(c);
+        }
+    }
+
+    pid_t pid_ = -1;
+    int status_ = -1;
+    int input_ = -1;
+    int output_ = -1;
+    int errors_ = -1;
+    bool ended_ = false;
+};
+
+TEST(CliReceive, simulatedUsbWritesWhatDecodeWritesAndTheRawStream)
+{
+    ScratchFolder folder;
+    const CliRun received = runCli({"receive", "--usb-sim", sampleCapture, "-o", (folder / "usb.gj").string()});
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_NE(received.err.find("100% (588/588 bytes)"), std::string::npos) << received.err;
+    const CliRun decoded = runCli({"decode", sampleCapture, "-o", (folder / "decoded.gj").string()});
+    ASSERT_EQ(decoded.status, 0) << decoded.err;
+    EXPECT_EQ(fileContent(folder / "usb.gj"), fileContent(folder / "decoded.gj"));
+    EXPECT_EQ(fileContent(folder / "usb.raw"), fileContent(sampleCapture));
+}
+
+TEST(CliReceive, serialThroughThePseudoTerminalWritesWhatDecodeWrites)
+{
+    ScratchFolder folder;
+    Child sim(TRELLON_SIM, {"--serial", sampleCapture, "--fast"});
+    const std::string port = sim.stdoutLine();
+    ASSERT_FALSE(port.empty());
+    Child cli(TRELLON_CLI, {"receive", "--serial", port, "-o", (folder / "serial.gj").string()});
+    ASSERT_TRUE(cli.stderrUntil("receiving on"));
+    sim.writeLine();
+    ASSERT_EQ(cli.wait(), 0);
+    ASSERT_EQ(runCli({"decode", sampleCapture, "-o", (folder / "decoded.gj").string()}).status, 0);
+    EXPECT_EQ(fileContent(folder / "serial.gj"), fileContent(folder / "decoded.gj"));
+    EXPECT_EQ(fileContent(folder / "serial.raw"), fileContent(sampleCapture));
+}
+
+TEST(CliReceive, interruptCancelsAndLeavesNoFile)
+{
+    ScratchFolder folder;
+    Child sim(TRELLON_SIM, {"--serial", sampleCapture, "--fast"});
+    const std::string port = sim.stdoutLine();
+    ASSERT_FALSE(port.empty());
+    Child cli(TRELLON_CLI, {"receive", "--serial", port, "-o", (folder / "out.gj").string()});
+    ASSERT_TRUE(cli.stderrUntil("receiving on"));
+    cli.interrupt();
+    EXPECT_TRUE(cli.stderrUntil("cancelled"));
+    EXPECT_EQ(cli.wait(), 1);
+    EXPECT_EQ(folder.entries(), 0u);
+}
+
+TEST(CliReceive, failuresExit1WithoutFiles)
+{
+    ScratchFolder folder;
+    writeFile(folder / "noise.cap", std::string(40, '\x01'));
+    const CliRun notAFrame = runCli({"receive", "--usb-sim", (folder / "noise.cap").string(), "-o",
+                                     (folder / "out.gj").string()});
+    EXPECT_EQ(notAFrame.status, 1);
+    const CliRun noPort = runCli({"receive", "--serial", (folder / "ttyNone").string(), "-o",
+                                  (folder / "out.gj").string()});
+    EXPECT_EQ(noPort.status, 1);
+    EXPECT_NE(noPort.err.find("不能打开串口!"), std::string::npos) << noPort.err;
+    EXPECT_EQ(folder.entries(), 1u) << "only the capture";
+}
+
+TEST(CliReceive, badArgumentsExit2)
+{
+    EXPECT_EQ(runCli({"receive", "-o", "x.gj"}).status, 2);
+    EXPECT_EQ(runCli({"receive", "--usb", "1", "--usb-sim", "c", "-o", "x.gj"}).status, 2);
+    EXPECT_EQ(runCli({"receive", "--usb", "1", "--usb-id", "43485537", "-o", "x.gj"}).status, 2);
+    EXPECT_EQ(runCli({"receive", "--usb", "7", "-o", "x.gj"}).status, 2);
+    EXPECT_EQ(runCli({"receive", "--usb-sim", "c"}).status, 2);
+}
+
+} // namespace
+} // namespace trellon
