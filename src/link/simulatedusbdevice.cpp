@@ -103,7 +103,17 @@ Status SimulatedUsbDevice::write(std::span<const std::uint8_t> bytes, std::chron
     return success();
 }
 
-Result<std::size_t> SimulatedUsbDevice::read(std::span<std::uint8_t> buffer, std::chrono::milliseconds /*timeout*/)
+Result<std::size_t> SimulatedUsbDevice::read(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout)
+{
+    std::optional<std::uint32_t> answered;
+    Result<std::size_t> result = answer(buffer, timeout, answered);
+    if (answered && answerHook_)
+        answerHook_(*answered);
+    return result;
+}
+
+Result<std::size_t> SimulatedUsbDevice::answer(std::span<std::uint8_t> buffer, std::chrono::milliseconds /*timeout*/,
+                                               std::optional<std::uint32_t>& answered)
 {
     const std::lock_guard lock(mutex_);
     if (!pipesOpen_ || aborted_ || unplugged())
@@ -122,6 +132,7 @@ Result<std::size_t> SimulatedUsbDevice::read(std::span<std::uint8_t> buffer, std
         count = std::min(count, faults_.shortBlockLength);
     std::copy_n(memory_.begin() + static_cast<std::ptrdiff_t>(at), count, buffer.begin());
     ++served_;
+    answered = index;
     return count;
 }
 

@@ -43,6 +43,8 @@ public:
 
     // Called on the requesting thread with each block index as its request arrives (before it is answered).
     void setRequestHook(std::function<void(std::uint32_t)> hook) { requestHook_ = std::move(hook); }
+    // Called on the reading thread with each block index once its read has been answered.
+    void setAnswerHook(std::function<void(std::uint32_t)> hook) { answerHook_ = std::move(hook); }
 
     // What the link sent and did, in order.
     std::vector<std::uint32_t> requestedBlocks() const;
@@ -58,10 +60,13 @@ public:
 
 private:
     bool unplugged() const;
+    Result<std::size_t> answer(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout,
+                               std::optional<std::uint32_t>& answered);
 
     const std::vector<std::uint8_t> memory_;
     const SimulatedUsbFaults faults_;
     std::function<void(std::uint32_t)> requestHook_;
+    std::function<void(std::uint32_t)> answerHook_;
 
     mutable std::mutex mutex_;
     bool open_ = false;

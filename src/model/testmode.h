@@ -25,8 +25,12 @@ TestModeDigit testModeDigit(const MemberRecord& member);
 
 bool isKnownTestMode(TestModeDigit digit);
 
-// Position in millimetres from its high and low reading.
-constexpr std::int32_t decodePosition(std::int32_t high, std::int32_t low) { return high * 256 + low; }
+// Position in millimetres from its high and low reading. Readings from a file may lie outside 0 to 255;
+// the arithmetic then wraps as 32-bit integers instead of overflowing.
+constexpr std::int32_t decodePosition(std::int32_t high, std::int32_t low)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(high) * 256u + static_cast<std::uint32_t>(low));
+}
 
 // Index of the first of three consecutive separator values, or samples.size() when there is none.
 std::int32_t findRunSeparator(std::span<const std::int32_t> samples);

@@ -365,6 +365,28 @@ TEST_F(UsbLinkTest, cancelWhileTheLastBlockIsRequestedKeepsTheUsersFile)
     expectFinishedCleanly();
 }
 
+TEST_F(UsbLinkTest, cancelWhileTheLastBlockArrivesWinsOverCompletion)
+{
+    // The block that completes the frame is in hand when the cancel comes: it must not be fed.
+    const auto frame = frameOfMembers(2, 20);
+    prepare(frame);
+    const std::vector<std::uint8_t> previous{'o', 'l', 'd'};
+    ASSERT_TRUE(writeFileAtomically(receivedPath(), previous, "cannot create").ok());
+    device->setAnswerHook([this](std::uint32_t block) {
+        if (block == 221)
+            link->cancel();
+    });
+    ASSERT_TRUE(link->start());
+    link->waitUntilFinished();
+    EXPECT_EQ(device->requestedBlocks(), (Blocks{0, 220, 221}));
+    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
+    EXPECT_FALSE(observer.result().project);
+    EXPECT_EQ(fileBytes(receivedPath()), previous);
+    EXPECT_FALSE(fs::exists(rawPath()));
+    EXPECT_EQ(messages.count(transferFinishedMessage), 0u);
+    expectFinishedCleanly();
+}
+
 TEST_F(UsbLinkTest, cancelAfterCompletionLeavesTheReceivedProject)
 {
     const auto frame = frameOfMembers(2, 5);

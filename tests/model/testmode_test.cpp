@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace trellon {
 namespace {
 
@@ -67,6 +69,14 @@ TEST(BarPosition, isHighTimes256PlusLow)
     EXPECT_EQ(decodePosition(255, 255), 65535);
     const MemberRecord m = member("4001", {170, 1, 20, 1});
     EXPECT_EQ(barPositionAt(m, 2), 256) << "the missing low byte reads as 0";
+}
+
+// A .gj file may hold any integer as a reading; the constant expression would not compile if it overflowed.
+TEST(BarPosition, wrapsForReadingsOutsideAByte)
+{
+    static_assert(decodePosition(0x00800000, 0) == std::numeric_limits<std::int32_t>::min());
+    const MemberRecord m = member("4001", {170, 1, 20, 0x7FFFFFFF, 255});
+    EXPECT_EQ(barPositionAt(m, 2), -1);
 }
 
 MemberRecord checkedMember(std::string number, std::size_t readings)
