@@ -7,11 +7,23 @@
 
 namespace trellon {
 
+// Through a plain pointer the compiler turns the four byte loads into one load.
 inline std::int32_t readInt32Le(std::span<const std::uint8_t> bytes, std::size_t at)
 {
-    const std::uint32_t value = std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
-                                std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
+    const std::uint8_t* p = bytes.data() + at;
+    const std::uint32_t value =
+        std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
     return static_cast<std::int32_t>(value);
+}
+
+inline void storeInt32Le(std::span<std::uint8_t> bytes, std::size_t at, std::int32_t value)
+{
+    std::uint8_t* p = bytes.data() + at;
+    const auto bits = static_cast<std::uint32_t>(value);
+    p[0] = static_cast<std::uint8_t>(bits);
+    p[1] = static_cast<std::uint8_t>(bits >> 8);
+    p[2] = static_cast<std::uint8_t>(bits >> 16);
+    p[3] = static_cast<std::uint8_t>(bits >> 24);
 }
 
 inline void appendInt32Le(std::vector<std::uint8_t>& out, std::int32_t value)

@@ -130,18 +130,41 @@ Status readMember(BlockReader& in, const Layout& layout, std::int32_t index, Mem
                      which + " claims " + std::to_string(sampleCount) + " readings, more than the file holds",
                      sampleCountOffset};
     std::vector<std::int32_t> samples(static_cast<std::size_t>(sampleCount));
-    for (auto& sample : samples)
-        sample = in.takeInt32();
+    const auto raw = in.take(4 * samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = readInt32Le(raw, 4 * i);
     member.replaceSamples(std::move(samples));
     return success();
 }
 
-void appendText(std::vector<std::uint8_t>& out, std::string_view text, std::size_t fieldSize)
-{
-    const std::size_t start = out.size();
-    out.insert(out.end(), text.begin(), text.end());
-    out.resize(start + fieldSize, 0);
-}
+// Fills a buffer sized and zeroed beforehand, so the bytes after a text's NUL stay zero.
+class BlockWriter {
+public:
+    explicit BlockWriter(std::span<std::uint8_t> bytes) : bytes_(bytes) {}
+
+    // `text` is at most fieldSize bytes.
+    void putText(std::string_view text, std::size_t fieldSize)
+    {
+        std::copy(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at_));
+        at_ += fieldSize;
+    }
+    void putInt32(std::int32_t value)
+    {
+        storeInt32Le(bytes_, at_, value);
+        at_ += 4;
+    }
+    void putInt32s(std::span<const std::int32_t> values)
+    {
+        const std::size_t start = at_;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            storeInt32Le(bytes_, start + 4 * i, values[i]);
+        at_ = start + 4 * values.size();
+    }
+
+private:
+    std::span<std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
 
 } // namespace
 
@@ -204,25 +227,24 @@ Result<LoadedProject> readProjectFile(const std::string& path)
 
 std::vector<std::uint8_t> encodeProjectFile(const Project& project)
 {
-    std::vector<std::uint8_t> out;
     std::size_t size = versionTagSize + 4;
     for (const auto& member : project.members)
         size += nameFieldSize + numberFieldSize + 4 * (integerFields + 1) + 4 * member.samples.size();
-    out.reserve(size);
+    std::vector<std::uint8_t> out(size);
 
-    appendText(out, ver12Tag, versionTagSize);
-    appendInt32Le(out, project.memberCount());
+    BlockWriter block(out);
+    block.putText(ver12Tag, versionTagSize);
+    block.putInt32(project.memberCount());
     for (const auto& member : project.members) {
         const std::string_view name = member.name;
-        appendText(out, name.substr(0, gbkPrefixLength(name, nameFieldSize - 1)), nameFieldSize);
-        appendText(out, std::string_view(member.number).substr(0, numberFieldSize), numberFieldSize);
+        block.putText(name.substr(0, gbkPrefixLength(name, nameFieldSize - 1)), nameFieldSize);
+        block.putText(std::string_view(member.number).substr(0, numberFieldSize), numberFieldSize);
         for (const std::int32_t value :
              {member.knownDiameter, member.designCover, member.upperDeviation, member.lowerDeviation,
-              static_cast<std::int32_t>(member.samples.size()), member.maxCover, member.minCover, member.dataOffset, member.barDiameter,
-              member.designDiameter, member.xBarCount, member.yBarCount, member.checked})
-            appendInt32Le(out, value);
-        for (const std::int32_t sample : member.samples)
-            appendInt32Le(out, sample);
+              static_cast<std::int32_t>(member.samples.size()), member.maxCover, member.minCover, member.dataOffset,
+              member.barDiameter, member.designDiameter, member.xBarCount, member.yBarCount, member.checked})
+            block.putInt32(value);
+        block.putInt32s(member.samples);
     }
     return out;
 }
