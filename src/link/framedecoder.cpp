@@ -38,21 +38,28 @@ void FrameDecoder::feedReceivedBytes(std::int32_t count, const std::uint8_t* byt
     if (complete_)
         return;
 
-    for (std::size_t i = 0; i < chunk.size(); ++i) {
-        frameBuffer_.push_back(chunk[i]);
-        if (expectedLength_ < headerCompleteAt) {
-            ++expectedLength_;
-            if (expectedLength_ == headerCompleteAt) {
-                expectedLength_ = readFrameHeader(frameBuffer_).totalLength();
-                frameBuffer_.reserve(static_cast<std::size_t>(std::max(expectedLength_, headerCompleteAt)));
-            }
-        }
-        const auto held = static_cast<std::int64_t>(frameBuffer_.size());
-        if (held > headerCompleteAt && held == expectedLength_) {
-            completeFrame();
-            return;
+    // The header byte by byte, until the 13th byte gives the total length.
+    while (expectedLength_ < headerCompleteAt && !chunk.empty()) {
+        frameBuffer_.push_back(chunk.front());
+        chunk = chunk.subspan(1);
+        if (++expectedLength_ == headerCompleteAt) {
+            expectedLength_ = readFrameHeader(frameBuffer_).totalLength();
+            frameBuffer_.reserve(static_cast<std::size_t>(std::max(expectedLength_, headerCompleteAt)));
         }
     }
+    if (chunk.empty())
+        return;
+
+    // The body in one piece. A frame of 13 bytes or less never completes: every later byte is kept.
+    const auto held = static_cast<std::int64_t>(frameBuffer_.size());
+    if (expectedLength_ <= held) {
+        frameBuffer_.insert(frameBuffer_.end(), chunk.begin(), chunk.end());
+        return;
+    }
+    const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(expectedLength_ - held, chunk.size()));
+    frameBuffer_.insert(frameBuffer_.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(wanted));
+    if (static_cast<std::int64_t>(frameBuffer_.size()) == expectedLength_)
+        completeFrame();
 }
 
 TransferProgress FrameDecoder::progress() const

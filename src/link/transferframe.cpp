@@ -4,6 +4,7 @@
 #include "model/bytes.h"
 #include "model/testmode.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 
@@ -57,14 +58,16 @@ void setCoverExtremes(MemberRecord& member)
     const TestModeDigit digit = testModeDigit(member);
     if (digit != TestModeDigit::singleKnownDiameter && digit != TestModeDigit::singleMeasuredDiameter)
         return;
+    // The instrument's rule (a new maximum, else a new minimum) is the plain extremes, as both start equal.
     const std::size_t stride = digit == TestModeDigit::singleKnownDiameter ? 1 : 2;
+    std::int32_t maxCover = member.maxCover;
+    std::int32_t minCover = member.minCover;
     for (std::size_t i = 0; i < member.samples.size(); i += stride) {
-        const std::int32_t v = member.samples[i];
-        if (v > member.maxCover)
-            member.maxCover = v;
-        else if (v < member.minCover)
-            member.minCover = v;
+        maxCover = std::max(maxCover, member.samples[i]);
+        minCover = std::min(minCover, member.samples[i]);
     }
+    member.maxCover = maxCover;
+    member.minCover = minCover;
 }
 
 Error refusedEntry(std::int32_t k, const std::string& why)
