@@ -13,17 +13,15 @@ namespace {
 // Accumulates the figures of one run of readings.
 class RunFigures {
 public:
+    // Branch-free: whether a reading passes follows no pattern the processor could predict.
     void add(std::int32_t cover, bool passes)
     {
-        if (count_ == 0) {
-            max_ = min_ = cover;
-        } else {
-            max_ = std::max(max_, cover);
-            min_ = std::min(min_, cover);
-        }
+        max_ = std::max(max_, cover);
+        min_ = std::min(min_, cover);
         sum_ += cover;
         ++count_;
-        (passes ? pass_ : fail_) += 1;
+        pass_ += passes ? 1 : 0;
+        fail_ += passes ? 0 : 1;
     }
 
     void addSpacing(std::int32_t from, std::int32_t to)
@@ -37,8 +35,8 @@ public:
     void store(std::int64_t divisor, std::int32_t& maxCover, std::int32_t& minCover, std::int32_t& meanCover,
                std::int32_t& passCount, float& passRatio, std::int32_t& failCount, float& failRatio) const
     {
-        maxCover = max_;
-        minCover = min_;
+        maxCover = count_ > 0 ? max_ : 0;
+        minCover = count_ > 0 ? min_ : 0;
         passCount = pass_;
         failCount = fail_;
         if (divisor <= 0)
@@ -57,8 +55,8 @@ private:
         return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
     }
 
-    std::int32_t max_ = 0;
-    std::int32_t min_ = 0;
+    std::int32_t max_ = std::numeric_limits<std::int32_t>::min();
+    std::int32_t min_ = std::numeric_limits<std::int32_t>::max();
     std::int64_t sum_ = 0;
     std::int32_t count_ = 0;
     std::int32_t pass_ = 0;
@@ -105,14 +103,17 @@ RunFigures tripleRunFigures(const MemberRecord& m, std::int64_t firstCover, std:
 {
     RunFigures run;
     const auto held = static_cast<std::int64_t>(m.samples.size());
+    std::int32_t previousPosition = 0;
     for (std::int64_t j = 0; j < claimed; ++j) {
         const std::int64_t cover = firstCover + 3 * j;
         if (cover >= held)
             break;
         const std::int32_t value = m.samples[static_cast<std::size_t>(cover)];
         run.add(value, isWithinTolerance(m, value));
+        const std::int32_t position = barPositionAt(m, cover);
         if (j > 0)
-            run.addSpacing(barPositionAt(m, cover - 3), barPositionAt(m, cover));
+            run.addSpacing(previousPosition, position);
+        previousPosition = position;
     }
     return run;
 }

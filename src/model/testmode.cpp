@@ -50,9 +50,4 @@ void countBarsAfterTransfer(MemberRecord& member)
     }
 }
 
-std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex)
-{
-    return decodePosition(member.sampleAt(coverIndex + 1), member.sampleAt(coverIndex + 2));
-}
-
 } // namespace trellon

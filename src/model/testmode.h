@@ -43,6 +43,9 @@ constexpr std::int64_t xBarCoverIndex(std::int64_t j) { return 2 + 3 * j; }
 constexpr std::int64_t yBarCoverIndex(std::int64_t separator, std::int64_t j) { return separator + 3 + 3 * j; }
 
 // Position of the bar whose cover lies at coverIndex; readings outside the array count as 0.
-std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex);
+inline std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex)
+{
+    return decodePosition(member.sampleAt(coverIndex + 1), member.sampleAt(coverIndex + 2));
+}
 
 } // namespace trellon
