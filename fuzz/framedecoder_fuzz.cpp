@@ -30,7 +30,7 @@ void require(bool condition)
 // The received-data file goes into a folder that does not exist, inside a temporary folder made once: every
 // write fails when the file is created, so nothing reaches the disk.
 class MissingFolder {
-public:
+  public:
     MissingFolder()
     {
         const char* tmp = std::getenv("TMPDIR");
@@ -44,7 +44,7 @@ public:
 
     const std::string& receivedFile() const { return receivedFile_; }
 
-private:
+  private:
     std::string folder_;
     std::string receivedFile_;
 };
@@ -60,7 +60,8 @@ bool directoryIsValid(std::span<const std::uint8_t> frame, const FrameHeader& he
 {
     std::uint32_t previous = 0;
     for (std::int32_t k = 0; k < header.memberCount; ++k) {
-        const std::uint32_t offset = readUint24Be(frame, frameHeaderSize + directoryEntrySize * static_cast<std::size_t>(k) + 4);
+        const std::uint32_t offset =
+            readUint24Be(frame, frameHeaderSize + directoryEntrySize * static_cast<std::size_t>(k) + 4);
         if (offset < previous || offset > static_cast<std::uint32_t>(header.sampleAreaLength))
             return false;
         previous = offset;
@@ -92,7 +93,7 @@ void checkUnpacked(std::span<const std::uint8_t> frame, const Project& project)
 
 // Checks each outcome as the decoder reports it and keeps the first frame it completed.
 class CheckingEndpoint : public TransferEndpoint {
-public:
+  public:
     void watch(const FrameDecoder& decoder) { decoder_ = &decoder; }
 
     void endOfTransfer(LinkKind) override
@@ -130,7 +131,7 @@ public:
     const std::vector<std::uint8_t>& firstFrame() const { return firstFrame_; }
     bool firstAccepted() const { return firstAccepted_.value_or(false); }
 
-private:
+  private:
     void keepFirst(std::span<const std::uint8_t> frame, bool accepted)
     {
         if (firstAccepted_)
@@ -146,7 +147,7 @@ private:
 };
 
 class ChunkSizes {
-public:
+  public:
     explicit ChunkSizes(std::uint8_t control)
         : whole_((control & 0x0F) == 0x0F), varying_((control & 0x10) != 0),
           largest_(std::size_t{1} << (control & 0x0F)), state_(0x9E3779B9u ^ control)
@@ -165,7 +166,7 @@ public:
         return std::min(size, remaining);
     }
 
-private:
+  private:
     bool whole_;
     bool varying_;
     std::size_t largest_;
@@ -207,8 +208,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (stream.size() >= frameHeaderSize + 1 && stream.front() == syncByte) {
         const FrameHeader header = readFrameHeader(stream);
         const auto total = header.totalLength();
-        const bool completes = total > static_cast<std::int64_t>(frameHeaderSize + 1) &&
-                               static_cast<std::int64_t>(stream.size()) >= total;
+        const bool completes =
+            total > static_cast<std::int64_t>(frameHeaderSize + 1) && static_cast<std::int64_t>(stream.size()) >= total;
         require(endpoint.completedAny() == completes);
         if (completes) {
             const auto frame = stream.first(static_cast<std::size_t>(total));
