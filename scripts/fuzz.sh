@@ -18,7 +18,9 @@ status=0
 for target in "${targets[@]}"; do
   work="$build/corpus/$target"
   mkdir -p "$work"
-  cp -n fuzz/corpus/"$target"/* "$work"/
+  for input in fuzz/corpus/"$target"/*; do
+    [ -e "$work/$(basename "$input")" ] || cp "$input" "$work/"
+  done
   echo "fuzz: $target for ${seconds}s"
   if ! "$build/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/${target}-" "$work" 2> "$build/$target.log"; then
