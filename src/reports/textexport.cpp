@@ -6,6 +6,7 @@
 #include "model/testmode.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <span>
@@ -86,6 +87,40 @@ private:
     std::string after_;
 };
 
+// A format that prints readings, with the texts of the values 0 to 255 made beforehand: an export
+// prints every reading of the project through one of these.
+class ReadingFormat {
+public:
+    explicit ReadingFormat(std::string_view utf8) : format_(utf8)
+    {
+        for (std::int32_t value = 0; value < tableSize; ++value) {
+            std::string text;
+            format_.put(text, value);
+            if (text.size() > entrySize)
+                throw std::logic_error("reading format too long for its table");
+            std::copy(text.begin(), text.end(), table_.begin() + value * entrySize);
+            lengths_[static_cast<std::size_t>(value)] = static_cast<std::uint8_t>(text.size());
+        }
+    }
+
+    void put(std::string& out, std::int32_t value) const
+    {
+        if (value < 0 || value >= tableSize) {
+            format_.put(out, value);
+            return;
+        }
+        out.append(table_.data() + value * entrySize, lengths_[static_cast<std::size_t>(value)]);
+    }
+
+private:
+    static constexpr std::int32_t tableSize = 256;
+    static constexpr std::size_t entrySize = 16;
+
+    Format format_;
+    std::array<char, tableSize * entrySize> table_{};
+    std::array<std::uint8_t, tableSize> lengths_{};
+};
+
 // The eight figures of one grid run; axis is "X向" or "Y向".
 struct GridRunFormats {
     explicit GridRunFormats(const std::string& axis)
@@ -108,7 +143,7 @@ struct GridRunFormats {
 struct Layout {
     Format memberCount{"工程总数：%d\n"};
     Format blockEnd{"\n" + std::string(84, '-') + "\n"};
-    Format value{"%d    "};
+    ReadingFormat value{"%d    "};
     Format dashes{"---"};
     Format newLine{"\n"};
     Format designCover{"设计厚度(mm)：%d  "};
@@ -126,7 +161,7 @@ struct Layout {
     Format knownMaxCover{"                       厚度最大值(mm)：%d  \n"};
     Format knownMinCover{"厚度最小值(mm)：%d  \n"};
     Format knownReadingsLabel{"测量厚度值(mm)："};
-    Format knownFirstOfLine{" \n %d   "};
+    ReadingFormat knownFirstOfLine{" \n %d   "};
 
     Format measuredName{"工程名称：%s"};
     Format measuredNumber{"                 工程编号：%s\n"};
