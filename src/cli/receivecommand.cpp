@@ -1,6 +1,7 @@
 // trellon-cli receive: one transfer from the instrument over serial, USB or the simulated instrument.
 #include "clicommand.h"
 
+#include "link/demotransfer.h"
 #include "link/libusbdevice.h"
 #include "link/simulatedusbdevice.h"
 #include "link/usblink.h"
@@ -203,13 +204,14 @@ std::vector<UsbId> usbIds(const Arguments& arguments)
 
 int runReceiveCommand(const std::vector<std::string>& args)
 {
-    const Arguments arguments(args, {"-o", "--serial", "--usb", "--usb-id", "--usb-sim"});
+    const Arguments arguments(args, {"-o", "--serial", "--usb", "--usb-id", "--usb-sim"}, {"--usb-demo"});
     if (!arguments.positional().empty())
         throw UsageError("unexpected argument " + arguments.positional().front());
     const std::string& outputPath = arguments.requireValue("-o");
-    const int sources = arguments.has("--serial") + arguments.has("--usb") + arguments.has("--usb-sim");
+    const int sources = arguments.has("--serial") + arguments.has("--usb") + arguments.has("--usb-sim") +
+                        arguments.has("--usb-demo");
     if (sources != 1)
-        throw UsageError("give one of --serial PORT, --usb N, --usb-sim CAPTURE");
+        throw UsageError("give one of --serial PORT, --usb N, --usb-sim CAPTURE, --usb-demo");
     if (arguments.has("--usb-id") && !arguments.has("--usb"))
         throw UsageError("--usb-id goes with --usb");
 
@@ -229,10 +231,16 @@ int runReceiveCommand(const std::vector<std::string>& args)
         return receiveOverUsb(device, session, console);
     }
 
-    auto capture = readWholeFile(*arguments.value("--usb-sim"));
-    if (!capture)
-        return fail(capture.error());
-    auto memory = layOutInstrumentMemory(capture.value());
+    std::vector<std::uint8_t> capture;
+    if (const auto path = arguments.value("--usb-sim")) {
+        auto read = readWholeFile(*path);
+        if (!read)
+            return fail(read.error());
+        capture = std::move(read).value();
+    } else {
+        capture.assign(demoTransfer().begin(), demoTransfer().end());
+    }
+    auto memory = layOutInstrumentMemory(capture);
     if (!memory)
         return fail(memory.error());
     SimulatedUsbDevice device(std::move(memory).value());

@@ -126,6 +126,15 @@ TEST(CliReceive, simulatedUsbWritesWhatDecodeWritesAndTheRawStream)
     EXPECT_EQ(fileContent(folder / "usb.raw"), fileContent(sampleCapture));
 }
 
+TEST(CliReceive, builtInInstrumentServesTheBundledSurvey)
+{
+    ScratchFolder folder;
+    const CliRun received = runCli({"receive", "--usb-demo", "-o", (folder / "demo.gj").string()});
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(fileContent(folder / "demo.gj"), fileContent(TRELLON_SOURCE_DIR "/data/samples/site-survey-received.gj"));
+    EXPECT_EQ(fileContent(folder / "demo.raw"), fileContent(sampleCapture));
+}
+
 TEST(CliReceive, serialThroughThePseudoTerminalWritesWhatDecodeWrites)
 {
     ScratchFolder folder;
