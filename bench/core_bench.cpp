@@ -9,6 +9,7 @@
 #include "model/projectfile.h"
 #include "model/statistics.h"
 #include "reports/textexport.h"
+#include "surveyreadings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,30 +28,6 @@ constexpr int largestMemberCount = 1004;
 constexpr std::size_t largestSampleArea = 124032;
 constexpr double ratioGoal = 10.0;
 
-// Deterministic readings, so every run measures the same project.
-class Readings {
-  public:
-    int around(int centre, int spread)
-    {
-        state_ = state_ * 1103515245u + 12345u;
-        return centre + static_cast<int>((state_ >> 16) % static_cast<unsigned>(2 * spread + 1)) - spread;
-    }
-
-  private:
-    unsigned state_ = 1004u;
-};
-
-void appendBarRun(std::vector<std::uint8_t>& out, Readings& r, int bars, int cover, int spacing)
-{
-    int position = r.around(60, 20);
-    for (int j = 0; j < bars; ++j) {
-        out.push_back(static_cast<std::uint8_t>(r.around(cover, 6)));
-        out.push_back(static_cast<std::uint8_t>(position / 256));
-        out.push_back(static_cast<std::uint8_t>(position % 256));
-        position += r.around(spacing, 15);
-    }
-}
-
 // 251 members of each test mode in turn: single points (120 or 121 readings), 62 pairs, grids of 20 + 20 bars
 // with their separator and sections of 41 bars; the single points take up the rest of the sample area.
 std::vector<InstrumentMember> largestMembers()
@@ -58,7 +35,7 @@ std::vector<InstrumentMember> largestMembers()
     constexpr int perMode = largestMemberCount / 4;
     constexpr std::size_t others = 62 * 2 + (2 + 20 * 3 + 3 + 20 * 3) + (2 + 41 * 3);
     constexpr std::size_t singles = largestSampleArea - perMode * others;
-    Readings r;
+    SurveyReadings r(1004u);
     std::vector<InstrumentMember> members;
     for (int i = 0; i < perMode; ++i) {
         const auto index = static_cast<std::uint16_t>(i + 1);
@@ -77,14 +54,14 @@ std::vector<InstrumentMember> largestMembers()
 
         InstrumentMember grid{
             static_cast<std::uint16_t>(3000 + index), 10, 12, {170, static_cast<std::uint8_t>(1 + i % 4)}};
-        appendBarRun(grid.readings, r, 20, 15, 200);
+        r.appendBarRun(grid.readings, 20, 15, 200);
         grid.readings.insert(grid.readings.end(), {187, 187, 187});
-        appendBarRun(grid.readings, r, 20, 25, 200);
+        r.appendBarRun(grid.readings, 20, 25, 200);
         members.push_back(std::move(grid));
 
         InstrumentMember section{
             static_cast<std::uint16_t>(4000 + index), 0, 20, {170, static_cast<std::uint8_t>(1 + i % 4)}};
-        appendBarRun(section.readings, r, 41, 25, 150);
+        r.appendBarRun(section.readings, 41, 25, 150);
         members.push_back(std::move(section));
     }
     return members;

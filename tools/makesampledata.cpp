@@ -5,6 +5,7 @@
 #include "model/atomicfile.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
+#include "surveyreadings.h"
 
 #include <cstdio>
 #include <string>
@@ -14,19 +15,6 @@ namespace {
 
 using namespace trellon;
 
-// Deterministic readings: the sample must come out byte-identical on every run.
-class Readings {
-public:
-    int around(int centre, int spread)
-    {
-        state_ = state_ * 1103515245u + 12345u;
-        return centre + static_cast<int>((state_ >> 16) % static_cast<unsigned>(2 * spread + 1)) - spread;
-    }
-
-private:
-    unsigned state_ = 20261208u;
-};
-
 struct Design {
     const char* name; // UTF-8
     int cover;
@@ -35,24 +23,6 @@ struct Design {
     int diameter;
 };
 
-void appendBar(std::vector<std::uint8_t>& out, int cover, int position)
-{
-    out.push_back(static_cast<std::uint8_t>(cover));
-    out.push_back(static_cast<std::uint8_t>(position / 256));
-    out.push_back(static_cast<std::uint8_t>(position % 256));
-}
-
-std::vector<std::uint8_t> barRun(Readings& r, int bars, int cover, int spacing)
-{
-    std::vector<std::uint8_t> out;
-    int position = r.around(60, 20);
-    for (int j = 0; j < bars; ++j) {
-        appendBar(out, r.around(cover, 6), position);
-        position += r.around(spacing, 15);
-    }
-    return out;
-}
-
 struct SampleMember {
     InstrumentMember instrument;
     Design design;
@@ -60,7 +30,7 @@ struct SampleMember {
 
 std::vector<SampleMember> siteSurvey()
 {
-    Readings r;
+    SurveyReadings r(20261208u);
     std::vector<SampleMember> members;
     auto single = [&](std::uint16_t number, Design design, int count) {
         InstrumentMember m{number, 0, static_cast<std::uint8_t>(design.diameter), {}};
@@ -78,19 +48,16 @@ std::vector<SampleMember> siteSurvey()
     };
     auto section = [&](std::uint16_t number, Design design, int scale, int bars, int spacing) {
         InstrumentMember m{number, 0, static_cast<std::uint8_t>(design.diameter), {170, static_cast<std::uint8_t>(scale)}};
-        for (auto v : barRun(r, bars, design.cover, spacing))
-            m.readings.push_back(v);
+        r.appendBarRun(m.readings, bars, design.cover, spacing);
         members.push_back({m, design});
     };
     auto grid = [&](std::uint16_t number, Design design, int scale, int xBars, int yBars, bool separator) {
         InstrumentMember m{number, static_cast<std::uint8_t>(design.diameter - 2),
                            static_cast<std::uint8_t>(design.diameter), {170, static_cast<std::uint8_t>(scale)}};
-        for (auto v : barRun(r, xBars, design.cover, 200))
-            m.readings.push_back(v);
+        r.appendBarRun(m.readings, xBars, design.cover, 200);
         if (separator) {
             m.readings.insert(m.readings.end(), {187, 187, 187});
-            for (auto v : barRun(r, yBars, design.cover + 10, 200))
-                m.readings.push_back(v);
+            r.appendBarRun(m.readings, yBars, design.cover + 10, 200);
         }
         members.push_back({m, design});
     };
