@@ -86,7 +86,7 @@ Project editedProject(const Project& received)
 }
 
 class DiscardingEndpoint : public TransferEndpoint {
-  public:
+public:
     void endOfTransfer(LinkKind) override {}
     void projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t>,
                          const Result<SaveOutcome>&) override

@@ -3,11 +3,11 @@
 
 #include "link/framebuilder.h"
 #include "link/framedecoder.h"
+#include "link/serialreceiver.h"
 #include "link/simulatedusbdevice.h"
 #include "link/transferframe.h"
 #include "link/usblink.h"
 #include "seriallink/serialporttransport.h"
-#include "link/serialreceiver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,50 +85,57 @@ std::vector<bench::RatioRow> registerUsbBenchmarks(const std::vector<std::uint8_
     const auto blocks = static_cast<double>(schedule.size());
     std::printf("USB: full memory, %zu blocks a transfer (the instrument's memory holds 4096)\n", schedule.size());
 
-    benchmark::RegisterBenchmark("usbReader", [memory = memory.value(), blocks](benchmark::State& state) {
-        Quiet quiet;
-        SimulatedUsbDevice device(memory);
-        TransferSession session(quiet, quiet);
-        session.setReceivedFilePath(absentPath());
-        UsbLink link(device, session, quiet);
-        for (auto _ : state) {
-            device.rewind();
-            link.start();
-            link.waitUntilFinished();
-        }
-        if (quiet.received != state.iterations())
-            state.SkipWithError("a transfer did not complete");
-        state.counters["blocks/s"] = benchmark::Counter(blocks * static_cast<double>(state.iterations()),
-                                                        benchmark::Counter::kIsRate);
-    })->UseRealTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("usbReader",
+                                 [memory = memory.value(), blocks](benchmark::State& state) {
+                                     Quiet quiet;
+                                     SimulatedUsbDevice device(memory);
+                                     TransferSession session(quiet, quiet);
+                                     session.setReceivedFilePath(absentPath());
+                                     UsbLink link(device, session, quiet);
+                                     for (auto _ : state) {
+                                         device.rewind();
+                                         link.start();
+                                         link.waitUntilFinished();
+                                     }
+                                     if (quiet.received != state.iterations())
+                                         state.SkipWithError("a transfer did not complete");
+                                     state.counters["blocks/s"] = benchmark::Counter(
+                                         blocks * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+                                 })
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
 
     // The same requests, reads and feeds on the calling thread, without the link around them.
-    benchmark::RegisterBenchmark("bareBlockLoop", [memory = memory.value(), schedule, blocks](benchmark::State& state) {
-        Quiet quiet;
-        SimulatedUsbDevice device(memory);
-        std::array<std::uint8_t, usbBlockSize> block{};
-        FrameDecoder decoder(quiet);
-        decoder.setReceivedFilePath(absentPath());
-        decoder.setLinkKind(LinkKind::usb);
-        for (auto _ : state) {
-            device.rewind();
-            decoder.reset();
-            (void)device.open();
-            (void)device.openPipes();
-            for (const auto& [index, length] : schedule) {
-                const std::array<std::uint8_t, 2> request{static_cast<std::uint8_t>(index >> 8),
-                                                          static_cast<std::uint8_t>(index)};
-                (void)device.write(request, std::chrono::milliseconds{0});
-                (void)device.read(block, std::chrono::milliseconds{0});
-                decoder.feedReceivedBytes(static_cast<std::int32_t>(length), block.data());
+    benchmark::RegisterBenchmark(
+        "bareBlockLoop",
+        [memory = memory.value(), schedule, blocks](benchmark::State& state) {
+            Quiet quiet;
+            SimulatedUsbDevice device(memory);
+            std::array<std::uint8_t, usbBlockSize> block{};
+            FrameDecoder decoder(quiet);
+            decoder.setReceivedFilePath(absentPath());
+            decoder.setLinkKind(LinkKind::usb);
+            for (auto _ : state) {
+                device.rewind();
+                decoder.reset();
+                (void)device.open();
+                (void)device.openPipes();
+                for (const auto& [index, length] : schedule) {
+                    const std::array<std::uint8_t, 2> request{static_cast<std::uint8_t>(index >> 8),
+                                                              static_cast<std::uint8_t>(index)};
+                    (void)device.write(request, std::chrono::milliseconds{0});
+                    (void)device.read(block, std::chrono::milliseconds{0});
+                    decoder.feedReceivedBytes(static_cast<std::int32_t>(length), block.data());
+                }
+                device.close();
             }
-            device.close();
-        }
-        if (quiet.received != state.iterations())
-            state.SkipWithError("a frame did not complete");
-        state.counters["blocks/s"] = benchmark::Counter(blocks * static_cast<double>(state.iterations()),
-                                                        benchmark::Counter::kIsRate);
-    })->UseRealTime()->Unit(benchmark::kMillisecond);
+            if (quiet.received != state.iterations())
+                state.SkipWithError("a frame did not complete");
+            state.counters["blocks/s"] =
+                benchmark::Counter(blocks * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+        })
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
 
     return {{"USB reader, full memory / bare block loop", "usbReader", "bareBlockLoop"}};
 }
@@ -169,47 +176,55 @@ std::vector<bench::RatioRow> registerSerialBenchmarks(const std::vector<std::uin
                 frame.size());
 
     // Polls without pause while a thread sends the frame at full speed.
-    benchmark::RegisterBenchmark("serialPoll", [&frame](benchmark::State& state) {
-        PseudoTerminal pty;
-        Quiet quiet;
-        TransferSession session(quiet, quiet);
-        session.setReceivedFilePath(absentPath());
-        SerialPortTransport port;
-        port.setPortPath(pty.path);
-        SerialReceiver receiver(port, session, quiet);
-        for (auto _ : state) {
-            if (!receiver.start()) {
-                state.SkipWithError("cannot open the pseudo-terminal");
-                break;
-            }
-            std::thread sender(sendAll, pty.master, std::cref(frame));
-            while (receiver.polling())
-                receiver.pollSerialPort();
-            sender.join();
-        }
-        if (quiet.received != state.iterations())
-            state.SkipWithError("a frame did not complete");
-        state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(frame.size()));
-    })->UseRealTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("serialPoll",
+                                 [&frame](benchmark::State& state) {
+                                     PseudoTerminal pty;
+                                     Quiet quiet;
+                                     TransferSession session(quiet, quiet);
+                                     session.setReceivedFilePath(absentPath());
+                                     SerialPortTransport port;
+                                     port.setPortPath(pty.path);
+                                     SerialReceiver receiver(port, session, quiet);
+                                     for (auto _ : state) {
+                                         if (!receiver.start()) {
+                                             state.SkipWithError("cannot open the pseudo-terminal");
+                                             break;
+                                         }
+                                         std::thread sender(sendAll, pty.master, std::cref(frame));
+                                         while (receiver.polling())
+                                             receiver.pollSerialPort();
+                                         sender.join();
+                                     }
+                                     if (quiet.received != state.iterations())
+                                         state.SkipWithError("a frame did not complete");
+                                     state.SetBytesProcessed(state.iterations() *
+                                                             static_cast<std::int64_t>(frame.size()));
+                                 })
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
 
     // The same bytes read straight from the terminal in 1024-byte reads.
-    benchmark::RegisterBenchmark("bareTerminalRead", [&frame](benchmark::State& state) {
-        PseudoTerminal pty;
-        const int fd = ::open(pty.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        std::array<std::uint8_t, 1024> buffer{};
-        for (auto _ : state) {
-            std::thread sender(sendAll, pty.master, std::cref(frame));
-            std::size_t got = 0;
-            while (got < frame.size()) {
-                const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-                if (n > 0)
-                    got += static_cast<std::size_t>(n);
-            }
-            sender.join();
-        }
-        ::close(fd);
-        state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(frame.size()));
-    })->UseRealTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("bareTerminalRead",
+                                 [&frame](benchmark::State& state) {
+                                     PseudoTerminal pty;
+                                     const int fd = ::open(pty.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+                                     std::array<std::uint8_t, 1024> buffer{};
+                                     for (auto _ : state) {
+                                         std::thread sender(sendAll, pty.master, std::cref(frame));
+                                         std::size_t got = 0;
+                                         while (got < frame.size()) {
+                                             const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+                                             if (n > 0)
+                                                 got += static_cast<std::size_t>(n);
+                                         }
+                                         sender.join();
+                                     }
+                                     ::close(fd);
+                                     state.SetBytesProcessed(state.iterations() *
+                                                             static_cast<std::int64_t>(frame.size()));
+                                 })
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
 
     return {{"serial poll path / bare terminal reads", "serialPoll", "bareTerminalRead"}};
 }

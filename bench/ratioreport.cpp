@@ -13,7 +13,7 @@ namespace {
 
 // The machine is shared, so the fastest repetition is the one least disturbed; aggregates are not printed.
 class BestTimeReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         std::vector<Run> repetitions;
@@ -37,7 +37,7 @@ class BestTimeReporter : public benchmark::ConsoleReporter {
         return found == seconds_.end() ? nullptr : &found->second;
     }
 
-  private:
+private:
     std::map<std::string, double> seconds_;
 };
 

@@ -30,7 +30,7 @@ void require(bool condition)
 // The received-data file goes into a folder that does not exist, inside a temporary folder made once: every
 // write fails when the file is created, so nothing reaches the disk.
 class MissingFolder {
-  public:
+public:
     MissingFolder()
     {
         const char* tmp = std::getenv("TMPDIR");
@@ -44,7 +44,7 @@ class MissingFolder {
 
     const std::string& receivedFile() const { return receivedFile_; }
 
-  private:
+private:
     std::string folder_;
     std::string receivedFile_;
 };
@@ -93,7 +93,7 @@ void checkUnpacked(std::span<const std::uint8_t> frame, const Project& project)
 
 // Checks each outcome as the decoder reports it and keeps the first frame it completed.
 class CheckingEndpoint : public TransferEndpoint {
-  public:
+public:
     void watch(const FrameDecoder& decoder) { decoder_ = &decoder; }
 
     void endOfTransfer(LinkKind) override
@@ -131,7 +131,7 @@ class CheckingEndpoint : public TransferEndpoint {
     const std::vector<std::uint8_t>& firstFrame() const { return firstFrame_; }
     bool firstAccepted() const { return firstAccepted_.value_or(false); }
 
-  private:
+private:
     void keepFirst(std::span<const std::uint8_t> frame, bool accepted)
     {
         if (firstAccepted_)
@@ -147,7 +147,7 @@ class CheckingEndpoint : public TransferEndpoint {
 };
 
 class ChunkSizes {
-  public:
+public:
     explicit ChunkSizes(std::uint8_t control)
         : whole_((control & 0x0F) == 0x0F), varying_((control & 0x10) != 0),
           largest_(std::size_t{1} << (control & 0x0F)), state_(0x9E3779B9u ^ control)
@@ -166,7 +166,7 @@ class ChunkSizes {
         return std::min(size, remaining);
     }
 
-  private:
+private:
     bool whole_;
     bool varying_;
     std::size_t largest_;

@@ -47,13 +47,16 @@ std::vector<SampleMember> siteSurvey()
         members.push_back({m, design});
     };
     auto section = [&](std::uint16_t number, Design design, int scale, int bars, int spacing) {
-        InstrumentMember m{number, 0, static_cast<std::uint8_t>(design.diameter), {170, static_cast<std::uint8_t>(scale)}};
+        InstrumentMember m{
+            number, 0, static_cast<std::uint8_t>(design.diameter), {170, static_cast<std::uint8_t>(scale)}};
         r.appendBarRun(m.readings, bars, design.cover, spacing);
         members.push_back({m, design});
     };
     auto grid = [&](std::uint16_t number, Design design, int scale, int xBars, int yBars, bool separator) {
-        InstrumentMember m{number, static_cast<std::uint8_t>(design.diameter - 2),
-                           static_cast<std::uint8_t>(design.diameter), {170, static_cast<std::uint8_t>(scale)}};
+        InstrumentMember m{number,
+                           static_cast<std::uint8_t>(design.diameter - 2),
+                           static_cast<std::uint8_t>(design.diameter),
+                           {170, static_cast<std::uint8_t>(scale)}};
         r.appendBarRun(m.readings, xBars, design.cover, 200);
         if (separator) {
             m.readings.insert(m.readings.end(), {187, 187, 187});

@@ -36,8 +36,7 @@ Error incompleteFrame(const FrameDecoder& decoder)
         return Error{ErrorKind::incomplete, "no frame: the capture does not begin with the sync byte 0x55", 0};
     const TransferProgress progress = decoder.progress();
     if (progress.total == 0)
-        return Error{ErrorKind::incomplete, "incomplete frame: the capture ends inside the frame header",
-                     std::nullopt};
+        return Error{ErrorKind::incomplete, "incomplete frame: the capture ends inside the frame header", std::nullopt};
     return Error{ErrorKind::incomplete,
                  "incomplete frame: " + std::to_string(progress.received) + " of " + std::to_string(progress.total) +
                      " bytes received",

@@ -72,7 +72,8 @@ public:
     {
         const std::lock_guard lock(mutex_);
         if (progress.total > 0)
-            std::fprintf(stderr, "\rreceiving: %3d%% (%lld/%lld bytes)", static_cast<int>(progress.received * 100 / progress.total),
+            std::fprintf(stderr, "\rreceiving: %3d%% (%lld/%lld bytes)",
+                         static_cast<int>(progress.received * 100 / progress.total),
                          static_cast<long long>(progress.received), static_cast<long long>(progress.total));
         else
             std::fprintf(stderr, "\rreceiving: %lld bytes", static_cast<long long>(progress.received));
@@ -208,8 +209,8 @@ int runReceiveCommand(const std::vector<std::string>& args)
     if (!arguments.positional().empty())
         throw UsageError("unexpected argument " + arguments.positional().front());
     const std::string& outputPath = arguments.requireValue("-o");
-    const int sources = arguments.has("--serial") + arguments.has("--usb") + arguments.has("--usb-sim") +
-                        arguments.has("--usb-demo");
+    const int sources =
+        arguments.has("--serial") + arguments.has("--usb") + arguments.has("--usb-sim") + arguments.has("--usb-demo");
     if (sources != 1)
         throw UsageError("give one of --serial PORT, --usb N, --usb-sim CAPTURE, --usb-demo");
     if (arguments.has("--usb-id") && !arguments.has("--usb"))

@@ -20,10 +20,10 @@ Result<std::vector<std::uint8_t>> layOutInstrumentMemory(std::span<const std::ui
 struct SimulatedUsbFaults {
     bool failOpen = false;
     bool failPipes = false;
-    std::optional<std::size_t> unplugAfterBlocks;      // k blocks are served, then every operation fails
-    std::optional<std::uint32_t> failReadOfBlock;      // the read answering this block's request fails
-    std::optional<std::uint32_t> failRequestOfBlock;   // sending this block's request fails
-    std::optional<std::uint32_t> shortBlock;           // this block comes with shortBlockLength bytes
+    std::optional<std::size_t> unplugAfterBlocks;    // k blocks are served, then every operation fails
+    std::optional<std::uint32_t> failReadOfBlock;    // the read answering this block's request fails
+    std::optional<std::uint32_t> failRequestOfBlock; // sending this block's request fails
+    std::optional<std::uint32_t> shortBlock;         // this block comes with shortBlockLength bytes
     std::size_t shortBlockLength = 17;
 };
 
@@ -51,7 +51,7 @@ public:
     std::vector<std::array<std::uint8_t, 2>> requestBytes() const; // as sent
     std::size_t blocksServed() const;
     std::size_t stopRequests() const; // attempts, also those an unplugged device could not take
-    bool stopRequestWasLast() const; // the last write was the stop request
+    bool stopRequestWasLast() const;  // the last write was the stop request
     int openCount() const;
     int closeCount() const;
 

@@ -23,8 +23,8 @@ constexpr std::size_t frameHeaderSize = 12;
 constexpr std::size_t directoryEntrySize = 7;
 
 struct FrameHeader {
-    std::int32_t memberCount;       // n
-    std::int32_t sampleAreaLength;  // L
+    std::int32_t memberCount;      // n
+    std::int32_t sampleAreaLength; // L
 
     std::int64_t directoryEnd() const { return frameHeaderSize + directoryEntrySize * std::int64_t{memberCount}; }
     std::int64_t totalLength() const { return directoryEnd() + sampleAreaLength; }

@@ -62,8 +62,8 @@ void TransferSession::linkEnded(std::optional<Error> why)
     State state = state_.load();
     while (state == State::running || state == State::cancelled) {
         if (state_.compare_exchange_weak(state, State::ended)) {
-            TransferResult result = newResult(state == State::cancelled ? TransferEnding::cancelled
-                                                                        : TransferEnding::linkEnded);
+            TransferResult result =
+                newResult(state == State::cancelled ? TransferEnding::cancelled : TransferEnding::linkEnded);
             if (state == State::running)
                 result.error = std::move(why);
             observer_.transferEnded(std::move(result));

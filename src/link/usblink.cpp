@@ -109,8 +109,8 @@ void UsbLink::usbReader()
     while (usbRunning()) {
         if (requestStep) {
             if (index >= usbBlockLimit) {
-                why = linkError(ErrorKind::incomplete,
-                                "the instrument's memory ended before the frame was complete", index);
+                why = linkError(ErrorKind::incomplete, "the instrument's memory ended before the frame was complete",
+                                index);
                 break;
             }
             const std::array<std::uint8_t, 2> request{static_cast<std::uint8_t>(index >> 8),
@@ -124,8 +124,8 @@ void UsbLink::usbReader()
         } else {
             Result<std::size_t> received = device_.read(block, blockTimeout_);
             if (!received) {
-                why = linkError(ErrorKind::truncated,
-                                "block " + std::to_string(index) + ": " + received.error().detail, index);
+                why = linkError(ErrorKind::truncated, "block " + std::to_string(index) + ": " + received.error().detail,
+                                index);
                 break;
             }
             // Every block of the memory is whole; a short one would shift the rest of the frame.
@@ -145,8 +145,8 @@ void UsbLink::usbReader()
                 // The directory must end before the sample area begins.
                 if (headerLength > sampleAreaAddress) {
                     why = linkError(ErrorKind::refused,
-                                    "the member directory runs into the sample area (" +
-                                        std::to_string(headerLength) + " bytes)",
+                                    "the member directory runs into the sample area (" + std::to_string(headerLength) +
+                                        " bytes)",
                                     0);
                     break;
                 }

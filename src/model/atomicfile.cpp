@@ -3,9 +3,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <random>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -9,7 +9,7 @@ namespace trellon {
 
 // Texts hold the GBK bytes they were read or received as, so files round-trip byte for byte.
 struct MemberRecord {
-    std::string number;              // decimal text; its first character is the test-mode digit
+    std::string number; // decimal text; its first character is the test-mode digit
     std::int32_t knownDiameter = 0;
     std::int32_t designCover = 0;
     std::int32_t upperDeviation = 0;

@@ -9,7 +9,10 @@
 namespace trellon {
 namespace {
 
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return (a + b - 1) / b; }
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return (a + b - 1) / b;
+}
 
 } // namespace
 

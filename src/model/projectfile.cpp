@@ -253,8 +253,7 @@ Result<SaveOutcome> writeProjectFile(const std::string& path, const Project& pro
 {
     if (project.members.empty())
         return SaveOutcome::nothingToWrite;
-    if (auto status = writeFileAtomically(path, encodeProjectFile(project), "cannot create the project file");
-        !status)
+    if (auto status = writeFileAtomically(path, encodeProjectFile(project), "cannot create the project file"); !status)
         return status.error();
     return SaveOutcome::written;
 }

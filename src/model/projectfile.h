@@ -22,8 +22,8 @@ struct LoadedProject {
     std::unique_ptr<Project> project;
 };
 
-constexpr std::size_t nameFieldSize = 50;   // text, a NUL, then zeros
-constexpr std::size_t numberFieldSize = 4;  // a five-digit number keeps its first four digits
+constexpr std::size_t nameFieldSize = 50;  // text, a NUL, then zeros
+constexpr std::size_t numberFieldSize = 4; // a five-digit number keeps its first four digits
 constexpr std::size_t versionTagSize = 10;
 
 // Parses a whole file. Counts are checked against the bytes that remain before anything is allocated.

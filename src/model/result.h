@@ -10,13 +10,13 @@
 namespace trellon {
 
 enum class ErrorKind {
-    cannotOpen,     // the file could not be opened or created
-    cannotWrite,    // a write, flush or rename failed
-    truncated,      // the input ends before what it announces
-    refused,        // the input is malformed or claims impossible sizes
-    incomplete,     // a transfer frame that never completed
-    empty,          // nothing to write
-    encoding,       // text that has no GBK form
+    cannotOpen,  // the file could not be opened or created
+    cannotWrite, // a write, flush or rename failed
+    truncated,   // the input ends before what it announces
+    refused,     // the input is malformed or claims impossible sizes
+    incomplete,  // a transfer frame that never completed
+    empty,       // nothing to write
+    encoding,    // text that has no GBK form
 };
 
 struct Error {
@@ -27,8 +27,7 @@ struct Error {
     std::string describe() const;
 };
 
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}
@@ -49,6 +48,9 @@ struct Done {};
 
 using Status = Result<Done>;
 
-inline Status success() { return Done{}; }
+inline Status success()
+{
+    return Done{};
+}
 
 } // namespace trellon

@@ -232,7 +232,8 @@ Verdict checkedSetVerdict(const Project& project)
         }
     }
     Verdict verdict;
-    verdict.points = static_cast<std::int32_t>(std::min<std::int64_t>(points, std::numeric_limits<std::int32_t>::max()));
+    verdict.points =
+        static_cast<std::int32_t>(std::min<std::int64_t>(points, std::numeric_limits<std::int32_t>::max()));
     verdict.acceptable =
         static_cast<std::int32_t>(std::min<std::int64_t>(acceptable, std::numeric_limits<std::int32_t>::max()));
     if (points > 0)

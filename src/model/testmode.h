@@ -17,7 +17,7 @@ enum class TestModeDigit : char {
     section = '4',
 };
 
-constexpr std::int32_t runMarker = 170;     // first reading of a section or grid member
+constexpr std::int32_t runMarker = 170;      // first reading of a section or grid member
 constexpr std::int32_t separatorValue = 187; // three of them separate a grid's X and Y runs
 
 // The member's digit; any character other than '1' to '4' is returned as it is.
@@ -39,8 +39,14 @@ std::int32_t findRunSeparator(std::span<const std::int32_t> samples);
 void countBarsAfterTransfer(MemberRecord& member);
 
 // Where the readings of bar j of a triple run lie: cover, then position high and low.
-constexpr std::int64_t xBarCoverIndex(std::int64_t j) { return 2 + 3 * j; }
-constexpr std::int64_t yBarCoverIndex(std::int64_t separator, std::int64_t j) { return separator + 3 + 3 * j; }
+constexpr std::int64_t xBarCoverIndex(std::int64_t j)
+{
+    return 2 + 3 * j;
+}
+constexpr std::int64_t yBarCoverIndex(std::int64_t separator, std::int64_t j)
+{
+    return separator + 3 + 3 * j;
+}
 
 // Position of the bar whose cover lies at coverIndex; readings outside the array count as 0.
 inline std::int32_t barPositionAt(const MemberRecord& member, std::int64_t coverIndex)

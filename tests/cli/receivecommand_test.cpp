@@ -168,11 +168,11 @@ TEST(CliReceive, failuresExit1WithoutFiles)
 {
     ScratchFolder folder;
     writeFile(folder / "noise.cap", std::string(40, '\x01'));
-    const CliRun notAFrame = runCli({"receive", "--usb-sim", (folder / "noise.cap").string(), "-o",
-                                     (folder / "out.gj").string()});
+    const CliRun notAFrame =
+        runCli({"receive", "--usb-sim", (folder / "noise.cap").string(), "-o", (folder / "out.gj").string()});
     EXPECT_EQ(notAFrame.status, 1);
-    const CliRun noPort = runCli({"receive", "--serial", (folder / "ttyNone").string(), "-o",
-                                  (folder / "out.gj").string()});
+    const CliRun noPort =
+        runCli({"receive", "--serial", (folder / "ttyNone").string(), "-o", (folder / "out.gj").string()});
     EXPECT_EQ(noPort.status, 1);
     EXPECT_NE(noPort.err.find("不能打开串口!"), std::string::npos) << noPort.err;
     EXPECT_EQ(folder.entries(), 1u) << "only the capture";

@@ -17,8 +17,8 @@ namespace {
 using testing::RecordingEndpoint;
 namespace fs = std::filesystem;
 
-const std::vector<std::uint8_t> oneMemberFrame{0x55, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 1,
-                                               0x03, 0xE9, 0x00, 0x14, 0, 0, 0, 0x1E, 0x19, 0x23};
+const std::vector<std::uint8_t> oneMemberFrame{0x55, 0,    0,    0,    0,    0, 0, 0, 0,    3,    0,
+                                               1,    0x03, 0xE9, 0x00, 0x14, 0, 0, 0, 0x1E, 0x19, 0x23};
 
 class DecoderTest : public ::testing::Test {
 protected:
@@ -151,7 +151,8 @@ TEST_F(DecoderTest, framesOfThirteenBytesOrLessNeverComplete)
 
 TEST_F(DecoderTest, progressKnowsTheTotalFromTheThirteenthByte)
 {
-    const auto frame = buildTransferFrame(std::vector<InstrumentMember>{{1001, 0, 12, std::vector<std::uint8_t>(100, 30)}});
+    const auto frame =
+        buildTransferFrame(std::vector<InstrumentMember>{{1001, 0, 12, std::vector<std::uint8_t>(100, 30)}});
     feed(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 12), 12);
     EXPECT_EQ(decoder.progress().total, 0);
     feed(std::vector<std::uint8_t>(frame.begin() + 12, frame.begin() + 13), 1);
@@ -197,9 +198,9 @@ TEST_F(DecoderTest, refusedFrameEndsTheTransferButHandsNothingOver)
 
 std::vector<std::uint8_t> twoMemberFrame(std::uint32_t secondOffset, std::uint32_t L)
 {
-    std::vector<std::uint8_t> frame{0x55, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(L), 0, 2,
-                                    0x03, 0xE9, 0, 12, 0, 0, 0,
-                                    0x03, 0xEA, 0, 12, 0, 0, static_cast<std::uint8_t>(secondOffset)};
+    std::vector<std::uint8_t> frame{
+        0x55, 0, 0, 0,    0,    0, 0,  0, 0, static_cast<std::uint8_t>(L),           0, 2, 0x03, 0xE9, 0, 12,
+        0,    0, 0, 0x03, 0xEA, 0, 12, 0, 0, static_cast<std::uint8_t>(secondOffset)};
     for (std::uint32_t i = 0; i < L; ++i)
         frame.push_back(static_cast<std::uint8_t>(20 + i));
     return frame;

@@ -129,8 +129,18 @@ inline std::vector<std::uint8_t> frameOfMembers(std::size_t n, std::size_t readi
 // A frame without members whose sample area holds `length` bytes.
 inline std::vector<std::uint8_t> frameWithoutMembers(std::uint32_t length)
 {
-    std::vector<std::uint8_t> frame{0x55, 0, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(length >> 16),
-                                    static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length), 0, 0};
+    std::vector<std::uint8_t> frame{0x55,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    static_cast<std::uint8_t>(length >> 16),
+                                    static_cast<std::uint8_t>(length >> 8),
+                                    static_cast<std::uint8_t>(length),
+                                    0,
+                                    0};
     for (std::uint32_t k = 0; k < length; ++k)
         frame.push_back(static_cast<std::uint8_t>(1 + k % 200));
     return frame;

@@ -104,8 +104,7 @@ protected:
     std::string received() const { return folder.file("data.gj"); }
 
     // Runs the event loop, as the dialog does, until the condition holds; the guard only stops a hang.
-    template <typename Condition>
-    bool runUntil(Condition condition)
+    template <typename Condition> bool runUntil(Condition condition)
     {
         const auto guard = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (!condition()) {

@@ -10,7 +10,8 @@ TEST(Gbk, convertsBothWaysByteForByte)
 {
     auto gbk = utf8ToGbk("工程名称：梁1 √×（");
     ASSERT_TRUE(gbk);
-    EXPECT_EQ(gbk.value(), "\xB9\xA4\xB3\xCC\xC3\xFB\xB3\xC6\xA3\xBA\xC1\xBA" "1 \xA1\xCC\xA1\xC1\xA3\xA8");
+    EXPECT_EQ(gbk.value(), "\xB9\xA4\xB3\xCC\xC3\xFB\xB3\xC6\xA3\xBA\xC1\xBA"
+                           "1 \xA1\xCC\xA1\xC1\xA3\xA8");
     EXPECT_EQ(gbkToUtf8(gbk.value()), "工程名称：梁1 √×（");
 }
 
@@ -24,7 +25,10 @@ TEST(Gbk, textWithoutGbkFormIsRefused)
 
 TEST(Gbk, invalidBytesAreShownAsReplacementCharacters)
 {
-    EXPECT_EQ(gbkToUtf8("A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(gbkToUtf8("A\xFF"
+                        "B"),
+              "A\xEF\xBF\xBD"
+              "B");
     EXPECT_EQ(gbkToUtf8("A\xB9"), "A\xEF\xBF\xBD") << "a lone lead byte at the end";
     EXPECT_EQ(gbkToUtf8(""), "");
 }

@@ -56,9 +56,9 @@ std::vector<std::uint8_t> encodeOlderVersion(const Project& project, ProjectFile
         std::string number = m.number.substr(0, 4);
         number.resize(4, '\0');
         out.insert(out.end(), number.begin(), number.end());
-        for (std::int32_t v : {m.knownDiameter, m.designCover, m.upperDeviation, m.lowerDeviation, m.sampleCount,
-                               m.maxCover, m.minCover, m.dataOffset, m.barDiameter, m.designDiameter, m.xBarCount,
-                               m.yBarCount})
+        for (std::int32_t v :
+             {m.knownDiameter, m.designCover, m.upperDeviation, m.lowerDeviation, m.sampleCount, m.maxCover, m.minCover,
+              m.dataOffset, m.barDiameter, m.designDiameter, m.xBarCount, m.yBarCount})
             appendInt32Le(out, v);
         for (std::int32_t v : m.samples)
             appendInt32Le(out, v);
@@ -115,8 +115,8 @@ TEST(ProjectFileLayout, longNameIsCutAtACharacterBoundaryAndPaddedWithZeros)
 
 TEST(ProjectFileRoundTrip, ver12KeepsEveryStoredField)
 {
-    Project original = projectOf({fullyFilledMember("3001", "\xC1\xBA A"), member("1002", {30, 25, 35}, "B"),
-                                  member("512", {}, "")});
+    Project original =
+        projectOf({fullyFilledMember("3001", "\xC1\xBA A"), member("1002", {30, 25, 35}, "B"), member("512", {}, "")});
     auto read = parseProjectFile(encodeProjectFile(original));
     ASSERT_TRUE(read) << read.error().describe();
     EXPECT_EQ(read.value().format, ProjectFileFormat::ver12);
@@ -207,14 +207,14 @@ std::vector<RefusedCase> refusedCases()
     cases.push_back({"member count one too many", patched(10, 3), ErrorKind::truncated});
     cases.push_back({"negative reading count", patched(14 + 70, -5), ErrorKind::refused});
     cases.push_back({"reading count beyond the file", patched(14 + 70, 0x7FFFFFFF), ErrorKind::truncated});
-    cases.push_back({"cut inside the tag", std::vector<std::uint8_t>(good.begin(), good.begin() + 8),
-                     ErrorKind::truncated});
-    cases.push_back({"cut inside the count", std::vector<std::uint8_t>(good.begin(), good.begin() + 12),
-                     ErrorKind::truncated});
+    cases.push_back(
+        {"cut inside the tag", std::vector<std::uint8_t>(good.begin(), good.begin() + 8), ErrorKind::truncated});
+    cases.push_back(
+        {"cut inside the count", std::vector<std::uint8_t>(good.begin(), good.begin() + 12), ErrorKind::truncated});
     cases.push_back({"cut inside the first block", std::vector<std::uint8_t>(good.begin(), good.begin() + 60),
                      ErrorKind::truncated});
-    cases.push_back({"last reading cut short", std::vector<std::uint8_t>(good.begin(), good.end() - 1),
-                     ErrorKind::truncated});
+    cases.push_back(
+        {"last reading cut short", std::vector<std::uint8_t>(good.begin(), good.end() - 1), ErrorKind::truncated});
     cases.push_back({"empty file", {}, ErrorKind::truncated});
     return cases;
 }

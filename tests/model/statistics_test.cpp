@@ -257,7 +257,8 @@ TEST(Verdict, ninetyPercentExactlyPassesAndJustBelowFails)
     // 2249 of 2500 is 89.96 %: shown as 90.0 but not acceptable.
     std::vector<std::int32_t> readings(2249, 20);
     readings.resize(2500, 99);
-    const Verdict below = checkedSetVerdict(projectOf({checkedMember(withTolerance(member("1001", readings), 20, 0, 0))}));
+    const Verdict below =
+        checkedSetVerdict(projectOf({checkedMember(withTolerance(member("1001", readings), 20, 0, 0))}));
     EXPECT_FALSE(below.passed);
     char shown[16];
     std::snprintf(shown, sizeof shown, "%0.1f", static_cast<double>(below.rate));
@@ -272,7 +273,8 @@ TEST(Verdict, nothingCheckedOrNoReadingsGivesZeroAndNotAcceptable)
     EXPECT_EQ(none.rate, 0.0f);
     EXPECT_FALSE(none.passed);
 
-    const Verdict empty = checkedSetVerdict(projectOf({checkedMember(member("1001", {})), checkedMember(member("2001", {3}))}));
+    const Verdict empty =
+        checkedSetVerdict(projectOf({checkedMember(member("1001", {})), checkedMember(member("2001", {3}))}));
     EXPECT_EQ(empty.points, 0);
     EXPECT_EQ(empty.rate, 0.0f);
     EXPECT_EQ(verdictText(empty), "不合格");

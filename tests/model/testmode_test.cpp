@@ -95,8 +95,8 @@ TEST(PageCount, singlePointMembersFillListPagesOf37Then40Slots)
     EXPECT_EQ(listLineSlots(checkedMember("2001", 21)), 14);
 
     // 4 members of 11 slots: 44 slots, one more than the first page: 2 pages.
-    Project p = projectOf({checkedMember("1001", 11), checkedMember("1002", 11), checkedMember("1003", 11),
-                           checkedMember("1004", 11)});
+    Project p = projectOf(
+        {checkedMember("1001", 11), checkedMember("1002", 11), checkedMember("1003", 11), checkedMember("1004", 11)});
     EXPECT_EQ(countPrintPages(p).list, 2);
     p.members.pop_back();
     EXPECT_EQ(countPrintPages(p).list, 1);
