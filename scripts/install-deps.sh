@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev
   qt6-base-dev qt6-serialport-dev
   libusb-1.0-0-dev
+  fonts-arphic-uming fonts-wqy-zenhei fonts-arphic-ukai
 )
 
 missing=()

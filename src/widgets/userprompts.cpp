@@ -1,0 +1,37 @@
+// The real file dialogs and message boxes.
+#include "userprompts.h"
+
+#include <QFileDialog>
+
+namespace trellon {
+
+QString DialogPrompts::chooseFileToOpen(QWidget* parent, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString DialogPrompts::chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                        const QString& proposedPath)
+{
+    QFileDialog dialog(parent, QString(), proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+void DialogPrompts::showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QMessageBox::StandardButton DialogPrompts::ask(QWidget* parent, const QString& text,
+                                               QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(applicationCaption), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace trellon

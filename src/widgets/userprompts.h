@@ -1,0 +1,41 @@
+// The file dialogs and message boxes the application asks through, so flows can run unattended in tests.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace trellon {
+
+constexpr const char* applicationCaption = "Trellon";
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // A file to open; empty when cancelled.
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+    // A file to save; the dialog asks before overwriting. Empty when cancelled.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                     const QString& proposedPath = {}) = 0;
+    // A message with an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Information,
+                             const QString& caption = QString::fromLatin1(applicationCaption)) = 0;
+    // A question; returns the button chosen.
+    virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
+                                            QMessageBox::StandardButtons buttons) = 0;
+};
+
+// The real dialogs.
+class DialogPrompts final : public UserPrompts {
+public:
+    QString chooseFileToOpen(QWidget* parent, const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                             const QString& proposedPath) override;
+    void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption) override;
+    QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
+                                    QMessageBox::StandardButtons buttons) override;
+};
+
+} // namespace trellon

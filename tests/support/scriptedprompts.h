@@ -1,0 +1,54 @@
+// Prompts answered from a script, recording what the application asked and said.
+#pragma once
+
+#include "widgets/userprompts.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace trellon::testing {
+
+class ScriptedPrompts final : public UserPrompts {
+public:
+    QString chooseFileToOpen(QWidget*, const QString&) override { return next(filesToOpen); }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return next(filesToSave);
+    }
+    void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString& caption) override
+    {
+        messages << text;
+        captions << caption;
+    }
+    QMessageBox::StandardButton ask(QWidget*, const QString& text, QMessageBox::StandardButtons) override
+    {
+        questions << text;
+        if (answers.empty())
+            return QMessageBox::Cancel;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // Answers, used in order; an empty queue answers "cancelled".
+    std::deque<QString> filesToOpen;
+    std::deque<QString> filesToSave;
+    std::deque<QMessageBox::StandardButton> answers;
+    // What the application said and asked.
+    QStringList messages;
+    QStringList captions;
+    QStringList questions;
+
+private:
+    static QString next(std::deque<QString>& queue)
+    {
+        if (queue.empty())
+            return {};
+        QString value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+} // namespace trellon::testing
