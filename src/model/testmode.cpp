@@ -23,6 +23,32 @@ bool isKnownTestMode(TestModeDigit digit)
     }
 }
 
+bool belongsToTestMode(const MemberRecord& member, TestMode mode)
+{
+    const TestModeDigit digit = testModeDigit(member);
+    switch (mode) {
+    case TestMode::singlePoint:
+        return digit == TestModeDigit::singleKnownDiameter || digit == TestModeDigit::singleMeasuredDiameter;
+    case TestMode::section:
+        return digit == TestModeDigit::section;
+    case TestMode::grid:
+        return digit == TestModeDigit::grid;
+    }
+    return false;
+}
+
+std::int32_t memberIndexInMode(const std::vector<MemberRecord>& members, TestMode mode, std::int32_t position)
+{
+    if (position < 0)
+        return -1;
+    std::int32_t seen = 0;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        if (belongsToTestMode(members[i], mode) && seen++ == position)
+            return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
 std::int32_t findRunSeparator(std::span<const std::int32_t> samples)
 {
     for (std::size_t s = 0; s + 2 < samples.size(); ++s) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace trellon {
 
@@ -20,10 +21,20 @@ enum class TestModeDigit : char {
 constexpr std::int32_t runMarker = 170;      // first reading of a section or grid member
 constexpr std::int32_t separatorValue = 187; // three of them separate a grid's X and Y runs
 
+// The test modes of the control panel and the member kinds they list.
+enum class TestMode : int { singlePoint = 0, section = 1, grid = 2 };
+
 // The member's digit; any character other than '1' to '4' is returned as it is.
 TestModeDigit testModeDigit(const MemberRecord& member);
 
 bool isKnownTestMode(TestModeDigit digit);
+
+// Single point: digits "1" and "2"; section: "4"; grid: "3".
+bool belongsToTestMode(const MemberRecord& member, TestMode mode);
+
+// The array index of the member at `position` among the members of the mode, in array order; -1 when
+// there is none. A list of one mode turns its line numbers into members with this.
+std::int32_t memberIndexInMode(const std::vector<MemberRecord>& members, TestMode mode, std::int32_t position);
 
 // Position in millimetres from its high and low reading. Readings from a file may lie outside 0 to 255;
 // the arithmetic then wraps as 32-bit integers instead of overflowing.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/project.h"
+#include "model/testmode.h"
 
 #include <QObject>
 #include <QString>
@@ -9,9 +10,6 @@
 #include <memory>
 
 namespace trellon {
-
-// The test mode chosen in the control panel.
-enum class TestMode : int { singlePoint = 0, section = 1, grid = 2 };
 
 class ProjectSession : public QObject {
     Q_OBJECT

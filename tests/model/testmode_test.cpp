@@ -26,6 +26,18 @@ TEST(TestModeDigit, isTheFirstCharacterOfTheNumber)
     EXPECT_TRUE(isKnownTestMode(testModeDigit(member("4", {}))));
 }
 
+TEST(TestModeDigit, listPositionsCountTheMembersOfTheModeInArrayOrder)
+{
+    const Project p = projectOf({member("3001", {}), member("1001", {}), member("4001", {}), member("2001", {}),
+                                 member("5001", {}), member("3002", {})});
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::singlePoint, 0), 1);
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::singlePoint, 1), 3);
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::singlePoint, 2), -1);
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::grid, 1), 5);
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::section, 0), 2);
+    EXPECT_EQ(memberIndexInMode(p.members, TestMode::section, -1), -1);
+}
+
 TEST(BarCountsAfterTransfer, gridSplitsAtTheFirstSeparator)
 {
     const MemberRecord m = countedAfterTransfer(member("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}));
