@@ -63,7 +63,7 @@ public:
             return;
         }
         std::string text(message.text);
-        if (message.caption != applicationCaption)
+        if (message.caption != linkApplicationCaption)
             text = std::string(message.caption) + ": " + text;
         lastMessage_ = text;
     }

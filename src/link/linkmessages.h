@@ -11,11 +11,11 @@ struct LinkMessage {
     bool error = false;
 };
 
-constexpr std::string_view applicationCaption = "Trellon";
+constexpr std::string_view linkApplicationCaption = "Trellon";
 constexpr std::string_view usbLinkCaption = "DEBUG372";
 
-constexpr LinkMessage transferFinishedMessage{applicationCaption, "数据传输结束", false};
-constexpr LinkMessage serialPortNotOpenedMessage{applicationCaption, "不能打开串口!", false};
+constexpr LinkMessage transferFinishedMessage{linkApplicationCaption, "数据传输结束", false};
+constexpr LinkMessage serialPortNotOpenedMessage{linkApplicationCaption, "不能打开串口!", false};
 constexpr LinkMessage usbDeviceNotOpenedMessage{usbLinkCaption, "打开设备失败！", true};
 constexpr LinkMessage usbPipesNotOpenedMessage{usbLinkCaption, "无法打开设备！", true};
 constexpr LinkMessage usbReaderNotStartedMessage{usbLinkCaption, "端点2线程启动失败", true};

@@ -122,7 +122,7 @@ TEST_F(SerialReceiverTest, portThatCannotBeOpenedSaysSoOncePerStart)
     EXPECT_FALSE(receiver.start());
     EXPECT_EQ(messages.count(serialPortNotOpenedMessage), 2u);
     EXPECT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(messages.shown().front().caption, applicationCaption);
+    EXPECT_EQ(messages.shown().front().caption, linkApplicationCaption);
     EXPECT_EQ(observer.endings(), 2);
     EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
 }
