@@ -1,0 +1,414 @@
+// The transfer dialog drives the links as the command line does; their reports reach it through a queued relay.
+#include "transferdialog.h"
+
+#include "link/demotransfer.h"
+#include "link/libusbdevice.h"
+#include "link/linkmessages.h"
+#include "link/simulatedusbdevice.h"
+#include "link/transfersession.h"
+#include "link/usblink.h"
+#include "pathdialog.h"
+#include "seriallink/seriallink.h"
+#include "seriallink/serialports.h"
+#include "widgets/userprompts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace trellon {
+namespace {
+
+constexpr int portTypeCom = 0;
+constexpr int portTypeUsb = 1;
+constexpr int portCount = 6;
+
+QString errorText(const Error& error)
+{
+    return QString::fromStdString(error.describe());
+}
+
+} // namespace
+
+// Carries the link's reports, from whichever thread makes them, to the dialog's thread. Each transfer has
+// its own relay, so reports of a transfer that was replaced are recognised and dropped.
+class TransferDialog::Relay final : public TransferObserver, public LinkMessages {
+public:
+    Relay(TransferDialog& dialog, std::uint64_t generation) : dialog_(dialog), generation_(generation) {}
+
+    void showLinkMessage(const LinkMessage& message) override
+    {
+        post([message](TransferDialog& dialog, std::uint64_t generation) {
+            dialog.linkMessageArrived(generation, message);
+        });
+    }
+
+    void transferProgress(const TransferProgress& progress) override
+    {
+        post([progress](TransferDialog& dialog, std::uint64_t generation) {
+            dialog.progressArrived(generation, progress.received, progress.total);
+        });
+    }
+
+    void transferEnded(TransferResult result) override
+    {
+        auto ended = std::make_shared<TransferResult>(std::move(result));
+        post([ended](TransferDialog& dialog, std::uint64_t generation) { dialog.transferEnded(generation, *ended); });
+    }
+
+private:
+    template <typename Call> void post(Call call)
+    {
+        TransferDialog* dialog = &dialog_;
+        const std::uint64_t generation = generation_;
+        QMetaObject::invokeMethod(
+            dialog, [dialog, generation, call] { call(*dialog, generation); }, Qt::QueuedConnection);
+    }
+
+    TransferDialog& dialog_;
+    const std::uint64_t generation_;
+};
+
+// One transfer's link and session. Destroyed links stop first: a USB reader is joined, a serial port closed.
+struct TransferDialog::Transfer {
+    Transfer(TransferDialog& dialog, std::uint64_t generation, LinkKind linkKind)
+        : kind(linkKind), relay(dialog, generation), session(relay, relay)
+    {
+    }
+
+    const LinkKind kind;
+    Relay relay;
+    TransferSession session;
+    std::unique_ptr<UsbBlockDevice> device;
+    std::unique_ptr<UsbLink> usb;
+    std::unique_ptr<SerialLink> serial;
+};
+
+TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), storedPath_(QDir::homePath() + QStringLiteral("/data"))
+{
+    setWindowTitle(tr("数据传输设置"));
+
+    auto* pathLabel = new QLabel(tr("文件存储路径："), this);
+    pathEdit_ = new QLineEdit(this);
+    pathEdit_->setMinimumWidth(240);
+    pathLabel->setBuddy(pathEdit_);
+    browseButton_ = new QPushButton(tr("浏览..."), this);
+    browseButton_->setAutoDefault(false);
+
+    auto* portTypeLabel = new QLabel(tr("端口类型："), this);
+    portTypeList_ = new QComboBox(this);
+    portTypeList_->addItems({tr("COM"), tr("USB")});
+    portTypeLabel->setBuddy(portTypeList_);
+    portLabel_ = new QLabel(this);
+    portList_ = new QComboBox(this);
+    portList_->setInsertPolicy(QComboBox::NoInsert);
+    portList_->setMinimumContentsLength(18);
+    portLabel_->setBuddy(portList_);
+
+    startButton_ = new QPushButton(tr("数据传输"), this);
+    startButton_->setDefault(true);
+    cancelButton_ = new QPushButton(tr("取 消"), this);
+    cancelButton_->setAutoDefault(false);
+
+    auto* stateLabel = new QLabel(tr("通信状态："), this);
+    auto* stateFrame = new QFrame(this);
+    stateFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    progressBar_ = new QProgressBar(stateFrame);
+    progressBar_->setFormat(tr("%v / %m 字节"));
+    auto* frameLayout = new QVBoxLayout(stateFrame);
+    frameLayout->addWidget(progressBar_);
+    frameLayout->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(pathLabel, 0, 0, Qt::AlignRight);
+    layout->addWidget(pathEdit_, 0, 1);
+    layout->addWidget(browseButton_, 0, 2);
+    layout->addWidget(portTypeLabel, 1, 0, Qt::AlignRight);
+    layout->addWidget(portTypeList_, 1, 1);
+    layout->addWidget(startButton_, 1, 2);
+    layout->addWidget(portLabel_, 2, 0, Qt::AlignRight);
+    layout->addWidget(portList_, 2, 1);
+    layout->addWidget(cancelButton_, 2, 2);
+    layout->addWidget(stateLabel, 3, 0, 1, 3);
+    layout->addWidget(stateFrame, 4, 0, 1, 3);
+    layout->setRowStretch(4, 1);
+
+    connect(portTypeList_, &QComboBox::currentIndexChanged, this, &TransferDialog::portTypeChanged);
+    connect(browseButton_, &QPushButton::clicked, this, &TransferDialog::browse);
+    connect(startButton_, &QPushButton::clicked, this, &TransferDialog::startTransfer);
+    connect(cancelButton_, &QPushButton::clicked, this, &TransferDialog::reject);
+
+    prepareForOpening();
+}
+
+TransferDialog::~TransferDialog()
+{
+    // The reader must be gone before the dialog it reports to.
+    transfer_.reset();
+}
+
+QString TransferDialog::receivedFilePathFor(const QString& storagePath)
+{
+    if (storagePath.endsWith(QStringLiteral(".gj"), Qt::CaseInsensitive))
+        return storagePath;
+    return storagePath + QStringLiteral(".gj");
+}
+
+void TransferDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        prepareForOpening();
+    QDialog::showEvent(event);
+}
+
+void TransferDialog::prepareForOpening()
+{
+    portTypeList_->setCurrentIndex(portTypeUsb);
+    portTypeChanged(portTypeUsb);
+    pathEdit_->setText(storedPath_);
+    startButton_->setEnabled(true);
+    progressBar_->setRange(0, 1);
+    progressBar_->setValue(0);
+}
+
+void TransferDialog::portTypeChanged(int index)
+{
+    portList_->clear();
+    if (index == portTypeCom) {
+        // COMn is the n-th serial port of the system; another port can be typed as its path.
+        const std::vector<std::string> ports = availableSerialPorts();
+        portList_->setEditable(true);
+        for (int number = 1; number <= portCount; ++number) {
+            const QString path = QString::fromStdString(serialPortForNumber(number, ports));
+            const QString name = tr("COM%1").arg(number);
+            portList_->addItem(path.isEmpty() ? name : tr("%1 (%2)").arg(name, path), path);
+        }
+        portLabel_->setText(tr("端口号："));
+    } else {
+        portList_->setEditable(false);
+        for (int number = 1; number <= portCount; ++number)
+            portList_->addItem(tr("Device%1").arg(number));
+        portList_->addItem(tr("模拟仪器"));
+        portLabel_->setText(tr("设备号："));
+    }
+    portList_->setCurrentIndex(0);
+}
+
+void TransferDialog::browse()
+{
+    // The chooser starts at the folder of the storage path.
+    const QString folderOfStoredPath = QFileInfo(storedPath_).path();
+    PathDialog chooser(folderOfStoredPath.endsWith(QLatin1Char('/')) ? folderOfStoredPath
+                                                                     : folderOfStoredPath + QLatin1Char('/'),
+                       this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    QString folder = chooser.chosenPath().trimmed();
+    if (folder.isEmpty())
+        return;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    storedPath_ = folder + QStringLiteral("data");
+    pathEdit_->setText(storedPath_);
+}
+
+QString TransferDialog::serialPortPath() const
+{
+    const int index = portList_->currentIndex();
+    const QString text = portList_->currentText().trimmed();
+    if (index >= 0 && text == portList_->itemText(index))
+        return portList_->itemData(index).toString();
+    return QString::fromStdString(resolveSerialPort(text.toStdString(), availableSerialPorts()));
+}
+
+void TransferDialog::startTransfer()
+{
+    const QString storagePath = pathEdit_->text().trimmed();
+    if (storagePath.isEmpty()) {
+        prompts_.showMessage(this, tr("请输入文件存储路径!"), QMessageBox::Warning);
+        return;
+    }
+    const QString filePath = receivedFilePathFor(storagePath);
+    if (QFileInfo::exists(filePath) && prompts_.ask(this, tr("文件%1已存在，您要覆盖它吗?").arg(filePath),
+                                                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    // A transfer still open ends first; its late reports carry the old generation and are dropped.
+    transfer_.reset();
+    ++generation_;
+    linkMessageShown_ = false;
+    progressBar_->setRange(0, 0);
+
+    const LinkKind kind = portTypeList_->currentIndex() == portTypeCom ? LinkKind::serial : LinkKind::usb;
+    transfer_ = std::make_unique<Transfer>(*this, generation_, kind);
+    transfer_->session.setReceivedFilePath(QFile::encodeName(filePath).toStdString());
+    if (kind == LinkKind::serial)
+        startSerial(*transfer_);
+    else
+        startUsb(*transfer_);
+}
+
+void TransferDialog::startSerial(Transfer& transfer)
+{
+    transfer.serial = std::make_unique<SerialLink>(transfer.session, transfer.relay);
+    transfer.serial->start(QFile::encodeName(serialPortPath()).toStdString());
+}
+
+void TransferDialog::startUsb(Transfer& transfer)
+{
+    // Only cancel is left once a USB transfer has been started.
+    startButton_->setEnabled(false);
+    transfer.device = usbDevice(portList_->currentIndex());
+    if (!transfer.device) {
+        showLinkMessage(usbDeviceNotOpenedMessage);
+        return;
+    }
+    transfer.usb = std::make_unique<UsbLink>(*transfer.device, transfer.session, transfer.relay);
+    transfer.usb->start();
+}
+
+std::unique_ptr<UsbBlockDevice> TransferDialog::usbDevice(int position)
+{
+    if (position == simulatedInstrumentIndex) {
+        if (simulatedInstrument_)
+            return simulatedInstrument_();
+        auto memory = layOutInstrumentMemory(demoTransfer());
+        if (!memory)
+            return nullptr;
+        return std::make_unique<SimulatedUsbDevice>(std::move(memory).value());
+    }
+    return std::make_unique<LibusbDevice>(position, defaultUsbIds());
+}
+
+void TransferDialog::reject()
+{
+    if (transfer_) {
+        if (transfer_->usb)
+            transfer_->usb->cancel();
+        if (transfer_->serial)
+            transfer_->serial->cancel();
+    }
+    QDialog::reject();
+}
+
+QWidget* TransferDialog::messageParent()
+{
+    return isVisible() ? this : parentWidget();
+}
+
+void TransferDialog::showLinkMessage(const LinkMessage& message)
+{
+    QString text = QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size()));
+    if (message.text == serialPortNotOpenedMessage.text)
+        text = tr("不能打开串口!");
+    else if (message.text == usbDeviceNotOpenedMessage.text)
+        text = tr("打开设备失败！");
+    else if (message.text == usbPipesNotOpenedMessage.text)
+        text = tr("无法打开设备！");
+    else if (message.text == usbReaderNotStartedMessage.text)
+        text = tr("端点2线程启动失败");
+    else if (message.text == usbSendFailedMessage.text)
+        text = tr("端点2下传失败！如果设备断开过那么请先关闭本程序");
+    else if (message.text == transferFinishedMessage.text)
+        text = tr("数据传输结束");
+    const QString caption = QString::fromUtf8(message.caption.data(), static_cast<qsizetype>(message.caption.size()));
+    prompts_.showMessage(messageParent(), text, message.error ? QMessageBox::Critical : QMessageBox::Information,
+                         caption);
+    if (message.error || message.text == serialPortNotOpenedMessage.text)
+        linkMessageShown_ = true;
+}
+
+void TransferDialog::linkMessageArrived(std::uint64_t generation, const LinkMessage& message)
+{
+    if (generation != generation_)
+        return;
+    // The end of the transfer is announced with the result, in the order the link kind asks for.
+    if (message.text == transferFinishedMessage.text)
+        return;
+    showLinkMessage(message);
+}
+
+void TransferDialog::progressArrived(std::uint64_t generation, std::int64_t received, std::int64_t total)
+{
+    if (generation != generation_)
+        return;
+    if (total <= 0) {
+        progressBar_->setRange(0, 0);
+        return;
+    }
+    progressBar_->setRange(0, static_cast<int>(total));
+    progressBar_->setValue(static_cast<int>(std::min(received, total)));
+}
+
+void TransferDialog::reportFinished(TransferResult& result)
+{
+    // Serial: the message, then the dialog closes. USB: the dialog closes, then the message.
+    const bool serial = transfer_ && transfer_->kind == LinkKind::serial;
+    if (serial)
+        showLinkMessage(transferFinishedMessage);
+    if (isVisible())
+        done(QDialog::Accepted);
+    if (!serial)
+        showLinkMessage(transferFinishedMessage);
+
+    const QString rawPath = QFile::decodeName(result.rawFilePath.c_str());
+    if (result.rawSaved && !result.rawSaved->ok())
+        prompts_.showMessage(messageParent(),
+                             tr("原始数据文件%1写入失败!\n%2").arg(rawPath, errorText(result.rawSaved->error())),
+                             QMessageBox::Warning);
+}
+
+void TransferDialog::transferEnded(std::uint64_t generation, TransferResult& result)
+{
+    if (generation != generation_)
+        return;
+    switch (result.ending) {
+    case TransferEnding::cancelled:
+        return;
+    case TransferEnding::linkEnded:
+        // The dialog stays open; a failure the link has not announced is told here.
+        progressBar_->setRange(0, 1);
+        progressBar_->setValue(0);
+        if (result.error && !linkMessageShown_)
+            prompts_.showMessage(messageParent(), tr("数据传输中断!\n%1").arg(errorText(*result.error)),
+                                 QMessageBox::Warning);
+        return;
+    case TransferEnding::refused:
+        reportFinished(result);
+        prompts_.showMessage(
+            messageParent(),
+            tr("接收的数据无法识别，未写入数据文件。\n%1").arg(result.error ? errorText(*result.error) : QString()),
+            QMessageBox::Warning);
+        return;
+    case TransferEnding::received:
+        break;
+    }
+
+    reportFinished(result);
+    const QString filePath = QFile::decodeName(result.receivedFilePath.c_str());
+    if (!result.projectSaved || !result.projectSaved->ok()) {
+        const QString why = result.projectSaved ? errorText(result.projectSaved->error()) : QString();
+        prompts_.showMessage(messageParent(), tr("数据文件%1写入失败!\n%2").arg(filePath, why), QMessageBox::Warning);
+    } else if (result.projectSaved->value() == SaveOutcome::nothingToWrite) {
+        // An empty memory would only replace the loaded project with nothing.
+        prompts_.showMessage(messageParent(), tr("仪器中没有构件数据，未写入数据文件。"), QMessageBox::Information);
+        return;
+    }
+    if (result.project)
+        emit projectReceived(std::shared_ptr<Project>(std::move(result.project)), filePath);
+}
+
+} // namespace trellon

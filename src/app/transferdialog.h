@@ -1,0 +1,108 @@
+// The data transfer dialog: storage path, link kind, port or device, start, cancel and progress.
+#pragma once
+
+#include "model/project.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace trellon {
+
+class UsbBlockDevice;
+class UserPrompts;
+struct LinkMessage;
+struct TransferProgress;
+struct TransferResult;
+
+class TransferDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Position of the simulated instrument in the device list, after Device1 … Device6.
+    static constexpr int simulatedInstrumentIndex = 6;
+
+    // Lives as long as its owner: storedPath is kept across openings.
+    explicit TransferDialog(UserPrompts& prompts, QWidget* parent = nullptr);
+    ~TransferDialog() override;
+
+    // The storage path the dialog opens with; the received file is this path with ".gj" unless it ends so.
+    QString storedPath() const { return storedPath_; }
+    void setStoredPath(const QString& path) { storedPath_ = path; }
+
+    // The instrument behind "模拟仪器"; by default one serving the bundled survey.
+    using DeviceFactory = std::function<std::unique_ptr<UsbBlockDevice>()>;
+    void setSimulatedInstrument(DeviceFactory factory) { simulatedInstrument_ = std::move(factory); }
+
+    // The storage path as a file name: ".gj" appended unless the path already ends with it.
+    static QString receivedFilePathFor(const QString& storagePath);
+
+    QLineEdit* pathEdit() const { return pathEdit_; }
+    QComboBox* portTypeList() const { return portTypeList_; }
+    QComboBox* portList() const { return portList_; }
+    QLabel* portLabel() const { return portLabel_; }
+    QPushButton* browseButton() const { return browseButton_; }
+    QPushButton* startButton() const { return startButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QProgressBar* progressBar() const { return progressBar_; }
+
+    // Cancels a transfer that has not completed (nothing is written or handed over), then closes.
+    void reject() override;
+
+signals:
+    // A complete transfer, on the user-interface thread, after the dialog has closed. The received
+    // file may be missing when writing it failed; the user has been told.
+    void projectReceived(std::shared_ptr<trellon::Project> project, QString receivedFilePath);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Transfer;
+    class Relay;
+
+    void prepareForOpening();
+    void portTypeChanged(int index);
+    void browse();
+    void startTransfer();
+    void startSerial(Transfer& transfer);
+    void startUsb(Transfer& transfer);
+    std::unique_ptr<UsbBlockDevice> usbDevice(int position);
+    QString serialPortPath() const;
+
+    // Handed over from the link's thread by Relay; ignored once another transfer has begun.
+    void linkMessageArrived(std::uint64_t generation, const LinkMessage& message);
+    void progressArrived(std::uint64_t generation, std::int64_t received, std::int64_t total);
+    void transferEnded(std::uint64_t generation, TransferResult& result);
+    void reportFinished(TransferResult& result);
+    QWidget* messageParent();
+    void showLinkMessage(const LinkMessage& message);
+
+    UserPrompts& prompts_;
+    QString storedPath_;
+    DeviceFactory simulatedInstrument_;
+
+    QLineEdit* pathEdit_ = nullptr;
+    QPushButton* browseButton_ = nullptr;
+    QComboBox* portTypeList_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QComboBox* portList_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+
+    std::unique_ptr<Transfer> transfer_;
+    std::uint64_t generation_ = 0;
+    bool linkMessageShown_ = false; // a link failure was shown for the current transfer
+};
+
+} // namespace trellon

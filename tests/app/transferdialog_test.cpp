@@ -1,0 +1,327 @@
+// The transfer dialog driven as the user drives it, against the simulated instrument on USB.
+#include "app/transferdialog.h"
+
+#include "app/pathdialog.h"
+#include "link/demotransfer.h"
+#include "link/simulatedusbdevice.h"
+#include "model/atomicfile.h"
+#include "model/projectfile.h"
+#include "support/scriptedprompts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace trellon {
+namespace {
+
+using testing::ScriptedPrompts;
+
+constexpr int transferWaitMs = 15000;
+
+std::vector<std::uint8_t> demoMemory()
+{
+    auto memory = layOutInstrumentMemory(demoTransfer());
+    EXPECT_TRUE(memory.ok());
+    return memory.ok() ? std::move(memory).value() : std::vector<std::uint8_t>{};
+}
+
+QByteArray fileContents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Holds the reader at one block request until released (or until a generous time has passed).
+class RequestGate {
+public:
+    explicit RequestGate(std::uint32_t block) : block_(block) {}
+    void onRequest(std::uint32_t block)
+    {
+        if (block != block_)
+            return;
+        reached.store(true);
+        for (int i = 0; i < 3000 && !released.load(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    std::atomic<bool> reached{false};
+    std::atomic<bool> released{false};
+
+private:
+    const std::uint32_t block_;
+};
+
+class TransferDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(scratch.isValid());
+        dialog.setSimulatedInstrument([this]() -> std::unique_ptr<UsbBlockDevice> {
+            ++devicesMade;
+            auto made = std::make_unique<SimulatedUsbDevice>(demoMemory(), faults);
+            if (gate)
+                made->setRequestHook([this](std::uint32_t block) { gate->onRequest(block); });
+            device = made.get();
+            return made;
+        });
+    }
+
+    QString storage(const QString& name) const { return QDir(scratch.path()).filePath(name); }
+
+    // Opens the dialog, picks the simulated instrument and the storage path, and presses start.
+    void startSimulatedTransfer(const QString& storagePath)
+    {
+        dialog.show();
+        dialog.pathEdit()->setText(storagePath);
+        dialog.portList()->setCurrentIndex(TransferDialog::simulatedInstrumentIndex);
+        QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    }
+
+    QTemporaryDir scratch;
+    ScriptedPrompts prompts;
+    TransferDialog dialog{prompts};
+    SimulatedUsbFaults faults;
+    std::unique_ptr<RequestGate> gate;
+    SimulatedUsbDevice* device = nullptr; // owned by the dialog's transfer
+    int devicesMade = 0;
+};
+
+TEST_F(TransferDialogTest, opensOnUsbDevice1WithTheHomeFoldersDataPath)
+{
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("数据传输设置"));
+    EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("USB"));
+    EXPECT_EQ(dialog.portList()->currentText(), QStringLiteral("Device1"));
+    EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("设备号："));
+    ASSERT_EQ(dialog.portList()->count(), 7);
+    EXPECT_EQ(dialog.portList()->itemText(5), QStringLiteral("Device6"));
+    EXPECT_EQ(dialog.portList()->itemText(TransferDialog::simulatedInstrumentIndex), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.storedPath(), QDir::homePath() + QStringLiteral("/data"));
+    EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+}
+
+TEST_F(TransferDialogTest, switchingToComListsSixPortsAndReopeningReturnsToUsb)
+{
+    dialog.show();
+    dialog.portTypeList()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("端口号："));
+    ASSERT_EQ(dialog.portList()->count(), 6);
+    EXPECT_EQ(dialog.portList()->currentIndex(), 0);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(dialog.portList()->itemText(i).startsWith(QStringLiteral("COM%1").arg(i + 1)));
+    EXPECT_TRUE(dialog.portList()->isEditable());
+
+    // A typed path is used for that transfer only; the next opening starts afresh.
+    dialog.pathEdit()->setText(storage(QStringLiteral("typed")));
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("USB"));
+    EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("设备号："));
+    EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
+}
+
+TEST_F(TransferDialogTest, completeSimulatedTransferDeliversTheProjectOnTheUiThreadAndCloses)
+{
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    QThread* deliveredOn = nullptr;
+    QObject::connect(
+        &dialog, &TransferDialog::projectReceived, &dialog,
+        [&deliveredOn](const std::shared_ptr<Project>&, const QString&) { deliveredOn = QThread::currentThread(); });
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+
+    EXPECT_EQ(deliveredOn, QApplication::instance()->thread());
+    const QString written = storage(QStringLiteral("survey.gj"));
+    EXPECT_EQ(delivered.at(0).at(1).toString(), written);
+    const auto project = delivered.at(0).at(0).value<std::shared_ptr<Project>>();
+    ASSERT_TRUE(project);
+    EXPECT_GT(project->memberCount(), 0);
+    auto readBack = readProjectFile(QFile::encodeName(written).toStdString());
+    ASSERT_TRUE(readBack.ok());
+    EXPECT_EQ(*readBack.value().project, *project);
+
+    const QByteArray raw = fileContents(storage(QStringLiteral("survey.raw")));
+    const auto frame = demoTransfer();
+    EXPECT_EQ(raw, QByteArray(reinterpret_cast<const char*>(frame.data()), static_cast<qsizetype>(frame.size())));
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("数据传输结束")});
+    EXPECT_EQ(prompts.captions, QStringList{QStringLiteral("Trellon")});
+    EXPECT_EQ(dialog.progressBar()->maximum(), static_cast<int>(frame.size()));
+    EXPECT_EQ(dialog.progressBar()->value(), dialog.progressBar()->maximum());
+}
+
+TEST_F(TransferDialogTest, aStoragePathEndingInGjIsNotGivenASecondOne)
+{
+    EXPECT_EQ(TransferDialog::receivedFilePathFor(QStringLiteral("/x/data")), QStringLiteral("/x/data.gj"));
+    EXPECT_EQ(TransferDialog::receivedFilePathFor(QStringLiteral("/x/data.gj")), QStringLiteral("/x/data.gj"));
+    EXPECT_EQ(TransferDialog::receivedFilePathFor(QStringLiteral("/x/DATA.GJ")), QStringLiteral("/x/DATA.GJ"));
+
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("beams.gj")));
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(delivered.at(0).at(1).toString(), storage(QStringLiteral("beams.gj")));
+    EXPECT_TRUE(QFile::exists(storage(QStringLiteral("beams.gj"))));
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("beams.gj.gj"))));
+    EXPECT_TRUE(QFile::exists(storage(QStringLiteral("beams.raw"))));
+}
+
+TEST_F(TransferDialogTest, anExistingFileIsOverwrittenOnlyWhenTheUserAgrees)
+{
+    const QString existing = storage(QStringLiteral("survey.gj"));
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier survey");
+    }
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+
+    prompts.answers = {QMessageBox::No};
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions.front().contains(existing));
+    QTest::qWait(100);
+    EXPECT_EQ(devicesMade, 0);
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(delivered.count(), 0);
+    EXPECT_EQ(fileContents(existing), QByteArray("earlier survey"));
+
+    prompts.answers = {QMessageBox::Yes};
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(prompts.questions.size(), 2);
+    EXPECT_TRUE(readProjectFile(QFile::encodeName(existing).toStdString()).ok());
+}
+
+TEST_F(TransferDialogTest, cancelDuringTheTransferDeliversAndWritesNothing)
+{
+    gate = std::make_unique<RequestGate>(221);
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    QTRY_VERIFY_WITH_TIMEOUT(gate->reached.load(), transferWaitMs);
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    gate->released.store(true);
+
+    // The reader stops: the stop request goes out and the device closes.
+    ASSERT_NE(device, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(device->closeCount() >= 1 && device->stopRequests() == 1, transferWaitMs);
+    QTest::qWait(100);
+    EXPECT_EQ(delivered.count(), 0);
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.raw"))));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(TransferDialogTest, aFailedWriteIsToldAndTheProjectStillDelivered)
+{
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("no such folder/survey")));
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    ASSERT_EQ(prompts.messages.size(), 3);
+    EXPECT_EQ(prompts.messages[0], QStringLiteral("数据传输结束"));
+    EXPECT_TRUE(prompts.messages[1].contains(QStringLiteral("原始数据文件")));
+    EXPECT_TRUE(prompts.messages[2].startsWith(QStringLiteral("数据文件")));
+    EXPECT_TRUE(prompts.messages[2].contains(storage(QStringLiteral("no such folder/survey.gj"))));
+}
+
+TEST_F(TransferDialogTest, aSendFailureIsToldOnceUnderTheUsbCaption)
+{
+    faults.unplugAfterBlocks = 3;
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    EXPECT_TRUE(prompts.messages.front().startsWith(QStringLiteral("端点2下传失败！")));
+    EXPECT_EQ(prompts.captions.front(), QStringLiteral("DEBUG372"));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST_F(TransferDialogTest, aUsbDeviceThatCannotBeOpenedIsToldUnderItsOwnCaption)
+{
+    faults.failOpen = true;
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    EXPECT_EQ(prompts.messages.front(), QStringLiteral("打开设备失败！"));
+    EXPECT_EQ(prompts.captions.front(), QStringLiteral("DEBUG372"));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    EXPECT_EQ(delivered.count(), 0);
+}
+
+TEST_F(TransferDialogTest, aBlockThatCannotBeReadMidwayIsTold)
+{
+    faults.failReadOfBlock = 221;
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    EXPECT_TRUE(prompts.messages.front().startsWith(QStringLiteral("数据传输中断!")));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
+}
+
+TEST_F(TransferDialogTest, aSerialPortThatDoesNotExistIsTold)
+{
+    dialog.show();
+    dialog.portTypeList()->setCurrentIndex(0);
+    dialog.portList()->setEditText(storage(QStringLiteral("ttyNothing")));
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    EXPECT_EQ(prompts.messages.front(), QStringLiteral("不能打开串口!"));
+    EXPECT_EQ(prompts.captions.front(), QStringLiteral("Trellon"));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+}
+
+TEST_F(TransferDialogTest, browsingToAFolderStoresItsDataPathAcrossOpenings)
+{
+    const QString folder = storage(QStringLiteral("site"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    dialog.show();
+    QString chooserStartedWith;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto* chooser = qobject_cast<PathDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooserStartedWith = chooser->pathEdit()->text();
+        chooser->pathEdit()->setText(folder);
+        chooser->accept();
+    });
+    QTest::mouseClick(dialog.browseButton(), Qt::LeftButton);
+    EXPECT_EQ(chooserStartedWith, QDir::homePath() + QStringLiteral("/"));
+    EXPECT_EQ(dialog.pathEdit()->text(), folder + QStringLiteral("/data"));
+    EXPECT_EQ(dialog.storedPath(), folder + QStringLiteral("/data"));
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(dialog.pathEdit()->text(), folder + QStringLiteral("/data"));
+}
+
+} // namespace
+} // namespace trellon
