@@ -180,6 +180,13 @@ void TransferDialog::prepareForOpening()
     portTypeChanged(portTypeUsb);
     pathEdit_->setText(storedPath_);
     startButton_->setEnabled(true);
+    resetProgress();
+}
+
+void TransferDialog::resetProgress()
+{
+    // The byte count shows once the frame's length is known.
+    progressBar_->setTextVisible(false);
     progressBar_->setRange(0, 1);
     progressBar_->setValue(0);
 }
@@ -250,6 +257,7 @@ void TransferDialog::startTransfer()
     transfer_.reset();
     ++generation_;
     linkMessageShown_ = false;
+    resetProgress();
     progressBar_->setRange(0, 0);
 
     const LinkKind kind = portTypeList_->currentIndex() == portTypeCom ? LinkKind::serial : LinkKind::usb;
@@ -349,6 +357,7 @@ void TransferDialog::progressArrived(std::uint64_t generation, std::int64_t rece
         progressBar_->setRange(0, 0);
         return;
     }
+    progressBar_->setTextVisible(true);
     progressBar_->setRange(0, static_cast<int>(total));
     progressBar_->setValue(static_cast<int>(std::min(received, total)));
 }
@@ -380,8 +389,7 @@ void TransferDialog::transferEnded(std::uint64_t generation, TransferResult& res
         return;
     case TransferEnding::linkEnded:
         // The dialog stays open; a failure the link has not announced is told here.
-        progressBar_->setRange(0, 1);
-        progressBar_->setValue(0);
+        resetProgress();
         if (result.error && !linkMessageShown_)
             prompts_.showMessage(messageParent(), tr("数据传输中断!\n%1").arg(errorText(*result.error)),
                                  QMessageBox::Warning);

@@ -71,6 +71,7 @@ private:
     class Relay;
 
     void prepareForOpening();
+    void resetProgress();
     void portTypeChanged(int index);
     void browse();
     void startTransfer();

@@ -26,7 +26,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <pty.h>
+#include <termios.h>
 #include <thread>
+#include <unistd.h>
 
 namespace trellon {
 namespace {
@@ -117,6 +120,7 @@ TEST_F(TransferDialogTest, opensOnUsbDevice1WithTheHomeFoldersDataPath)
     EXPECT_EQ(dialog.storedPath(), QDir::homePath() + QStringLiteral("/data"));
     EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
     EXPECT_TRUE(dialog.startButton()->isEnabled());
+    EXPECT_FALSE(dialog.progressBar()->isTextVisible());
 }
 
 TEST_F(TransferDialogTest, switchingToComListsSixPortsAndReopeningReturnsToUsb)
@@ -170,6 +174,7 @@ TEST_F(TransferDialogTest, completeSimulatedTransferDeliversTheProjectOnTheUiThr
     EXPECT_EQ(prompts.captions, QStringList{QStringLiteral("Trellon")});
     EXPECT_EQ(dialog.progressBar()->maximum(), static_cast<int>(frame.size()));
     EXPECT_EQ(dialog.progressBar()->value(), dialog.progressBar()->maximum());
+    EXPECT_TRUE(dialog.progressBar()->isTextVisible());
 }
 
 TEST_F(TransferDialogTest, aStoragePathEndingInGjIsNotGivenASecondOne)
@@ -299,6 +304,68 @@ TEST_F(TransferDialogTest, aSerialPortThatDoesNotExistIsTold)
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.startButton()->isEnabled());
+}
+
+// A pseudo-terminal standing in for the instrument's serial port; the instrument writes on the master side.
+class PseudoTerminal {
+public:
+    PseudoTerminal()
+    {
+        char name[128] = {};
+        termios raw{};
+        ::cfmakeraw(&raw);
+        if (::openpty(&master_, &slave_, name, &raw, nullptr) == 0)
+            path_ = QString::fromLocal8Bit(name);
+    }
+    ~PseudoTerminal()
+    {
+        if (writer_.joinable())
+            writer_.join();
+        ::close(master_);
+        ::close(slave_);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    QString path() const { return path_; }
+    // Sends the bytes in small paced pieces, as a 2400 baud line would not overrun the terminal's buffer.
+    void send(std::span<const std::uint8_t> bytes)
+    {
+        writer_ = std::thread([this, bytes] {
+            for (std::size_t at = 0; at < bytes.size(); at += 256) {
+                const std::size_t count = std::min<std::size_t>(256, bytes.size() - at);
+                (void)!::write(master_, bytes.data() + at, count);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
+    std::thread writer_;
+};
+
+TEST_F(TransferDialogTest, completeSerialTransferOnATypedPortDeliversTheProject)
+{
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    dialog.show();
+    dialog.pathEdit()->setText(storage(QStringLiteral("serial")));
+    dialog.portTypeList()->setCurrentIndex(0);
+    dialog.portList()->setEditText(terminal.path());
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+    terminal.send(demoTransfer());
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("数据传输结束")});
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    auto readBack = readProjectFile(QFile::encodeName(storage(QStringLiteral("serial.gj"))).toStdString());
+    ASSERT_TRUE(readBack.ok());
+    EXPECT_EQ(*readBack.value().project, *delivered.at(0).at(0).value<std::shared_ptr<Project>>());
 }
 
 TEST_F(TransferDialogTest, browsingToAFolderStoresItsDataPathAcrossOpenings)
