@@ -1,0 +1,123 @@
+// Grid diagram on screen.
+#include "griddiagram.h"
+
+#include "diagramcanvas.h"
+#include "diagramscale.h"
+#include "model/testmode.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QString>
+
+namespace trellon {
+
+namespace {
+
+using namespace diagram;
+
+constexpr int axisTicks = 50;
+
+void drawGridLines(QPainter& painter, int width, int height)
+{
+    useGridPen(painter);
+    for (int i = 1; i <= 9; ++i) {
+        const int y = truncated(static_cast<float>(i * (height - 100)) * 0.1f) + frameTop;
+        drawLineTo(painter, frameLeft, y, width - 21, y);
+        const int x = truncated(static_cast<float>(i * (width - 70)) * 0.1f) + frameLeft;
+        drawLineTo(painter, x, frameTop, x, height - frameBottomMargin);
+    }
+}
+
+void drawYScale(QPainter& painter, int height, std::int64_t labelStep)
+{
+    const float step = static_cast<float>(height - 100) * 0.02f;
+    for (int j = 0; j <= axisTicks; ++j) {
+        const int y = truncated(static_cast<float>(j) * step) + frameTop;
+        painter.setPen(Qt::black);
+        if (j % 5 != 0) {
+            drawLineTo(painter, 46, y, frameLeft, y);
+            continue;
+        }
+        drawLineTo(painter, 44, y, frameLeft, y);
+        blankCells(painter, 17, y - 5, 4);
+        painter.drawText(QRect(QPoint(17, y - 5), QPoint(46, y + 4)), Qt::AlignRight | Qt::AlignTop,
+                         QString::number(j / 5 * labelStep));
+    }
+}
+
+void drawXScale(QPainter& painter, int width, std::int64_t labelStep)
+{
+    const float step = static_cast<float>(width - 70) * 0.02f;
+    for (int j = 0; j <= axisTicks; ++j) {
+        const int x = truncated(static_cast<float>(j) * step) + frameLeft;
+        painter.setPen(Qt::black);
+        if (j % 5 != 0) {
+            drawLineTo(painter, x, frameTop, x, 76);
+            continue;
+        }
+        drawLineTo(painter, x, 74, x, frameTop);
+        blankCells(painter, x - 15, 62, 6);
+        painter.drawText(QRect(QPoint(x - 15, 62), QPoint(x + 19, 71)), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(j / 5 * labelStep));
+    }
+}
+
+void drawStripes(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount)
+{
+    const std::int32_t scaleCode = member.sampleAt(1);
+    const MarkExtent stripe = gridStripeExtent(spanCount, DiagramMedium::screen);
+    const int thickness = stripe.before + stripe.after;
+    const GridRuns runs = gridRuns(member);
+    for (std::int32_t k = 0; k < runs.xBars; ++k) {
+        const int x = gridStripeX(size, scaleCode, spanCount, barPositionAt(member, xBarCoverIndex(k)));
+        painter.fillRect(x - stripe.before, frameTop, thickness, size.height() - frameTop - frameBottomMargin,
+                         Qt::black);
+    }
+    for (std::int32_t k = 0; k < runs.yBars; ++k) {
+        const int y = gridStripeY(size, scaleCode, spanCount, barPositionAt(member, yBarCoverIndex(runs.separator, k)));
+        painter.fillRect(frameLeft, y - stripe.before, size.width() - frameLeft - frameRightMargin, thickness,
+                         Qt::black);
+    }
+}
+
+} // namespace
+
+int gridStripeX(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std::int32_t position)
+{
+    const float u = unitsPerMillimetre(scaleCode, spanCount, size.width() - 70);
+    return truncated(static_cast<float>(position) * u + 50.0f);
+}
+
+int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std::int32_t position)
+{
+    const float v = unitsPerMillimetre(scaleCode, spanCount, size.height() - 100);
+    return truncated(static_cast<float>(position) * v + 80.0f);
+}
+
+void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member)
+{
+    painter.save();
+    painter.setClipRect(area);
+    painter.translate(area.topLeft());
+    const int width = area.width();
+    const int height = area.height();
+
+    drawTitleAndFrame(painter, width, height, QCoreApplication::translate("Diagram", "钢筋网格测量示意图"));
+    drawGridLines(painter, width, height);
+
+    const std::int32_t spanCount = member ? gridSpanCount(*member) : 0;
+    const std::int64_t labelStep = member ? axisScale(member->sampleAt(1), spanCount).labelStep : defaultLabelStep;
+    painter.setFont(screenFont(QStringLiteral("宋体"), 9));
+    drawYScale(painter, height, labelStep);
+    drawXScale(painter, width, labelStep);
+    drawDownwardCaption(painter, 20, height / 2 - 50, QCoreApplication::translate("Diagram", "Y方向钢筋位置(mm)"));
+    drawPositionCaption(painter, width);
+
+    const bool drawable = member && testModeDigit(*member) == TestModeDigit::grid && !member->samples.empty() &&
+                          member->samples.front() == runMarker;
+    if (drawable)
+        drawStripes(painter, area.size(), *member, spanCount);
+    painter.restore();
+}
+
+} // namespace trellon

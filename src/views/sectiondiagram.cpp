@@ -1,0 +1,125 @@
+// Section diagram on screen.
+#include "sectiondiagram.h"
+
+#include "diagramcanvas.h"
+#include "diagramscale.h"
+#include "model/testmode.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QString>
+
+namespace trellon {
+
+namespace {
+
+using namespace diagram;
+
+// The depth axis always reaches 150 mm, labelled every 10 mm.
+constexpr int depthTicks = 75;
+constexpr int positionTicks = 50;
+
+void drawGridRows(QPainter& painter, int width, int height)
+{
+    useGridPen(painter);
+    for (int i = 1; i <= 14; ++i) {
+        const int y = frameTop + truncated(static_cast<float>(i * (height - 100)) * 0.06666667f);
+        drawLineTo(painter, frameLeft, y, width - 21, y);
+    }
+}
+
+void drawDepthScale(QPainter& painter, int height)
+{
+    painter.setFont(screenFont(QStringLiteral("宋体"), 9));
+    const float step = static_cast<float>(height - 100) * 0.013333334f;
+    for (int d = 0; d <= depthTicks; ++d) {
+        const int y = frameTop + truncated(static_cast<float>(d) * step);
+        painter.setPen(Qt::black);
+        if (d % 5 != 0) {
+            drawLineTo(painter, 46, y, frameLeft, y);
+            continue;
+        }
+        drawLineTo(painter, 44, y, frameLeft, y);
+        const int depth = d / 5 * 10;
+        const int x = depth == 0 ? 36 : depth < 100 ? 30 : 25;
+        drawTextAt(painter, x, y - 5, QString::number(depth));
+    }
+    drawDownwardCaption(painter, 25, height / 2 - 50, QCoreApplication::translate("Diagram", "保护层厚度(mm)"));
+}
+
+void drawPositionScale(QPainter& painter, int width, int height, std::int64_t labelStep)
+{
+    painter.setFont(screenFont(QStringLiteral("宋体"), 9));
+    const float step = static_cast<float>(width - 70) * 0.02f;
+    for (int j = 0; j <= positionTicks; ++j) {
+        const int x = frameLeft + truncated(static_cast<float>(j) * step);
+        painter.setPen(Qt::black);
+        if (j % 5 != 0) {
+            drawLineTo(painter, x, frameTop, x, 75);
+            continue;
+        }
+        const int o = j / 5;
+        drawLineTo(painter, x, frameTop, x, 72);
+        if (o >= 1 && o <= 9) {
+            useGridPen(painter);
+            drawLineTo(painter, x, frameTop, x, height - frameBottomMargin);
+            painter.setPen(Qt::black);
+        }
+        blankCells(painter, x - 15, 62, 6);
+        painter.drawText(QRect(QPoint(x - 15, 62), QPoint(x + 19, 71)), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(o * labelStep));
+    }
+    drawPositionCaption(painter, width);
+}
+
+void drawDots(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount)
+{
+    const std::int32_t scaleCode = member.sampleAt(1);
+    const MarkExtent dot = sectionDotExtent(spanCount, DiagramMedium::screen);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::black);
+    const std::int64_t bars = (static_cast<std::int64_t>(member.samples.size()) - 2) / 3;
+    for (std::int64_t k = 0; k < bars; ++k) {
+        const std::int64_t coverIndex = xBarCoverIndex(k);
+        const QPoint centre = sectionDotCentre(size, scaleCode, spanCount, barPositionAt(member, coverIndex),
+                                               member.sampleAt(coverIndex));
+        // The ellipse's box runs from centre − before up to, not including, centre + after.
+        painter.drawEllipse(QRect(centre.x() - dot.before, centre.y() - dot.before, dot.before + dot.after - 1,
+                                  dot.before + dot.after - 1));
+    }
+}
+
+} // namespace
+
+QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std::int32_t position,
+                        std::int32_t cover)
+{
+    const float u = unitsPerMillimetre(scaleCode, spanCount, size.width() - 70);
+    const float v = static_cast<float>(size.height() - 100) * 0.006666667f;
+    return {truncated(u * static_cast<float>(position) + 50.0f), truncated(v * static_cast<float>(cover)) + frameTop};
+}
+
+void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member)
+{
+    painter.save();
+    painter.setClipRect(area);
+    painter.translate(area.topLeft());
+    const int width = area.width();
+    const int height = area.height();
+
+    drawTitleAndFrame(painter, width, height, QCoreApplication::translate("Diagram", "钢筋剖面测量示意图"));
+    drawGridRows(painter, width, height);
+    drawDepthScale(painter, height);
+
+    const std::int32_t spanCount = member ? sectionSpanCount(*member) : 0;
+    const std::int64_t labelStep = member ? axisScale(member->sampleAt(1), spanCount).labelStep : defaultLabelStep;
+    drawPositionScale(painter, width, height, labelStep);
+
+    const bool drawable = member && testModeDigit(*member) == TestModeDigit::section && !member->samples.empty() &&
+                          member->samples.front() == runMarker;
+    if (drawable)
+        drawDots(painter, area.size(), *member, spanCount);
+    painter.restore();
+}
+
+} // namespace trellon

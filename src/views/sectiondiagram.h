@@ -1,0 +1,25 @@
+// The section diagram: the bars of one scan line as dots, position along the top edge, cover down the left.
+#pragma once
+
+#include "model/memberrecord.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace trellon {
+
+// Centre of the dot of a bar on a diagram of the given size, relative to the diagram's top-left corner.
+QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std::int32_t position,
+                        std::int32_t cover);
+
+// Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
+// section member starting with the run marker, only the title, frame, grid and axes are drawn; with no
+// member the position labels step by 200 mm.
+void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member);
+
+} // namespace trellon
