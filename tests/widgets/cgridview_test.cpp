@@ -1,0 +1,80 @@
+// The grid view: choosing members by list position and following replaced projects.
+#include "widgets/cgridview.h"
+
+#include "support/pixels.h"
+#include "widgets/projectsession.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace trellon {
+namespace {
+
+using testing::isBlack;
+using testing::isWhite;
+
+MemberRecord memberOf(const char* number, std::vector<std::int32_t> samples)
+{
+    MemberRecord m;
+    m.number = number;
+    m.replaceSamples(std::move(samples));
+    return m;
+}
+
+std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
+{
+    auto project = std::make_unique<Project>();
+    project->members = std::move(members);
+    return project;
+}
+
+// Grid members at array indexes 0 and 2 with one X bar each, at 100 mm and 300 mm (scale code 1).
+std::unique_ptr<Project> mixedProject()
+{
+    return projectOf({memberOf("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}),
+                      memberOf("4001", {170, 1, 33, 0, 120}), memberOf("3002", {170, 1, 20, 1, 44, 187, 187, 187})});
+}
+
+class GridViewTest : public ::testing::Test {
+protected:
+    GridViewTest() { view.resize(570, 600); }
+
+    QImage shown() { return view.grab().toImage(); }
+
+    ProjectSession session;
+    CGridView view{session};
+};
+
+TEST_F(GridViewTest, listPositionsCountOnlyGridMembers)
+{
+    session.replaceProject(mixedProject());
+    EXPECT_EQ(view.memberIndex(), 0);
+    EXPECT_TRUE(isBlack(shown(), 150, 300));
+    view.selectGridMember(1);
+    EXPECT_EQ(view.memberIndex(), 2);
+    const QImage image = shown();
+    EXPECT_TRUE(isBlack(image, 350, 300));
+    EXPECT_TRUE(isWhite(image, 148, 300));
+    view.selectGridMember(2);
+    EXPECT_EQ(view.memberIndex(), 2);
+}
+
+TEST_F(GridViewTest, aReplacedProjectNeverShowsTheOldMembers)
+{
+    session.replaceProject(mixedProject());
+    view.selectGridMember(1);
+    session.replaceProject(projectOf({memberOf("4001", {170, 1, 33, 1, 44})}));
+    EXPECT_EQ(view.memberIndex(), -1);
+    EXPECT_EQ(view.spanCount(), 0);
+    EXPECT_TRUE(isWhite(shown(), 350, 300));
+    session.replaceProject(projectOf({memberOf("3009", {170, 4, 20, 16, 4, 187, 187, 187})}));
+    EXPECT_EQ(view.memberIndex(), 0);
+    EXPECT_EQ(view.spanCount(), 2);
+}
+
+} // namespace
+} // namespace trellon

@@ -1,0 +1,114 @@
+// The section view: choosing members by list position, following edits and replaced projects.
+#include "widgets/csectionview.h"
+
+#include "support/pixels.h"
+#include "widgets/projectsession.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace trellon {
+namespace {
+
+using testing::isBlack;
+using testing::isWhite;
+
+MemberRecord memberOf(const char* number, std::vector<std::int32_t> samples)
+{
+    MemberRecord m;
+    m.number = number;
+    m.replaceSamples(std::move(samples));
+    return m;
+}
+
+std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
+{
+    auto project = std::make_unique<Project>();
+    project->members = std::move(members);
+    return project;
+}
+
+// Section members at array indexes 1 and 3, with one bar each at 120 mm and 420 mm, cover 33 (scale code 1).
+std::unique_ptr<Project> mixedProject()
+{
+    return projectOf({memberOf("1001", {30, 31}), memberOf("4001", {170, 1, 33, 0, 120}),
+                      memberOf("3001", {170, 1, 20, 0, 100, 187, 187, 187}), memberOf("4002", {170, 1, 33, 1, 164})});
+}
+
+class SectionViewTest : public ::testing::Test {
+protected:
+    SectionViewTest() { view.resize(570, 600); }
+
+    QImage shown() { return view.grab().toImage(); }
+
+    ProjectSession session;
+    CSectionView view{session};
+};
+
+TEST_F(SectionViewTest, listPositionsCountOnlySectionMembers)
+{
+    session.replaceProject(mixedProject());
+    EXPECT_EQ(view.memberIndex(), 1);
+    view.selectSectionMember(1);
+    EXPECT_EQ(view.memberIndex(), 3);
+    const QImage image = shown();
+    EXPECT_TRUE(isBlack(image, 470, 190));
+    EXPECT_TRUE(isWhite(image, 170, 190));
+    view.selectSectionMember(0);
+    EXPECT_EQ(view.memberIndex(), 1);
+}
+
+TEST_F(SectionViewTest, aMissingListPositionKeepsTheShownMember)
+{
+    session.replaceProject(mixedProject());
+    view.selectSectionMember(1);
+    view.selectSectionMember(2);
+    EXPECT_EQ(view.memberIndex(), 3);
+    view.selectSectionMember(-1);
+    EXPECT_EQ(view.memberIndex(), 3);
+}
+
+TEST_F(SectionViewTest, withoutProjectOnlyTheAxesAreShown)
+{
+    view.selectSectionMember(0);
+    EXPECT_EQ(view.memberIndex(), -1);
+    EXPECT_EQ(view.spanCount(), 0);
+    EXPECT_EQ(testing::blackPixelsIn(shown(), QRect(QPoint(52, 82), QPoint(547, 577))), 0);
+}
+
+TEST_F(SectionViewTest, aReplacedProjectIsShownFromItsFirstSectionMember)
+{
+    session.replaceProject(mixedProject());
+    view.selectSectionMember(1);
+    session.replaceProject(projectOf({memberOf("4009", {170, 1, 33, 0, 220})}));
+    EXPECT_EQ(view.memberIndex(), 0);
+    const QImage image = shown();
+    EXPECT_TRUE(isBlack(image, 270, 190));
+    EXPECT_TRUE(isWhite(image, 470, 190));
+}
+
+TEST_F(SectionViewTest, aReplacedProjectWithoutSectionMembersShowsNoDots)
+{
+    session.replaceProject(mixedProject());
+    view.selectSectionMember(1);
+    session.replaceProject(projectOf({memberOf("1001", {30}), memberOf("3001", {170, 1, 33, 1, 164})}));
+    EXPECT_EQ(view.memberIndex(), -1);
+    EXPECT_TRUE(isWhite(shown(), 470, 190));
+}
+
+TEST_F(SectionViewTest, editedReadingsAreDrawnAtOnce)
+{
+    session.replaceProject(mixedProject());
+    session.member(1)->replaceSamples({170, 4, 33, 15, 160});
+    session.notifyMembersEdited();
+    EXPECT_EQ(view.spanCount(), 2);
+    // 4000 mm on the 6000 mm axis of span count 2.
+    EXPECT_TRUE(isBlack(shown(), 50 + 333, 190));
+}
+
+} // namespace
+} // namespace trellon
