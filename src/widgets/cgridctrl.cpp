@@ -1,0 +1,297 @@
+// Grid control on Qt's table view with its own cell model.
+#include "cgridctrl.h"
+
+#include "gridcelldelegate.h"
+#include "gridinplaceedit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace trellon {
+
+CGridCtrl::CGridCtrl(QWidget* parent)
+    : QTableView(parent), model_(new GridCellModel(this)), delegate_(new GridCellDelegate(this))
+{
+    setModel(model_);
+    setItemDelegate(delegate_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(4);
+    verticalHeader()->setMinimumSectionSize(4);
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setDefaultSectionSize(64);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::EditKeyPressed);
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideRight);
+    // The handler of the notification may lay the grid out anew, so it runs after the editor has gone.
+    connect(delegate_, &GridCellDelegate::editEnded, this, &CGridCtrl::cellEdited, Qt::QueuedConnection);
+}
+
+void CGridCtrl::setEditable(bool editable)
+{
+    model_->setEditable(editable);
+}
+
+bool CGridCtrl::isEditable() const
+{
+    return model_->editable();
+}
+
+void CGridCtrl::deleteAllItems()
+{
+    clearSpans();
+    merges_.clear();
+    model_->clear();
+}
+
+void CGridCtrl::setRowCount(int rows)
+{
+    model_->resize(rows, model_->columnCount());
+}
+
+void CGridCtrl::setColumnCount(int columns)
+{
+    model_->resize(model_->rowCount(), columns);
+}
+
+void CGridCtrl::setFixedRowCount(int rows)
+{
+    model_->setFixedRows(rows);
+}
+
+void CGridCtrl::setFixedColumnCount(int columns)
+{
+    model_->setFixedColumns(columns);
+}
+
+int CGridCtrl::rowCount() const
+{
+    return model_->rowCount();
+}
+
+int CGridCtrl::columnCount() const
+{
+    return model_->columnCount();
+}
+
+int CGridCtrl::fixedRowCount() const
+{
+    return model_->fixedRows();
+}
+
+int CGridCtrl::fixedColumnCount() const
+{
+    return model_->fixedColumns();
+}
+
+bool CGridCtrl::setItemText(int row, int column, const QString& text)
+{
+    return model_->setText(row, column, text);
+}
+
+bool CGridCtrl::setItemFormat(int row, int column, const CellFormat& format)
+{
+    return model_->setFormat(row, column, format);
+}
+
+bool CGridCtrl::setCellReadOnly(int row, int column, bool readOnly)
+{
+    return model_->setReadOnly(row, column, readOnly);
+}
+
+QString CGridCtrl::itemText(int row, int column) const
+{
+    const GridCell* c = model_->cell(row, column);
+    return c != nullptr ? c->text : QString();
+}
+
+bool CGridCtrl::isCellReadOnly(int row, int column) const
+{
+    const GridCell* c = model_->cell(row, column);
+    return c != nullptr && c->readOnly;
+}
+
+bool CGridCtrl::isCellEditable(int row, int column) const
+{
+    return model_->canEdit(row, column);
+}
+
+bool CGridCtrl::isCellModified(int row, int column) const
+{
+    const GridCell* c = model_->cell(row, column);
+    return c != nullptr && c->modified;
+}
+
+bool CGridCtrl::mergeCells(int row, int column, int furtherRows, int furtherColumns)
+{
+    if (row < 0 || column < 0 || furtherRows < 0 || furtherColumns < 0 || furtherRows + furtherColumns == 0)
+        return false;
+    if (row + furtherRows >= rowCount() || column + furtherColumns >= columnCount())
+        return false;
+    const QRect block(column, row, furtherColumns + 1, furtherRows + 1);
+    const bool overlaps =
+        std::any_of(merges_.begin(), merges_.end(), [&](const QRect& merge) { return merge.intersects(block); });
+    if (overlaps)
+        return false;
+    merges_.push_back(block);
+    setSpan(row, column, furtherRows + 1, furtherColumns + 1);
+    return true;
+}
+
+QPoint CGridCtrl::mergeOwner(int row, int column) const
+{
+    for (const QRect& merge : merges_) {
+        if (merge.contains(column, row))
+            return merge.topLeft();
+    }
+    return {column, row};
+}
+
+CellRange CGridCtrl::selectedCellRange() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return {rowCount(), columnCount(), rowCount(), columnCount()};
+    CellRange range{selected.front().row(), selected.front().column(), selected.front().row(),
+                    selected.front().column()};
+    for (const QModelIndex& index : selected) {
+        range.minRow = std::min(range.minRow, index.row());
+        range.minColumn = std::min(range.minColumn, index.column());
+        range.maxRow = std::max(range.maxRow, index.row());
+        range.maxColumn = std::max(range.maxColumn, index.column());
+    }
+    return range;
+}
+
+void CGridCtrl::finishEditing()
+{
+    if (GridInPlaceEdit* editor = delegate_->openEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void CGridCtrl::copySelection() const
+{
+    const CellRange range = selectedCellRange();
+    if (range.minRow >= rowCount())
+        return;
+    QStringList lines;
+    for (int r = range.minRow; r <= range.maxRow; ++r) {
+        QStringList fields;
+        for (int c = range.minColumn; c <= range.maxColumn; ++c)
+            fields << (selectionModel()->isSelected(model_->index(r, c)) ? itemText(r, c) : QString());
+        lines << fields.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+}
+
+void CGridCtrl::cutSelection()
+{
+    copySelection();
+    QList<QPoint> changed;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        if (isCellEditable(index.row(), index.column()) && !itemText(index.row(), index.column()).isEmpty()) {
+            model_->setData(index, QString(), Qt::EditRole);
+            changed << QPoint(index.column(), index.row());
+        }
+    }
+    announceClipboardChanges(changed);
+}
+
+void CGridCtrl::pasteAtFocusCell()
+{
+    const QModelIndex focus = currentIndex();
+    if (!focus.isValid())
+        return;
+    QString text = QApplication::clipboard()->text();
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    static const QRegularExpression fieldBreak(QStringLiteral("[\t,]"));
+    QList<QPoint> changed;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(fieldBreak);
+        for (int j = 0; j < fields.size(); ++j) {
+            const int row = focus.row() + i;
+            const int column = focus.column() + j;
+            if (!isCellEditable(row, column))
+                continue;
+            // Pasted text obeys the editor's character rule.
+            model_->setData(model_->index(row, column), GridInPlaceEdit::acceptedPart(fields[j]), Qt::EditRole);
+            changed << QPoint(column, row);
+        }
+    }
+    announceClipboardChanges(changed);
+}
+
+void CGridCtrl::announceClipboardChanges(const QList<QPoint>& cells)
+{
+    if (cells.isEmpty())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, cells] { emit cellsChangedByClipboard(cells); }, Qt::QueuedConnection);
+}
+
+void CGridCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+    } else if (event->matches(QKeySequence::Cut)) {
+        cutSelection();
+    } else if (event->matches(QKeySequence::Paste)) {
+        pasteAtFocusCell();
+    } else {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool CGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    delegate_->setNextEditStartedByTyping(trigger == AnyKeyPressed);
+    return QTableView::edit(index, trigger, event);
+}
+
+bool CGridCtrl::textFits(const QModelIndex& index) const
+{
+    const QRect cell = visualRect(index);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const QRect room = cell.adjusted(margin, 0, -margin, 0);
+    const GridCell* c = model_->cell(index.row(), index.column());
+    const int flags = static_cast<int>(c->format.alignment) | (c->format.wrap ? Qt::TextWordWrap : 0);
+    const QRect needed = fontMetrics().boundingRect(room, flags, c->text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+bool CGridCtrl::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (index.isValid() && !itemText(index.row(), index.column()).isEmpty() && !textFits(index))
+        QToolTip::showText(help->globalPos(), itemText(index.row(), index.column()), viewport(), visualRect(index));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace trellon

@@ -1,0 +1,96 @@
+// The editable grid of the control panel: per-cell read-only flags, merged cells, fixed header rows and columns,
+// an in-place editor for numbers, clipboard keys and tips for cut-off text.
+#pragma once
+
+#include "gridcellmodel.h"
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QTableView>
+
+#include <vector>
+
+namespace trellon {
+
+class GridCellDelegate;
+
+// Bounding range of a selection, inclusive.
+struct CellRange {
+    int minRow = 0;
+    int minColumn = 0;
+    int maxRow = 0;
+    int maxColumn = 0;
+};
+
+class CGridCtrl : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit CGridCtrl(QWidget* parent = nullptr);
+
+    // Whole-grid switch; a cell is editable only when this is on, it is not fixed and its read-only flag is clear.
+    void setEditable(bool editable);
+    bool isEditable() const;
+
+    // Removes every row, column and cell, fixed ones included, and every merge.
+    void deleteAllItems();
+    void setRowCount(int rows);
+    void setColumnCount(int columns);
+    // Grows the row (column) count when needed.
+    void setFixedRowCount(int rows);
+    void setFixedColumnCount(int columns);
+    int rowCount() const;
+    int columnCount() const;
+    int fixedRowCount() const;
+    int fixedColumnCount() const;
+
+    // Each returns false for a position outside the grid.
+    bool setItemText(int row, int column, const QString& text);
+    bool setItemFormat(int row, int column, const CellFormat& format);
+    bool setCellReadOnly(int row, int column, bool readOnly);
+    QString itemText(int row, int column) const;
+    bool isCellReadOnly(int row, int column) const;
+    bool isCellEditable(int row, int column) const;
+    bool isCellModified(int row, int column) const;
+
+    // Joins the cell and the further rows and columns after it into one block that shows the top-left cell.
+    // Refused (false) when the block leaves the grid, covers one cell only, or overlaps an existing merge.
+    bool mergeCells(int row, int column, int furtherRows, int furtherColumns);
+    // Top-left cell (x column, y row) of the merged block covering the cell; the cell itself when unmerged.
+    QPoint mergeOwner(int row, int column) const;
+
+    // With nothing selected: row count and column count, a position past the grid's end.
+    CellRange selectedCellRange() const;
+
+    // Ends an open in-place edit (storing its text) and delivers the end-of-edit notifications still queued,
+    // so that a caller about to change the layout sees every edit first.
+    void finishEditing();
+
+    using QTableView::edit;
+
+    void copySelection() const;
+    void cutSelection();
+    void pasteAtFocusCell();
+
+signals:
+    // Queued after an in-place edit ended and its text was stored, whether or not it changed.
+    void cellEdited(int row, int column);
+    // Queued after cut or paste changed cells (x column, y row).
+    void cellsChangedByClipboard(const QList<QPoint>& cells);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void announceClipboardChanges(const QList<QPoint>& cells);
+    bool textFits(const QModelIndex& index) const;
+
+    GridCellModel* model_;
+    GridCellDelegate* delegate_;
+    std::vector<QRect> merges_; // x column, y row
+};
+
+} // namespace trellon

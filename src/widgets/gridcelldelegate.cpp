@@ -1,0 +1,77 @@
+// Cell painting options and the editing keys of the grid control.
+#include "gridcelldelegate.h"
+
+#include "gridcellmodel.h"
+#include "gridinplaceedit.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace trellon {
+
+QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    auto* editor = new GridInPlaceEdit(parent, nextStartedByTyping_);
+    openEditor_ = editor;
+    return editor;
+}
+
+void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    const auto* edit = qobject_cast<GridInPlaceEdit*>(editor);
+    if (edit == nullptr || !index.isValid())
+        return;
+    model->setData(index, edit->text(), Qt::EditRole);
+    emit editEnded(index.row(), index.column());
+}
+
+void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(GridCellModel::wrapRole).toBool())
+        option->features |= QStyleOptionViewItem::WrapText;
+    else
+        option->features &= ~QStyleOptionViewItem::WrapText;
+    option->textElideMode = Qt::ElideRight;
+}
+
+bool GridCellDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* editor = qobject_cast<GridInPlaceEdit*>(object);
+    if (editor == nullptr || event->type() != QEvent::KeyPress)
+        return QStyledItemDelegate::eventFilter(object, event);
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const bool control = (key->modifiers() & Qt::ControlModifier) != 0;
+        if (editor->startedByTyping() || control) {
+            // The key ends the edit and then moves on in the grid.
+            QWidget* view = editor->parentWidget() != nullptr ? editor->parentWidget()->parentWidget() : nullptr;
+            emit commitData(editor);
+            emit closeEditor(editor, NoHint);
+            if (view != nullptr)
+                QCoreApplication::postEvent(
+                    view, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier));
+            return true;
+        }
+        // Left and right move the text cursor; the others do nothing in a one-line box.
+        return key->key() != Qt::Key_Left && key->key() != Qt::Key_Right;
+    }
+    default:
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+}
+
+} // namespace trellon

@@ -1,0 +1,38 @@
+// Painting and in-place editing of the grid control's cells.
+#pragma once
+
+#include <QPointer>
+#include <QStyledItemDelegate>
+
+namespace trellon {
+
+class GridInPlaceEdit;
+
+class GridCellDelegate final : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // Stores the editor's text, then reports the end of the edit, changed or not.
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+    // Whether the next editor is opened by a typed key.
+    void setNextEditStartedByTyping(bool typed) { nextStartedByTyping_ = typed; }
+    // The editor that is open, or null.
+    GridInPlaceEdit* openEditor() const { return openEditor_.data(); }
+
+signals:
+    void editEnded(int row, int column) const;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    bool nextStartedByTyping_ = false;
+    mutable QPointer<GridInPlaceEdit> openEditor_;
+};
+
+} // namespace trellon

@@ -1,0 +1,282 @@
+// The grid control as the control panel uses it: read-only cells, merges, the in-place editor, the end-of-edit
+// notification and the clipboard keys.
+#include "widgets/cgridctrl.h"
+#include "widgets/gridinplaceedit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace trellon {
+namespace {
+
+class GridCtrlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        grid = std::make_unique<CGridCtrl>();
+        grid->resize(400, 300);
+        grid->setEditable(true);
+        grid->setRowCount(10);
+        grid->setColumnCount(5);
+        grid->show();
+        grid->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+    }
+
+    QPoint centreOf(int row, int column) const
+    {
+        return {grid->columnViewportPosition(column) + grid->columnWidth(column) / 2,
+                grid->rowViewportPosition(row) + grid->rowHeight(row) / 2};
+    }
+
+    QLineEdit* editorOf() const { return grid->viewport()->findChild<QLineEdit*>(); }
+
+    QLineEdit* openEditor(int row, int column)
+    {
+        const QModelIndex index = grid->model()->index(row, column);
+        grid->setCurrentIndex(index);
+        grid->edit(index);
+        return editorOf();
+    }
+
+    std::unique_ptr<CGridCtrl> grid;
+};
+
+TEST_F(GridCtrlTest, readOnlyFlagOverridesTheEditableGrid)
+{
+    ASSERT_TRUE(grid->setCellReadOnly(3, 2, true));
+    EXPECT_FALSE(grid->isCellEditable(3, 2));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(3, 2));
+    EXPECT_EQ(editorOf(), nullptr);
+    grid->setCellReadOnly(3, 2, false);
+    EXPECT_TRUE(grid->isCellEditable(3, 2));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(3, 2));
+    EXPECT_NE(editorOf(), nullptr);
+}
+
+TEST_F(GridCtrlTest, fixedCellsAndANonEditableGridAreNeverEdited)
+{
+    grid->setFixedRowCount(2);
+    grid->setFixedColumnCount(1);
+    EXPECT_FALSE(grid->isCellEditable(1, 3));
+    EXPECT_FALSE(grid->isCellEditable(5, 0));
+    EXPECT_TRUE(grid->isCellEditable(2, 1));
+    grid->setEditable(false);
+    EXPECT_FALSE(grid->isCellEditable(2, 1));
+}
+
+TEST_F(GridCtrlTest, fixedRowCountGrowsTheGrid)
+{
+    grid->deleteAllItems();
+    grid->setFixedRowCount(4);
+    EXPECT_EQ(grid->rowCount(), 4);
+}
+
+TEST_F(GridCtrlTest, positionsOutsideTheGridAreRefused)
+{
+    EXPECT_FALSE(grid->setItemText(10, 0, QStringLiteral("x")));
+    EXPECT_FALSE(grid->setItemText(0, 5, QStringLiteral("x")));
+    EXPECT_FALSE(grid->setCellReadOnly(-1, 0, true));
+    EXPECT_TRUE(grid->itemText(99, 99).isEmpty());
+}
+
+TEST_F(GridCtrlTest, newRowsTakeTheFormatOfTheCellAbove)
+{
+    grid->setRowCount(1);
+    const CellFormat centred{Qt::AlignCenter, true};
+    grid->setItemFormat(0, 2, centred);
+    grid->setRowCount(3);
+    EXPECT_EQ(grid->model()->index(2, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+}
+
+TEST_F(GridCtrlTest, mergedBlockIsHitAndSelectedAsItsTopLeftCell)
+{
+    grid->setItemText(0, 1, QStringLiteral("Member A"));
+    ASSERT_TRUE(grid->mergeCells(0, 1, 0, 3));
+    EXPECT_EQ(grid->mergeOwner(0, 3), QPoint(1, 0));
+    EXPECT_EQ(grid->mergeOwner(1, 3), QPoint(3, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(0, 3));
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
+    const CellRange range = grid->selectedCellRange();
+    EXPECT_EQ(range.minRow, 0);
+    EXPECT_EQ(range.minColumn, 1);
+}
+
+TEST_F(GridCtrlTest, overlappingOrDegenerateMergesAreRefused)
+{
+    ASSERT_TRUE(grid->mergeCells(0, 1, 0, 3));
+    EXPECT_FALSE(grid->mergeCells(0, 3, 1, 1));
+    EXPECT_FALSE(grid->mergeCells(0, 0, 0, 1));
+    EXPECT_FALSE(grid->mergeCells(2, 2, 0, 0));
+    EXPECT_FALSE(grid->mergeCells(9, 0, 1, 0));
+    EXPECT_TRUE(grid->mergeCells(1, 1, 0, 3));
+}
+
+TEST_F(GridCtrlTest, deleteAllItemsForgetsTheMerges)
+{
+    ASSERT_TRUE(grid->mergeCells(0, 1, 0, 3));
+    grid->deleteAllItems();
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->columnCount(), 0);
+    grid->setRowCount(10);
+    grid->setColumnCount(5);
+    EXPECT_EQ(grid->mergeOwner(0, 3), QPoint(3, 0));
+    EXPECT_EQ(grid->columnSpan(0, 1), 1);
+    EXPECT_TRUE(grid->mergeCells(0, 2, 0, 2));
+}
+
+TEST_F(GridCtrlTest, selectedRangeWithoutSelectionLiesPastTheEnd)
+{
+    grid->clearSelection();
+    const CellRange range = grid->selectedCellRange();
+    EXPECT_EQ(range.minRow, 10);
+    EXPECT_EQ(range.minColumn, 5);
+}
+
+TEST_F(GridCtrlTest, editorTakesOnlyNumberCharactersAndEnterDoesNotEndTheEdit)
+{
+    QLineEdit* editor = openEditor(2, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("12a3 "));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->text(), QStringLiteral("123"));
+    QTest::keyClicks(editor, QStringLiteral("&'()*+,-./"));
+    EXPECT_EQ(editor->text(), QStringLiteral("123&'()*+,-./"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), QStringLiteral("123&'()*+,-."));
+}
+
+TEST_F(GridCtrlTest, editorPastesOnlyTheAcceptedCharacters)
+{
+    QLineEdit* editor = openEditor(2, 1);
+    ASSERT_NE(editor, nullptr);
+    QApplication::clipboard()->setText(QStringLiteral("4x5 mm"));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QStringLiteral("45"));
+}
+
+TEST_F(GridCtrlTest, focusLossStoresTheTextThenNotifies)
+{
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    int seenRow = -1;
+    QString seenText;
+    QObject::connect(grid.get(), &CGridCtrl::cellEdited, grid.get(), [&](int row, int column) {
+        seenRow = row;
+        seenText = grid->itemText(row, column);
+    });
+    QLineEdit* editor = openEditor(4, 2);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("57"));
+    grid->setFocus();
+    // Queued: nothing has been delivered yet.
+    EXPECT_EQ(edited.count(), 0);
+    EXPECT_EQ(grid->itemText(4, 2), QStringLiteral("57"));
+    EXPECT_TRUE(grid->isCellModified(4, 2));
+    ASSERT_TRUE(edited.wait(1000));
+    EXPECT_EQ(seenRow, 4);
+    EXPECT_EQ(seenText, QStringLiteral("57"));
+}
+
+TEST_F(GridCtrlTest, endingAnEditWithoutAChangeStillNotifies)
+{
+    grid->setItemText(3, 3, QStringLiteral("9"));
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    ASSERT_NE(openEditor(3, 3), nullptr);
+    grid->finishEditing();
+    ASSERT_EQ(edited.count(), 1);
+    EXPECT_EQ(edited.at(0).at(0).toInt(), 3);
+    EXPECT_EQ(edited.at(0).at(1).toInt(), 3);
+    EXPECT_FALSE(grid->isCellModified(3, 3));
+}
+
+TEST_F(GridCtrlTest, arrowKeyEndsATypedEditAndMovesOn)
+{
+    grid->setCurrentIndex(grid->model()->index(2, 2));
+    grid->setFocus();
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    QTest::keyClick(grid.get(), Qt::Key_7);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    ASSERT_TRUE(edited.wait(1000));
+    EXPECT_EQ(grid->itemText(2, 2), QStringLiteral("7"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->currentIndex().row(), 3);
+}
+
+TEST_F(GridCtrlTest, arrowKeyInsideADoubleClickedEditKeepsEditing)
+{
+    QLineEdit* editor = openEditor(2, 2);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+}
+
+TEST_F(GridCtrlTest, copiesTheSelectionAsTabbedLines)
+{
+    grid->setItemText(1, 1, QStringLiteral("a"));
+    grid->setItemText(1, 2, QStringLiteral("b"));
+    grid->setItemText(2, 1, QStringLiteral("c"));
+    grid->setItemText(2, 2, QStringLiteral("d"));
+    grid->selectionModel()->select(QItemSelection(grid->model()->index(1, 1), grid->model()->index(2, 2)),
+                                   QItemSelectionModel::ClearAndSelect);
+    grid->setFocus();
+    QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\tb\nc\td"));
+}
+
+TEST_F(GridCtrlTest, pasteFillsEditableCellsFromTheFocusCellAndAnnouncesThem)
+{
+    grid->setCellReadOnly(1, 2, true);
+    grid->setCurrentIndex(grid->model()->index(1, 1));
+    QApplication::clipboard()->setText(QStringLiteral("10,20\t30\r\n4x0\n"));
+    QSignalSpy changed(grid.get(), &CGridCtrl::cellsChangedByClipboard);
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->itemText(1, 1), QStringLiteral("10"));
+    EXPECT_TRUE(grid->itemText(1, 2).isEmpty());
+    EXPECT_EQ(grid->itemText(1, 3), QStringLiteral("30"));
+    EXPECT_EQ(grid->itemText(2, 1), QStringLiteral("40"));
+    ASSERT_TRUE(changed.wait(1000));
+    const auto cells = changed.at(0).at(0).value<QList<QPoint>>();
+    EXPECT_EQ(cells, (QList<QPoint>{{1, 1}, {3, 1}, {1, 2}}));
+}
+
+TEST_F(GridCtrlTest, cutClearsOnlyEditableCells)
+{
+    grid->setItemText(1, 1, QStringLiteral("5"));
+    grid->setItemText(1, 2, QStringLiteral("6"));
+    grid->setCellReadOnly(1, 2, true);
+    grid->selectionModel()->select(QItemSelection(grid->model()->index(1, 1), grid->model()->index(1, 2)),
+                                   QItemSelectionModel::ClearAndSelect);
+    QSignalSpy changed(grid.get(), &CGridCtrl::cellsChangedByClipboard);
+    QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5\t6"));
+    EXPECT_TRUE(grid->itemText(1, 1).isEmpty());
+    EXPECT_EQ(grid->itemText(1, 2), QStringLiteral("6"));
+    ASSERT_TRUE(changed.wait(1000));
+    EXPECT_EQ(changed.at(0).at(0).value<QList<QPoint>>(), QList<QPoint>{QPoint(1, 1)});
+}
+
+TEST_F(GridCtrlTest, selectAllKeySelectsEveryCell)
+{
+    QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+    const CellRange range = grid->selectedCellRange();
+    EXPECT_EQ(range.minRow, 0);
+    EXPECT_EQ(range.maxRow, 9);
+    EXPECT_EQ(range.maxColumn, 4);
+}
+
+} // namespace
+} // namespace trellon
