@@ -32,16 +32,16 @@ int markRow(std::int32_t spanCount)
 AxisScale axisScale(std::int32_t scaleCode, std::int32_t spanCount)
 {
     switch (scaleCode) {
-    case 1:
-        return {500, 50};
     case 2:
         return {1000, 100};
     case 3:
         return {2000, 200};
-    default: {
+    case 4: {
         const std::int64_t spans = std::int64_t{std::max(spanCount, 0)} + 1;
         return {spans * positionsPerSpan, spans * (positionsPerSpan / 10)};
     }
+    default:
+        return {500, 50};
     }
 }
 

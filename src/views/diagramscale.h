@@ -18,7 +18,8 @@ struct AxisScale {
 };
 
 // Scale codes 1 to 3 give 500, 1000 and 2000 mm; code 4 stretches the axis over (spanCount + 1) × 2000 mm.
-// Any other code is read as 4, so every bar stays on the axis. A negative span count counts as 0.
+// Any other code is read as 1, matching the largest position the control panel lets be typed for it.
+// A negative span count counts as 0.
 AxisScale axisScale(std::int32_t scaleCode, std::int32_t spanCount);
 
 // Pixels (or twips) per millimetre when an extent stands for the axis of the scale code. Code 3 multiplies by

@@ -30,10 +30,10 @@ TEST(AxisScale, fixedScaleCodesAndTheStretchedOne)
     EXPECT_EQ(axisScale(4, 2), (AxisScale{6000, 600}));
 }
 
-TEST(AxisScale, unknownCodesStretchLikeCodeFourAndNeverDivideByZero)
+TEST(AxisScale, unknownCodesReadAsCodeOneAndNeverDivideByZero)
 {
-    EXPECT_EQ(axisScale(0, 1), (AxisScale{4000, 400}));
-    EXPECT_EQ(axisScale(255, 0), (AxisScale{2000, 200}));
+    EXPECT_EQ(axisScale(0, 1), (AxisScale{500, 50}));
+    EXPECT_EQ(axisScale(255, 0), (AxisScale{500, 50}));
     EXPECT_EQ(axisScale(4, -3), (AxisScale{2000, 200}));
     EXPECT_GT(unitsPerMillimetre(-7, -1, 500), 0.0f);
 }
