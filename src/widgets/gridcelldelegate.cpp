@@ -25,6 +25,14 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
     emit editEnded(index.row(), index.column());
 }
 
+void GridCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
+{
+    // A layout that resets the cells releases the editor without ending the edit; it is no longer open.
+    if (editor == openEditor_)
+        openEditor_.clear();
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);

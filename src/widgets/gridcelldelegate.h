@@ -17,6 +17,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // Stores the editor's text, then reports the end of the edit, changed or not.
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
     // Whether the next editor is opened by a typed key.
     void setNextEditStartedByTyping(bool typed) { nextStartedByTyping_ = typed; }

@@ -1,0 +1,94 @@
+// The control panel: test mode, member list with ticks, the single-point summary and the parameter grid in which
+// bars are corrected, inserted and deleted.
+#pragma once
+
+#include "projectinfo.h"
+
+#include "model/testmode.h"
+
+#include <QList>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QListWidget;
+class QRadioButton;
+
+namespace trellon {
+
+class CGridCtrl;
+class PanelHost;
+class ProjectSession;
+class ProjectSummaryForm;
+
+class ControlPanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows a dialog for the values and returns them, or nothing when cancelled.
+    using ProjectInfoEditor = std::function<std::optional<ProjectInfo>(QWidget* parent, const ProjectInfo& initial)>;
+
+    ControlPanel(ProjectSession& session, PanelHost& host, QWidget* parent = nullptr);
+    ~ControlPanel() override;
+
+    // The checked radio button.
+    TestMode mode() const;
+    // Checks the mode's radio button and runs its procedure, as a click does.
+    void chooseMode(TestMode mode);
+
+    // Lists the members of the mode in array order with their ticks and selects line 0.
+    void fillMemberList(TestMode mode);
+    // Copies the list's ticks into the `checked` flags of the members of the listed kind.
+    void storeCheckMarks();
+    void refreshSummaryForm();
+    // The project information procedure for the selected line (menu command and double click).
+    void showProjectInformation();
+    void setProjectInfoEditor(ProjectInfoEditor editor) { projectInfoEditor_ = std::move(editor); }
+
+    // Array index of the member the parameter grid shows, or -1.
+    int shownMember() const { return shownMember_; }
+
+    QListWidget& memberList() { return *memberList_; }
+    CGridCtrl& parameterGrid() { return *grid_; }
+    ProjectSummaryForm& summaryForm() { return *summaryForm_; }
+    QRadioButton& modeButton(TestMode mode);
+
+public slots:
+    // Requests of the diagram windows' toolbar buttons; they act on the top-left cell of the grid's selection.
+    void insertRowAbove();
+    void insertRowBelow();
+    void deleteBar();
+
+private:
+    void showSinglePointMode();
+    void showBarMode(TestMode mode);
+    void memberSelectionChanged();
+    void projectReplaced();
+
+    // Array index of the member on the selected line in the panel's mode, or -1.
+    int selectedListMember() const;
+    // Ends an open cell edit and stores every edit still queued, into the member and layout they were made in.
+    void flushCellEdits();
+    // Lays the grid out for the mode and fills it from the member (none: the empty layout); the focus cell stays
+    // when the member stays.
+    void showMemberInGrid(TestMode layout, int memberIndex);
+    // Stores typed, pasted or cut cell texts into the member the grid shows.
+    void storeCellEdits(const QList<QPoint>& cells);
+    void insertRow(bool below);
+    void barsChanged();
+
+    ProjectSession& session_;
+    PanelHost& host_;
+    QRadioButton* modeButtons_[3];
+    QListWidget* memberList_;
+    CGridCtrl* grid_;
+    ProjectSummaryForm* summaryForm_;
+    ProjectInfoEditor projectInfoEditor_;
+    int shownMember_ = -1;
+    TestMode shownLayout_ = TestMode::singlePoint;
+    bool flushing_ = false;
+};
+
+} // namespace trellon

@@ -1,0 +1,150 @@
+// Layouts of the parameter grid and their filling from a member.
+#include "parametergrid.h"
+
+#include "widgets/cgridctrl.h"
+
+#include "model/gbk.h"
+#include "model/testmode.h"
+
+#include <QCoreApplication>
+
+namespace trellon {
+namespace {
+
+const CellFormat labelFormat{Qt::AlignCenter, true};
+const CellFormat valueFormat{Qt::AlignCenter, false};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ParameterGrid", text);
+}
+
+// Clears the grid to the given size with every cell read-only, values centred and the rows numbered.
+void layOut(CGridCtrl& grid, int columns, int fixedRows)
+{
+    grid.deleteAllItems();
+    grid.setRowCount(parameterGridRows);
+    grid.setFixedRowCount(fixedRows);
+    grid.setColumnCount(columns);
+    grid.setFixedColumnCount(1);
+    for (int r = 0; r < parameterGridRows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            grid.setCellReadOnly(r, c, true);
+            grid.setItemFormat(r, c, r < fixedRows ? labelFormat : valueFormat);
+        }
+    }
+    for (int r = fixedRows; r < parameterGridRows; ++r)
+        grid.setItemText(r, 0, QString::number(r - fixedRows + 1));
+}
+
+void writeValue(CGridCtrl& grid, int row, int column, std::int32_t value)
+{
+    grid.setItemText(row, column, QString::number(value));
+    grid.setCellReadOnly(row, column, false);
+}
+
+void writeBar(CGridCtrl& grid, const MemberRecord& member, std::int64_t coverIndex, int row, int column)
+{
+    writeValue(grid, row, column, barPositionAt(member, coverIndex));
+    writeValue(grid, row, column + 1, member.sampleAt(coverIndex));
+}
+
+QString nameOf(const MemberRecord& member)
+{
+    return QString::fromStdString(gbkToUtf8(member.name));
+}
+
+} // namespace
+
+void layOutSectionGrid(CGridCtrl& grid)
+{
+    layOut(grid, 3, sectionFirstBarRow);
+    grid.setRowHeight(0, 20);
+    grid.setRowHeight(1, 20);
+    grid.setRowHeight(2, 30);
+    for (int c = 0; c < 3; ++c)
+        grid.setColumnWidth(c, 80);
+    grid.setItemText(0, 0, tr("工程名称"));
+    grid.setItemText(1, 0, tr("设计厚度"));
+    grid.setItemText(2, 0, tr("钢筋直径(mm)"));
+    grid.setItemText(3, 0, tr("钢筋序号"));
+    grid.setItemText(3, 1, tr("位置(mm)"));
+    grid.setItemText(3, 2, tr("保护层(mm)"));
+    for (int r = 0; r < 3; ++r)
+        grid.mergeCells(r, 1, 0, 1);
+}
+
+void layOutGridGrid(CGridCtrl& grid)
+{
+    layOut(grid, 5, gridFirstBarRow);
+    for (int r = 0; r < 4; ++r)
+        grid.setRowHeight(r, 20);
+    grid.setRowHeight(4, 40);
+    const int widths[] = {69, 43, 40, 43, 40};
+    for (int c = 0; c < 5; ++c)
+        grid.setColumnWidth(c, widths[c]);
+    grid.setItemText(0, 0, tr("工程名称"));
+    grid.setItemText(1, 0, tr("设计厚度"));
+    grid.setItemText(2, 0, tr("X直径(mm)"));
+    grid.setItemText(3, 0, tr("Y直径(mm)"));
+    grid.setItemText(4, 0, tr("钢筋序号"));
+    grid.setItemText(4, 1, tr("X位置\n(mm)"));
+    grid.setItemText(4, 2, tr("X保护层\n(mm)"));
+    grid.setItemText(4, 3, tr("Y位置\n(mm)"));
+    grid.setItemText(4, 4, tr("Y保护层\n(mm)"));
+    for (int r = 0; r < 4; ++r)
+        grid.mergeCells(r, 1, 0, 3);
+}
+
+void fillSectionGrid(CGridCtrl& grid, const MemberRecord& member)
+{
+    layOutSectionGrid(grid);
+    if (!hasBarRuns(member))
+        return;
+    grid.setItemText(0, 1, nameOf(member));
+    grid.setItemText(1, 1, QString::number(member.designCover));
+    grid.setItemText(2, 1, QString::number(member.barDiameter));
+    const std::int32_t bars = std::min(barCount(member, BarRun::section), parameterGridRows - sectionFirstBarRow);
+    for (std::int32_t j = 0; j < bars; ++j)
+        writeBar(grid, member, xBarCoverIndex(j), sectionFirstBarRow + j, 1);
+}
+
+void fillGridGrid(CGridCtrl& grid, MemberRecord& member)
+{
+    layOutGridGrid(grid);
+    if (!hasBarRuns(member))
+        return;
+    recountBars(member);
+    grid.setItemText(0, 1, nameOf(member));
+    grid.setItemText(1, 1, QString::number(member.designCover));
+    grid.setItemText(2, 1, QString::number(member.knownDiameter));
+    grid.setItemText(3, 1, QString::number(member.barDiameter));
+    const std::int32_t rows = parameterGridRows - gridFirstBarRow;
+    for (std::int32_t j = 0; j < std::min(member.xBarCount, rows); ++j)
+        writeBar(grid, member, xBarCoverIndex(j), gridFirstBarRow + j, 1);
+    const std::int32_t s = findRunSeparator(member.samples);
+    for (std::int32_t j = 0; j < std::min(member.yBarCount, rows); ++j)
+        writeBar(grid, member, yBarCoverIndex(s, j), gridFirstBarRow + j, 3);
+}
+
+std::optional<BarCell> sectionBarCell(int row, int column)
+{
+    if (row < sectionFirstBarRow || (column != 1 && column != 2))
+        return std::nullopt;
+    return BarCell{BarRun::section, row - sectionFirstBarRow, column == 1 ? BarField::position : BarField::cover};
+}
+
+std::optional<BarCell> gridBarCell(int row, int column)
+{
+    if (row < gridFirstBarRow || column < 1 || column > 4)
+        return std::nullopt;
+    return BarCell{gridRunOfColumn(column), row - gridFirstBarRow,
+                   column % 2 == 1 ? BarField::position : BarField::cover};
+}
+
+BarRun gridRunOfColumn(int column)
+{
+    return column >= 3 ? BarRun::gridY : BarRun::gridX;
+}
+
+} // namespace trellon

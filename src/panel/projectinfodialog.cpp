@@ -1,0 +1,137 @@
+// Project information dialog.
+#include "projectinfodialog.h"
+
+#include "widgets/userprompts.h"
+
+#include "model/gbk.h"
+#include "model/projectfile.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace trellon {
+namespace {
+
+bool within(std::int32_t v, std::int32_t low, std::int32_t high)
+{
+    return v >= low && v <= high;
+}
+
+} // namespace
+
+ProjectInfoDialog::ProjectInfoDialog(UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), name_(new QLineEdit(this)), designCover_(new QLineEdit(this)),
+      upperDeviation_(new QLineEdit(this)), lowerDeviation_(new QLineEdit(this))
+{
+    setWindowTitle(tr("输入工程信息"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("工程名称"), name_);
+
+    auto* cover = new QGroupBox(tr("保护层厚度"), this);
+    auto* coverForm = new QFormLayout(cover);
+    coverForm->addRow(tr("设计厚度(mm)"), designCover_);
+    coverForm->addRow(tr("上偏差(mm)"), upperDeviation_);
+    coverForm->addRow(tr("下偏差(mm)"), lowerDeviation_);
+
+    auto* applyBox = new QGroupBox(tr(" 应用于 "), this);
+    auto* applyRow = new QHBoxLayout(applyBox);
+    auto* group = new QButtonGroup(this);
+    const QString applyTexts[] = {tr("当前构件"), tr("所有构件"), tr("勾选构件")};
+    for (int i = 0; i < 3; ++i) {
+        apply_[i] = new QRadioButton(applyTexts[i], applyBox);
+        group->addButton(apply_[i], i);
+        applyRow->addWidget(apply_[i]);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(tr("确 定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("取 消"), QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ProjectInfoDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ProjectInfoDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(cover);
+    layout->addWidget(applyBox);
+    layout->addWidget(buttons);
+
+    setValues(ProjectInfo{});
+}
+
+QRadioButton& ProjectInfoDialog::applyButton(ApplyTo choice)
+{
+    return *apply_[static_cast<int>(choice)];
+}
+
+void ProjectInfoDialog::setValues(const ProjectInfo& info)
+{
+    values_ = info;
+    if (!within(values_.designCover, 0, designCoverMax))
+        values_.designCover = 0;
+    if (!within(values_.lowerDeviation, -deviationMax, 0))
+        values_.lowerDeviation = 0;
+    if (!within(values_.upperDeviation, 0, deviationMax))
+        values_.upperDeviation = 0;
+    name_->setText(QString::fromStdString(gbkToUtf8(values_.name)));
+    designCover_->setText(QString::number(values_.designCover));
+    upperDeviation_->setText(QString::number(values_.upperDeviation));
+    lowerDeviation_->setText(QString::number(values_.lowerDeviation));
+    applyButton(values_.applyTo).setChecked(true);
+}
+
+bool ProjectInfoDialog::readNumber(QLineEdit& field, std::int32_t low, std::int32_t high, std::int32_t& value)
+{
+    bool ok = false;
+    const int v = field.text().trimmed().toInt(&ok);
+    if (!ok) {
+        prompts_.showMessage(this, tr("请键入一个整数。"));
+    } else if (!within(v, low, high)) {
+        prompts_.showMessage(this, tr("“请填入一个在%1和%2之间的整数。”").arg(low).arg(high), QMessageBox::Warning);
+    } else {
+        value = v;
+        return true;
+    }
+    field.setFocus();
+    field.selectAll();
+    return false;
+}
+
+void ProjectInfoDialog::accept()
+{
+    ProjectInfo read;
+    auto gbk = utf8ToGbk(name_->text().toStdString());
+    if (!gbk) {
+        prompts_.showMessage(this, tr("工程名称中有无法保存的字符，请改用其他文字。"), QMessageBox::Warning);
+        name_->setFocus();
+        return;
+    }
+    if (gbk.value().size() >= nameFieldSize) {
+        prompts_.showMessage(this, tr("工程名称太长：最多%1个字节（一个汉字占两个字节）。").arg(nameFieldSize - 1),
+                             QMessageBox::Warning);
+        name_->setFocus();
+        return;
+    }
+    read.name = std::move(gbk).value();
+    if (!readNumber(*designCover_, 0, designCoverMax, read.designCover) ||
+        !readNumber(*lowerDeviation_, -deviationMax, 0, read.lowerDeviation) ||
+        !readNumber(*upperDeviation_, 0, deviationMax, read.upperDeviation))
+        return;
+    for (int i = 0; i < 3; ++i) {
+        if (apply_[i]->isChecked())
+            read.applyTo = static_cast<ApplyTo>(i);
+    }
+    values_ = std::move(read);
+    QDialog::accept();
+}
+
+} // namespace trellon

@@ -1,0 +1,109 @@
+// Summary of the selected single-point member.
+#include "projectsummaryform.h"
+
+#include "leadinginteger.h"
+#include "panelhost.h"
+
+#include "widgets/projectsession.h"
+#include "widgets/userprompts.h"
+
+#include "model/gbk.h"
+#include "model/testmode.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+
+namespace trellon {
+
+ProjectSummaryForm::ProjectSummaryForm(ProjectSession& session, PanelHost& host, QWidget* parent)
+    : QWidget(parent), session_(session), host_(host)
+{
+    const QString labels[] = {tr("工程名称"),         tr("工程编号"),        tr("数据个(组)数"),   tr("已知直径(mm)"),
+                              tr("设计直径(mm)"),     tr("设计厚度(mm)"),    tr("厚度最大值(mm)"), tr("厚度最小值(mm)"),
+                              tr("允许偏差上限(mm)"), tr("允许偏差下限(mm)")};
+    auto* layout = new QFormLayout(this);
+    for (int i = 0; i < 10; ++i) {
+        fields_[i] = new QLineEdit(this);
+        fields_[i]->setReadOnly(true);
+        layout->addRow(labels[i], fields_[i]);
+    }
+    for (Field editable : {Field::designDiameter, Field::designCover, Field::upperDeviation, Field::lowerDeviation})
+        connect(&field(editable), &QLineEdit::textEdited, this, [this, editable] { fieldEdited(editable); });
+}
+
+void ProjectSummaryForm::refresh()
+{
+    const MemberRecord* member = session_.member(session_.state().selectedMember);
+    if (member == nullptr) {
+        for (QLineEdit* f : fields_)
+            f->clear();
+        return;
+    }
+    const TestModeDigit digit = testModeDigit(*member);
+    const auto number = [](std::int32_t v) { return QString::number(v); };
+    field(Field::name).setText(QString::fromStdString(gbkToUtf8(member->name)));
+    field(Field::number).setText(QString::fromStdString(gbkToUtf8(member->number)));
+    field(Field::sampleCount)
+        .setText(
+            number(digit == TestModeDigit::singleMeasuredDiameter ? member->sampleCount / 2 : member->sampleCount));
+    field(Field::knownDiameter).setText(number(member->knownDiameter));
+    field(Field::designDiameter).setText(number(member->designDiameter));
+    field(Field::designCover).setText(number(member->designCover));
+    field(Field::maxCover).setText(number(member->maxCover));
+    field(Field::minCover).setText(number(member->minCover));
+    field(Field::upperDeviation).setText(number(member->upperDeviation));
+    field(Field::lowerDeviation).setText(number(member->lowerDeviation));
+    // Only a measured-diameter member has a design diameter to type; a known-diameter member shows none.
+    if (digit == TestModeDigit::singleKnownDiameter)
+        field(Field::designDiameter).clear();
+    else if (digit == TestModeDigit::singleMeasuredDiameter)
+        field(Field::knownDiameter).clear();
+    field(Field::designDiameter).setReadOnly(digit != TestModeDigit::singleMeasuredDiameter);
+    lowerDeviationAcceptable();
+}
+
+bool ProjectSummaryForm::lowerDeviationAcceptable()
+{
+    const QString text = field(Field::lowerDeviation).text();
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('0')))
+        return true;
+    host_.prompts().showMessage(this, tr("允许偏差下限应为负值或零!"));
+    field(Field::lowerDeviation).setText(QStringLiteral("0"));
+    return false;
+}
+
+void ProjectSummaryForm::fieldEdited(Field which)
+{
+    MemberRecord* member = session_.member(session_.state().selectedMember);
+    if (member == nullptr)
+        return;
+    if (which == Field::lowerDeviation && !lowerDeviationAcceptable())
+        return;
+    const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(field(which).text()),
+                                                                          std::numeric_limits<std::int32_t>::min(),
+                                                                          std::numeric_limits<std::int32_t>::max()));
+    switch (which) {
+    case Field::designDiameter:
+        member->designDiameter = value;
+        break;
+    case Field::designCover:
+        member->designCover = value;
+        break;
+    case Field::upperDeviation:
+        member->upperDeviation = value;
+        break;
+    case Field::lowerDeviation:
+        member->lowerDeviation = value;
+        break;
+    default:
+        return;
+    }
+    session_.notifyMembersEdited();
+    host_.showListWindow();
+    host_.refreshListPassMarks();
+}
+
+} // namespace trellon

@@ -1,0 +1,28 @@
+// A main frame stand-in for the control panel's tests: records what the panel asked of it.
+#pragma once
+
+#include "panel/panelhost.h"
+#include "support/scriptedprompts.h"
+
+#include <QStringList>
+
+namespace trellon::testing {
+
+class FakePanelHost final : public PanelHost {
+public:
+    void showListWindow() override { calls << QStringLiteral("showListWindow"); }
+    void showSectionMember(int listPosition) override
+    {
+        calls << QStringLiteral("showSectionMember %1").arg(listPosition);
+    }
+    void showGridMember(int listPosition) override { calls << QStringLiteral("showGridMember %1").arg(listPosition); }
+    void refreshListValues() override { calls << QStringLiteral("refreshListValues"); }
+    void refreshListPassMarks() override { calls << QStringLiteral("refreshListPassMarks"); }
+    void repaintDiagrams() override { calls << QStringLiteral("repaintDiagrams"); }
+    UserPrompts& prompts() override { return scripted; }
+
+    QStringList calls;
+    ScriptedPrompts scripted;
+};
+
+} // namespace trellon::testing

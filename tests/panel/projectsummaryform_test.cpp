@@ -1,0 +1,57 @@
+// The single-point summary: what it shows per member kind, and the design diameter typed into it.
+#include "panelfixture.h"
+
+#include "panel/projectsummaryform.h"
+
+namespace trellon::testing {
+namespace {
+
+using Field = ProjectSummaryForm::Field;
+using SummaryTest = PanelTest;
+
+TEST_F(SummaryTest, knownDiameterMemberHasNoDesignDiameterToType)
+{
+    member(0).knownDiameter = 16;
+    member(0).designDiameter = 12;
+    panel->refreshSummaryForm();
+    auto& form = panel->summaryForm();
+    EXPECT_EQ(form.field(Field::sampleCount).text(), "3");
+    EXPECT_EQ(form.field(Field::knownDiameter).text(), "16");
+    EXPECT_TRUE(form.field(Field::designDiameter).text().isEmpty());
+    EXPECT_TRUE(form.field(Field::designDiameter).isReadOnly());
+    EXPECT_EQ(member(0).designDiameter, 12);
+}
+
+TEST_F(SummaryTest, measuredDiameterMemberTakesATypedDesignDiameter)
+{
+    selectLine(1);
+    auto& form = panel->summaryForm();
+    EXPECT_EQ(form.field(Field::sampleCount).text(), "2");
+    EXPECT_TRUE(form.field(Field::knownDiameter).text().isEmpty());
+    ASSERT_FALSE(form.field(Field::designDiameter).isReadOnly());
+    host.calls.clear();
+    form.field(Field::designDiameter).selectAll();
+    QTest::keyClicks(&form.field(Field::designDiameter), "14mm");
+    EXPECT_EQ(member(2).designDiameter, 14);
+    EXPECT_TRUE(host.calls.endsWith("refreshListPassMarks"));
+}
+
+TEST_F(SummaryTest, positiveLowerDeviationIsShownAsZeroWithTheMessage)
+{
+    member(0).lowerDeviation = 3;
+    panel->refreshSummaryForm();
+    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("允许偏差下限应为负值或零!")});
+    EXPECT_EQ(panel->summaryForm().field(Field::lowerDeviation).text(), "0");
+    EXPECT_EQ(member(0).lowerDeviation, 3);
+}
+
+TEST_F(SummaryTest, noSelectedMemberEmptiesEveryField)
+{
+    session.state().selectedMember = -1;
+    panel->refreshSummaryForm();
+    EXPECT_TRUE(panel->summaryForm().field(Field::number).text().isEmpty());
+    EXPECT_TRUE(panel->summaryForm().field(Field::sampleCount).text().isEmpty());
+}
+
+} // namespace
+} // namespace trellon::testing
