@@ -1,0 +1,254 @@
+// The list window's table of single-point readings and its in-place editor.
+#include "cdatalistview.h"
+
+#include "projectsession.h"
+
+#include "model/statistics.h"
+#include "model/testmode.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <limits>
+
+namespace trellon {
+
+namespace {
+
+// Leading blanks, an optional sign, then the decimal digits up to the first other character; 0 without
+// digits. Values beyond the 32-bit range stop at its ends.
+std::int32_t leadingInteger(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    std::int64_t value = 0;
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > limit)
+            value = limit;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        value = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value);
+}
+
+QTableWidgetItem* centredItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+CDataListView::CDataListView(ProjectSession& session, QWidget* parent)
+    : QTableWidget(0, 4, parent), session_(session), editor_(new QLineEdit(viewport()))
+{
+    setHorizontalHeaderLabels({tr("测点序号"), tr("测量直径(mm)"), tr("测量厚度(mm)"), tr("厚度合格")});
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->hide();
+    setShowGrid(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFont(QFont(QStringLiteral("宋体"), 11));
+
+    editor_->setObjectName(QStringLiteral("cellEditor"));
+    editor_->setAlignment(Qt::AlignCenter);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+MemberRecord* CDataListView::currentMember() const
+{
+    MemberRecord* member = session_.member(session_.state().selectedMember);
+    if (member == nullptr || !belongsToTestMode(*member, TestMode::singlePoint))
+        return nullptr;
+    return member;
+}
+
+void CDataListView::refreshValues()
+{
+    hideEditor();
+    setRowCount(0);
+    const MemberRecord* member = currentMember();
+    if (member == nullptr)
+        return;
+    const bool measuredDiameter = testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter;
+    const int rows = measuredDiameter ? member->sampleCount / 2 : member->sampleCount;
+    setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        setItem(row, numberColumn, centredItem(QString::number(row + 1)));
+        const std::int64_t cover = measuredDiameter ? 2 * std::int64_t{row} : row;
+        setItem(row, diameterColumn,
+                centredItem(measuredDiameter ? QString::number(member->sampleAt(cover + 1)) : QString()));
+        setItem(row, coverColumn, centredItem(QString::number(member->sampleAt(cover))));
+        setItem(row, markColumn, centredItem(QString()));
+    }
+}
+
+void CDataListView::refreshPassMarks()
+{
+    refreshValues();
+    for (int row = 0; row < rowCount(); ++row)
+        writeMark(row);
+}
+
+void CDataListView::writeMark(int row)
+{
+    const MemberRecord* member = currentMember();
+    QTableWidgetItem* mark = item(row, markColumn);
+    if (member == nullptr || mark == nullptr)
+        return;
+    const bool measuredDiameter = testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter;
+    const std::int32_t cover = member->sampleAt(measuredDiameter ? 2 * std::int64_t{row} : row);
+    mark->setText(isWithinTolerance(*member, cover) ? tr("√") : tr("×"));
+}
+
+int CDataListView::singlePointMemberIndex(int n) const
+{
+    const Project* project = session_.project();
+    if (project == nullptr)
+        return -1;
+    return memberIndexInMode(project->members, TestMode::singlePoint, n);
+}
+
+bool CDataListView::isEditable(int row, int column) const
+{
+    const MemberRecord* member = currentMember();
+    if (member == nullptr || row < 0 || row >= rowCount())
+        return false;
+    return column == coverColumn ||
+           (column == diameterColumn && testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter);
+}
+
+bool CDataListView::openCellEditor(int row, int column)
+{
+    if (!isEditable(row, column)) {
+        hideEditor();
+        return false;
+    }
+    editorRow_ = row;
+    editorColumn_ = column;
+    editor_->setGeometry(visualRect(model()->index(row, column)));
+    editor_->setText(item(row, column) != nullptr ? item(row, column)->text() : QString());
+    editor_->selectAll();
+    editor_->show();
+    return true;
+}
+
+void CDataListView::commitCellEdit(int row, int column, const QString& text)
+{
+    const std::int32_t value = leadingInteger(text);
+    MemberRecord* member = currentMember();
+    bool stored = false;
+    if (member != nullptr && row >= 0) {
+        const TestModeDigit digit = testModeDigit(*member);
+        std::int64_t reading = -1;
+        if (digit == TestModeDigit::singleKnownDiameter && row < member->sampleCount && column == coverColumn)
+            reading = row;
+        else if (digit == TestModeDigit::singleMeasuredDiameter && row < member->sampleCount / 2 &&
+                 (column == coverColumn || column == diameterColumn))
+            reading = 2 * std::int64_t{row} + (column == diameterColumn ? 1 : 0);
+        if (reading >= 0) {
+            member->samples[static_cast<std::size_t>(reading)] = value;
+            if (QTableWidgetItem* cell = item(row, column))
+                cell->setText(QString::number(value));
+            stored = true;
+        }
+    }
+    if (Project* project = session_.project())
+        recomputeStatistics(*project);
+    if (stored) {
+        writeMark(row);
+        session_.notifyMembersEdited();
+    }
+    emit readingCommitted();
+}
+
+void CDataListView::commitOpenEditor()
+{
+    if (!editor_->isVisible())
+        return;
+    const QString text = editor_->text();
+    const int row = editorRow_;
+    const int column = editorColumn_;
+    hideEditor();
+    commitCellEdit(row, column, text);
+}
+
+void CDataListView::hideEditor()
+{
+    if (editor_->isVisible()) {
+        editor_->hide();
+        viewport()->update();
+    }
+}
+
+void CDataListView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QTableWidget::mousePressEvent(event);
+        return;
+    }
+    commitOpenEditor();
+    if (currentMember() == nullptr)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        openCellEditor(index.row(), index.column());
+    else
+        hideEditor();
+    QTableWidget::mousePressEvent(event);
+    if (editor_->isVisible())
+        editor_->setFocus(Qt::MouseFocusReason);
+}
+
+bool CDataListView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                commitOpenEditor();
+                setFocus();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                hideEditor();
+                setFocus();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Focus taken by a press inside the view: that press commits. Anything else discards the text.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            QWidget* next = QApplication::focusWidget();
+            const bool staysInView =
+                reason != Qt::ActiveWindowFocusReason && next != nullptr && (next == this || isAncestorOf(next));
+            if (!staysInView)
+                hideEditor();
+        }
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        commitOpenEditor();
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+} // namespace trellon

@@ -1,0 +1,220 @@
+// The list window's rows, marks and in-place editor.
+#include "widgets/cdatalistview.h"
+#include "widgets/projectsession.h"
+
+#include "model/project.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace trellon {
+namespace {
+
+MemberRecord singlePoint(const char* number, std::vector<std::int32_t> readings)
+{
+    MemberRecord member;
+    member.number = number;
+    member.designCover = 25;
+    member.lowerDeviation = -7;
+    member.upperDeviation = 10;
+    member.replaceSamples(std::move(readings));
+    return member;
+}
+
+class ListViewTest : public ::testing::Test {
+protected:
+    void load(std::vector<MemberRecord> members, int selected)
+    {
+        auto project = std::make_unique<Project>();
+        project->members = std::move(members);
+        session.replaceProject(std::move(project));
+        session.state().selectedMember = selected;
+        view.refreshPassMarks();
+    }
+    QString text(int row, int column) const
+    {
+        const QTableWidgetItem* cell = view.item(row, column);
+        return cell != nullptr ? cell->text() : QStringLiteral("<none>");
+    }
+    void pressOn(int row, int column)
+    {
+        const QRect cell = view.visualRect(view.model()->index(row, column));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    ProjectSession session;
+    CDataListView view{session};
+};
+
+TEST_F(ListViewTest, knownDiameterMemberListsEveryReadingWithAnEmptyDiameterColumn)
+{
+    std::vector<std::int32_t> readings(23, 30);
+    readings[22] = 41;
+    load({singlePoint("1001", readings)}, 0);
+    ASSERT_EQ(view.rowCount(), 23);
+    EXPECT_EQ(text(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(text(22, 0), QStringLiteral("23"));
+    EXPECT_EQ(text(22, 1), QString());
+    EXPECT_EQ(text(22, 2), QStringLiteral("41"));
+    EXPECT_EQ(view.horizontalHeaderItem(3)->text(), QStringLiteral("厚度合格"));
+}
+
+TEST_F(ListViewTest, measuredDiameterMemberPairsCoverAndDiameterAndDropsAnOddLastReading)
+{
+    load({singlePoint("2001", {20, 12, 21, 14, 22, 16, 99})}, 0);
+    ASSERT_EQ(view.rowCount(), 3);
+    EXPECT_EQ(text(2, 0), QStringLiteral("3"));
+    EXPECT_EQ(text(2, 1), QStringLiteral("16"));
+    EXPECT_EQ(text(2, 2), QStringLiteral("22"));
+}
+
+TEST_F(ListViewTest, marksFollowBothInclusiveBounds)
+{
+    load({singlePoint("1001", {18, 35, 17, 36})}, 0);
+    EXPECT_EQ(text(0, 3), QStringLiteral("√"));
+    EXPECT_EQ(text(1, 3), QStringLiteral("√"));
+    EXPECT_EQ(text(2, 3), QStringLiteral("×"));
+    EXPECT_EQ(text(3, 3), QStringLiteral("×"));
+}
+
+TEST_F(ListViewTest, emptyWithoutProjectOrSinglePointMember)
+{
+    view.refreshPassMarks();
+    EXPECT_EQ(view.rowCount(), 0);
+    MemberRecord grid;
+    grid.number = "3001";
+    grid.replaceSamples({170, 1, 30, 0, 100});
+    load({grid, singlePoint("1001", {30})}, 0);
+    EXPECT_EQ(view.rowCount(), 0);
+    pressOn(0, 2);
+    EXPECT_FALSE(view.cellEditor().isVisible());
+}
+
+TEST_F(ListViewTest, singlePointMemberIndexCountsOnlyDigitsOneAndTwo)
+{
+    EXPECT_EQ(view.singlePointMemberIndex(0), -1);
+    MemberRecord section;
+    section.number = "4001";
+    load({section, singlePoint("1001", {}), section, singlePoint("2001", {})}, 1);
+    EXPECT_EQ(view.singlePointMemberIndex(0), 1);
+    EXPECT_EQ(view.singlePointMemberIndex(1), 3);
+    EXPECT_EQ(view.singlePointMemberIndex(2), -1);
+}
+
+TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
+{
+    load({singlePoint("1001", {40, 30})}, 0);
+    ASSERT_EQ(text(0, 3), QStringLiteral("×"));
+    QSignalSpy committed(&view, &CDataListView::readingCommitted);
+    view.commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("  30mm"));
+    EXPECT_EQ(session.project()->members[0].samples[0], 30);
+    EXPECT_EQ(text(0, 2), QStringLiteral("30"));
+    EXPECT_EQ(text(0, 3), QStringLiteral("√"));
+    EXPECT_EQ(session.project()->members[0].passCount, 2) << "statistics recomputed";
+    EXPECT_EQ(committed.count(), 1);
+
+    view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("abc"));
+    EXPECT_EQ(session.project()->members[0].samples[1], 0);
+    EXPECT_EQ(text(1, 3), QStringLiteral("×"));
+}
+
+TEST_F(ListViewTest, commitIgnoresCellsWithoutAReadingBehindThem)
+{
+    load({singlePoint("1001", {30}), singlePoint("2001", {20, 12, 21})}, 0);
+    view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("9"));
+    view.commitCellEdit(0, CDataListView::markColumn, QStringLiteral("9"));
+    view.commitCellEdit(5, CDataListView::coverColumn, QStringLiteral("9"));
+    EXPECT_EQ(session.project()->members[0].samples, (std::vector<std::int32_t>{30}));
+
+    session.state().selectedMember = 1;
+    view.refreshPassMarks();
+    view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("18"));
+    view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("9"));
+    EXPECT_EQ(session.project()->members[1].samples, (std::vector<std::int32_t>{20, 18, 21}));
+}
+
+TEST_F(ListViewTest, pressOnAnotherRowCommitsTheTypedText)
+{
+    load({singlePoint("1001", {40, 30, 31})}, 0);
+    view.resize(600, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    pressOn(0, 2);
+    ASSERT_TRUE(view.cellEditor().isVisible());
+    EXPECT_EQ(view.cellEditor().text(), QStringLiteral("40"));
+    view.cellEditor().setText(QStringLiteral("12x"));
+    pressOn(1, 2);
+    EXPECT_EQ(session.project()->members[0].samples[0], 12);
+    EXPECT_EQ(text(0, 2), QStringLiteral("12"));
+    EXPECT_EQ(text(0, 3), QStringLiteral("×"));
+    ASSERT_TRUE(view.cellEditor().isVisible()) << "the editor moves to the pressed cell";
+    EXPECT_EQ(view.editorRow(), 1);
+}
+
+TEST_F(ListViewTest, pressOnANonEditableCellStoresTheFirstCellAndClosesTheEditor)
+{
+    load({singlePoint("1001", {40, 30})}, 0);
+    view.resize(600, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    pressOn(0, 1);
+    EXPECT_FALSE(view.cellEditor().isVisible()) << "diameter of a digit 1 member is not editable";
+    pressOn(0, 2);
+    view.cellEditor().setText(QStringLiteral("33"));
+    pressOn(1, 3);
+    EXPECT_FALSE(view.cellEditor().isVisible());
+    EXPECT_EQ(session.project()->members[0].samples[0], 33);
+}
+
+TEST_F(ListViewTest, enterCommitsAndEscapeDiscards)
+{
+    load({singlePoint("1001", {40, 30})}, 0);
+    view.resize(600, 300);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    ASSERT_TRUE(view.openCellEditor(1, CDataListView::coverColumn));
+    view.cellEditor().setFocus();
+    view.cellEditor().setText(QStringLiteral("27"));
+    QTest::keyClick(&view.cellEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(view.cellEditor().isVisible());
+    EXPECT_EQ(session.project()->members[0].samples[1], 30);
+
+    ASSERT_TRUE(view.openCellEditor(1, CDataListView::coverColumn));
+    view.cellEditor().setFocus();
+    view.cellEditor().setText(QStringLiteral("27"));
+    QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(session.project()->members[0].samples[1], 27);
+}
+
+TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)
+{
+    QWidget window;
+    auto* list = new CDataListView(session, &window);
+    auto* other = new QLineEdit(&window);
+    list->setGeometry(0, 0, 600, 300);
+    other->setGeometry(0, 310, 100, 20);
+    auto project = std::make_unique<Project>();
+    project->members = {singlePoint("1001", {40})};
+    session.replaceProject(std::move(project));
+    session.state().selectedMember = 0;
+    list->refreshPassMarks();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(list->openCellEditor(0, CDataListView::coverColumn));
+    list->cellEditor().setFocus();
+    list->cellEditor().setText(QStringLiteral("29"));
+    other->setFocus();
+    EXPECT_FALSE(list->cellEditor().isVisible());
+    EXPECT_EQ(session.project()->members[0].samples[0], 40);
+}
+
+} // namespace
+} // namespace trellon
