@@ -1,0 +1,724 @@
+// Main window and the procedures of its commands.
+#include "cmainframe.h"
+
+#include "aboutdialog.h"
+#include "cchildframe.h"
+#include "commandicons.h"
+#include "helppage.h"
+#include "transferdialog.h"
+
+#include "model/projectfile.h"
+#include "model/statistics.h"
+#include "panel/controlpanel.h"
+#include "reports/textexport.h"
+#include "widgets/cdatalistview.h"
+#include "widgets/cgridview.h"
+#include "widgets/csectionview.h"
+#include "widgets/userprompts.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace trellon {
+
+namespace {
+
+const QString geometryKey = QStringLiteral("MainWindow/geometry");
+const QString stateKey = QStringLiteral("MainWindow/state");
+const QString previewKey = QStringLiteral("Settings/PreviewPages");
+
+std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+bool isProjectFile(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".gj"), Qt::CaseInsensitive);
+}
+
+// The first local .gj file among dropped URLs.
+QString droppedProjectFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && isProjectFile(url.toLocalFile()))
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), settings_(settings), urlOpener_(&QDesktopServices::openUrl)
+{
+    setWindowTitle(tr("Velmora钢筋检测分析软件V1.0"));
+    setWindowIcon(applicationIcon());
+    setAcceptDrops(true);
+    setDockOptions(dockOptions() | QMainWindow::AllowTabbedDocks);
+
+    recentFiles_.load(settings_);
+    previewPages_ = settings_.value(previewKey, 0).toInt();
+
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+
+    createDock();
+    createActions();
+    createToolBar();
+    createStatusBar();
+    createMenus();
+    restoreState(settings_.value(stateKey).toByteArray());
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        retitleWindows();
+        updateCommands();
+    });
+    connect(&session_, &ProjectSession::projectReplaced, this, &CMainFrame::updateCommands);
+    showListWindow();
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The views and the panel refer to the session: let them go while it is still here.
+    for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
+        if (frame != nullptr)
+            disconnect(frame, nullptr, this, nullptr);
+    }
+    delete transferDialog_;
+    delete mdiArea_;
+    delete dock_;
+}
+
+void CMainFrame::createDock()
+{
+    dock_ = new QDockWidget(tr("Workspace"), this);
+    dock_->setObjectName(QStringLiteral("workspaceDock"));
+    dock_->setAllowedAreas(Qt::AllDockWidgetAreas);
+    dock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                       QDockWidget::DockWidgetFloatable);
+    controlPanel_ = new ControlPanel(session_, *this, dock_);
+    dock_->setWidget(controlPanel_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock_);
+    resizeDocks({dock_}, {380}, Qt::Horizontal);
+}
+
+QAction* CMainFrame::addCommand(Command command, void (CMainFrame::*handler)())
+{
+    const CommandTexts texts = commandTexts(command);
+    auto* act = new QAction(commandIcon(command), texts.text, this);
+    act->setStatusTip(texts.prompt);
+    act->setToolTip(texts.toolTip);
+    if (handler != nullptr)
+        connect(act, &QAction::triggered, this, handler);
+    actions_[command] = act;
+    return act;
+}
+
+void CMainFrame::createActions()
+{
+    addCommand(Command::newFile, &CMainFrame::showListWindow)->setShortcut(QKeySequence(tr("Ctrl+N")));
+    addCommand(Command::open, &CMainFrame::openProject)->setShortcut(QKeySequence(tr("Ctrl+O")));
+    QAction* save = addCommand(Command::save, nullptr);
+    save->setShortcut(QKeySequence(tr("Ctrl+S")));
+    connect(save, &QAction::triggered, this, &CMainFrame::saveProject);
+    addCommand(Command::saveTxt, &CMainFrame::saveText);
+    addCommand(Command::saveBmp, &CMainFrame::notAvailableYet);
+    connect(addCommand(Command::saveAs, nullptr), &QAction::triggered, this, &CMainFrame::saveProjectAs);
+    addCommand(Command::wordReport, &CMainFrame::notAvailableYet);
+    addCommand(Command::excelReport, &CMainFrame::notAvailableYet);
+    addCommand(Command::print, &CMainFrame::print)->setShortcut(QKeySequence(tr("Ctrl+P")));
+    addCommand(Command::printPreview, &CMainFrame::printPreview);
+    addCommand(Command::printSettings, &CMainFrame::notAvailableYet);
+    connect(addCommand(Command::exit, nullptr), &QAction::triggered, this, &QWidget::close);
+    addCommand(Command::dataTransfer, &CMainFrame::startDataTransfer);
+    addCommand(Command::projectInformation, &CMainFrame::showProjectInformation);
+    addCommand(Command::helpTopics, &CMainFrame::showHelp);
+    addCommand(Command::about, &CMainFrame::showAbout);
+    addCommand(Command::insertRowAbove, &CMainFrame::insertRowAbove);
+    addCommand(Command::insertRowBelow, &CMainFrame::insertRowBelow);
+    addCommand(Command::deleteBar, &CMainFrame::deleteBar);
+
+    // The dock's own action checks itself by the dock's real visibility, also when its close button hid it.
+    QAction* panel = dock_->toggleViewAction();
+    const CommandTexts panelTexts = commandTexts(Command::controlPanel);
+    panel->setText(panelTexts.text);
+    panel->setStatusTip(panelTexts.prompt);
+    panel->setToolTip(panelTexts.toolTip);
+    panel->setIcon(commandIcon(Command::controlPanel));
+    actions_[Command::controlPanel] = panel;
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = new QToolBar(tr("工具栏"), this);
+    toolBar_->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    const std::initializer_list<Command> groups[] = {
+        {Command::open, Command::save, Command::print, Command::printSettings, Command::printPreview},
+        {Command::saveBmp, Command::saveTxt, Command::wordReport, Command::excelReport},
+        {Command::dataTransfer, Command::controlPanel, Command::projectInformation},
+        {Command::insertRowAbove, Command::insertRowBelow, Command::deleteBar},
+        {Command::about},
+    };
+    for (const auto& group : groups) {
+        if (!toolBar_->actions().isEmpty())
+            toolBar_->addSeparator();
+        for (const Command command : group)
+            toolBar_->addAction(action(command));
+    }
+
+    QAction* toolbar = toolBar_->toggleViewAction();
+    const CommandTexts texts = commandTexts(Command::toolbar);
+    toolbar->setText(texts.text);
+    toolbar->setStatusTip(texts.prompt);
+    toolbar->setToolTip(texts.toolTip);
+    actions_[Command::toolbar] = toolbar;
+}
+
+void CMainFrame::createStatusBar()
+{
+    readyLabel_ = new QLabel(tr("就绪"), this);
+    statusBar()->addWidget(readyLabel_, 1);
+    QAction* shown = addCommand(Command::statusBar, nullptr);
+    shown->setCheckable(true);
+    shown->setChecked(true);
+    connect(shown, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+void CMainFrame::createMenus()
+{
+    auto* file = new QMenu(tr("文件(&F)"), this);
+    file->addAction(action(Command::newFile));
+    file->addAction(action(Command::open));
+    file->addSeparator();
+    file->addAction(action(Command::printSettings));
+    file->addSeparator();
+    recentPlaceholder_ = file->addAction(tr("最近文件"));
+    recentPlaceholder_->setEnabled(false);
+    QAction* recentEnd = file->addSeparator();
+    file->addAction(action(Command::exit));
+    recentFileMenu_ = file;
+    recentFileActions_ = {recentEnd};
+
+    auto* transfer = new QMenu(tr("数据传输"), this);
+    transfer->addAction(action(Command::dataTransfer));
+    auto* view = new QMenu(tr("查看(&V)"), this);
+    view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel)});
+    auto* help = new QMenu(tr("帮助(&H)"), this);
+    help->addActions({action(Command::helpTopics), action(Command::about)});
+    noChildMenus_ = {file, transfer, view, help};
+
+    auto* childFile = new QMenu(tr("文件(&F)"), this);
+    childFile->addActions({action(Command::open), action(Command::save), action(Command::saveTxt),
+                           action(Command::saveBmp), action(Command::saveAs), action(Command::wordReport),
+                           action(Command::excelReport)});
+    childFile->addSeparator();
+    childFile->addActions({action(Command::print), action(Command::printPreview), action(Command::printSettings)});
+    childFile->addSeparator();
+    childFile->addAction(action(Command::exit));
+    auto* childTransfer = new QMenu(tr("数据传输"), this);
+    childTransfer->addAction(action(Command::dataTransfer));
+    childTransfer->addSeparator();
+    auto* childView = new QMenu(tr("查看(&V)"), this);
+    childView->addActions({action(Command::toolbar), action(Command::statusBar)});
+    childView->addSeparator();
+    childView->addActions({action(Command::controlPanel), action(Command::projectInformation)});
+    auto* childHelp = new QMenu(tr("帮助(&H)"), this);
+    childHelp->addActions({action(Command::helpTopics), action(Command::about)});
+    childMenus_ = {childFile, childTransfer, childView, childHelp};
+
+    for (QMenu* m : noChildMenus_ + childMenus_)
+        connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+    rebuildRecentFileMenu();
+}
+
+QList<QMenu*> CMainFrame::shownMenus() const
+{
+    return childMenusShown_ ? childMenus_ : noChildMenus_;
+}
+
+void CMainFrame::rebuildRecentFileMenu()
+{
+    QAction* end = recentFileActions_.takeLast();
+    for (QAction* old : std::as_const(recentFileActions_)) {
+        recentFileMenu_->removeAction(old);
+        old->deleteLater();
+    }
+    recentFileActions_.clear();
+    const QStringList& files = recentFiles_.files();
+    recentPlaceholder_->setVisible(files.isEmpty());
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        auto* entry =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), recentFileMenu_);
+        entry->setStatusTip(tr("打开该文档"));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        recentFileMenu_->insertAction(end, entry);
+        recentFileActions_ << entry;
+    }
+    recentFileActions_ << end;
+}
+
+CChildFrame* CMainFrame::childFrame(ChildKind kind) const
+{
+    switch (kind) {
+    case ChildKind::list:
+        return listFrame_;
+    case ChildKind::section:
+        return sectionFrame_;
+    case ChildKind::grid:
+        return gridFrame_;
+    case ChildKind::none:
+        break;
+    }
+    return nullptr;
+}
+
+CDataListView* CMainFrame::listView() const
+{
+    return listFrame_ != nullptr ? static_cast<CDataListView*>(listFrame_->widget()) : nullptr;
+}
+
+CSectionView* CMainFrame::sectionView() const
+{
+    return sectionFrame_ != nullptr ? static_cast<CSectionView*>(sectionFrame_->widget()) : nullptr;
+}
+
+CGridView* CMainFrame::gridView() const
+{
+    return gridFrame_ != nullptr ? static_cast<CGridView*>(gridFrame_->widget()) : nullptr;
+}
+
+ChildKind CMainFrame::activeChildKind() const
+{
+    // currentSubWindow, unlike activeSubWindow, also answers while the application is not active.
+    const auto* frame = qobject_cast<const CChildFrame*>(mdiArea_->currentSubWindow());
+    return frame != nullptr ? frame->kind() : ChildKind::none;
+}
+
+void CMainFrame::updateCommands()
+{
+    CommandContext context;
+    context.loaded = session_.project() != nullptr;
+    context.active = activeChildKind();
+    context.mode = session_.currentTestMode();
+    context.memberCount = session_.state().memberCount();
+    for (const auto& [command, act] : actions_)
+        act->setEnabled(commandEnabled(command, context));
+
+    const bool anyChild = listFrame_ != nullptr || sectionFrame_ != nullptr || gridFrame_ != nullptr;
+    if (menusBuilt_ && anyChild == childMenusShown_)
+        return;
+    menusBuilt_ = true;
+    childMenusShown_ = anyChild;
+    menuBar()->clear();
+    for (QMenu* m : anyChild ? childMenus_ : noChildMenus_)
+        menuBar()->addMenu(m);
+}
+
+CChildFrame* CMainFrame::createChildFrame(ChildKind kind)
+{
+    QWidget* view = nullptr;
+    switch (kind) {
+    case ChildKind::list: {
+        auto* list = new CDataListView(session_);
+        connect(list, &CDataListView::readingCommitted, controlPanel_, &ControlPanel::refreshSummaryForm);
+        view = list;
+        break;
+    }
+    case ChildKind::section:
+        view = new CSectionView(session_);
+        break;
+    case ChildKind::grid:
+        view = new CGridView(session_);
+        break;
+    case ChildKind::none:
+        return nullptr;
+    }
+    auto* frame = new CChildFrame(kind, view);
+    frame->setWindowIcon(applicationIcon());
+    mdiArea_->addSubWindow(frame);
+    connect(frame, &QObject::destroyed, this, &CMainFrame::childFrameDestroyed);
+    if (kind == ChildKind::list) {
+        listFrame_ = frame;
+        listView()->refreshPassMarks();
+        frame->showMaximized();
+    } else {
+        (kind == ChildKind::section ? sectionFrame_ : gridFrame_) = frame;
+        frame->resize(view->sizeHint().expandedTo(QSize(480, 360)));
+        frame->show();
+    }
+    return frame;
+}
+
+CChildFrame* CMainFrame::openOrActivate(ChildKind kind)
+{
+    CChildFrame* frame = childFrame(kind);
+    if (frame == nullptr)
+        frame = createChildFrame(kind);
+    else
+        frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+    retitleWindows();
+    updateCommands();
+    return frame;
+}
+
+void CMainFrame::childFrameDestroyed(QObject* frame)
+{
+    if (frame == listFrame_)
+        listFrame_ = nullptr;
+    if (frame == sectionFrame_)
+        sectionFrame_ = nullptr;
+    if (frame == gridFrame_)
+        gridFrame_ = nullptr;
+    // The document area lets go of the window after this signal.
+    QTimer::singleShot(0, this, [this] {
+        retitleWindows();
+        updateCommands();
+    });
+    updateCommands();
+}
+
+void CMainFrame::retitleWindows()
+{
+    const QString path = QString::fromStdString(session_.state().currentFilePath);
+    const QString title = path.isEmpty() ? tr("无标题") : QDir::toNativeSeparators(path);
+    for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
+        if (frame != nullptr)
+            frame->setWindowTitle(title);
+    }
+    QString mainTitle = tr("Velmora钢筋检测分析软件V1.0");
+    if (activeChildKind() != ChildKind::none)
+        mainTitle += QStringLiteral(" - [%1]").arg(title);
+    setWindowTitle(mainTitle);
+}
+
+void CMainFrame::showListWindow()
+{
+    openOrActivate(ChildKind::list);
+}
+
+void CMainFrame::showSectionMember(int listPosition)
+{
+    openOrActivate(ChildKind::section);
+    sectionView()->selectSectionMember(listPosition);
+    updateCommands();
+}
+
+void CMainFrame::showGridMember(int listPosition)
+{
+    openOrActivate(ChildKind::grid);
+    gridView()->selectGridMember(listPosition);
+    updateCommands();
+}
+
+void CMainFrame::refreshListValues()
+{
+    if (CDataListView* list = listView())
+        list->refreshValues();
+    updateCommands();
+}
+
+void CMainFrame::refreshListPassMarks()
+{
+    if (CDataListView* list = listView())
+        list->refreshPassMarks();
+}
+
+void CMainFrame::repaintDiagrams()
+{
+    if (CSectionView* section = sectionView())
+        section->update();
+    if (CGridView* grid = gridView())
+        grid->update();
+}
+
+void CMainFrame::openProject()
+{
+    const QString path = prompts_.chooseFileToOpen(this, tr("钢筋仪数据处理文件(*.gj)"));
+    if (path.isEmpty())
+        return;
+    openProjectFile(path);
+}
+
+bool CMainFrame::openProjectFile(const QString& path)
+{
+    Result<LoadedProject> read = readProjectFile(localPath(path));
+    if (!read) {
+        prompts_.showMessage(this,
+                             tr("无法打开文件“%1”：\n%2\n\n已载入的数据保持不变。")
+                                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.error().describe())),
+                             QMessageBox::Warning);
+        return false;
+    }
+    std::unique_ptr<Project> project = std::move(read.value().project);
+    recomputeStatistics(*project);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    session_.state().currentFilePath = absolute.toStdString();
+    dock_->show();
+    // The control panel answers by choosing the single-point mode, which shows the list window with the first
+    // single-point member.
+    session_.replaceProject(std::move(project));
+    showListWindow();
+    recentFiles_.add(absolute);
+    recentFiles_.save(settings_);
+    rebuildRecentFileMenu();
+    return true;
+}
+
+void CMainFrame::openRecentFile(const QString& path)
+{
+    if (!openProjectFile(path) && !QFileInfo::exists(path)) {
+        recentFiles_.remove(path);
+        recentFiles_.save(settings_);
+        rebuildRecentFileMenu();
+    }
+}
+
+QString CMainFrame::proposedPath(const QString& suffix) const
+{
+    const QString current = QString::fromStdString(session_.state().currentFilePath);
+    if (current.isEmpty())
+        return QDir::homePath();
+    const QFileInfo file(current);
+    return file.path() + QLatin1Char('/') + file.completeBaseName() + suffix;
+}
+
+bool CMainFrame::saveProject()
+{
+    return saveProjectAs();
+}
+
+bool CMainFrame::saveProjectAs()
+{
+    controlPanel_->storeCheckMarks();
+    const Project* project = session_.project();
+    if (project == nullptr || project->members.empty()) {
+        prompts_.showMessage(this, tr("没有可保存的数据。"));
+        return false;
+    }
+    QString path = prompts_.chooseFileToSave(this, tr("钢筋仪数据处理文件(*.gj)"), QStringLiteral("gj"),
+                                             proposedPath(QStringLiteral(".gj")));
+    if (path.isEmpty())
+        return false;
+    if (!isProjectFile(path))
+        path += QStringLiteral(".gj");
+    const Result<SaveOutcome> written = writeProjectFile(localPath(path), *project);
+    if (!written) {
+        prompts_.showMessage(
+            this,
+            tr("无法保存文件“%1”：\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
+            QMessageBox::Warning);
+        return false;
+    }
+    fileWritten(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void CMainFrame::fileWritten(const QString& path)
+{
+    session_.state().currentFilePath = path.toStdString();
+    retitleWindows();
+    recentFiles_.add(path);
+    recentFiles_.save(settings_);
+    rebuildRecentFileMenu();
+}
+
+void CMainFrame::saveText()
+{
+    Project* project = session_.project();
+    if (project == nullptr)
+        return;
+    QString path = prompts_.chooseFileToSave(this, tr("文本文件(*.txt)"), QStringLiteral("txt"),
+                                             proposedPath(QStringLiteral(".txt")));
+    if (path.isEmpty())
+        return;
+    recomputeStatistics(*project);
+    const Status written = writeTextExport(localPath(path), *project);
+    if (!written)
+        prompts_.showMessage(
+            this,
+            tr("无法保存文件“%1”：\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
+            QMessageBox::Warning);
+}
+
+bool CMainFrame::confirmReplacingProject()
+{
+    if (session_.project() == nullptr)
+        return true;
+    switch (prompts_.ask(this, tr("您保存数据吗?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return saveProject();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::startDataTransfer()
+{
+    if (!confirmReplacingProject())
+        return;
+    if (transferDialog_ == nullptr) {
+        transferDialog_ = new TransferDialog(prompts_, this);
+        connect(transferDialog_, &TransferDialog::projectReceived, this, &CMainFrame::installReceivedProject);
+    }
+    transferDialog_->open();
+}
+
+void CMainFrame::installReceivedProject(std::shared_ptr<Project> project, const QString& receivedFilePath)
+{
+    if (project == nullptr)
+        return;
+    auto installed = std::make_unique<Project>(std::move(*project));
+    recomputeStatistics(*installed);
+    const bool written = !receivedFilePath.isEmpty() && QFileInfo::exists(receivedFilePath);
+    const QString absolute = written ? QFileInfo(receivedFilePath).absoluteFilePath() : QString();
+    session_.state().currentFilePath = absolute.toStdString();
+    session_.state().receivePath = absolute.toStdString();
+    dock_->show();
+    session_.replaceProject(std::move(installed));
+    showListWindow();
+    if (written) {
+        recentFiles_.add(absolute);
+        recentFiles_.save(settings_);
+        rebuildRecentFileMenu();
+    }
+}
+
+void CMainFrame::showHelp()
+{
+    const QString page = helpPagePath();
+    if (page.isEmpty()) {
+        prompts_.showMessage(this, tr("找不到帮助文件。"), QMessageBox::Warning);
+        return;
+    }
+    if (!urlOpener_(QUrl::fromLocalFile(page)))
+        prompts_.showMessage(this, tr("无法打开帮助文件“%1”。").arg(QDir::toNativeSeparators(page)),
+                             QMessageBox::Warning);
+}
+
+void CMainFrame::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void CMainFrame::printNotAvailableYet()
+{
+    showListWindow();
+    controlPanel_->storeCheckMarks();
+    prompts_.showMessage(this, tr("打印功能尚未提供，将在后续版本中加入。"));
+}
+
+void CMainFrame::print()
+{
+    printNotAvailableYet();
+}
+
+void CMainFrame::printPreview()
+{
+    printNotAvailableYet();
+}
+
+void CMainFrame::notAvailableYet()
+{
+    prompts_.showMessage(this, tr("该功能尚未提供，将在后续版本中加入。"));
+}
+
+void CMainFrame::insertRowAbove()
+{
+    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+        controlPanel_->insertRowAbove();
+}
+
+void CMainFrame::insertRowBelow()
+{
+    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+        controlPanel_->insertRowBelow();
+}
+
+void CMainFrame::deleteBar()
+{
+    // The list window accepts the command and does nothing.
+    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+        controlPanel_->deleteBar();
+}
+
+void CMainFrame::showProjectInformation()
+{
+    if (session_.project() != nullptr)
+        controlPanel_->showProjectInformation();
+}
+
+bool CMainFrame::restoreWindowPlace()
+{
+    const QByteArray geometry = settings_.value(geometryKey).toByteArray();
+    return !geometry.isEmpty() && restoreGeometry(geometry);
+}
+
+void CMainFrame::saveWindowPlace()
+{
+    settings_.setValue(geometryKey, saveGeometry());
+    settings_.setValue(stateKey, saveState());
+    settings_.setValue(previewKey, previewPages_);
+    recentFiles_.save(settings_);
+    settings_.sync();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (transferDialog_ != nullptr && transferDialog_->isVisible())
+        transferDialog_->reject();
+    if (!confirmReplacingProject()) {
+        event->ignore();
+        return;
+    }
+    saveWindowPlace();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedProjectFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedProjectFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Not inside the drag's own event loop: the open may show a message.
+    QTimer::singleShot(0, this, [this, path] { openProjectFile(path); });
+}
+
+} // namespace trellon

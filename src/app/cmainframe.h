@@ -1,0 +1,156 @@
+// The main window: document area with the list, section and grid windows, menus, toolbar, status bar and the
+// Workspace dock holding the control panel. It owns the loaded project and carries out the commands.
+#pragma once
+
+#include "commandtable.h"
+#include "recentfilelist.h"
+
+#include "panel/panelhost.h"
+#include "widgets/projectsession.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QSettings;
+class QToolBar;
+class QUrl;
+
+namespace trellon {
+
+class CChildFrame;
+class CDataListView;
+class CGridView;
+class CSectionView;
+class ControlPanel;
+class TransferDialog;
+struct Project;
+
+class CMainFrame final : public QMainWindow, public PanelHost {
+    Q_OBJECT
+
+public:
+    // prompts and settings outlive the window. Opens the empty list window.
+    CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    ProjectSession& session() { return session_; }
+    ControlPanel& controlPanel() { return *controlPanel_; }
+    QDockWidget& workspaceDock() { return *dock_; }
+    QMdiArea& mdiArea() { return *mdiArea_; }
+    QToolBar& toolBar() { return *toolBar_; }
+    QAction* action(Command command) const { return actions_.at(command); }
+    // The menus now on the menu bar.
+    QList<QMenu*> shownMenus() const;
+    // The open child windows and their views; null when closed.
+    CChildFrame* childFrame(ChildKind kind) const;
+    CDataListView* listView() const;
+    CSectionView* sectionView() const;
+    CGridView* gridView() const;
+    ChildKind activeChildKind() const;
+    const QStringList& recentFiles() const { return recentFiles_.files(); }
+    int previewPages() const { return previewPages_; }
+    // Null until the first data transfer.
+    TransferDialog* transferDialog() const { return transferDialog_; }
+
+    // Opens the help page; by default through the desktop's browser.
+    void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
+
+    // The Open procedure after its file dialog: reads the file into a new project and installs it only when
+    // reading succeeded; otherwise says why and leaves the loaded project as it was.
+    bool openProjectFile(const QString& path);
+    // Restores the geometry of the last run; false when there is none.
+    bool restoreWindowPlace();
+    // Re-evaluates the enable rules and shows the menus of whether a child window is open.
+    void updateCommands();
+
+    // PanelHost
+    void showListWindow() override;
+    void showSectionMember(int listPosition) override;
+    void showGridMember(int listPosition) override;
+    void refreshListValues() override;
+    void refreshListPassMarks() override;
+    void repaintDiagrams() override;
+    UserPrompts& prompts() override { return prompts_; }
+
+public slots:
+    void openProject();
+    // Save and Save As: tick marks stored, then the save dialog and the writer. True when a file was written;
+    // currentFilePath is then that file.
+    bool saveProject();
+    bool saveProjectAs();
+    void saveText();
+    void startDataTransfer();
+    // A completed transfer, on the user-interface thread: installed, with the panel and the views refreshed.
+    void installReceivedProject(std::shared_ptr<trellon::Project> project, const QString& receivedFilePath);
+    void showHelp();
+    void showAbout();
+    void print();
+    void printPreview();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createDock();
+    QAction* addCommand(Command command, void (CMainFrame::*handler)());
+    void rebuildRecentFileMenu();
+    void openRecentFile(const QString& path);
+    CChildFrame* openOrActivate(ChildKind kind);
+    CChildFrame* createChildFrame(ChildKind kind);
+    void childFrameDestroyed(QObject* frame);
+    void retitleWindows();
+    void fileWritten(const QString& path);
+    // Asks "您保存数据吗?" when a project is loaded; false when the user keeps what is on screen (Cancel, or Yes and
+    // the save did not happen).
+    bool confirmReplacingProject();
+    void notAvailableYet();
+    void printNotAvailableYet();
+    void insertRowAbove();
+    void insertRowBelow();
+    void deleteBar();
+    void showProjectInformation();
+    void saveWindowPlace();
+    QString proposedPath(const QString& suffix) const;
+
+    UserPrompts& prompts_;
+    QSettings& settings_;
+    ProjectSession session_;
+    RecentFileList recentFiles_;
+    int previewPages_ = 0;
+    std::function<bool(const QUrl&)> urlOpener_;
+
+    QMdiArea* mdiArea_ = nullptr;
+    QDockWidget* dock_ = nullptr;
+    ControlPanel* controlPanel_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* readyLabel_ = nullptr;
+    TransferDialog* transferDialog_ = nullptr;
+    std::map<Command, QAction*> actions_;
+    QList<QMenu*> noChildMenus_;
+    QList<QMenu*> childMenus_;
+    QMenu* recentFileMenu_ = nullptr; // the recent-file section lives in the no-child File menu
+    QList<QAction*> recentFileActions_;
+    QAction* recentPlaceholder_ = nullptr;
+    bool childMenusShown_ = false;
+    bool menusBuilt_ = false;
+
+    CChildFrame* listFrame_ = nullptr;
+    CChildFrame* sectionFrame_ = nullptr;
+    CChildFrame* gridFrame_ = nullptr;
+};
+
+} // namespace trellon
