@@ -713,12 +713,18 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedProjectFile(event->mimeData());
+    if (openDroppedFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+bool CMainFrame::openDroppedFile(const QMimeData* dropped)
+{
+    const QString path = droppedProjectFile(dropped);
     if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
+        return false;
     // Not inside the drag's own event loop: the open may show a message.
     QTimer::singleShot(0, this, [this, path] { openProjectFile(path); });
+    return true;
 }
 
 } // namespace trellon

@@ -19,6 +19,7 @@ class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class QSettings;
 class QToolBar;
 class QUrl;
@@ -66,6 +67,9 @@ public:
     // The Open procedure after its file dialog: reads the file into a new project and installs it only when
     // reading succeeded; otherwise says why and leaves the loaded project as it was.
     bool openProjectFile(const QString& path);
+    // What a drop on the window does: opens the first local .gj file among the URLs after the drop has ended.
+    // False (nothing opened) when there is none.
+    bool openDroppedFile(const QMimeData* dropped);
     // Restores the geometry of the last run; false when there is none.
     bool restoreWindowPlace();
     // Re-evaluates the enable rules and shows the menus of whether a child window is open.

@@ -1,0 +1,405 @@
+// The main window's commands, menus and file flows, driven with scripted dialogs.
+#include "app/cchildframe.h"
+#include "app/cmainframe.h"
+#include "app/transferdialog.h"
+
+#include "model/projectfile.h"
+#include "panel/controlpanel.h"
+#include "support/scriptedprompts.h"
+#include "widgets/cdatalistview.h"
+#include "widgets/csectionview.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+namespace trellon {
+namespace {
+
+using testing::ScriptedPrompts;
+
+const QString sample = QStringLiteral(TRELLON_SOURCE_DIR "/data/samples/site-survey.gj");
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest()
+        : settings(dir.filePath(QStringLiteral("trellon.ini")), QSettings::IniFormat),
+          frame(std::make_unique<CMainFrame>(prompts, settings))
+    {
+        frame->setUrlOpener([this](const QUrl& url) {
+            openedUrls << url;
+            return true;
+        });
+    }
+
+    bool enabled(Command command) const { return frame->action(command)->isEnabled(); }
+    std::string currentFilePath() const { return frame->session().state().currentFilePath; }
+    QString copyOfSample(const QString& name) const
+    {
+        const QString path = dir.filePath(name);
+        QFile::copy(sample, path);
+        return path;
+    }
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (QMenu* menu : frame->shownMenus())
+            titles << menu->title();
+        return titles;
+    }
+    QStringList fileMenuEntries() const
+    {
+        QStringList entries;
+        for (QAction* entry : frame->shownMenus().front()->actions()) {
+            if (!entry->isSeparator() && entry->isVisible())
+                entries << entry->text();
+        }
+        return entries;
+    }
+    void closeChildWindows()
+    {
+        frame->mdiArea().closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QSettings settings;
+    ScriptedPrompts prompts;
+    QList<QUrl> openedUrls;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameTest, withoutProjectOnlyTheCommandsThatNeedNoDataAreEnabled)
+{
+    for (Command command : {Command::save, Command::saveTxt, Command::wordReport, Command::excelReport,
+                            Command::projectInformation, Command::print, Command::printPreview, Command::saveBmp,
+                            Command::insertRowAbove, Command::insertRowBelow, Command::deleteBar})
+        EXPECT_FALSE(enabled(command)) << commandTexts(command).prompt.toStdString();
+    for (Command command : {Command::saveAs, Command::open, Command::dataTransfer, Command::printSettings,
+                            Command::controlPanel, Command::helpTopics, Command::about, Command::newFile})
+        EXPECT_TRUE(enabled(command)) << commandTexts(command).prompt.toStdString();
+}
+
+TEST_F(MainFrameTest, enableRulesFollowTheActiveWindowAndMode)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
+    for (Command command : {Command::save, Command::saveTxt, Command::wordReport, Command::projectInformation,
+                            Command::print, Command::printPreview, Command::deleteBar})
+        EXPECT_TRUE(enabled(command)) << commandTexts(command).prompt.toStdString();
+    EXPECT_FALSE(enabled(Command::saveBmp));
+    EXPECT_FALSE(enabled(Command::insertRowAbove));
+    EXPECT_FALSE(enabled(Command::insertRowBelow));
+
+    frame->controlPanel().chooseMode(TestMode::section);
+    EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
+    EXPECT_TRUE(enabled(Command::saveBmp));
+    EXPECT_TRUE(enabled(Command::insertRowAbove));
+    EXPECT_TRUE(enabled(Command::insertRowBelow));
+
+    frame->mdiArea().setActiveSubWindow(frame->childFrame(ChildKind::list));
+    EXPECT_FALSE(enabled(Command::saveBmp)) << "disabled while the list window is active";
+    EXPECT_FALSE(enabled(Command::insertRowAbove));
+}
+
+TEST_F(MainFrameTest, toolbarHoldsTheButtonsInOrder)
+{
+    QList<Command> expected = {
+        Command::open,           Command::save,           Command::print,        Command::printSettings,
+        Command::printPreview,   Command::saveBmp,        Command::saveTxt,      Command::wordReport,
+        Command::excelReport,    Command::dataTransfer,   Command::controlPanel, Command::projectInformation,
+        Command::insertRowAbove, Command::insertRowBelow, Command::deleteBar,    Command::about};
+    QList<QAction*> buttons;
+    int separators = 0;
+    for (QAction* button : frame->toolBar().actions()) {
+        if (button->isSeparator())
+            ++separators;
+        else
+            buttons << button;
+    }
+    ASSERT_EQ(buttons.size(), expected.size());
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        EXPECT_EQ(buttons[i], frame->action(expected[i])) << i;
+        EXPECT_FALSE(buttons[i]->icon().isNull()) << i;
+        EXPECT_FALSE(buttons[i]->toolTip().isEmpty()) << i;
+    }
+    EXPECT_EQ(separators, 4);
+    EXPECT_EQ(frame->action(Command::open)->statusTip(), QStringLiteral("打开一个现有文档"));
+    EXPECT_EQ(frame->action(Command::open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+}
+
+TEST_F(MainFrameTest, menuBarSwitchesAsChildWindowsOpenAndClose)
+{
+    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "the empty list window opens at start";
+    EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
+    EXPECT_EQ(menuTitles(), (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("数据传输"),
+                                         QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
+    closeChildWindows();
+    EXPECT_EQ(frame->childFrame(ChildKind::list), nullptr);
+    EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("新建(&N)")));
+    EXPECT_FALSE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
+    EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("最近文件")));
+}
+
+TEST_F(MainFrameTest, openShowsTheFirstSinglePointMemberAndReusesTheListWindow)
+{
+    CChildFrame* list = frame->childFrame(ChildKind::list);
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    EXPECT_EQ(frame->childFrame(ChildKind::list), list);
+    EXPECT_EQ(frame->session().state().selectedMember, 0);
+    EXPECT_EQ(frame->listView()->rowCount(), 24);
+    EXPECT_EQ(frame->controlPanel().memberList().count(), 8);
+    EXPECT_EQ(list->windowTitle(), sample);
+    EXPECT_TRUE(frame->windowTitle().startsWith(QStringLiteral("Velmora钢筋检测分析软件V1.0")));
+
+    closeChildWindows();
+    prompts.filesToOpen.push_back(sample);
+    frame->openProject();
+    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "opening re-creates the list window";
+    EXPECT_EQ(frame->listView()->rowCount(), 24);
+}
+
+TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    const Project* loaded = frame->session().project();
+    const QString broken = dir.filePath(QStringLiteral("broken.gj"));
+    std::ofstream(broken.toStdString()) << "VER1.2\0\0\0\0garbage";
+    prompts.filesToOpen.push_back(broken);
+    frame->openProject();
+    EXPECT_EQ(frame->session().project(), loaded);
+    EXPECT_EQ(currentFilePath(), sample.toStdString());
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.front().contains(QStringLiteral("broken.gj")));
+    EXPECT_EQ(prompts.captions.front(), QStringLiteral("Trellon"));
+    EXPECT_EQ(frame->listView()->rowCount(), 24);
+
+    prompts.filesToOpen.push_back(dir.filePath(QStringLiteral("missing.gj")));
+    frame->openProject();
+    EXPECT_EQ(frame->session().project(), loaded);
+}
+
+TEST_F(MainFrameTest, cancelledOpenDialogChangesNothing)
+{
+    frame->openProject();
+    EXPECT_EQ(frame->session().project(), nullptr);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, saveAsWritesTheFileTheTitleNames)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->controlPanel().memberList().item(0)->setCheckState(Qt::Unchecked);
+    const QString target = dir.filePath(QStringLiteral("copy"));
+    prompts.filesToSave.push_back(target);
+    ASSERT_TRUE(frame->saveProjectAs());
+    const QString written = target + QStringLiteral(".gj");
+    EXPECT_EQ(currentFilePath(), written.toStdString());
+    EXPECT_EQ(frame->childFrame(ChildKind::list)->windowTitle(), written);
+    auto reread = readProjectFile(written.toStdString());
+    ASSERT_TRUE(reread.ok());
+    EXPECT_EQ(reread.value().project->members.size(), 15u);
+    EXPECT_EQ(reread.value().project->members[0].checked, 0) << "ticks stored before writing";
+    EXPECT_EQ(frame->recentFiles().front(), written);
+}
+
+TEST_F(MainFrameTest, failedSaveKeepsTheFilePathAndSaysSo)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    prompts.filesToSave.push_back(dir.filePath(QStringLiteral("no/such/folder/x.gj")));
+    EXPECT_FALSE(frame->saveProject());
+    EXPECT_EQ(currentFilePath(), sample.toStdString());
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST_F(MainFrameTest, closeAsksAndCancelInTheSaveDialogKeepsTheWindowOpen)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    prompts.answers = {QMessageBox::Yes};
+    EXPECT_FALSE(frame->close()) << "Yes, then the save dialog cancelled";
+    EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
+    prompts.answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+
+    const QString target = dir.filePath(QStringLiteral("saved.gj"));
+    prompts.answers = {QMessageBox::Yes};
+    prompts.filesToSave.push_back(target);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(QFileInfo::exists(target));
+}
+
+TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
+{
+    ASSERT_TRUE(frame->openProjectFile(copyOfSample(QStringLiteral("a.gj"))));
+    frame->show();
+    prompts.answers = {QMessageBox::No};
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".gj")),
+              QStringList{QStringLiteral("a.gj")});
+    EXPECT_FALSE(settings.value(QStringLiteral("MainWindow/state")).toByteArray().isEmpty());
+
+    CMainFrame next(prompts, settings);
+    EXPECT_TRUE(next.restoreWindowPlace());
+    EXPECT_EQ(next.recentFiles().front(), dir.filePath(QStringLiteral("a.gj")));
+}
+
+TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)
+{
+    frame->show();
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(MainFrameTest, recentFilesKeepTheFourNewestAndOpenThroughOpen)
+{
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths << copyOfSample(QStringLiteral("p%1.gj").arg(i));
+        ASSERT_TRUE(frame->openProjectFile(paths.back()));
+    }
+    EXPECT_EQ(frame->recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    settings.sync();
+    EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString(), paths[4]);
+
+    closeChildWindows();
+    QAction* entry = nullptr;
+    for (QAction* candidate : frame->shownMenus().front()->actions()) {
+        if (candidate->text().endsWith(QStringLiteral("p2.gj")))
+            entry = candidate;
+    }
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    EXPECT_EQ(currentFilePath(), paths[2].toStdString());
+    EXPECT_EQ(frame->recentFiles().front(), paths[2]);
+    EXPECT_EQ(frame->listView()->rowCount(), 24);
+}
+
+TEST_F(MainFrameTest, droppedProjectFileIsOpened)
+{
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(QStringLiteral(TRELLON_SOURCE_DIR "/README.md"))});
+    EXPECT_FALSE(frame->openDroppedFile(&other));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral(TRELLON_SOURCE_DIR "/README.md")), QUrl::fromLocalFile(sample)});
+    EXPECT_TRUE(frame->openDroppedFile(&data));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(currentFilePath(), sample.toStdString());
+    ASSERT_NE(frame->session().project(), nullptr);
+}
+
+TEST_F(MainFrameTest, dataTransferAsksToSaveFirstWhenAProjectIsLoaded)
+{
+    frame->startDataTransfer();
+    ASSERT_NE(frame->transferDialog(), nullptr);
+    EXPECT_TRUE(prompts.questions.isEmpty()) << "nothing to save yet";
+    frame->transferDialog()->reject();
+
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    prompts.answers = {QMessageBox::Cancel};
+    frame->startDataTransfer();
+    EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
+    EXPECT_FALSE(frame->transferDialog()->isVisible());
+    prompts.answers = {QMessageBox::Yes}; // and the save dialog cancelled
+    frame->startDataTransfer();
+    EXPECT_FALSE(frame->transferDialog()->isVisible());
+    prompts.answers = {QMessageBox::No};
+    frame->startDataTransfer();
+    EXPECT_TRUE(frame->transferDialog()->isVisible());
+    frame->transferDialog()->reject();
+}
+
+TEST_F(MainFrameTest, receivedProjectIsShownAtOnceInPanelAndViews)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->controlPanel().chooseMode(TestMode::section);
+    ASSERT_NE(frame->sectionView()->memberIndex(), -1);
+
+    auto received = std::make_shared<Project>();
+    MemberRecord single;
+    single.number = "1001";
+    single.designCover = 25;
+    single.upperDeviation = 10;
+    single.lowerDeviation = -7;
+    single.replaceSamples({30, 50, 20});
+    received->members = {single};
+    const QString file = dir.filePath(QStringLiteral("data.gj"));
+    ASSERT_TRUE(writeProjectFile(file.toStdString(), *received).ok());
+    frame->installReceivedProject(received, file);
+
+    EXPECT_EQ(frame->session().project()->members.size(), 1u);
+    EXPECT_EQ(currentFilePath(), file.toStdString());
+    EXPECT_EQ(frame->controlPanel().memberList().count(), 1);
+    EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
+    ASSERT_EQ(frame->listView()->rowCount(), 3);
+    EXPECT_EQ(frame->listView()->item(1, CDataListView::markColumn)->text(), QStringLiteral("×"));
+    EXPECT_EQ(frame->sectionView()->memberIndex(), -1) << "no section member of the old project stays shown";
+}
+
+TEST_F(MainFrameTest, controlPanelCheckFollowsTheDocksRealVisibility)
+{
+    frame->show();
+    QAction* panel = frame->action(Command::controlPanel);
+    EXPECT_TRUE(panel->isChecked());
+    frame->workspaceDock().close();
+    EXPECT_FALSE(panel->isChecked()) << "closed by its own button";
+    panel->trigger();
+    EXPECT_TRUE(frame->workspaceDock().isVisible());
+    EXPECT_TRUE(panel->isChecked());
+    panel->trigger();
+    EXPECT_FALSE(frame->workspaceDock().isVisible());
+    EXPECT_FALSE(panel->isChecked());
+}
+
+TEST_F(MainFrameTest, helpOpensTheHtmlPageThatShipsWithTheProgram)
+{
+    frame->action(Command::helpTopics)->trigger();
+    ASSERT_EQ(openedUrls.size(), 1);
+    EXPECT_TRUE(openedUrls.front().isLocalFile());
+    EXPECT_TRUE(openedUrls.front().toLocalFile().endsWith(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(QFileInfo::exists(openedUrls.front().toLocalFile()));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, printOpensTheListWindowAndSaysPrintingIsNotAvailableYet)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->controlPanel().chooseMode(TestMode::grid);
+    frame->childFrame(ChildKind::list)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(frame->childFrame(ChildKind::list), nullptr);
+    frame->action(Command::print)->trigger();
+    EXPECT_NE(frame->childFrame(ChildKind::list), nullptr);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    frame->action(Command::printPreview)->trigger();
+    EXPECT_EQ(prompts.messages.size(), 2);
+}
+
+TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    CDataListView* list = frame->listView();
+    const std::int32_t before = frame->session().project()->members[0].passCount;
+    // Reading 0 of member 1001 is 32 (acceptable); 60 is not.
+    list->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
+    EXPECT_EQ(list->item(0, CDataListView::markColumn)->text(), QStringLiteral("×"));
+    EXPECT_EQ(frame->session().project()->members[0].passCount, before - 1);
+}
+
+} // namespace
+} // namespace trellon
