@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build test test-unit test-asan test-tsan run bench fuzz samples clean
+.PHONY: deps configure build test test-unit test-asan test-tsan run demo screenshots bench fuzz samples clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -33,13 +33,21 @@ test-tsan: deps
 	@ninja -C build-tsan -j$(JOBS)
 	@cd build-tsan && ctest --output-on-failure -j$(JOBS) -L link
 
-# Until the desktop application lands: decode the bundled transfer and write its project and text report.
+# Starts the desktop application on the bundled sample project.
 run: build
+	@$(BUILD)/trellon data/samples/site-survey.gj
+
+# Decodes the bundled transfer and writes its project and text report.
+demo: build
 	@mkdir -p out
 	@$(BUILD)/trellon-cli decode data/samples/site-survey.transfer -o out/site-survey-received.gj
 	@$(BUILD)/trellon-cli txt data/samples/site-survey.gj -o out/site-survey.txt
 	@echo "out/site-survey.txt: text report of data/samples/site-survey.gj"
 	@$(BUILD)/trellon-cli show data/samples/site-survey.gj | tail -n 2
+
+# Screenshots of the application in its three modes, into docs/.
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD)/trellon
 
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLON_BENCH=ON > /dev/null

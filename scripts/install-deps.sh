@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev
   libusb-1.0-0-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-arphic-ukai
+  xvfb xauth imagemagick
 )
 
 missing=()
