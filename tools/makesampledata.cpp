@@ -52,32 +52,34 @@ std::vector<SampleMember> siteSurvey()
         r.appendBarRun(m.readings, bars, design.cover, spacing);
         members.push_back({m, design});
     };
-    auto grid = [&](std::uint16_t number, Design design, int scale, int xBars, int yBars, bool separator) {
+    auto grid = [&](std::uint16_t number, Design design, int scale, int xBars, int yBars, bool separator,
+                    int spacing) {
         InstrumentMember m{number,
                            static_cast<std::uint8_t>(design.diameter - 2),
                            static_cast<std::uint8_t>(design.diameter),
                            {170, static_cast<std::uint8_t>(scale)}};
-        r.appendBarRun(m.readings, xBars, design.cover, 200);
+        r.appendBarRun(m.readings, xBars, design.cover, spacing);
         if (separator) {
             m.readings.insert(m.readings.end(), {187, 187, 187});
-            r.appendBarRun(m.readings, yBars, design.cover + 10, 200);
+            r.appendBarRun(m.readings, yBars, design.cover + 10, spacing);
         }
         members.push_back({m, design});
     };
 
+    // Bar spacings keep every bar within the axis of its scale code: 500, 1000 and 2000 mm for codes 1 to 3.
     single(1001, {"一层 KL1 梁底", 25, -7, 10, 20}, 24);
     single(1002, {"一层 KL2 梁底", 25, -7, 10, 22}, 18);
     single(1003, {"一层 KZ3 柱", 30, -7, 10, 25}, 12);
     single(1004, {"一层 LB1 板底", 15, -5, 8, 10}, 31);
-    section(4001, {"二层 KL5 梁侧", 25, -7, 10, 20}, 1, 6, 150);
+    section(4001, {"二层 KL5 梁侧", 25, -7, 10, 20}, 1, 6, 65);
     pairs(2001, {"二层 KL6 梁底", 25, -7, 10, 18}, 15);
     pairs(2002, {"二层 Q1 剪力墙", 15, -5, 8, 12}, 9);
-    grid(3001, {"二层 LB3 板 网格", 15, -5, 8, 12}, 2, 8, 7, true);
-    section(4002, {"二层 KZ7 柱", 30, -7, 10, 25}, 2, 9, 180);
-    section(4003, {"三层 Q2 墙", 15, -5, 8, 12}, 3, 14, 200);
-    grid(3002, {"三层 LB4 板 网格", 15, -5, 8, 10}, 3, 12, 10, true);
+    grid(3001, {"二层 LB3 板 网格", 15, -5, 8, 12}, 2, 8, 7, true, 110);
+    section(4002, {"二层 KZ7 柱", 30, -7, 10, 25}, 2, 9, 95);
+    section(4003, {"三层 Q2 墙", 15, -5, 8, 12}, 3, 14, 130);
+    grid(3002, {"三层 LB4 板 网格", 15, -5, 8, 10}, 3, 12, 10, true, 150);
     single(1005, {"三层 KL9 梁底", 25, -7, 10, 20}, 0);
-    grid(3003, {"三层 WB1 屋面板", 15, -5, 8, 10}, 4, 6, 0, false);
+    grid(3003, {"三层 WB1 屋面板", 15, -5, 8, 10}, 4, 6, 0, false, 200);
     section(4004, {"三层 KL10 梁底", 25, -7, 10, 22}, 4, 20, 300);
     pairs(2003, {"三层 Q3 剪力墙", 15, -5, 8, 12}, 21);
     return members;
