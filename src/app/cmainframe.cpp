@@ -554,7 +554,7 @@ void CMainFrame::saveText()
     Project* project = session_.project();
     if (project == nullptr)
         return;
-    QString path = prompts_.chooseFileToSave(this, tr("文本文件(*.txt)"), QStringLiteral("txt"),
+    QString path = prompts_.chooseFileToSave(this, tr("钢筋仪数据处理文件(*.txt)"), QStringLiteral("txt"),
                                              proposedPath(QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
