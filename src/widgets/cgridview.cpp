@@ -1,34 +1,12 @@
 // Grid window view.
 #include "cgridview.h"
 
-#include "projectsession.h"
 #include "views/diagramscale.h"
 #include "views/griddiagram.h"
 
-#include <QPainter>
-
 namespace trellon {
 
-CGridView::CGridView(ProjectSession& session, QWidget* parent) : QWidget(parent), session_(session)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&session_, &ProjectSession::projectReplaced, this, &CGridView::showReplacedProject);
-    connect(&session_, &ProjectSession::membersEdited, this, qOverload<>(&CGridView::update));
-}
-
-void CGridView::selectGridMember(int listPosition)
-{
-    const Project* project = session_.project();
-    if (project && memberIndexInMode(project->members, TestMode::grid, listPosition) >= 0)
-        listPosition_ = listPosition;
-    update();
-}
-
-int CGridView::memberIndex() const
-{
-    const Project* project = session_.project();
-    return project ? memberIndexInMode(project->members, TestMode::grid, listPosition_) : -1;
-}
+CGridView::CGridView(ProjectSession& session, QWidget* parent) : CDiagramView(session, TestMode::grid, parent) {}
 
 int CGridView::spanCount() const
 {
@@ -36,28 +14,9 @@ int CGridView::spanCount() const
     return member ? gridSpanCount(*member) : 0;
 }
 
-QSize CGridView::sizeHint() const
+void CGridView::paintDiagram(QPainter& painter, const MemberRecord* member)
 {
-    return {800, 500};
-}
-
-void CGridView::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    paintGridDiagram(painter, rect(), shownMember());
-}
-
-const MemberRecord* CGridView::shownMember() const
-{
-    const int index = memberIndex();
-    return index >= 0 ? &session_.project()->members[static_cast<std::size_t>(index)] : nullptr;
-}
-
-// A new project is shown from its first grid member, as the control panel lists it.
-void CGridView::showReplacedProject()
-{
-    listPosition_ = 0;
-    update();
+    paintGridDiagram(painter, rect(), member);
 }
 
 } // namespace trellon
