@@ -11,6 +11,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolTip>
 
@@ -37,6 +38,28 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     setTextElideMode(Qt::ElideRight);
     // The handler of the notification may lay the grid out anew, so it runs after the editor has gone.
     connect(delegate_, &GridCellDelegate::editEnded, this, &CGridCtrl::cellEdited, Qt::QueuedConnection);
+
+    fixedRows_ = new QTableView(this);
+    fixedRows_->setModel(model_);
+    fixedRows_->setSelectionModel(selectionModel());
+    fixedRows_->setItemDelegate(delegate_);
+    fixedRows_->horizontalHeader()->hide();
+    fixedRows_->verticalHeader()->hide();
+    fixedRows_->horizontalHeader()->setMinimumSectionSize(4);
+    fixedRows_->verticalHeader()->setMinimumSectionSize(4);
+    fixedRows_->setFrameShape(QFrame::NoFrame);
+    fixedRows_->setFocusPolicy(Qt::NoFocus);
+    fixedRows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fixedRows_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fixedRows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedRows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedRows_->setWordWrap(true);
+    fixedRows_->setTextElideMode(Qt::ElideRight);
+    fixedRows_->viewport()->installEventFilter(this);
+    fixedRows_->hide();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CGridCtrl::placeFixedRows);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, &CGridCtrl::placeFixedRows);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, fixedRows_->horizontalScrollBar(), &QScrollBar::setValue);
 }
 
 void CGridCtrl::setEditable(bool editable)
@@ -52,6 +75,7 @@ bool CGridCtrl::isEditable() const
 void CGridCtrl::deleteAllItems()
 {
     clearSpans();
+    fixedRows_->clearSpans();
     merges_.clear();
     model_->clear();
 }
@@ -69,6 +93,7 @@ void CGridCtrl::setColumnCount(int columns)
 void CGridCtrl::setFixedRowCount(int rows)
 {
     model_->setFixedRows(rows);
+    placeFixedRows();
 }
 
 void CGridCtrl::setFixedColumnCount(int columns)
@@ -147,6 +172,7 @@ bool CGridCtrl::mergeCells(int row, int column, int furtherRows, int furtherColu
         return false;
     merges_.push_back(block);
     setSpan(row, column, furtherRows + 1, furtherColumns + 1);
+    fixedRows_->setSpan(row, column, furtherRows + 1, furtherColumns + 1);
     return true;
 }
 
@@ -270,9 +296,9 @@ bool CGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     return QTableView::edit(index, trigger, event);
 }
 
-bool CGridCtrl::textFits(const QModelIndex& index) const
+bool CGridCtrl::textFits(const QTableView& view, const QModelIndex& index) const
 {
-    const QRect cell = visualRect(index);
+    const QRect cell = view.visualRect(index);
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const QRect room = cell.adjusted(margin, 0, -margin, 0);
     const GridCell* c = model_->cell(index.row(), index.column());
@@ -281,17 +307,82 @@ bool CGridCtrl::textFits(const QModelIndex& index) const
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+void CGridCtrl::showTip(const QTableView& view, const QHelpEvent& help)
+{
+    const QModelIndex index = view.indexAt(help.pos());
+    if (index.isValid() && !itemText(index.row(), index.column()).isEmpty() && !textFits(view, index))
+        QToolTip::showText(help.globalPos(), itemText(index.row(), index.column()), view.viewport(),
+                           view.visualRect(index));
+    else
+        QToolTip::hideText();
+}
+
 bool CGridCtrl::viewportEvent(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QTableView::viewportEvent(event);
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex index = indexAt(help->pos());
-    if (index.isValid() && !itemText(index.row(), index.column()).isEmpty() && !textFits(index))
-        QToolTip::showText(help->globalPos(), itemText(index.row(), index.column()), viewport(), visualRect(index));
-    else
-        QToolTip::hideText();
+    showTip(*this, *static_cast<QHelpEvent*>(event));
     return true;
+}
+
+bool CGridCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == fixedRows_->viewport() && event->type() == QEvent::ToolTip) {
+        showTip(*fixedRows_, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void CGridCtrl::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || index.row() < fixedRowCount())
+        return;
+    // The bar scrolls by rows: step back until the cell comes out from under the fixed rows.
+    const int covered = fixedRowsHeight();
+    while (verticalScrollBar()->value() > 0 && visualRect(index).top() < covered)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - 1);
+}
+
+void CGridCtrl::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    placeFixedRows();
+}
+
+void CGridCtrl::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeFixedRows();
+}
+
+int CGridCtrl::fixedRowsHeight() const
+{
+    int height = 0;
+    for (int row = 0; row < std::min(fixedRowCount(), rowCount()); ++row)
+        height += rowHeight(row);
+    return height;
+}
+
+void CGridCtrl::placeFixedRows()
+{
+    if (fixedRows_ == nullptr)
+        return; // the table view lays itself out before the fixed rows exist
+    const int height = fixedRowsHeight();
+    if (height == 0) {
+        fixedRows_->hide();
+        return;
+    }
+    // A layout anew resets the sizes without telling: take them over each time.
+    for (int row = 0; row < fixedRowCount() && row < rowCount(); ++row)
+        fixedRows_->setRowHeight(row, rowHeight(row));
+    for (int column = 0; column < columnCount(); ++column)
+        fixedRows_->setColumnWidth(column, columnWidth(column));
+    const QRect area = viewport()->geometry();
+    fixedRows_->setGeometry(area.x(), area.y(), area.width(), std::min(height, area.height()));
+    fixedRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    fixedRows_->show();
 }
 
 } // namespace trellon

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+class QHelpEvent;
+
 namespace trellon {
 
 class GridCellDelegate;
@@ -73,6 +75,9 @@ public:
     void cutSelection();
     void pasteAtFocusCell();
 
+    // Keeps a cell out from under the fixed rows when it is scrolled to.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // Queued after an in-place edit ended and its text was stored, whether or not it changed.
     void cellEdited(int row, int column);
@@ -83,13 +88,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void announceClipboardChanges(const QList<QPoint>& cells);
-    bool textFits(const QModelIndex& index) const;
+    bool textFits(const QTableView& view, const QModelIndex& index) const;
+    void showTip(const QTableView& view, const QHelpEvent& help);
+    int fixedRowsHeight() const;
+    void placeFixedRows();
 
     GridCellModel* model_;
     GridCellDelegate* delegate_;
+    // The fixed rows drawn over the top of the viewport, so they stay when the rest scrolls.
+    QTableView* fixedRows_ = nullptr;
     std::vector<QRect> merges_; // x column, y row
 };
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -48,6 +49,41 @@ protected:
 
     std::unique_ptr<CGridCtrl> grid;
 };
+
+TEST_F(GridCtrlTest, fixedRowsStayInPlaceWhileTheRestScrolls)
+{
+    grid->setRowCount(500);
+    grid->setFixedRowCount(2);
+    grid->setRowHeight(1, 30);
+    grid->setItemText(0, 1, QStringLiteral("工程名称"));
+    ASSERT_TRUE(grid->mergeCells(0, 1, 0, 3));
+    grid->verticalScrollBar()->setValue(100);
+    QApplication::processEvents();
+
+    // What shows at the top of the viewport is still row 0, merged as in the grid.
+    const QPoint top = grid->viewport()->geometry().topLeft() + QPoint(grid->columnWidth(0) + 5, 5);
+    QWidget* shown = grid->childAt(top);
+    ASSERT_NE(shown, nullptr);
+    auto* fixedRows = qobject_cast<QTableView*>(shown->parentWidget());
+    ASSERT_NE(fixedRows, nullptr);
+    ASSERT_NE(fixedRows, grid.get());
+    const QModelIndex index = fixedRows->indexAt(shown->mapFrom(grid.get(), top));
+    EXPECT_EQ(index.row(), 0);
+    EXPECT_EQ(fixedRows->columnSpan(0, 1), 4);
+    EXPECT_EQ(fixedRows->height(), 50);
+
+    // A cell scrolled to comes out below the fixed rows, not under them.
+    const QModelIndex target = grid->model()->index(120, 2);
+    grid->scrollTo(target);
+    EXPECT_GE(grid->visualRect(target).top(), 50);
+
+    // Without fixed rows nothing covers the grid.
+    grid->deleteAllItems();
+    grid->setRowCount(10);
+    grid->setColumnCount(3);
+    QApplication::processEvents();
+    EXPECT_FALSE(fixedRows->isVisible());
+}
 
 TEST_F(GridCtrlTest, readOnlyFlagOverridesTheEditableGrid)
 {
