@@ -305,16 +305,21 @@ void ControlPanel::insertRowBelow()
     insertRow(true);
 }
 
+std::pair<BarRun, int> ControlPanel::selectedBar() const
+{
+    const CellRange target = grid_->selectedCellRange();
+    const bool section = shownLayout_ == TestMode::section;
+    const BarRun run = section ? BarRun::section : gridRunOfColumn(target.minColumn);
+    return {run, target.minRow - (section ? sectionFirstBarRow : gridFirstBarRow)};
+}
+
 void ControlPanel::insertRow(bool below)
 {
     flushCellEdits();
     MemberRecord* member = session_.member(shownMember_);
     if (mode() == TestMode::singlePoint || member == nullptr || !hasBarRuns(*member))
         return;
-    const CellRange target = grid_->selectedCellRange();
-    const bool section = shownLayout_ == TestMode::section;
-    const BarRun run = section ? BarRun::section : gridRunOfColumn(target.minColumn);
-    const int bar = target.minRow - (section ? sectionFirstBarRow : gridFirstBarRow);
+    const auto [run, bar] = selectedBar();
     if (insertBar(*member, run, bar, below))
         barsChanged();
 }
@@ -326,10 +331,7 @@ void ControlPanel::deleteBar()
     // In single-point mode the request has no bar to act on and is ignored.
     if (mode() == TestMode::singlePoint || member == nullptr || !hasBarRuns(*member))
         return;
-    const CellRange target = grid_->selectedCellRange();
-    const bool section = shownLayout_ == TestMode::section;
-    const BarRun run = section ? BarRun::section : gridRunOfColumn(target.minColumn);
-    const int bar = target.minRow - (section ? sectionFirstBarRow : gridFirstBarRow);
+    const auto [run, bar] = selectedBar();
     if (bar < 0 || bar >= barCount(*member, run))
         return;
     if (host_.prompts().ask(this, tr("您确认要删除这根钢筋吗?"), QMessageBox::Yes | QMessageBox::No) !=

@@ -2,6 +2,7 @@
 // bars are corrected, inserted and deleted.
 #pragma once
 
+#include "baredits.h"
 #include "projectinfo.h"
 
 #include "model/testmode.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QListWidget;
 class QRadioButton;
@@ -77,6 +79,8 @@ private:
     // Stores typed, pasted or cut cell texts into the member the grid shows.
     void storeCellEdits(const QList<QPoint>& cells);
     void insertRow(bool below);
+    // The bar run and bar index of the grid's selected cell (top-left of the selection).
+    std::pair<BarRun, int> selectedBar() const;
     void barsChanged();
 
     ProjectSession& session_;
