@@ -11,6 +11,8 @@ packages=(
   libusb-1.0-0-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-arphic-ukai
   xvfb xauth imagemagick
+  libxlsxwriter-dev libzip-dev
+  libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
 )
 
 missing=()
