@@ -5,6 +5,7 @@
 #include "commandtable.h"
 #include "recentfilelist.h"
 
+#include "model/printsettings.h"
 #include "panel/panelhost.h"
 #include "widgets/projectsession.h"
 
@@ -58,6 +59,8 @@ public:
     ChildKind activeChildKind() const;
     const QStringList& recentFiles() const { return recentFiles_.files(); }
     int previewPages() const { return previewPages_; }
+    // What print runs use; replaced as a whole by a confirmed print-settings dialog.
+    const PrintSettings& printSettings() const { return printSettings_; }
     // Null until the first data transfer.
     TransferDialog* transferDialog() const { return transferDialog_; }
 
@@ -135,6 +138,7 @@ private:
     ProjectSession session_;
     RecentFileList recentFiles_;
     int previewPages_ = 0;
+    PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;
 
     QMdiArea* mdiArea_ = nullptr;
