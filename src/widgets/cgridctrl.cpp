@@ -10,12 +10,14 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace trellon {
 
@@ -39,27 +41,46 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     // The handler of the notification may lay the grid out anew, so it runs after the editor has gone.
     connect(delegate_, &GridCellDelegate::editEnded, this, &CGridCtrl::cellEdited, Qt::QueuedConnection);
 
-    fixedRows_ = new QTableView(this);
-    fixedRows_->setModel(model_);
-    fixedRows_->setSelectionModel(selectionModel());
-    fixedRows_->setItemDelegate(delegate_);
-    fixedRows_->horizontalHeader()->hide();
-    fixedRows_->verticalHeader()->hide();
-    fixedRows_->horizontalHeader()->setMinimumSectionSize(4);
-    fixedRows_->verticalHeader()->setMinimumSectionSize(4);
-    fixedRows_->setFrameShape(QFrame::NoFrame);
-    fixedRows_->setFocusPolicy(Qt::NoFocus);
-    fixedRows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fixedRows_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fixedRows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fixedRows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fixedRows_->setWordWrap(true);
-    fixedRows_->setTextElideMode(Qt::ElideRight);
-    fixedRows_->viewport()->installEventFilter(this);
-    fixedRows_->hide();
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CGridCtrl::placeFixedRows);
-    connect(verticalHeader(), &QHeaderView::sectionResized, this, &CGridCtrl::placeFixedRows);
+    fixedColumns_ = makeOverlay();
+    fixedRows_ = makeOverlay();
+    fixedCorner_ = makeOverlay();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_})
+            overlay->setColumnWidth(column, width);
+        placeOverlays();
+    });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row, int, int height) {
+        for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_})
+            overlay->setRowHeight(row, height);
+        placeOverlays();
+    });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, fixedRows_->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, fixedColumns_->verticalScrollBar(), &QScrollBar::setValue);
+}
+
+QTableView* CGridCtrl::makeOverlay()
+{
+    auto* overlay = new QTableView(this);
+    overlay->setModel(model_);
+    overlay->setSelectionModel(selectionModel());
+    overlay->setItemDelegate(delegate_);
+    overlay->horizontalHeader()->hide();
+    overlay->verticalHeader()->hide();
+    overlay->horizontalHeader()->setMinimumSectionSize(4);
+    overlay->verticalHeader()->setMinimumSectionSize(4);
+    overlay->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    overlay->horizontalHeader()->setDefaultSectionSize(horizontalHeader()->defaultSectionSize());
+    overlay->setFrameShape(QFrame::NoFrame);
+    overlay->setFocusPolicy(Qt::NoFocus);
+    overlay->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    overlay->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    overlay->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    overlay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    overlay->setWordWrap(true);
+    overlay->setTextElideMode(Qt::ElideRight);
+    overlay->viewport()->installEventFilter(this);
+    overlay->hide();
+    return overlay;
 }
 
 void CGridCtrl::setEditable(bool editable)
@@ -75,7 +96,8 @@ bool CGridCtrl::isEditable() const
 void CGridCtrl::deleteAllItems()
 {
     clearSpans();
-    fixedRows_->clearSpans();
+    for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_})
+        overlay->clearSpans();
     merges_.clear();
     model_->clear();
 }
@@ -93,12 +115,15 @@ void CGridCtrl::setColumnCount(int columns)
 void CGridCtrl::setFixedRowCount(int rows)
 {
     model_->setFixedRows(rows);
-    placeFixedRows();
+    syncOverlaySizes();
+    placeOverlays();
 }
 
 void CGridCtrl::setFixedColumnCount(int columns)
 {
     model_->setFixedColumns(columns);
+    syncOverlaySizes();
+    placeOverlays();
 }
 
 int CGridCtrl::rowCount() const
@@ -172,7 +197,8 @@ bool CGridCtrl::mergeCells(int row, int column, int furtherRows, int furtherColu
         return false;
     merges_.push_back(block);
     setSpan(row, column, furtherRows + 1, furtherColumns + 1);
-    fixedRows_->setSpan(row, column, furtherRows + 1, furtherColumns + 1);
+    for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_})
+        overlay->setSpan(row, column, furtherRows + 1, furtherColumns + 1);
     return true;
 }
 
@@ -327,9 +353,15 @@ bool CGridCtrl::viewportEvent(QEvent* event)
 
 bool CGridCtrl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == fixedRows_->viewport() && event->type() == QEvent::ToolTip) {
-        showTip(*fixedRows_, *static_cast<QHelpEvent*>(event));
-        return true;
+    for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_}) {
+        if (watched != overlay->viewport())
+            continue;
+        if (event->type() == QEvent::ToolTip) {
+            showTip(*overlay, *static_cast<QHelpEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return fitToContentsAtBorder(*overlay, static_cast<QMouseEvent*>(event)->position().toPoint());
     }
     return QTableView::eventFilter(watched, event);
 }
@@ -343,18 +375,44 @@ void CGridCtrl::scrollTo(const QModelIndex& index, ScrollHint hint)
     const int covered = fixedRowsHeight();
     while (verticalScrollBar()->value() > 0 && visualRect(index).top() < covered)
         verticalScrollBar()->setValue(verticalScrollBar()->value() - 1);
+    if (index.column() < fixedColumnCount())
+        return;
+    const int coveredWidth = fixedColumnsWidth();
+    while (horizontalScrollBar()->value() > 0 && visualRect(index).left() < coveredWidth)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - 1);
+}
+
+bool CGridCtrl::fitToContentsAtBorder(const QTableView& overlay, QPoint pos)
+{
+    constexpr int reach = 3;
+    if (&overlay != fixedColumns_) {
+        const int column = overlay.columnAt(pos.x() - reach);
+        if (column >= 0 &&
+            std::abs(overlay.columnViewportPosition(column) + overlay.columnWidth(column) - pos.x()) <= reach) {
+            resizeColumnToContents(column);
+            return true;
+        }
+    }
+    if (&overlay != fixedRows_) {
+        const int row = overlay.rowAt(pos.y() - reach);
+        if (row >= 0 && std::abs(overlay.rowViewportPosition(row) + overlay.rowHeight(row) - pos.y()) <= reach) {
+            resizeRowToContents(row);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CGridCtrl::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
-    placeFixedRows();
+    placeOverlays();
 }
 
 void CGridCtrl::updateGeometries()
 {
     QTableView::updateGeometries();
-    placeFixedRows();
+    placeOverlays();
 }
 
 int CGridCtrl::fixedRowsHeight() const
@@ -365,24 +423,45 @@ int CGridCtrl::fixedRowsHeight() const
     return height;
 }
 
-void CGridCtrl::placeFixedRows()
+int CGridCtrl::fixedColumnsWidth() const
 {
-    if (fixedRows_ == nullptr)
-        return; // the table view lays itself out before the fixed rows exist
-    const int height = fixedRowsHeight();
-    if (height == 0) {
-        fixedRows_->hide();
-        return;
+    int width = 0;
+    for (int column = 0; column < std::min(fixedColumnCount(), columnCount()); ++column)
+        width += columnWidth(column);
+    return width;
+}
+
+void CGridCtrl::syncOverlaySizes()
+{
+    for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_}) {
+        for (int row = 0; row < rowCount(); ++row)
+            overlay->setRowHeight(row, rowHeight(row));
+        for (int column = 0; column < columnCount(); ++column)
+            overlay->setColumnWidth(column, columnWidth(column));
     }
-    // A layout anew resets the sizes without telling: take them over each time.
-    for (int row = 0; row < fixedRowCount() && row < rowCount(); ++row)
-        fixedRows_->setRowHeight(row, rowHeight(row));
-    for (int column = 0; column < columnCount(); ++column)
-        fixedRows_->setColumnWidth(column, columnWidth(column));
+}
+
+void CGridCtrl::placeOverlays()
+{
+    if (fixedCorner_ == nullptr)
+        return; // the table view lays itself out before the overlays exist
     const QRect area = viewport()->geometry();
-    fixedRows_->setGeometry(area.x(), area.y(), area.width(), std::min(height, area.height()));
+    const int height = std::min(fixedRowsHeight(), area.height());
+    const int width = std::min(fixedColumnsWidth(), area.width());
+    const auto place = [](QTableView* overlay, const QRect& where) {
+        overlay->setVisible(!where.isEmpty());
+        if (!where.isEmpty())
+            overlay->setGeometry(where);
+    };
+    place(fixedColumns_, QRect(area.x(), area.y(), width, area.height()));
+    fixedColumns_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    place(fixedRows_, QRect(area.x(), area.y(), area.width(), height));
     fixedRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    fixedRows_->show();
+    place(fixedCorner_, QRect(area.x(), area.y(), width, height));
+    // Stacked so the corner stays on top of both strips.
+    fixedColumns_->raise();
+    fixedRows_->raise();
+    fixedCorner_->raise();
 }
 
 } // namespace trellon

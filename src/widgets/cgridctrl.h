@@ -96,13 +96,22 @@ private:
     void announceClipboardChanges(const QList<QPoint>& cells);
     bool textFits(const QTableView& view, const QModelIndex& index) const;
     void showTip(const QTableView& view, const QHelpEvent& help);
+    QTableView* makeOverlay();
+    // A double click on the border after a column (row) fits that column's width (row's height); false elsewhere.
+    bool fitToContentsAtBorder(const QTableView& overlay, QPoint pos);
     int fixedRowsHeight() const;
-    void placeFixedRows();
+    int fixedColumnsWidth() const;
+    // Takes over every row height and column width; the header signals keep them in step afterwards.
+    void syncOverlaySizes();
+    void placeOverlays();
 
     GridCellModel* model_;
     GridCellDelegate* delegate_;
-    // The fixed rows drawn over the top of the viewport, so they stay when the rest scrolls.
+    // The fixed rows and columns drawn over the viewport's top and left edges, so they stay when the rest
+    // scrolls; the corner holds the cells that are in both.
+    QTableView* fixedColumns_ = nullptr;
     QTableView* fixedRows_ = nullptr;
+    QTableView* fixedCorner_ = nullptr;
     std::vector<QRect> merges_; // x column, y row
 };
 

@@ -85,6 +85,56 @@ TEST_F(GridCtrlTest, fixedRowsStayInPlaceWhileTheRestScrolls)
     EXPECT_FALSE(fixedRows->isVisible());
 }
 
+TEST_F(GridCtrlTest, fixedColumnStaysInPlaceWhileTheRestScrollsSideways)
+{
+    grid->setColumnCount(12);
+    grid->setFixedRowCount(1);
+    grid->setFixedColumnCount(1);
+    grid->setItemText(5, 0, QStringLiteral("钢筋5"));
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    ASSERT_GT(grid->horizontalScrollBar()->value(), 0);
+
+    const QPoint left = grid->viewport()->geometry().topLeft() +
+                        QPoint(5, grid->rowViewportPosition(5) + grid->rowHeight(5) / 2);
+    QWidget* shown = grid->childAt(left);
+    ASSERT_NE(shown, nullptr);
+    auto* overlay = qobject_cast<QTableView*>(shown->parentWidget());
+    ASSERT_NE(overlay, nullptr);
+    ASSERT_NE(overlay, grid.get());
+    const QModelIndex index = overlay->indexAt(shown->mapFrom(grid.get(), left));
+    EXPECT_EQ(index.row(), 5);
+    EXPECT_EQ(index.column(), 0);
+
+    // A cell scrolled to comes out beside the fixed column, not under it.
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    const QModelIndex target = grid->model()->index(5, 1);
+    grid->scrollTo(target);
+    EXPECT_GE(grid->visualRect(target).left(), grid->columnWidth(0));
+}
+
+TEST_F(GridCtrlTest, doubleClickOnAHeaderBorderFitsTheColumn)
+{
+    grid->setFixedRowCount(1);
+    grid->setColumnWidth(1, 20);
+    grid->setItemText(3, 1, QStringLiteral("钢筋保护层厚度很长的文字"));
+    QApplication::processEvents();
+
+    const int border = grid->columnViewportPosition(1) + grid->columnWidth(1);
+    const QPoint onBorder = grid->viewport()->geometry().topLeft() + QPoint(border, grid->rowHeight(0) / 2);
+    QWidget* header = grid->childAt(onBorder);
+    ASSERT_NE(header, nullptr);
+    QTest::mouseDClick(header, Qt::LeftButton, {}, header->mapFrom(grid.get(), onBorder));
+    EXPECT_GT(grid->columnWidth(1), 100);
+
+    // Inside a header cell a double click changes no width.
+    const int before = grid->columnWidth(2);
+    const QPoint inside = grid->viewport()->geometry().topLeft() +
+                          QPoint(grid->columnViewportPosition(2) + before / 2, grid->rowHeight(0) / 2);
+    QTest::mouseDClick(header, Qt::LeftButton, {}, header->mapFrom(grid.get(), inside));
+    EXPECT_EQ(grid->columnWidth(2), before);
+}
+
 TEST_F(GridCtrlTest, readOnlyFlagOverridesTheEditableGrid)
 {
     ASSERT_TRUE(grid->setCellReadOnly(3, 2, true));
