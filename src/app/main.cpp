@@ -1,5 +1,6 @@
 // Start-up of the desktop application: settings, fonts, the main window, and a project named on the command line.
 #include "cmainframe.h"
+#include "translations.h"
 
 #include "panel/controlpanel.h"
 #include "views/cjkfonts.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(TRELLON_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("trellon"));
     trellon::installCjkFontSubstitutions();
+    trellon::installTranslations(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QApplication::translate("main", "钢筋保护层检测数据的接收、查看、校正与报告"));
