@@ -120,7 +120,7 @@ void CMainFrame::createDock()
     controlPanel_ = new ControlPanel(session_, *this, dock_);
     dock_->setWidget(controlPanel_);
     addDockWidget(Qt::LeftDockWidgetArea, dock_);
-    resizeDocks({dock_}, {380}, Qt::Horizontal);
+    resizeDocks({dock_}, {410}, Qt::Horizontal);
 }
 
 QAction* CMainFrame::addCommand(Command command, void (CMainFrame::*handler)())

@@ -7,6 +7,9 @@
 #include "model/testmode.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
+
+#include <algorithm>
 
 namespace trellon {
 namespace {
@@ -54,6 +57,24 @@ QString nameOf(const MemberRecord& member)
     return QString::fromStdString(gbkToUtf8(member.name));
 }
 
+// The layout's widths suit a narrow system font; a column grows, never shrinks, until each line of its
+// labels fits, so no heading is cut off with our fonts.
+void widenToFitLabels(CGridCtrl& grid, int labelRows)
+{
+    constexpr int margin = 8;
+    const QFontMetrics metrics = grid.fontMetrics();
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        int needed = grid.columnWidth(c);
+        for (int r = 0; r < labelRows; ++r) {
+            if (grid.mergeOwner(r, c) != QPoint(c, r) || grid.columnSpan(r, c) > 1)
+                continue;
+            for (const QString& line : grid.itemText(r, c).split(QLatin1Char('\n')))
+                needed = std::max(needed, metrics.horizontalAdvance(line) + margin);
+        }
+        grid.setColumnWidth(c, needed);
+    }
+}
+
 } // namespace
 
 void layOutSectionGrid(CGridCtrl& grid)
@@ -72,6 +93,7 @@ void layOutSectionGrid(CGridCtrl& grid)
     grid.setItemText(3, 2, tr("保护层(mm)"));
     for (int r = 0; r < 3; ++r)
         grid.mergeCells(r, 1, 0, 1);
+    widenToFitLabels(grid, sectionFirstBarRow);
 }
 
 void layOutGridGrid(CGridCtrl& grid)
@@ -94,6 +116,7 @@ void layOutGridGrid(CGridCtrl& grid)
     grid.setItemText(4, 4, tr("Y保护层\n(mm)"));
     for (int r = 0; r < 4; ++r)
         grid.mergeCells(r, 1, 0, 3);
+    widenToFitLabels(grid, gridFirstBarRow);
 }
 
 void fillSectionGrid(CGridCtrl& grid, const MemberRecord& member)
