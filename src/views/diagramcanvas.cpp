@@ -68,9 +68,11 @@ void drawTitleAndFrame(QPainter& painter, int width, int height, const QString& 
 {
     painter.fillRect(0, 0, width, height, Qt::white);
 
-    painter.setFont(screenFont(QStringLiteral("楷体_GB2312"), 16));
-    painter.setPen(QColor(0, 0, 255));
-    painter.drawText(QRect(0, 0, width, 60), Qt::AlignCenter | Qt::TextSingleLine, title);
+    if (!title.isEmpty()) {
+        painter.setFont(screenFont(QStringLiteral("楷体_GB2312"), 16));
+        painter.setPen(QColor(0, 0, 255));
+        painter.drawText(QRect(0, 0, width, 60), Qt::AlignCenter | Qt::TextSingleLine, title);
+    }
 
     const QRect frame(QPoint(frameLeft, frameTop),
                       QPoint(width - frameRightMargin - 1, height - frameBottomMargin - 1));

@@ -32,7 +32,8 @@ void blankCells(QPainter& painter, int x, int y, int count);
 // Thin dotted grey pen of the grid lines inside the frame.
 void useGridPen(QPainter& painter);
 
-// Erases the area, draws the blue title centred above the frame and the white frame with its border.
+// Erases the area, draws the blue title centred above the frame (none when empty) and the white frame with its
+// border.
 void drawTitleAndFrame(QPainter& painter, int width, int height, const QString& title);
 
 // Caption of the left axis, running downwards with the tops of its characters towards the frame.

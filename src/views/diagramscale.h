@@ -43,6 +43,9 @@ std::int32_t gridSpanCount(const MemberRecord& member);
 
 enum class DiagramMedium { screen, paper };
 
+// Whether an on-screen diagram carries its title line; the saved bitmap leaves it out.
+enum class DiagramTitle { shown, omitted };
+
 // How far a mark reaches before and after its coordinate: pixels on screen, twips on paper.
 struct MarkExtent {
     int before = 0;

@@ -94,7 +94,7 @@ int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std:
     return truncated(static_cast<float>(position) * v + 80.0f);
 }
 
-void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member)
+void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title)
 {
     painter.save();
     painter.setClipRect(area);
@@ -102,7 +102,9 @@ void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* 
     const int width = area.width();
     const int height = area.height();
 
-    drawTitleAndFrame(painter, width, height, QCoreApplication::translate("Diagram", "钢筋网格测量示意图"));
+    drawTitleAndFrame(painter, width, height,
+                      title == DiagramTitle::shown ? QCoreApplication::translate("Diagram", "钢筋网格测量示意图")
+                                                   : QString());
     drawGridLines(painter, width, height);
 
     const std::int32_t spanCount = member ? gridSpanCount(*member) : 0;

@@ -1,6 +1,7 @@
 // The grid diagram: the bars of a mesh as stripes, X bars vertical at their X position, Y bars horizontal.
 #pragma once
 
+#include "diagramscale.h"
 #include "model/memberrecord.h"
 
 #include <QRect>
@@ -20,6 +21,7 @@ int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std:
 // Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
 // grid member starting with the run marker, only the title, frame, grid and axes are drawn; with no member
 // the labels step by 200 mm.
-void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member);
+void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member,
+                      DiagramTitle title = DiagramTitle::shown);
 
 } // namespace trellon

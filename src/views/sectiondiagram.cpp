@@ -99,7 +99,7 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
     return {truncated(u * static_cast<float>(position) + 50.0f), truncated(v * static_cast<float>(cover)) + frameTop};
 }
 
-void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member)
+void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title)
 {
     painter.save();
     painter.setClipRect(area);
@@ -107,7 +107,9 @@ void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecor
     const int width = area.width();
     const int height = area.height();
 
-    drawTitleAndFrame(painter, width, height, QCoreApplication::translate("Diagram", "钢筋剖面测量示意图"));
+    drawTitleAndFrame(painter, width, height,
+                      title == DiagramTitle::shown ? QCoreApplication::translate("Diagram", "钢筋剖面测量示意图")
+                                                   : QString());
     drawGridRows(painter, width, height);
     drawDepthScale(painter, height);
 

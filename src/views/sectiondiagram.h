@@ -1,6 +1,7 @@
 // The section diagram: the bars of one scan line as dots, position along the top edge, cover down the left.
 #pragma once
 
+#include "diagramscale.h"
 #include "model/memberrecord.h"
 
 #include <QPoint>
@@ -20,6 +21,7 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
 // Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
 // section member starting with the run marker, only the title, frame, grid and axes are drawn; with no
 // member the position labels step by 200 mm.
-void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member);
+void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member,
+                         DiagramTitle title = DiagramTitle::shown);
 
 } // namespace trellon
