@@ -59,9 +59,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark("gridLayoutAndFill",
                                      [&](benchmark::State& state) {
                                          for (auto _ : state) {
-                                             grid.setUpdatesEnabled(false);
+                                             grid.setRedraw(false);
                                              fillGridGrid(grid, member);
-                                             grid.setUpdatesEnabled(true);
+                                             grid.setRedraw(true);
                                              benchmark::DoNotOptimize(grid.itemText(rows - 1, columns - 1));
                                          }
                                      })

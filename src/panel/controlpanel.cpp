@@ -245,7 +245,7 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
     const int focusRow = focus.row();
     const int focusColumn = focus.column();
 
-    grid_->setUpdatesEnabled(false);
+    grid_->setRedraw(false);
     MemberRecord* member = session_.member(memberIndex);
     if (layout == TestMode::section) {
         if (member != nullptr)
@@ -262,7 +262,7 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
     shownMember_ = member != nullptr ? memberIndex : -1;
     if (sameMember && focusRow >= 0 && focusRow < grid_->rowCount() && focusColumn < grid_->columnCount())
         grid_->setCurrentIndex(grid_->model()->index(focusRow, focusColumn));
-    grid_->setUpdatesEnabled(true);
+    grid_->setRedraw(true);
 }
 
 void ControlPanel::storeCellEdits(const QList<QPoint>& cells)

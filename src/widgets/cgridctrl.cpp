@@ -93,6 +93,17 @@ bool CGridCtrl::isEditable() const
     return model_->editable();
 }
 
+void CGridCtrl::setRedraw(bool redraw)
+{
+    if (redraw) {
+        model_->releaseChanges();
+        setUpdatesEnabled(true);
+    } else {
+        setUpdatesEnabled(false);
+        model_->holdChanges();
+    }
+}
+
 void CGridCtrl::deleteAllItems()
 {
     clearSpans();
@@ -434,10 +445,14 @@ int CGridCtrl::fixedColumnsWidth() const
 void CGridCtrl::syncOverlaySizes()
 {
     for (QTableView* overlay : {fixedRows_, fixedColumns_, fixedCorner_}) {
-        for (int row = 0; row < rowCount(); ++row)
-            overlay->setRowHeight(row, rowHeight(row));
-        for (int column = 0; column < columnCount(); ++column)
-            overlay->setColumnWidth(column, columnWidth(column));
+        for (int row = 0; row < rowCount(); ++row) {
+            if (overlay->rowHeight(row) != rowHeight(row))
+                overlay->setRowHeight(row, rowHeight(row));
+        }
+        for (int column = 0; column < columnCount(); ++column) {
+            if (overlay->columnWidth(column) != columnWidth(column))
+                overlay->setColumnWidth(column, columnWidth(column));
+        }
     }
 }
 

@@ -35,6 +35,9 @@ public:
     void setEditable(bool editable);
     bool isEditable() const;
 
+    // Off: changes are neither drawn nor announced cell by cell; on again: the grid redraws once.
+    void setRedraw(bool redraw);
+
     // Removes every row, column and cell, fixed ones included, and every merge.
     void deleteAllItems();
     void setRowCount(int rows);

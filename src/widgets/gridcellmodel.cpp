@@ -175,8 +175,38 @@ bool GridCellModel::canEdit(int row, int column) const
 
 void GridCellModel::changed(int row, int column)
 {
-    const QModelIndex at = index(row, column);
-    emit dataChanged(at, at);
+    if (!holding_) {
+        const QModelIndex at = index(row, column);
+        emit dataChanged(at, at);
+        return;
+    }
+    if (heldBottom_ < heldTop_) {
+        heldTop_ = heldBottom_ = row;
+        heldLeft_ = heldRight_ = column;
+        return;
+    }
+    heldTop_ = std::min(heldTop_, row);
+    heldBottom_ = std::max(heldBottom_, row);
+    heldLeft_ = std::min(heldLeft_, column);
+    heldRight_ = std::max(heldRight_, column);
+}
+
+void GridCellModel::holdChanges()
+{
+    holding_ = true;
+}
+
+void GridCellModel::releaseChanges()
+{
+    if (!holding_)
+        return;
+    holding_ = false;
+    const bool anyChange = heldBottom_ >= heldTop_;
+    const QModelIndex topLeft = index(heldTop_, heldLeft_);
+    const QModelIndex bottomRight = index(std::min(heldBottom_, rows_ - 1), std::min(heldRight_, columns_ - 1));
+    heldBottom_ = heldRight_ = -1;
+    if (anyChange && topLeft.isValid() && bottomRight.isValid())
+        emit dataChanged(topLeft, bottomRight);
 }
 
 } // namespace trellon

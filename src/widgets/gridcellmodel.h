@@ -63,8 +63,18 @@ public:
     // Editable grid, not fixed, read-only flag clear.
     bool canEdit(int row, int column) const;
 
+    // While held, cell changes are gathered and announced as one change on release.
+    void holdChanges();
+    void releaseChanges();
+
 private:
     void changed(int row, int column);
+
+    bool holding_ = false;
+    int heldTop_ = 0;
+    int heldLeft_ = 0;
+    int heldBottom_ = -1;
+    int heldRight_ = -1;
 
     int rows_ = 0;
     int columns_ = 0;

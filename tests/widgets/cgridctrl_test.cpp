@@ -135,6 +135,25 @@ TEST_F(GridCtrlTest, doubleClickOnAHeaderBorderFitsTheColumn)
     EXPECT_EQ(grid->columnWidth(2), before);
 }
 
+TEST_F(GridCtrlTest, redrawOffGathersCellChangesIntoOneAnnouncement)
+{
+    QSignalSpy changes(grid->model(), &QAbstractItemModel::dataChanged);
+    grid->setRedraw(false);
+    grid->setItemText(2, 1, QStringLiteral("7"));
+    grid->setItemText(6, 3, QStringLiteral("8"));
+    EXPECT_EQ(changes.count(), 0);
+    grid->setRedraw(true);
+    ASSERT_EQ(changes.count(), 1);
+    const auto topLeft = changes.front().at(0).toModelIndex();
+    const auto bottomRight = changes.front().at(1).toModelIndex();
+    EXPECT_EQ(QPoint(topLeft.column(), topLeft.row()), QPoint(1, 2));
+    EXPECT_EQ(QPoint(bottomRight.column(), bottomRight.row()), QPoint(3, 6));
+    EXPECT_EQ(grid->itemText(6, 3), QStringLiteral("8"));
+
+    grid->setItemText(0, 0, QStringLiteral("9"));
+    EXPECT_EQ(changes.count(), 2);
+}
+
 TEST_F(GridCtrlTest, readOnlyFlagOverridesTheEditableGrid)
 {
     ASSERT_TRUE(grid->setCellReadOnly(3, 2, true));
