@@ -22,6 +22,7 @@ const std::vector<Command>& commands()
         {"decode", "decode CAPTURE -o OUT.gj [--chunk N]", trellon::cli::runDecodeCommand},
         {"show", "show FILE.gj [--json]", trellon::cli::runShowCommand},
         {"txt", "txt FILE.gj -o OUT.txt", trellon::cli::runTxtCommand},
+        {"bmp", "bmp FILE.gj --member INDEX -o OUT.bmp [--size WxH]", trellon::cli::runBmpCommand},
         {"receive", "receive (--serial PORT | --usb N [--usb-id VVVV:PPPP] | --usb-sim CAPTURE | --usb-demo) -o OUT.gj",
          trellon::cli::runReceiveCommand},
     };
