@@ -1,0 +1,22 @@
+// Keeps an edit's text within what the GBK settings and project fields can hold.
+#pragma once
+
+#include <QValidator>
+
+#include <cstddef>
+#include <limits>
+
+namespace trellon {
+
+// Refuses text that has no GBK form or whose GBK form is longer than maxBytes (a Chinese character counts 2).
+class GbkTextValidator final : public QValidator {
+public:
+    explicit GbkTextValidator(QObject* parent, std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+    State validate(QString& text, int& position) const override;
+
+private:
+    std::size_t maxBytes_;
+};
+
+} // namespace trellon
