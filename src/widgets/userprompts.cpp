@@ -5,6 +5,22 @@
 
 namespace trellon {
 
+namespace {
+
+QString fileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix, const QString& proposedPath,
+                   QFileDialog::Options options)
+{
+    QFileDialog dialog(parent, QString(), proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOptions(dialog.options() | options);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
 QString DialogPrompts::chooseFileToOpen(QWidget* parent, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
@@ -13,12 +29,13 @@ QString DialogPrompts::chooseFileToOpen(QWidget* parent, const QString& filter)
 QString DialogPrompts::chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                                         const QString& proposedPath)
 {
-    QFileDialog dialog(parent, QString(), proposedPath, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
+    return fileToSave(parent, filter, defaultSuffix, proposedPath, {});
+}
+
+QString DialogPrompts::chooseFileToSaveUnconfirmed(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                                   const QString& proposedPath)
+{
+    return fileToSave(parent, filter, defaultSuffix, proposedPath, QFileDialog::DontConfirmOverwrite);
 }
 
 void DialogPrompts::showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption)

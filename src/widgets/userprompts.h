@@ -19,6 +19,12 @@ public:
     // A file to save; the dialog asks before overwriting. Empty when cancelled.
     virtual QString chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                                      const QString& proposedPath = {}) = 0;
+    // A file to save for a caller that asks about an existing file itself, so the dialog does not.
+    virtual QString chooseFileToSaveUnconfirmed(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                                const QString& proposedPath = {})
+    {
+        return chooseFileToSave(parent, filter, defaultSuffix, proposedPath);
+    }
     // A message with an OK button.
     virtual void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Information,
                              const QString& caption = QString::fromLatin1(applicationCaption)) = 0;
@@ -33,6 +39,8 @@ public:
     QString chooseFileToOpen(QWidget* parent, const QString& filter) override;
     QString chooseFileToSave(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                              const QString& proposedPath) override;
+    QString chooseFileToSaveUnconfirmed(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                        const QString& proposedPath) override;
     void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption) override;
     QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
                                     QMessageBox::StandardButtons buttons) override;
