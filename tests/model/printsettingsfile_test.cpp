@@ -73,15 +73,6 @@ TEST(PrintSettingsFileLayout, longTextsAreCutWithoutSplittingACharacter)
     EXPECT_EQ(read.footerText, s.footerText.substr(0, 99 * 3));
 }
 
-TEST(PrintSettingsFileLayout, textWithoutGbkFormIsRefused)
-{
-    PrintSettings s;
-    s.footerText = "\xF0\x9F\x98\x80";
-    auto bytes = encodePrintSettingsFile(s);
-    ASSERT_FALSE(bytes);
-    EXPECT_EQ(bytes.error().kind, ErrorKind::encoding);
-}
-
 TEST(PrintSettingsFileReading, textFillingItsWholeFieldStopsAtTheField)
 {
     auto bytes = handMadeFile("", "F", {0, 1, 0, 0, 0, 0});
@@ -201,22 +192,6 @@ TEST(PrintSettingsFileProbing, hundredDamagedFilesAreReportedAndLeftAlone)
     EXPECT_EQ(loaded.outcome, SettingsFileOutcome::noMatchingFile);
     EXPECT_EQ(loaded.values, printSettingsDialogDefaults());
     EXPECT_EQ(folder.content("VODPrintSet0.ini"), damaged);
-}
-
-TEST(PrintSettingsFileProbing, folderThatCannotBeWrittenIsReportedWithTheDefaults)
-{
-    SettingsFolder folder;
-    const auto loaded = loadPrintSettings(folder.file("no-such-folder"), printSettingsDialogDefaults());
-    EXPECT_EQ(loaded.outcome, SettingsFileOutcome::creationFailed);
-    ASSERT_TRUE(loaded.error);
-    EXPECT_EQ(loaded.error->kind, ErrorKind::cannotOpen);
-    EXPECT_EQ(loaded.values, printSettingsDialogDefaults());
-}
-
-TEST(PrintSettingsFileNames, indexFollowsTheStemInsideTheFolder)
-{
-    EXPECT_EQ(printSettingsFilePath("/home/u/.config/trellon", 0), "/home/u/.config/trellon/VODPrintSet0.ini");
-    EXPECT_EQ(printSettingsFilePath("/tmp/", 42), "/tmp/VODPrintSet42.ini");
 }
 
 } // namespace

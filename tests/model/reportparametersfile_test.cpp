@@ -61,16 +61,6 @@ TEST(ReportParametersFileLayout, fieldsSitAtTheirOffsets)
     EXPECT_EQ(readInt32Le(bytes, 2650), 28);
 }
 
-TEST(ReportParametersFileLayout, valuesComeBackButNotTheFormat)
-{
-    auto p = distinctParameters();
-    p.reportFormat = ReportFormat::yunnan;
-    const auto read = decodeReportParametersFile(encodeReportParametersFile(p).value(), ReportParameters{});
-    EXPECT_EQ(read.reportFormat, ReportFormat::normal);
-    p.reportFormat = ReportFormat::normal;
-    EXPECT_EQ(read, p);
-}
-
 TEST(ReportParametersFileLayout, overlongTextIsCutAtACharacterBoundaryInsideItsField)
 {
     auto p = distinctParameters();
@@ -115,23 +105,6 @@ TEST(ReportParametersFileReading, shortFileKeepsTheDefaultsForMissingFields)
     EXPECT_EQ(oneDate.designer, "设计院");
     EXPECT_EQ(oneDate.startDate, (CalendarDate{2013, 11, 4}));
     EXPECT_EQ(oneDate.testDate, defaults.testDate) << "a date missing its day keeps the default";
-}
-
-TEST(ReportParametersFileReading, oneGivenFileIsReadOrRefusedWithAReason)
-{
-    SettingsFolder folder;
-    folder.put("params.ini", encodeReportParametersFile(distinctParameters()).value());
-    auto good = readReportParametersFile(folder.file("params.ini"));
-    ASSERT_TRUE(good) << good.error().describe();
-    EXPECT_EQ(good.value(), distinctParameters());
-
-    auto printFile = std::vector<std::uint8_t>(2654, 0);
-    const std::string_view otherMagic = "PAVISTONE_VOD_PRINT";
-    std::copy(otherMagic.begin(), otherMagic.end(), printFile.begin());
-    folder.put("print.ini", printFile);
-    auto refused = readReportParametersFile(folder.file("print.ini"));
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, ErrorKind::refused);
 }
 
 TEST(ReportParametersFileProbing, createdThenReadAndDamagedFilesSkipped)
