@@ -2,10 +2,13 @@
 #include "cmainframe.h"
 
 #include "aboutdialog.h"
+#include "bitmapexportcommand.h"
 #include "cchildframe.h"
 #include "commandicons.h"
 #include "helppage.h"
+#include "printsettingsdialog.h"
 #include "transferdialog.h"
+#include "usersettingsfolder.h"
 
 #include "model/projectfile.h"
 #include "model/statistics.h"
@@ -143,13 +146,14 @@ void CMainFrame::createActions()
     save->setShortcut(QKeySequence(tr("Ctrl+S")));
     connect(save, &QAction::triggered, this, &CMainFrame::saveProject);
     addCommand(Command::saveTxt, &CMainFrame::saveText);
-    addCommand(Command::saveBmp, &CMainFrame::notAvailableYet);
+    connect(addCommand(Command::saveBmp, nullptr), &QAction::triggered, this,
+            [this] { saveActiveDiagramBitmap(*this); });
     connect(addCommand(Command::saveAs, nullptr), &QAction::triggered, this, &CMainFrame::saveProjectAs);
     addCommand(Command::wordReport, &CMainFrame::notAvailableYet);
     addCommand(Command::excelReport, &CMainFrame::notAvailableYet);
     addCommand(Command::print, &CMainFrame::print)->setShortcut(QKeySequence(tr("Ctrl+P")));
     addCommand(Command::printPreview, &CMainFrame::printPreview);
-    addCommand(Command::printSettings, &CMainFrame::notAvailableYet);
+    addCommand(Command::printSettings, &CMainFrame::showPrintSettings);
     connect(addCommand(Command::exit, nullptr), &QAction::triggered, this, &QWidget::close);
     addCommand(Command::dataTransfer, &CMainFrame::startDataTransfer);
     addCommand(Command::projectInformation, &CMainFrame::showProjectInformation);
@@ -646,6 +650,12 @@ void CMainFrame::print()
 void CMainFrame::printPreview()
 {
     printNotAvailableYet();
+}
+
+void CMainFrame::showPrintSettings()
+{
+    if (auto confirmed = PrintSettingsDialog::ask(this, prompts_, userSettingsFolder()))
+        printSettings_ = std::move(*confirmed);
 }
 
 void CMainFrame::notAvailableYet()

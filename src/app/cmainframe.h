@@ -125,6 +125,7 @@ private:
     // the save did not happen).
     bool confirmReplacingProject();
     void notAvailableYet();
+    void showPrintSettings();
     void printNotAvailableYet();
     void insertRowAbove();
     void insertRowBelow();
