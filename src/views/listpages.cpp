@@ -1,0 +1,284 @@
+// List pages: member lines and reading tables in line slots.
+#include "listpages.h"
+
+#include "pagecanvas.h"
+
+#include "model/gbk.h"
+#include "model/pagecount.h"
+#include "model/statistics.h"
+#include "model/testmode.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <optional>
+
+namespace trellon {
+
+namespace {
+
+constexpr int firstPageTop = -1900;
+constexpr int laterPageTop = -1100;
+constexpr int textLeft = 900;
+constexpr int labelRight = 1900;
+constexpr int tableRight = 10400;
+constexpr int cellWidth = 850;
+constexpr int cellTextLeft = 2200;
+constexpr int cellTextDrop = 50;
+constexpr int labelDrop = 100;
+constexpr int cellsPerRow = 10;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PrintedPage", text);
+}
+
+QString number(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+QString fromGbk(const std::string& text)
+{
+    return QString::fromStdString(gbkToUtf8(text));
+}
+
+QString passMark(const MemberRecord& member, std::int32_t cover)
+{
+    return isWithinTolerance(member, cover) ? tr("√") : tr("×");
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return (a + b - 1) / b;
+}
+
+// The line slots of one page, taken in order over the whole list run.
+class SlotRun {
+public:
+    SlotRun(std::int64_t page, int height)
+        : first_(firstLineSlotOfPage(page)), last_(lastLineSlotOfPage(page)), y_(firstSlotTop(page)), height_(height)
+    {
+    }
+
+    // Takes the next slot; its top when the page shows it.
+    std::optional<int> take()
+    {
+        const std::int64_t slot = next_++;
+        if (slot < first_ || slot > last_)
+            return std::nullopt;
+        const int top = y_;
+        y_ -= height_;
+        return top;
+    }
+    // Takes `count` slots at once when all of them lie before the page.
+    bool skipBeforePage(std::int64_t count)
+    {
+        if (next_ + count > first_)
+            return false;
+        next_ += count;
+        return true;
+    }
+    bool full() const { return next_ > last_; }
+    int height() const { return height_; }
+
+private:
+    std::int64_t next_ = 0;
+    std::int64_t first_;
+    std::int64_t last_;
+    int y_;
+    int height_;
+};
+
+// One table row: ruled cells with the label on the left, `cell(k)` in cell k.
+template <typename Cell> void drawTableRow(PageCanvas& canvas, int top, int height, const QString& label, Cell cell)
+{
+    const int bottom = top - height;
+    canvas.setPen(PageCanvas::solidPen(1));
+    canvas.drawLine(textLeft, top, tableRight, top);
+    canvas.drawLine(textLeft, top, textLeft, bottom);
+    canvas.setPen(PageCanvas::defaultPen());
+    for (int k = 0; k <= cellsPerRow; ++k) {
+        const int x = labelRight + cellWidth * k;
+        canvas.drawLine(x, top, x, bottom);
+    }
+    for (int k = 0; k < cellsPerRow; ++k) {
+        const QString text = cell(k);
+        if (!text.isEmpty())
+            canvas.drawText(cellTextLeft + cellWidth * k, top - cellTextDrop, text);
+    }
+    canvas.drawText(PageBox{textLeft, top - labelDrop, labelRight, bottom}, Qt::AlignHCenter | Qt::AlignTop, label);
+    canvas.drawLine(textLeft, bottom, tableRight, bottom);
+}
+
+void drawRow(PageCanvas& canvas, SlotRun& run, const QString& label, auto cell)
+{
+    if (const auto top = run.take())
+        drawTableRow(canvas, *top, run.height(), label, cell);
+}
+
+void drawNoReadingsLine(PageCanvas& canvas, SlotRun& run)
+{
+    if (const auto top = run.take())
+        canvas.drawText(textLeft, *top, tr("   该工程测点数为零"));
+}
+
+void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberRecord& m)
+{
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("工程名称(编号):"));
+        canvas.drawText(2700, *y, fromGbk(m.name) + QLatin1Char('(') + fromGbk(m.number) + QLatin1Char(')'));
+        canvas.drawText(6900, *y, tr("已知直径:"));
+        canvas.drawText(8100, *y, number(m.knownDiameter));
+        canvas.drawText(8400, *y, QStringLiteral("mm"));
+    }
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("设计厚度:"));
+        canvas.drawText(2100, *y, number(m.designCover));
+        canvas.drawText(2400, *y, QStringLiteral("mm"));
+        canvas.drawText(6900, *y, tr("厚度允许偏差下(上)限:"));
+        canvas.drawText(9200, *y, number(m.lowerDeviation));
+        canvas.drawText(9400, *y, QStringLiteral("("));
+        canvas.drawText(9600, *y, number(m.upperDeviation));
+        canvas.drawText(9800, *y, QStringLiteral(")"));
+        canvas.drawText(10000, *y, QStringLiteral("mm"));
+    }
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("数据个数:"));
+        canvas.drawText(2100, *y, number(m.sampleCount));
+        canvas.drawText(6900, *y, tr("厚度最小(大)值:"));
+        canvas.drawText(8700, *y, number(m.minCover));
+        canvas.drawText(9000, *y, QStringLiteral("("));
+        canvas.drawText(9200, *y, number(m.maxCover));
+        canvas.drawText(9400, *y, QStringLiteral(")"));
+        canvas.drawText(9600, *y, QStringLiteral("mm"));
+    }
+    if (const auto y = run.take())
+        canvas.drawText(900, *y, tr("测量结果数据:"));
+
+    const auto n = static_cast<std::int64_t>(m.samples.size());
+    if (n == 0)
+        drawNoReadingsLine(canvas, run);
+    for (std::int64_t b = 0; b < ceilDiv(n, cellsPerRow) && !run.full(); ++b) {
+        if (run.skipBeforePage(3))
+            continue;
+        const auto reading = [&](int k) { return cellsPerRow * b + k; };
+        drawRow(canvas, run, tr("序 号"), [&](int k) { return number(reading(k) + 1); });
+        drawRow(canvas, run, tr("厚度数值"),
+                [&](int k) { return reading(k) < n ? number(m.sampleAt(reading(k))) : QString(); });
+        drawRow(canvas, run, tr("厚度合格"),
+                [&](int k) { return reading(k) < n ? passMark(m, m.sampleAt(reading(k))) : QString(); });
+    }
+    run.take();
+}
+
+void paintMeasuredDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberRecord& m)
+{
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("工程名称:"));
+        canvas.drawText(2700, *y, fromGbk(m.name));
+        canvas.drawText(6900, *y, tr("工程编号:"));
+        canvas.drawText(8100, *y, fromGbk(m.number));
+    }
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("设计直径:"));
+        canvas.drawText(2100, *y, number(m.designDiameter));
+        canvas.drawText(2400, *y, QStringLiteral("mm"));
+        canvas.drawText(6900, *y, tr("设计厚度:"));
+        canvas.drawText(8100, *y, number(m.designCover));
+        canvas.drawText(8400, *y, QStringLiteral("mm"));
+    }
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("厚度允许偏差下(上)限:"));
+        canvas.drawText(3200, *y, number(m.lowerDeviation));
+        canvas.drawText(3400, *y, QStringLiteral("("));
+        canvas.drawText(3600, *y, number(m.upperDeviation));
+        canvas.drawText(3800, *y, QStringLiteral(")"));
+        canvas.drawText(4000, *y, QStringLiteral("mm"));
+        canvas.drawText(6900, *y, tr("数据个数:"));
+        canvas.drawText(8100, *y, number(m.sampleCount / 2));
+    }
+    if (const auto y = run.take()) {
+        canvas.drawText(900, *y, tr("厚度最小(大)值:"));
+        canvas.drawText(2700, *y, number(m.minCover));
+        canvas.drawText(2950, *y, QStringLiteral("("));
+        canvas.drawText(3100, *y, number(m.maxCover));
+        canvas.drawText(3400, *y, QStringLiteral(")"));
+        canvas.drawText(3500, *y, QStringLiteral("mm"));
+    }
+    if (const auto y = run.take())
+        canvas.drawText(900, *y, tr("测量结果数据:"));
+
+    const auto n = static_cast<std::int64_t>(m.samples.size());
+    const std::int64_t pairs = n / 2;
+    if (n == 0)
+        drawNoReadingsLine(canvas, run);
+    for (std::int64_t b = 0; b < ceilDiv(n, 2 * cellsPerRow) && !run.full(); ++b) {
+        if (run.skipBeforePage(4))
+            continue;
+        const auto pair = [&](int k) { return cellsPerRow * b + k; };
+        drawRow(canvas, run, tr("序 号"), [&](int k) { return number(pair(k) + 1); });
+        drawRow(canvas, run, tr("钢筋直径"),
+                [&](int k) { return pair(k) < pairs ? number(m.sampleAt(2 * pair(k) + 1)) : QString(); });
+        drawRow(canvas, run, tr("厚度数值"),
+                [&](int k) { return pair(k) < pairs ? number(m.sampleAt(2 * pair(k))) : QString(); });
+        drawRow(canvas, run, tr("厚度合格"),
+                [&](int k) { return pair(k) < pairs ? passMark(m, m.sampleAt(2 * pair(k))) : QString(); });
+    }
+    run.take();
+}
+
+bool hasCheckedSinglePointMember(const Project& project)
+{
+    return std::any_of(project.members.begin(), project.members.end(),
+                       [](const MemberRecord& m) { return m.checked && belongsToTestMode(m, TestMode::singlePoint); });
+}
+
+} // namespace
+
+int listLineHeight(const QPaintDevice& device)
+{
+    const QFontMetrics metrics(PageCanvas::font(QStringLiteral("黑体"), 16), &device);
+    return std::clamp(metrics.lineSpacing(), 1, largestListLineHeight);
+}
+
+std::int64_t firstLineSlotOfPage(std::int64_t page)
+{
+    return page <= 1 ? 0 : laterPageLineSlots * page - 43;
+}
+
+std::int64_t lastLineSlotOfPage(std::int64_t page)
+{
+    return page <= 1 ? firstPageLineSlots - 1 : laterPageLineSlots * page - 4;
+}
+
+int firstSlotTop(std::int64_t page)
+{
+    return page <= 1 ? firstPageTop : laterPageTop;
+}
+
+void paintListPart(PageCanvas& canvas, const Project& project, std::int64_t page, int lineHeight)
+{
+    if (page == 1 && hasCheckedSinglePointMember(project)) {
+        canvas.setFont(PageCanvas::font(QStringLiteral("黑体"), 16));
+        canvas.drawText(PageBox{800, -1200, 10000, -2200}, Qt::AlignHCenter | Qt::AlignTop, tr("钢筋仪测量数据结果"));
+    }
+    canvas.setFont(PageCanvas::font(QStringLiteral("宋体"), 10.8));
+    SlotRun run(page, lineHeight);
+    for (const MemberRecord& member : project.members) {
+        if (run.full())
+            break;
+        if (!member.checked)
+            continue;
+        if (run.skipBeforePage(listLineSlots(member)))
+            continue;
+        const TestModeDigit digit = testModeDigit(member);
+        if (digit == TestModeDigit::singleKnownDiameter)
+            paintKnownDiameterMember(canvas, run, member);
+        else if (digit == TestModeDigit::singleMeasuredDiameter)
+            paintMeasuredDiameterMember(canvas, run, member);
+    }
+}
+
+} // namespace trellon
