@@ -66,6 +66,8 @@ public:
 
     // Opens the help page; by default through the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
+    // Opens a file or page in the desktop's application for it, through the opener set; false when that failed.
+    bool openUrl(const QUrl& url) const { return urlOpener_(url); }
 
     // The Open procedure after its file dialog: reads the file into a new project and installs it only when
     // reading succeeded; otherwise says why and leaves the loaded project as it was.
