@@ -68,6 +68,8 @@ public:
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
     // Opens a file or page in the desktop's application for it, through the opener set; false when that failed.
     bool openUrl(const QUrl& url) const { return urlOpener_(url); }
+    // What a save dialog proposes: the current project's path with the suffix for its extension, else the home folder.
+    QString proposedPath(const QString& suffix) const;
 
     // The Open procedure after its file dialog: reads the file into a new project and installs it only when
     // reading succeeded; otherwise says why and leaves the loaded project as it was.
@@ -134,7 +136,6 @@ private:
     void deleteBar();
     void showProjectInformation();
     void saveWindowPlace();
-    QString proposedPath(const QString& suffix) const;
 
     UserPrompts& prompts_;
     QSettings& settings_;
