@@ -144,10 +144,15 @@ void drawFrameAndPositionAxis(PageCanvas& canvas, const DiagramLayout& layout, s
 
 void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QString& text)
 {
+    // The caption's character cell, ascent and descent together, is 200 twips high.
+    constexpr int cellHeight = 200;
     QFont font;
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(200);
     font.setWeight(QFont::Thin);
+    font.setPixelSize(cellHeight);
+    canvas.setFont(font);
+    const int measured = std::max(canvas.metrics().ascent() + canvas.metrics().descent(), 1);
+    font.setPixelSize(std::max(cellHeight * cellHeight / measured, 1));
     canvas.setFont(font);
     canvas.drawTextUpwards(1300, layout.top - layout.height() / 2 + 500, text);
 }
