@@ -1,0 +1,227 @@
+// Tests of the .docx layer: tag scanning, placeholders split over runs, packages and table XML.
+#include "reports/docx/docxpackage.h"
+#include "reports/docx/placeholders.h"
+#include "reports/docx/wordtablexml.h"
+#include "reports/docx/xmlscan.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace trellon::docx {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string paragraph(std::string_view runs)
+{
+    return "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr>" + std::string(runs) + "</w:p>";
+}
+
+std::string run(std::string_view text, std::string_view properties = "")
+{
+    return "<w:r>" + std::string(properties) + "<w:t>" + std::string(text) + "</w:t></w:r>";
+}
+
+std::string body(std::string_view content)
+{
+    return "<?xml version=\"1.0\"?><w:document><w:body>" + std::string(content) + "</w:body></w:document>";
+}
+
+std::vector<std::string> textsOf(const std::string& xml)
+{
+    auto tags = scanTags(xml);
+    EXPECT_TRUE(tags.ok()) << (tags ? "" : tags.error().describe());
+    std::vector<std::string> texts;
+    if (tags) {
+        for (const auto& p : paragraphTexts(xml, tags.value()))
+            texts.push_back(p.text);
+    }
+    return texts;
+}
+
+std::string filled(const std::string& xml, const PlaceholderValues& values)
+{
+    auto result = fillPlaceholders(xml, values);
+    EXPECT_TRUE(result.ok()) << (result ? "" : result.error().describe());
+    return result ? result.value() : std::string();
+}
+
+TEST(XmlScan, refusesUnclosedAndMismatchedElements)
+{
+    EXPECT_FALSE(scanTags("<w:p><w:r></w:p>").ok());
+    EXPECT_FALSE(scanTags("<w:p>").ok());
+    EXPECT_FALSE(scanTags("<w:p attr=\"x").ok());
+    EXPECT_FALSE(scanTags("<w:p><!-- never closed </w:p>").ok());
+    EXPECT_TRUE(scanTags("<?xml version=\"1.0\"?><!-- <w:p> --><a b=\"1>2\"><c/></a>").ok());
+}
+
+TEST(XmlScan, findsNestedElementsAndTheInnermostAroundARange)
+{
+    const std::string xml = "<w:tbl><w:tr><w:tc><w:tbl><w:tr><w:tc>x</w:tc></w:tr></w:tbl></w:tc></w:tr></w:tbl>";
+    const auto tags = scanTags(xml).value();
+    const auto rows = elementsNamed(tags, "w:tr");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(xml.substr(rows[0].begin, rows[0].size()), xml.substr(7, xml.size() - 7 - 8));
+    const std::size_t x = xml.find('x');
+    const auto inner = enclosingElement(tags, {x, x + 1}, "w:tr");
+    ASSERT_TRUE(inner);
+    EXPECT_EQ(xml.substr(inner->begin, inner->size()), "<w:tr><w:tc>x</w:tc></w:tr>");
+    EXPECT_FALSE(enclosingElement(tags, {x, x + 1}, "w:p"));
+}
+
+TEST(XmlScan, escapesMarkupAndDropsCharactersXmlCannotHold)
+{
+    EXPECT_EQ(escapeXml("a<b>&\"c\"\x01\x1f\tok\n"), "a&lt;b&gt;&amp;&quot;c&quot;\tok\n");
+    EXPECT_EQ(unescapeXml("&lt;&amp;&gt;&quot;&apos;&#20013;&#x6587;&bogus;&#xZZ;"), "<&>\"'中文&bogus;&#xZZ;");
+}
+
+TEST(Placeholders, areReplacedWhenAnEditorSplitsThemOverRuns)
+{
+    const std::string xml =
+        body(paragraph(run("编号：{") + "<w:proofErr w:type=\"spellStart\"/>" +
+                       run("{report", "<w:rPr><w:b/></w:rPr>") + "<w:bookmarkStart/>" + run("Number}") + run("}。")));
+    const std::string out = filled(xml, {{"reportNumber", "R-7"}});
+    EXPECT_EQ(textsOf(out), std::vector<std::string>{"编号：R-7。"});
+    // The value takes the run of the placeholder's first character; the others keep their own text.
+    EXPECT_NE(out.find("编号：R-7</w:t>"), std::string::npos) << out;
+    EXPECT_NE(out.find("<w:proofErr w:type=\"spellStart\"/>"), std::string::npos);
+}
+
+TEST(Placeholders, fillSeveralPerParagraphAndLeaveUnknownOnesAlone)
+{
+    const std::string xml =
+        body(paragraph(run("{{a}}-{{unknown}}-{{b}}{{a}}")) + paragraph(run("{{b")) + paragraph(run("}}")));
+    const std::string out = filled(xml, {{"a", "1"}, {"b", "2"}});
+    // A placeholder never spans paragraphs.
+    EXPECT_EQ(textsOf(out), (std::vector<std::string>{"1-{{unknown}}-21", "{{b", "}}"}));
+}
+
+TEST(Placeholders, valuesAreEscapedAndTheirLineBreaksBecomeBreaks)
+{
+    const std::string xml = body(paragraph(run("[{{v}}]")));
+    const std::string out = filled(xml, {{"v", "<&>\nsecond"}});
+    EXPECT_NE(out.find("[&lt;&amp;&gt;</w:t><w:br/><w:t xml:space=\"preserve\">second]"), std::string::npos) << out;
+    EXPECT_TRUE(scanTags(out).ok());
+}
+
+TEST(Placeholders, insertedTextIsNotSearchedAgain)
+{
+    const std::string xml = body(paragraph(run("{{a}}{{b}}")));
+    EXPECT_EQ(textsOf(filled(xml, {{"a", "{{b}}"}, {"b", "x"}})), std::vector<std::string>{"{{b}}x"});
+}
+
+TEST(Placeholders, aTextBoxParagraphKeepsItsOwnText)
+{
+    const std::string box = "<w:r><w:txbxContent>" + paragraph(run("{{in")) + "</w:txbxContent></w:r>";
+    const std::string xml = body(paragraph(run("{{out}}") + box + run("ner}}")));
+    EXPECT_EQ(textsOf(filled(xml, {{"out", "O"}, {"inner", "I"}})), (std::vector<std::string>{"Oner}}", "{{in"}));
+}
+
+TEST(Placeholders, elementAroundTheFirstParagraphHoldingAText)
+{
+    const std::string row = "<w:tr><w:tc>" + paragraph(run("{{row.") + run("x}}")) + "</w:tc></w:tr>";
+    const std::string xml = body(paragraph(run("before")) + "<w:tbl>" + row + "</w:tbl>");
+    const auto found = findElementAround(xml, "{{row.", "w:tr");
+    ASSERT_TRUE(found.ok());
+    ASSERT_TRUE(found.value());
+    EXPECT_EQ(xml.substr(found.value()->begin, found.value()->size()), row);
+    EXPECT_FALSE(findElementAround(xml, "{{none", "w:tr").value());
+    EXPECT_FALSE(findElementAround("<w:p>", "x", "w:p").ok());
+}
+
+class ScratchDir : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "trellon-docx-XXXXXX").string();
+        dir_ = ::mkdtemp(pattern.data());
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+using DocxPackageTest = ScratchDir;
+
+TEST_F(DocxPackageTest, writesPartsThatReadBackInOrder)
+{
+    DocxPackage package;
+    package.setPart("[Content_Types].xml", "<Types/>");
+    package.setPart("word/document.xml", std::string(100000, 'x'));
+    package.setPart("word/document.xml", "<w:document>中文</w:document>");
+    package.setPart("word/_rels/document.xml.rels", "");
+    const std::string path = (dir_ / "out.docx").string();
+    ASSERT_TRUE(package.write(path).ok());
+
+    const auto read = DocxPackage::read(path);
+    ASSERT_TRUE(read.ok()) << read.error().describe();
+    EXPECT_EQ(read.value().parts(), package.parts());
+    EXPECT_EQ(fs::directory_iterator(dir_)->path().filename(), "out.docx"); // no temporary left
+}
+
+TEST_F(DocxPackageTest, refusesWhatIsNotAZipArchive)
+{
+    const auto missing = DocxPackage::read((dir_ / "missing.docx").string());
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().kind, ErrorKind::cannotOpen);
+
+    const fs::path text = dir_ / "text.docx";
+    std::ofstream(text) << "not a zip archive, just text long enough to look for a directory";
+    const auto notZip = DocxPackage::read(text.string());
+    ASSERT_FALSE(notZip.ok());
+    EXPECT_EQ(notZip.error().kind, ErrorKind::refused);
+}
+
+TEST_F(DocxPackageTest, writingIntoAMissingFolderFails)
+{
+    DocxPackage package;
+    package.setPart("a.xml", "<a/>");
+    const Status written = package.write((dir_ / "no-such-folder" / "x.docx").string());
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST(WordTableXml, rowsAboveTheRepeatedHeadingGoInATableOfTheirOwn)
+{
+    WordTable table;
+    table.columnWidthsPoints = {100, 50};
+    TableRow lead;
+    lead.cells.push_back({2, VerticalMerge::none, false, {{"title", 14, Alignment::justified}}});
+    TableRow heading;
+    heading.repeatsOnEveryPage = true;
+    heading.cells.push_back({1, VerticalMerge::first, true, {{"a", 12, Alignment::centred}}});
+    heading.cells.push_back({1, VerticalMerge::none, false, {{"b", 12, Alignment::centred}}});
+    TableRow body;
+    body.minimumHeightPoints = 70;
+    body.cells.push_back({1, VerticalMerge::continued, true, {}});
+    body.cells.push_back({});
+    table.rows = {lead, heading, body};
+
+    const std::string xml = wordTableXml(table);
+    const auto tags = scanTags("<x>" + xml + "</x>");
+    ASSERT_TRUE(tags.ok());
+    const auto tables = elementsNamed(tags.value(), "w:tbl");
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(elementsNamed(tags.value(), "w:tr").size(), 3u);
+    // Every cell holds a paragraph, the merged continuation cell and the empty one too.
+    EXPECT_EQ(elementsNamed(tags.value(), "w:tc").size(), 5u);
+    EXPECT_EQ(elementsNamed(tags.value(), "w:p").size(), 5u + 1u);
+    // The paragraph between the tables is hidden; the first table is open at the bottom.
+    EXPECT_NE(xml.find("</w:tbl><w:p><w:pPr>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:vanish/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:bottom w:val=\"nil\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:tcW w:w=\"3000\" w:type=\"dxa\"/><w:gridSpan w:val=\"2\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:trHeight w:val=\"1400\" w:hRule=\"atLeast\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:vMerge w:val=\"restart\"/><w:vAlign w:val=\"center\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:vMerge/>"), std::string::npos);
+    EXPECT_EQ(xml.find("<w:tblHeader/>"), xml.rfind("<w:tblHeader/>")); // the heading row only
+    EXPECT_NE(xml.find("<w:jc w:val=\"both\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:sz w:val=\"28\"/>"), std::string::npos);
+
+    table.rows.front().repeatsOnEveryPage = true;
+    EXPECT_EQ(elementsNamed(scanTags(wordTableXml(table)).value(), "w:tbl").size(), 1u);
+}
+
+} // namespace
+} // namespace trellon::docx
