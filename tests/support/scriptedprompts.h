@@ -12,8 +12,9 @@ namespace trellon::testing {
 class ScriptedPrompts final : public UserPrompts {
 public:
     QString chooseFileToOpen(QWidget*, const QString&) override { return next(filesToOpen); }
-    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override
+    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString& proposedPath) override
     {
+        proposedPaths << proposedPath;
         return next(filesToSave);
     }
     void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString& caption) override
@@ -39,6 +40,7 @@ public:
     QStringList messages;
     QStringList captions;
     QStringList questions;
+    QStringList proposedPaths; // what each save dialog proposed
 
 private:
     static QString next(std::deque<QString>& queue)
