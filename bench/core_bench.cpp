@@ -8,14 +8,18 @@
 #include "model/gbk.h"
 #include "model/projectfile.h"
 #include "model/statistics.h"
+#include "reports/excelreport.h"
+#include "reports/spreadsheetwriter.h"
 #include "reports/textexport.h"
 #include "surveyreadings.h"
+#include "zipbaseline.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -128,6 +132,12 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
     // measured without the disk, which the writeProjectFile row covers.
     const std::string receivedPath = (f.folder / "absent" / "received.gj").string();
     require(writeProjectFile(gjPath, f.project));
+    const std::string xlsxPath = (f.folder / "largest.xlsx").string();
+    auto started = SpreadsheetWriter::start();
+    if (!started)
+        throw std::runtime_error(started.error().describe());
+    const auto spreadsheet = std::make_shared<SpreadsheetWriter>(std::move(started).value());
+    require(spreadsheet->write(xlsxPath, layoutExcelReport(f.project)));
 
     const std::string memcpyFrame = bench::registerMemcpyBaseline(f.frame.size());
     const std::string memcpyFile = bench::registerMemcpyBaseline(f.projectFile.size());
@@ -136,6 +146,8 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
     const std::string rawReadFile = bench::registerRawReadBaseline(gjPath, f.projectFile.size());
     const std::string rawWriteFile = bench::registerRawWriteBaseline(rawWritePath, f.projectFile.size());
     const std::string rawWriteText = bench::registerRawWriteBaseline(rawWritePath, f.text.size());
+    const std::string zipSpreadsheet =
+        bench::registerZipWriteBaseline(xlsxPath, (f.folder / "rezipped.xlsx").string(), "excelReport");
 
     benchmark::RegisterBenchmark("decodeFrame", [&f, receivedPath](benchmark::State& state) {
         DiscardingEndpoint endpoint;
@@ -187,6 +199,17 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
             require(writeTextExport(txtPath, f.project));
     })->UseRealTime();
 
+    benchmark::RegisterBenchmark("layoutExcelReport", [&f](benchmark::State& state) {
+        for (auto _ : state) {
+            ExcelReportLayout layout = layoutExcelReport(f.project);
+            benchmark::DoNotOptimize(layout.cells.data());
+        }
+    })->UseRealTime();
+    benchmark::RegisterBenchmark("writeExcelReport", [&f, spreadsheet, xlsxPath](benchmark::State& state) {
+        for (auto _ : state)
+            require(spreadsheet->write(xlsxPath, layoutExcelReport(f.project)));
+    })->UseRealTime();
+
     return {
         {"decode frame (FrameDecoder) / memcpy", "decodeFrame", memcpyFrame},
         {"  of which unpackFrame / memcpy", "unpackFrame", memcpyFrame},
@@ -196,6 +219,8 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
         {"recomputeStatistics / memcpy", "recomputeStatistics", memcpyReadings},
         {"renderTextExport / memcpy", "renderTextExport", memcpyText},
         {"writeTextExport / raw write", "writeTextExport", rawWriteText},
+        {"Excel report (layout, libxlsxwriter, rename) / zip of its entries", "writeExcelReport", zipSpreadsheet},
+        {"  of which layoutExcelReport / zip of its entries", "layoutExcelReport", zipSpreadsheet},
     };
 }
 
