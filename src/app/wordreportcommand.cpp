@@ -1,0 +1,119 @@
+// The Word report command.
+#include "wordreportcommand.h"
+
+#include "cmainframe.h"
+#include "reportparamsdialog.h"
+#include "usersettingsfolder.h"
+
+#include "panel/controlpanel.h"
+#include "reports/normalreport.h"
+#include "reports/reporttemplate.h"
+#include "reports/yunnanreport.h"
+#include "widgets/userprompts.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace trellon {
+namespace {
+
+const QString suffix = QStringLiteral(".docx");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("WordReport", text);
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::filesystem::path localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// The template in the folder given, else beside the program or installed, else in the build tree.
+std::string templatePath(const QString& folder, std::string_view name)
+{
+    if (!folder.isEmpty())
+        return (localPath(folder) / std::filesystem::u8path(name)).string();
+    const std::filesystem::path found = findReportTemplate(localPath(QCoreApplication::applicationDirPath()), name);
+    const std::filesystem::path built =
+        std::filesystem::path(TRELLON_BUILD_TEMPLATE_DIR) / std::filesystem::u8path(name);
+    std::error_code error;
+    return (std::filesystem::is_regular_file(found, error) || !std::filesystem::is_regular_file(built, error) ? found
+                                                                                                              : built)
+        .string();
+}
+
+CalendarDate today()
+{
+    const QDate date = QDate::currentDate();
+    return {date.year(), date.month(), date.day()};
+}
+
+} // namespace
+
+void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
+{
+    const Project* project = frame.session().project();
+    if (project == nullptr)
+        return;
+    frame.controlPanel().storeCheckMarks();
+
+    UserPrompts& prompts = frame.prompts();
+    const QString settingsFolder = places.settingsFolder.isEmpty() ? userSettingsFolder() : places.settingsFolder;
+    const std::optional<ReportParameters> parameters = ReportParamsDialog::ask(&frame, prompts, settingsFolder);
+    if (!parameters)
+        return;
+    const bool normal = parameters->reportFormat == ReportFormat::normal;
+
+    const auto reportTemplate =
+        openReportTemplate(templatePath(places.templateFolder, normal ? normalTemplateName : yunnanTemplateName));
+    if (!reportTemplate) {
+        prompts.showMessage(&frame,
+                            tr("创建Word2000服务失败!") + QLatin1Char('\n') +
+                                QString::fromStdString(reportTemplate.error().describe()),
+                            QMessageBox::Warning);
+        return;
+    }
+    QString path =
+        prompts.chooseFileToSave(&frame, tr("Word文档(*.docx)"), QStringLiteral("docx"), frame.proposedPath(suffix));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+
+    Status written = success();
+    {
+        const WaitCursor waiting;
+        const std::string output = localPath(path).string();
+        written = normal ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()),
+                                             output)
+                         : writeYunnanReport(reportTemplate.value(), layOutYunnanRows(*project), output);
+    }
+    if (!written) {
+        prompts.showMessage(
+            &frame,
+            tr("无法保存文件“%1”：\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
+            QMessageBox::Warning);
+        return;
+    }
+    if (!frame.openUrl(QUrl::fromLocalFile(path)))
+        prompts.showMessage(&frame, tr("Word报告已保存为“%1”，但无法打开它。").arg(QDir::toNativeSeparators(path)),
+                            QMessageBox::Warning);
+}
+
+} // namespace trellon
