@@ -1,0 +1,28 @@
+// The system's print dialogs.
+#include "printdialogs.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace trellon {
+
+bool SystemPrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer, int pageCount)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, pageCount);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SystemPrintDialogs::showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
+}
+
+} // namespace trellon

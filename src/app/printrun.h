@@ -1,0 +1,27 @@
+// Print and Print preview of the checked members: the system's dialogs, the painted pages, and the messages when
+// there is nothing to print or printing cannot start.
+#pragma once
+
+#include "model/printsettings.h"
+#include "model/project.h"
+
+class QWidget;
+
+namespace trellon {
+
+class PrintDialogs;
+class UserPrompts;
+
+// What a print or preview run did to the project: grid pages store the bar counts their readings hold.
+enum class PrintRunEffect { projectUnchanged, barCountsCorrected };
+
+// Asks for a printer and prints the chosen pages of the checked members. Says so instead of printing when the
+// run has no page, and when painting on the chosen printer fails.
+PrintRunEffect printCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
+                                   PrintDialogs& dialogs, UserPrompts& prompts);
+
+// Opens the print preview of all pages of the checked members, or says there is nothing to print.
+PrintRunEffect previewCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
+                                     PrintDialogs& dialogs, UserPrompts& prompts);
+
+} // namespace trellon
