@@ -5,9 +5,11 @@
 #include "bitmapexportcommand.h"
 #include "cchildframe.h"
 #include "commandicons.h"
+#include "excelreportcommand.h"
 #include "helppage.h"
 #include "printsettingsdialog.h"
 #include "transferdialog.h"
+#include "wordreportcommand.h"
 #include "usersettingsfolder.h"
 
 #include "model/projectfile.h"
@@ -149,8 +151,8 @@ void CMainFrame::createActions()
     connect(addCommand(Command::saveBmp, nullptr), &QAction::triggered, this,
             [this] { saveActiveDiagramBitmap(*this); });
     connect(addCommand(Command::saveAs, nullptr), &QAction::triggered, this, &CMainFrame::saveProjectAs);
-    addCommand(Command::wordReport, &CMainFrame::notAvailableYet);
-    addCommand(Command::excelReport, &CMainFrame::notAvailableYet);
+    connect(addCommand(Command::wordReport, nullptr), &QAction::triggered, this, [this] { makeWordReport(*this); });
+    connect(addCommand(Command::excelReport, nullptr), &QAction::triggered, this, [this] { makeExcelReport(*this); });
     addCommand(Command::print, &CMainFrame::print)->setShortcut(QKeySequence(tr("Ctrl+P")));
     addCommand(Command::printPreview, &CMainFrame::printPreview);
     addCommand(Command::printSettings, &CMainFrame::showPrintSettings);
@@ -635,21 +637,25 @@ void CMainFrame::showAbout()
     about.exec();
 }
 
-void CMainFrame::printNotAvailableYet()
+void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&,
+                                                  UserPrompts&))
 {
     showListWindow();
     controlPanel_->storeCheckMarks();
-    prompts_.showMessage(this, tr("打印功能尚未提供，将在后续版本中加入。"));
+    Project* project = session_.project();
+    if (project != nullptr &&
+        run(this, *project, printSettings_, *printDialogs_, prompts_) == PrintRunEffect::barCountsCorrected)
+        session_.notifyMembersEdited();
 }
 
 void CMainFrame::print()
 {
-    printNotAvailableYet();
+    runPrint(printCheckedMembers);
 }
 
 void CMainFrame::printPreview()
 {
-    printNotAvailableYet();
+    runPrint(previewCheckedMembers);
 }
 
 void CMainFrame::showPrintSettings()

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "commandtable.h"
+#include "printdialogs.h"
+#include "printrun.h"
 #include "recentfilelist.h"
 
 #include "model/printsettings.h"
@@ -63,6 +65,9 @@ public:
     const PrintSettings& printSettings() const { return printSettings_; }
     // Null until the first data transfer.
     TransferDialog* transferDialog() const { return transferDialog_; }
+
+    // The dialogs print runs ask through; by default the system's. The dialogs outlive the window.
+    void setPrintDialogs(PrintDialogs& dialogs) { printDialogs_ = &dialogs; }
 
     // Opens the help page; by default through the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
@@ -130,7 +135,8 @@ private:
     bool confirmReplacingProject();
     void notAvailableYet();
     void showPrintSettings();
-    void printNotAvailableYet();
+    // Print and Print preview: the list window first, the ticks stored, then the run.
+    void runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&));
     void insertRowAbove();
     void insertRowBelow();
     void deleteBar();
@@ -144,6 +150,8 @@ private:
     int previewPages_ = 0;
     PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;
+    SystemPrintDialogs systemPrintDialogs_;
+    PrintDialogs* printDialogs_ = &systemPrintDialogs_;
 
     QMdiArea* mdiArea_ = nullptr;
     QDockWidget* dock_ = nullptr;

@@ -22,7 +22,10 @@ const std::vector<Command>& commands()
         {"decode", "decode CAPTURE -o OUT.gj [--chunk N]", trellon::cli::runDecodeCommand},
         {"show", "show FILE.gj [--json]", trellon::cli::runShowCommand},
         {"txt", "txt FILE.gj -o OUT.txt", trellon::cli::runTxtCommand},
+        {"docx", "docx FILE.gj -o OUT.docx [--format normal|yunnan] [--params FILE]", trellon::cli::runDocxCommand},
+        {"xlsx", "xlsx FILE.gj -o OUT.xlsx", trellon::cli::runXlsxCommand},
         {"bmp", "bmp FILE.gj --member INDEX -o OUT.bmp [--size WxH]", trellon::cli::runBmpCommand},
+        {"pdf", "pdf FILE.gj -o OUT.pdf [--print-settings FILE]", trellon::cli::runPdfCommand},
         {"receive", "receive (--serial PORT | --usb N [--usb-id VVVV:PPPP] | --usb-sim CAPTURE | --usb-demo) -o OUT.gj",
          trellon::cli::runReceiveCommand},
     };

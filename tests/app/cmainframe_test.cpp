@@ -376,20 +376,6 @@ TEST_F(MainFrameTest, helpOpensTheHtmlPageThatShipsWithTheProgram)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(MainFrameTest, printOpensTheListWindowAndSaysPrintingIsNotAvailableYet)
-{
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    frame->controlPanel().chooseMode(TestMode::grid);
-    frame->childFrame(ChildKind::list)->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_EQ(frame->childFrame(ChildKind::list), nullptr);
-    frame->action(Command::print)->trigger();
-    EXPECT_NE(frame->childFrame(ChildKind::list), nullptr);
-    EXPECT_EQ(prompts.messages.size(), 1);
-    frame->action(Command::printPreview)->trigger();
-    EXPECT_EQ(prompts.messages.size(), 2);
-}
-
 TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));
