@@ -129,15 +129,6 @@ TEST_F(PrintRunTest, printsOnlyThePagesChosen)
     EXPECT_EQ(pdfPages(dialogs.pdfPath), 2);
 }
 
-TEST_F(PrintRunTest, cancelledPrintDialogPrintsNothing)
-{
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    dialogs.pdfPath.clear();
-    frame->action(Command::print)->trigger();
-    EXPECT_EQ(dialogs.printerChoices, 1);
-    EXPECT_TRUE(prompts.messages.isEmpty());
-}
-
 TEST_F(PrintRunTest, previewPaintsEveryPage)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));

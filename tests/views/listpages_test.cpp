@@ -57,15 +57,6 @@ TEST(ListLineHeight, keepsFortySlotsAboveTheFooterRule)
     EXPECT_GE(-1100 - 40 * h, -15588);
 }
 
-TEST(ListPages, slotsOfEachPage)
-{
-    EXPECT_EQ(firstLineSlotOfPage(1), 0);
-    EXPECT_EQ(lastLineSlotOfPage(1), 36);
-    EXPECT_EQ(firstLineSlotOfPage(2), 37);
-    EXPECT_EQ(lastLineSlotOfPage(2), 76);
-    EXPECT_EQ(firstLineSlotOfPage(3), 77);
-}
-
 TEST(ListPages, memberOf23ReadingsFillsThreeBlocksOnOnePage)
 {
     const Project project = testing::projectOf({checkedSingle("1001", 23, "KL1")});
@@ -163,6 +154,8 @@ TEST(ListPages, pairMembersShowDiameterAndCoverOfEachPair)
     m.checked = 1;
     const Project project = testing::projectOf({m});
     EXPECT_EQ(listLineSlots(m), 18);
+    m.replaceSamples(std::vector<std::int32_t>(40, 30));
+    EXPECT_EQ(listLineSlots(m), 14);
     const auto page = record(project, 1);
     EXPECT_EQ(page->textsAt(8100, slotTop(2, true)), std::vector<QString>{QStringLiteral("20")});
     // Block 0: slots 5 … 8; pair 0 is cover 30 with diameter 16.
@@ -173,25 +166,6 @@ TEST(ListPages, pairMembersShowDiameterAndCoverOfEachPair)
     // Block 2 (slots 13 … 16) numbers 21 … 30 and has no pair to show.
     EXPECT_EQ(page->textsAt(2200, slotTop(13, true) - 50), std::vector<QString>{QStringLiteral("21")});
     EXPECT_TRUE(page->textsAt(2200, slotTop(15, true) - 50).empty());
-}
-
-TEST(ListPages, fortyPairReadingsTakeFourteenSlots)
-{
-    EXPECT_EQ(listLineSlots(checkedSingle("2001", 40)), 14);
-    EXPECT_EQ(listLineSlots(checkedSingle("2001", 41)), 18);
-}
-
-TEST(ListPages, pagesPastTheListGetNoListText)
-{
-    MemberRecord section = testing::member("4001", {170, 1, 30, 0, 100});
-    section.checked = 1;
-    section.xBarCount = 1;
-    const Project project = testing::projectOf({checkedSingle("1001", 3), section});
-    ASSERT_EQ(PrintedPages(project, {}).pageCount(), 2);
-    const auto page = record(project, 2);
-    EXPECT_FALSE(page->hasText(QStringLiteral("A(1001)")));
-    EXPECT_FALSE(page->hasText(QStringLiteral("序 号")));
-    EXPECT_TRUE(page->hasText(QStringLiteral("剖面测试数据:")));
 }
 
 } // namespace

@@ -51,21 +51,5 @@ TEST(PagePixels, readingTableRulesRunAcrossThePage)
     EXPECT_EQ(blackPixelsIn(image, QRect(px(6000), ruleRow + 3, 5, 5)), 0) << "between the rules stays white";
 }
 
-TEST(PagePixels, sectionDotAndFrame)
-{
-    MemberRecord m = testing::member("4001", {170, 1, 30, 0, 100}, "S");
-    m.checked = 1;
-    m.xBarCount = 1;
-    const QImage image = renderPage(testing::projectOf({m}), 1);
-    // Position 100 mm, cover 30 on a 7000-twip frame: centre (3500, −6400), radius 100 twips.
-    EXPECT_TRUE(isBlack(image, px(3500), px(6400)));
-    EXPECT_TRUE(isBlack(image, px(3500) + 7, px(6400)));
-    EXPECT_FALSE(isBlack(image, px(3500) + 13, px(6400)));
-    // The frame's 22-twip border on its left edge, halfway down.
-    EXPECT_TRUE(isBlack(image, px(1800), px(8500)));
-    EXPECT_TRUE(isBlack(image, px(10300), px(8500)));
-    EXPECT_FALSE(isBlack(image, px(1800) + 5, px(8500)));
-}
-
 } // namespace
 } // namespace trellon

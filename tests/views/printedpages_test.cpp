@@ -105,13 +105,6 @@ TEST(PrintedPages, memberWithBarsButNoRunMarkerLeavesTheLastPageOfItsRunEmpty)
     EXPECT_EQ(empty->textsEqualTo(QStringLiteral("第2页  共2页")).size(), 1u);
 }
 
-TEST(PrintedPages, noCheckedMemberMeansNoPage)
-{
-    MemberRecord unticked = single(5);
-    unticked.checked = 0;
-    EXPECT_EQ(PrintedPages(testing::projectOf({unticked}), {}).pageCount(), 0);
-}
-
 TEST(PageNumbers, formatsCountFromTheFirstPageNumber)
 {
     PrintSettings s;
