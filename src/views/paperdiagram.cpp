@@ -48,7 +48,7 @@ DiagramLayout layoutBelowTable(std::int64_t blocks, int rowsPerBlock, int headin
     DiagramLayout layout;
     layout.tableScale = natural > room ? room / natural : 1.0;
     const int tableBottom = tableTop - static_cast<int>(std::ceil(natural * layout.tableScale));
-    layout.top = std::min(tableBottom, lowestTableBottom) - headingRise - gapBelowTable;
+    layout.top = tableBottom - headingRise - gapBelowTable;
     layout.bottom = frameBottom;
     return layout;
 }
@@ -154,7 +154,12 @@ void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QStr
     const int measured = std::max(canvas.metrics().ascent() + canvas.metrics().descent(), 1);
     font.setPixelSize(std::max(cellHeight * cellHeight / measured, 1));
     canvas.setFont(font);
-    canvas.drawTextUpwards(1300, layout.top - layout.height() / 2 + 500, text);
+    // A frame too short for the caption above its middle gets it centred, so it never rises past the frame.
+    const int length = canvas.textWidth(text);
+    int start = layout.top - layout.height() / 2 + 500;
+    if (start + length > layout.top)
+        start = std::max(layout.top - layout.height() / 2 - length / 2, layout.bottom);
+    canvas.drawTextUpwards(1300, start, text);
 }
 
 void clipToFrame(PageCanvas& canvas, const DiagramLayout& layout, int margin)

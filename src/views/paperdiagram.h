@@ -57,7 +57,8 @@ void drawFrameAndPositionAxis(PageCanvas& canvas, const DiagramLayout& layout, s
 // The dotted grid pen and the pen of the axis ticks.
 QPen gridPen();
 QPen tickPen();
-// The caption of the left axis, running upwards beside it.
+// The caption of the left axis, running upwards beside it from 500 twips above the frame's middle; centred on
+// the frame when it would rise past the frame's top.
 void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QString& text);
 // Marks are cut to the frame widened by the largest mark, so bars beyond the axes stay inside the diagram.
 void clipToFrame(PageCanvas& canvas, const DiagramLayout& layout, int margin);
