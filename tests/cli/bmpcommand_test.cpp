@@ -64,16 +64,6 @@ TEST(CliBmp, gridExampleAtTheDefaultSize)
     EXPECT_TRUE(bmp.isWhite(clearColumn, 172));
 }
 
-TEST(CliBmp, oddWidthsPadEachRow)
-{
-    ScratchFolder folder;
-    const auto out = folder / "wide.bmp";
-    const CliRun run = runCli({"bmp", writeProject(folder), "--member", "1", "--size", "601x300", "-o", out.string()});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(std::filesystem::file_size(out), 54u + 300u * 1804u);
-    EXPECT_EQ(readBitmap(out).width, 601);
-}
-
 TEST(CliBmp, badInputExits1WithOneLineAndWritesNothing)
 {
     ScratchFolder folder;

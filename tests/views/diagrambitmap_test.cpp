@@ -80,27 +80,6 @@ TEST(DiagramPicture, isTheWindowPaintingWithoutTheTitle)
     }
 }
 
-TEST(DiagramBitmap, gridExampleStripesInTheWrittenFile)
-{
-    const MemberRecord grid = gridExample();
-    const BitmapReader bmp = writtenBack(renderDiagramPicture(DiagramKind::grid, diagramSize, &grid), 24);
-    ASSERT_EQ(bmp.bits, 24);
-    ASSERT_EQ(bmp.width, 570);
-    ASSERT_EQ(bmp.height, 600);
-    // X 100 mm is one fifth of the way along: column 150, four pixels wide from 148.
-    EXPECT_TRUE(bmp.isWhite(147, clearRow));
-    for (int x = 148; x <= 151; ++x)
-        EXPECT_TRUE(bmp.isBlack(x, clearRow)) << x;
-    EXPECT_TRUE(bmp.isWhite(152, clearRow));
-    // Y 150 mm: row 230, from 228 to 231; the stripes span the frame.
-    EXPECT_TRUE(bmp.isWhite(320, 227));
-    EXPECT_TRUE(bmp.isBlack(320, 228));
-    EXPECT_TRUE(bmp.isBlack(320, 231));
-    EXPECT_TRUE(bmp.isWhite(320, 232));
-    EXPECT_TRUE(bmp.isBlack(150, 85));
-    EXPECT_TRUE(bmp.isBlack(150, 575));
-}
-
 TEST(DiagramBitmap, everyFileDepthKeepsTheMarksBlackOnWhite)
 {
     const MemberRecord grid = gridExample();
@@ -114,29 +93,6 @@ TEST(DiagramBitmap, everyFileDepthKeepsTheMarksBlackOnWhite)
         EXPECT_TRUE(bmp.isWhite(147, clearRow)) << depth;
         EXPECT_TRUE(bmp.isWhite(320, 150)) << depth;
     }
-}
-
-TEST(DiagramBitmap, eightBitsFindTheGridLineGreyNearby)
-{
-    // The grid lines are RGB(50,50,50): the 256-colour palette holds a grey within a few steps of it.
-    const QImage picture = renderDiagramPicture(DiagramKind::grid, diagramSize, nullptr);
-    const BitmapPicture indexed = bitmapPictureOf(picture, 8);
-    ASSERT_EQ(indexed.colourTable.size(), 256u);
-    const std::uint32_t index = indexed.pixels[static_cast<std::size_t>(130) * 570 + 320]; // a dotted grid row
-    const BitmapColour colour = indexed.colourTable[index];
-    EXPECT_LE(std::abs(colour.red - 50), 6);
-    EXPECT_EQ(colour.red, colour.green);
-    EXPECT_EQ(colour.green, colour.blue);
-}
-
-TEST(DiagramBitmap, depthRequestOfTheDisplay)
-{
-    EXPECT_EQ(resolvedColourDepth(displayDepthRequest, nullptr), 24);
-    EXPECT_EQ(resolvedColourDepth(8, nullptr), 8);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(resolvedColourDepth(displayDepthRequest, screen), screen->depth());
-    EXPECT_EQ(resolvedColourDepth(4, screen), 4);
 }
 
 } // namespace
