@@ -9,6 +9,8 @@
 #include "model/projectfile.h"
 #include "model/statistics.h"
 #include "reports/excelreport.h"
+#include "reports/normalreport.h"
+#include "reports/reporttemplate.h"
 #include "reports/spreadsheetwriter.h"
 #include "reports/textexport.h"
 #include "surveyreadings.h"
@@ -31,6 +33,7 @@ using namespace trellon;
 constexpr int largestMemberCount = 1004;
 constexpr std::size_t largestSampleArea = 124032;
 constexpr double ratioGoal = 10.0;
+constexpr CalendarDate reportDay{2024, 3, 9}; // the Word report's date
 
 // 251 members of each test mode in turn: single points (120 or 121 readings), 62 pairs, grids of 20 + 20 bars
 // with their separator and sections of 41 bars; the single points take up the rest of the sample area.
@@ -138,6 +141,11 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
         throw std::runtime_error(started.error().describe());
     const auto spreadsheet = std::make_shared<SpreadsheetWriter>(std::move(started).value());
     require(spreadsheet->write(xlsxPath, layoutExcelReport(f.project)));
+    const std::string docxPath = (f.folder / "largest.docx").string();
+    const auto normalTemplate = std::make_shared<docx::DocxPackage>(
+        require(openReportTemplate(TRELLON_TEMPLATE_DIR "/" + std::string(normalTemplateName))));
+    const ReportParameters parameters;
+    require(writeNormalReport(*normalTemplate, layOutNormalReport(f.project, parameters, reportDay), docxPath));
 
     const std::string memcpyFrame = bench::registerMemcpyBaseline(f.frame.size());
     const std::string memcpyFile = bench::registerMemcpyBaseline(f.projectFile.size());
@@ -148,6 +156,8 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
     const std::string rawWriteText = bench::registerRawWriteBaseline(rawWritePath, f.text.size());
     const std::string zipSpreadsheet =
         bench::registerZipWriteBaseline(xlsxPath, (f.folder / "rezipped.xlsx").string(), "excelReport");
+    const std::string zipWordReport =
+        bench::registerZipWriteBaseline(docxPath, (f.folder / "rezipped.docx").string(), "wordReport");
 
     benchmark::RegisterBenchmark("decodeFrame", [&f, receivedPath](benchmark::State& state) {
         DiscardingEndpoint endpoint;
@@ -210,6 +220,18 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
             require(spreadsheet->write(xlsxPath, layoutExcelReport(f.project)));
     })->UseRealTime();
 
+    benchmark::RegisterBenchmark("layOutNormalReport", [&f, parameters](benchmark::State& state) {
+        for (auto _ : state) {
+            NormalReport report = layOutNormalReport(f.project, parameters, reportDay);
+            benchmark::DoNotOptimize(report.results.rows.data());
+        }
+    })->UseRealTime();
+    benchmark::RegisterBenchmark("writeNormalReport", [&f, normalTemplate, parameters,
+                                                       docxPath](benchmark::State& state) {
+        for (auto _ : state)
+            require(writeNormalReport(*normalTemplate, layOutNormalReport(f.project, parameters, reportDay), docxPath));
+    })->UseRealTime();
+
     return {
         {"decode frame (FrameDecoder) / memcpy", "decodeFrame", memcpyFrame},
         {"  of which unpackFrame / memcpy", "unpackFrame", memcpyFrame},
@@ -221,6 +243,8 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
         {"writeTextExport / raw write", "writeTextExport", rawWriteText},
         {"Excel report (layout, libxlsxwriter, rename) / zip of its entries", "writeExcelReport", zipSpreadsheet},
         {"  of which layoutExcelReport / zip of its entries", "layoutExcelReport", zipSpreadsheet},
+        {"Word report, normal (layout, fill, zip, rename) / zip of its parts", "writeNormalReport", zipWordReport},
+        {"  of which layOutNormalReport / zip of its parts", "layOutNormalReport", zipWordReport},
     };
 }
 
@@ -244,6 +268,20 @@ Fixture makeFixture()
     return f;
 }
 
+// With TRELLON_BENCH_KEEP naming a folder, the files the benchmarks wrote are copied there (the reports of the
+// largest project, for timing their conversion in an office application).
+void keepOutputs(const std::filesystem::path& folder)
+{
+    const char* keep = std::getenv("TRELLON_BENCH_KEEP");
+    if (keep == nullptr || *keep == '\0')
+        return;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(), std::filesystem::path(keep) / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -257,6 +295,7 @@ int main(int argc, char** argv)
                     fixture.text.size());
         const auto rows = registerCoreBenchmarks(fixture);
         const int status = bench::runWithRatioTable(rows, ratioGoal);
+        keepOutputs(fixture.folder);
         std::filesystem::remove_all(fixture.folder);
         return status;
     } catch (const std::exception& e) {
