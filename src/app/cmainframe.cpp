@@ -664,11 +664,6 @@ void CMainFrame::showPrintSettings()
         printSettings_ = std::move(*confirmed);
 }
 
-void CMainFrame::notAvailableYet()
-{
-    prompts_.showMessage(this, tr("该功能尚未提供，将在后续版本中加入。"));
-}
-
 void CMainFrame::insertRowAbove()
 {
     if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)

@@ -133,7 +133,6 @@ private:
     // Asks "您保存数据吗?" when a project is loaded; false when the user keeps what is on screen (Cancel, or Yes and
     // the save did not happen).
     bool confirmReplacingProject();
-    void notAvailableYet();
     void showPrintSettings();
     // Print and Print preview: the list window first, the ticks stored, then the run.
     void runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&));
