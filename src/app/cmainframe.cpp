@@ -637,8 +637,7 @@ void CMainFrame::showAbout()
     about.exec();
 }
 
-void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&,
-                                                  UserPrompts&))
+void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&))
 {
     showListWindow();
     controlPanel_->storeCheckMarks();
