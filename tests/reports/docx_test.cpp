@@ -199,7 +199,8 @@ TEST(WordTableXml, rowsAboveTheRepeatedHeadingGoInATableOfTheirOwn)
     table.rows = {lead, heading, body};
 
     const std::string xml = wordTableXml(table);
-    const auto tags = scanTags("<x>" + xml + "</x>");
+    const std::string wrapped = "<x>" + xml + "</x>";
+    const auto tags = scanTags(wrapped);
     ASSERT_TRUE(tags.ok());
     const auto tables = elementsNamed(tags.value(), "w:tbl");
     ASSERT_EQ(tables.size(), 2u);
@@ -220,7 +221,8 @@ TEST(WordTableXml, rowsAboveTheRepeatedHeadingGoInATableOfTheirOwn)
     EXPECT_NE(xml.find("<w:sz w:val=\"28\"/>"), std::string::npos);
 
     table.rows.front().repeatsOnEveryPage = true;
-    EXPECT_EQ(elementsNamed(scanTags(wordTableXml(table)).value(), "w:tbl").size(), 1u);
+    const std::string single = wordTableXml(table);
+    EXPECT_EQ(elementsNamed(scanTags(single).value(), "w:tbl").size(), 1u);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The Word reports as a word processor lays them out: converted to PDF by LibreOffice, read back as text.
+#include "reports/docx/docxpackage.h"
 #include "reports/normalreport.h"
 #include "reports/reporttemplate.h"
 #include "reports/yunnanreport.h"
@@ -107,60 +108,40 @@ Project reportedProject()
     return project;
 }
 
-// Both reports, converted once for all the tests of the suite.
+// Each report is written and converted once, by the test that reads its pages.
 class WordReportPages : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!onPath("libreoffice") || !onPath("pdftotext"))
-            return;
-        std::string pattern = (fs::temp_directory_path() / "trellon-lo-docx-XXXXXX").string();
-        dir_ = new fs::path(::mkdtemp(pattern.data()));
-        std::ofstream(*dir_ / "fonts.conf") << fontAliases;
-
-        project_ = new Project(reportedProject());
-        ReportParameters parameters;
-        parameters.projectName = "幸福小区";
-        parameters.reportNumber = "BG-2024-017";
-        const auto normal = openReportTemplate(TRELLON_TEMPLATE_DIR "/" + std::string(normalTemplateName));
-        const auto yunnan = openReportTemplate(TRELLON_TEMPLATE_DIR "/" + std::string(yunnanTemplateName));
-        ASSERT_TRUE(normal.ok() && yunnan.ok());
-        normal_ = new NormalReport(layOutNormalReport(*project_, parameters, {2024, 3, 9}));
-        ASSERT_TRUE(writeNormalReport(normal.value(), *normal_, (*dir_ / "normal.docx").string()).ok());
-        ASSERT_TRUE(
-            writeYunnanReport(yunnan.value(), layOutYunnanRows(*project_), (*dir_ / "yunnan.docx").string()).ok());
-
-        const std::string d = dir_->string();
-        const std::string convert = "cd '" + d + "' && FONTCONFIG_FILE='" + d +
-                                    "/fonts.conf' libreoffice --headless -env:UserInstallation=file://" + d +
-                                    "/profile --convert-to pdf normal.docx yunnan.docx > convert.log 2>&1";
-        ASSERT_EQ(std::system(convert.c_str()), 0) << commandOutput("cat '" + d + "/convert.log'");
-        normalPages_ = new std::vector<std::string>(pagesOf("normal.pdf"));
-        yunnanPages_ = new std::vector<std::string>(pagesOf("yunnan.pdf"));
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (dir_ != nullptr)
-            fs::remove_all(*dir_);
-        delete dir_;
-        delete project_;
-        delete normal_;
-        delete normalPages_;
-        delete yunnanPages_;
-    }
-
     void SetUp() override
     {
-        if (dir_ == nullptr)
+        if (!onPath("libreoffice") || !onPath("pdftotext"))
             GTEST_SKIP() << "libreoffice or pdftotext is not installed";
-        ASSERT_NE(normalPages_, nullptr);
+        std::string pattern = (fs::temp_directory_path() / "trellon-lo-docx-XXXXXX").string();
+        dir_ = ::mkdtemp(pattern.data());
+        std::ofstream(dir_ / "fonts.conf") << fontAliases;
+    }
+    void TearDown() override
+    {
+        if (!dir_.empty())
+            fs::remove_all(dir_);
     }
 
-    // The -layout text of each page.
-    static std::vector<std::string> pagesOf(const std::string& pdf)
+    docx::DocxPackage openTemplate(std::string_view name)
     {
-        const std::string text = commandOutput("pdftotext -layout '" + (*dir_ / pdf).string() + "' -");
+        auto opened = openReportTemplate(TRELLON_TEMPLATE_DIR "/" + std::string(name));
+        EXPECT_TRUE(opened.ok());
+        return opened ? std::move(opened.value()) : docx::DocxPackage{};
+    }
+
+    // The -layout text of each page of the document converted to PDF.
+    std::vector<std::string> convertedPages(const std::string& docxName)
+    {
+        const std::string d = dir_.string();
+        const std::string convert = "cd '" + d + "' && FONTCONFIG_FILE='" + d +
+                                    "/fonts.conf' libreoffice --headless -env:UserInstallation=file://" + d +
+                                    "/profile --convert-to pdf '" + docxName + "' > convert.log 2>&1";
+        EXPECT_EQ(std::system(convert.c_str()), 0) << commandOutput("cat '" + d + "/convert.log'");
+        const std::string pdf = (dir_ / fs::path(docxName).replace_extension(".pdf")).string();
+        const std::string text = commandOutput("pdftotext -layout '" + pdf + "' -");
         std::vector<std::string> pages;
         std::size_t at = 0;
         for (std::size_t end; (end = text.find('\f', at)) != std::string::npos; at = end + 1)
@@ -168,23 +149,21 @@ protected:
         return pages;
     }
 
-    static fs::path* dir_;
-    static Project* project_;
-    static NormalReport* normal_;
-    static std::vector<std::string>* normalPages_;
-    static std::vector<std::string>* yunnanPages_;
+    fs::path dir_;
+    const Project project_ = reportedProject();
 };
 
-fs::path* WordReportPages::dir_ = nullptr;
-Project* WordReportPages::project_ = nullptr;
-NormalReport* WordReportPages::normal_ = nullptr;
-std::vector<std::string>* WordReportPages::normalPages_ = nullptr;
-std::vector<std::string>* WordReportPages::yunnanPages_ = nullptr;
-
-TEST_F(WordReportPages, everyPageAfterTheCoverIsNumberedWithoutCountingIt)
+TEST_F(WordReportPages, normalReportOverSeveralPages)
 {
-    const auto& pages = *normalPages_;
+    ReportParameters parameters;
+    parameters.projectName = "幸福小区";
+    parameters.reportNumber = "BG-2024-017";
+    const NormalReport report = layOutNormalReport(project_, parameters, {2024, 3, 9});
+    ASSERT_TRUE(writeNormalReport(openTemplate(normalTemplateName), report, (dir_ / "normal.docx").string()).ok());
+    const auto pages = convertedPages("normal.docx");
     ASSERT_GE(pages.size(), 5u) << "the results table should reach over several pages";
+
+    // Page headings and numbers on every page after the cover, which is not counted.
     const std::string total = std::to_string(pages.size() - 1);
     EXPECT_EQ(collapsed(pages[0], false).find("页第"), std::string::npos);
     EXPECT_NE(collapsed(pages[0], false).find("报告编号：BG-2024-017"), std::string::npos);
@@ -195,48 +174,43 @@ TEST_F(WordReportPages, everyPageAfterTheCoverIsNumberedWithoutCountingIt)
             << pages[i];
         EXPECT_NE(page.find("工程质量检测报告"), std::string::npos) << "page " << i + 1;
     }
-}
 
-TEST_F(WordReportPages, theResultsTableHoldsTheMemberRowsAndTheConclusion)
-{
+    // The member rows of the ticked members and the conclusion.
     std::vector<std::string> all;
-    for (const std::string& page : *normalPages_) {
+    std::string text;
+    for (const std::string& page : pages) {
         const auto pageLines = lines(page);
         all.insert(all.end(), pageLines.begin(), pageLines.end());
+        text += collapsed(page, false);
     }
-    for (const MemberRecord& m : project_->members) {
+    for (const MemberRecord& m : project_.members) {
         std::vector<std::string> row = {gbkToUtf8(m.name) + "(" + m.number + ")", "25"};
         for (int j = 0; j < 6; ++j)
             row.push_back(std::to_string(m.samples[static_cast<std::size_t>(j)]));
         EXPECT_EQ(hasRow(all, row), m.checked == 1) << row[0];
     }
-    std::string text;
-    for (const std::string& page : *normalPages_)
-        text += collapsed(page, false);
-    const std::string& sentence = normal_->results.rows.back().cells.at(0).paragraphs.at(1).text;
+    const std::string& sentence = report.results.rows.back().cells.at(0).paragraphs.at(1).text;
     EXPECT_NE(text.find(collapsed(sentence, false)), std::string::npos) << sentence;
     EXPECT_NE(sentence.find("共计" + std::to_string(tickedCount * readingsPerMember) + "点"), std::string::npos);
     EXPECT_NE(text.find("三、检测结果"), std::string::npos);
-    EXPECT_NE(text.find("（以下空白）"), std::string::npos);
+
+    // The closing page stands on a page of its own.
+    EXPECT_NE(collapsed(pages.back(), false).find("检测仪器："), std::string::npos);
+    EXPECT_EQ(collapsed(pages.back(), false).find("以下空白"), std::string::npos);
+    EXPECT_NE(collapsed(pages[pages.size() - 2], false).find("以下空白"), std::string::npos);
 }
 
-TEST_F(WordReportPages, theClosingPageStandsOnAPageOfItsOwn)
+TEST_F(WordReportPages, yunnanTableListsTheTickedMembersInOrderWithTheNote)
 {
-    const std::string last = collapsed(normalPages_->back(), false);
-    EXPECT_NE(last.find("检测仪器："), std::string::npos);
-    EXPECT_EQ(last.find("以下空白"), std::string::npos);
-    EXPECT_NE(collapsed((*normalPages_)[normalPages_->size() - 2], false).find("以下空白"), std::string::npos);
-}
-
-TEST_F(WordReportPages, theYunnanTableListsTheTickedMembersInOrderWithTheNote)
-{
-    ASSERT_EQ(yunnanPages_->size(), 1u);
-    const auto rows = lines(yunnanPages_->front());
-    const auto expected = layOutYunnanRows(*project_);
-    ASSERT_EQ(expected.size(), static_cast<std::size_t>(tickedCount));
-    for (const YunnanRow& row : expected)
-        EXPECT_TRUE(hasRow(rows, {row.cells.begin(), row.cells.end()})) << row.cells[1];
-    EXPECT_NE(collapsed(yunnanPages_->front(), false).find(yunnanNote), std::string::npos);
+    const auto rows = layOutYunnanRows(project_);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(tickedCount));
+    ASSERT_TRUE(writeYunnanReport(openTemplate(yunnanTemplateName), rows, (dir_ / "yunnan.docx").string()).ok());
+    const auto pages = convertedPages("yunnan.docx");
+    ASSERT_EQ(pages.size(), 1u);
+    const auto pageLines = lines(pages.front());
+    for (const YunnanRow& row : rows)
+        EXPECT_TRUE(hasRow(pageLines, {row.cells.begin(), row.cells.end()})) << row.cells[1];
+    EXPECT_NE(collapsed(pages.front(), false).find(yunnanNote), std::string::npos);
 }
 
 } // namespace

@@ -27,8 +27,9 @@ struct XmlTag {
     TagKind kind = TagKind::start;
 };
 
-// The tags of xml in document order; the declaration, comments, processing instructions and CDATA sections
-// are skipped. Refuses a tag that is never closed and an end tag that does not match its start tag.
+// The tags of xml in document order, their names viewing xml, which must outlive them; the declaration, comments,
+// processing instructions and CDATA sections are skipped. Refuses a tag that is never closed and an end tag that does
+// not match its start tag.
 Result<std::vector<XmlTag>> scanTags(std::string_view xml);
 
 // Elements named `name`, each from its start tag to one past its end tag (an empty-element tag on its own),
