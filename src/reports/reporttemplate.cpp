@@ -1,6 +1,8 @@
 // Template lookup and the filling steps both Word reports share.
 #include "reporttemplate.h"
 
+#include "docx/paragraphsplit.h"
+
 #include <system_error>
 #include <vector>
 
@@ -78,17 +80,17 @@ Status fillTemplate(docx::DocxPackage& package, const docx::PlaceholderValues& v
     auto index = paragraphHolding(*package.part(mainDocumentPart), mark);
     if (!index)
         return index.error();
+    // The block's own placeholder is filled with itself, which gathers it into one w:t where it was split.
     docx::PlaceholderValues withBlock = values;
-    withBlock.insert_or_assign(std::string(blockName), std::string());
+    withBlock.insert_or_assign(std::string(blockName), mark);
     if (auto filled = fillTemplateFields(package, withBlock); !filled)
         return filled;
-    const std::string& document = *package.part(mainDocumentPart);
-    auto tags = docx::scanTags(document);
-    if (!tags)
-        return tags.error();
     // Filling adds no paragraph, so the block's paragraph keeps its place among them.
-    const std::size_t after = docx::paragraphTexts(document, tags.value()).at(index.value()).range.end;
-    package.setPart(std::string(mainDocumentPart), document.substr(0, after) + blockXml + document.substr(after));
+    auto split = docx::splitParagraphAround(*package.part(mainDocumentPart), index.value(), mark, blockXml);
+    if (!split)
+        return reportTemplateError("the template's document cannot take the " + std::string(blockName) + ": " +
+                                   split.error().describe());
+    package.setPart(std::string(mainDocumentPart), std::move(split.value()));
     return success();
 }
 

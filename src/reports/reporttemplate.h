@@ -27,9 +27,9 @@ Result<docx::DocxPackage> openReportTemplate(const std::string& path);
 // Fills the placeholders of the main document and of every page header and footer.
 Status fillTemplateFields(docx::DocxPackage& package, const docx::PlaceholderValues& values);
 
-// fillTemplateFields, then `blockXml` (tables, paragraphs) right after the paragraph of the main document that
-// held {{blockName}}; that paragraph is left empty, keeping its page break and spacing. It is found before
-// filling, so no filled-in text is taken for it. Refuses a template without it.
+// fillTemplateFields, then `blockXml` (tables, paragraphs) in place of {{blockName}} in the main document, its
+// paragraph split around it (docx::splitParagraphAround). That paragraph is found before filling, so no filled-in
+// text is taken for it. Refuses a template without it.
 Status fillTemplate(docx::DocxPackage& package, const docx::PlaceholderValues& values, std::string_view blockName,
                     const std::string& blockXml);
 

@@ -1,5 +1,6 @@
 // Tests of the .docx layer: tag scanning, placeholders split over runs, packages and table XML.
 #include "reports/docx/docxpackage.h"
+#include "reports/docx/paragraphsplit.h"
 #include "reports/docx/placeholders.h"
 #include "reports/docx/wordtablexml.h"
 #include "reports/docx/xmlscan.h"
@@ -129,6 +130,51 @@ TEST(Placeholders, elementAroundTheFirstParagraphHoldingAText)
     EXPECT_EQ(xml.substr(found.value()->begin, found.value()->size()), row);
     EXPECT_FALSE(findElementAround(xml, "{{none", "w:tr").value());
     EXPECT_FALSE(findElementAround("<w:p>", "x", "w:p").ok());
+}
+
+std::string split(const std::string& xml, std::size_t paragraph)
+{
+    auto result = splitParagraphAround(xml, paragraph, "{{m}}", "<w:tbl/>");
+    EXPECT_TRUE(result.ok()) << (result ? "" : result.error().describe());
+    return result ? result.value() : std::string();
+}
+
+TEST(ParagraphSplit, whatSurroundsTheMarkKeepsItsSideOfTheBlock)
+{
+    // An editor that saves a page break before the next paragraph as a break at the end of this one.
+    const std::string breakAtEnd =
+        body(paragraph(run("x")) + "<w:p w14:paraId=\"1\"><w:pPr><w:pageBreakBefore/><w:jc w:val=\"left\"/></w:pPr>" +
+             run("{{m}}") + "<w:r><w:br w:type=\"page\"/></w:r></w:p>" + paragraph(run("y")));
+    EXPECT_EQ(split(breakAtEnd, 1),
+              body(paragraph(run("x")) +
+                   "<w:p w14:paraId=\"1\"><w:pPr><w:pageBreakBefore/><w:jc w:val=\"left\"/></w:pPr><w:r><w:t>"
+                   "</w:t></w:r></w:p><w:tbl/><w:p><w:pPr><w:jc w:val=\"left\"/></w:pPr><w:r>"
+                   "<w:t xml:space=\"preserve\"></w:t></w:r><w:r><w:br w:type=\"page\"/></w:r></w:p>" +
+                   paragraph(run("y"))));
+
+    const std::string text = body(paragraph(run("前{{m}}后", "<w:rPr><w:b/></w:rPr>")));
+    const std::string out = split(text, 0);
+    EXPECT_EQ(textsOf(out), (std::vector<std::string>{"前", "后"}));
+    EXPECT_NE(out.find("</w:p><w:tbl/><w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:r><w:rPr><w:b/></w:rPr>"
+                       "<w:t xml:space=\"preserve\">后</w:t>"),
+              std::string::npos)
+        << out;
+}
+
+TEST(ParagraphSplit, anEmptyRemainderIsLeftOutUnlessItEndsTheSection)
+{
+    const std::string alone = body(paragraph(run("{{m}}")));
+    EXPECT_EQ(split(alone, 0), body(paragraph("<w:r><w:t></w:t></w:r>") + "<w:tbl/>"));
+
+    const std::string sectionEnd =
+        body("<w:p><w:pPr><w:sectPr><w:titlePg/></w:sectPr></w:pPr>" + run("{{m}}") + "</w:p>");
+    const std::string out = split(sectionEnd, 0);
+    EXPECT_EQ(out.find("<w:sectPr>"), out.rfind("<w:sectPr>"));
+    EXPECT_GT(out.find("<w:sectPr>"), out.find("<w:tbl/>"));
+
+    EXPECT_FALSE(splitParagraphAround(alone, 1, "{{m}}", "").ok());
+    EXPECT_FALSE(splitParagraphAround(body(paragraph(run("{{n}}"))), 0, "{{m}}", "").ok());
+    EXPECT_FALSE(splitParagraphAround("<w:p>", 0, "{{m}}", "").ok());
 }
 
 class ScratchDir : public ::testing::Test {
