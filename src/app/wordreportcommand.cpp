@@ -52,9 +52,9 @@ std::string templatePath(const QString& folder, std::string_view name)
     const std::filesystem::path built =
         std::filesystem::path(TRELLON_BUILD_TEMPLATE_DIR) / std::filesystem::u8path(name);
     std::error_code error;
-    return (std::filesystem::is_regular_file(found, error) || !std::filesystem::is_regular_file(built, error) ? found
-                                                                                                              : built)
-        .string();
+    if (!std::filesystem::is_regular_file(found, error) && std::filesystem::is_regular_file(built, error))
+        return built.string();
+    return found.string(); // when neither exists, the error names the place beside the program
 }
 
 CalendarDate today()
