@@ -1,11 +1,11 @@
 // Core benchmarks on the largest project the instrument holds: 1004 members, 124,032 readings.
 #include "baselines.h"
+#include "largestproject.h"
 #include "ratioreport.h"
 
 #include "link/framebuilder.h"
 #include "link/framedecoder.h"
 #include "link/transferframe.h"
-#include "model/gbk.h"
 #include "model/projectfile.h"
 #include "model/statistics.h"
 #include "reports/excelreport.h"
@@ -13,7 +13,6 @@
 #include "reports/reporttemplate.h"
 #include "reports/spreadsheetwriter.h"
 #include "reports/textexport.h"
-#include "surveyreadings.h"
 #include "zipbaseline.h"
 
 #include <benchmark/benchmark.h>
@@ -29,68 +28,13 @@
 namespace {
 
 using namespace trellon;
+using bench::editedProject;
+using bench::largestMemberCount;
+using bench::largestMembers;
+using bench::largestSampleArea;
 
-constexpr int largestMemberCount = 1004;
-constexpr std::size_t largestSampleArea = 124032;
 constexpr double ratioGoal = 10.0;
 constexpr CalendarDate reportDay{2024, 3, 9}; // the Word report's date
-
-// 251 members of each test mode in turn: single points (120 or 121 readings), 62 pairs, grids of 20 + 20 bars
-// with their separator and sections of 41 bars; the single points take up the rest of the sample area.
-std::vector<InstrumentMember> largestMembers()
-{
-    constexpr int perMode = largestMemberCount / 4;
-    constexpr std::size_t others = 62 * 2 + (2 + 20 * 3 + 3 + 20 * 3) + (2 + 41 * 3);
-    constexpr std::size_t singles = largestSampleArea - perMode * others;
-    SurveyReadings r(1004u);
-    std::vector<InstrumentMember> members;
-    for (int i = 0; i < perMode; ++i) {
-        const auto index = static_cast<std::uint16_t>(i + 1);
-        InstrumentMember single{static_cast<std::uint16_t>(1000 + index), 0, 20, {}};
-        const std::size_t count = singles / perMode + (static_cast<std::size_t>(i) < singles % perMode ? 1 : 0);
-        for (std::size_t k = 0; k < count; ++k)
-            single.readings.push_back(static_cast<std::uint8_t>(r.around(25, 8)));
-        members.push_back(std::move(single));
-
-        InstrumentMember pairs{static_cast<std::uint16_t>(2000 + index), 0, 18, {}};
-        for (int k = 0; k < 62; ++k) {
-            pairs.readings.push_back(static_cast<std::uint8_t>(r.around(25, 8)));
-            pairs.readings.push_back(static_cast<std::uint8_t>(18 + 2 * r.around(0, 1)));
-        }
-        members.push_back(std::move(pairs));
-
-        InstrumentMember grid{
-            static_cast<std::uint16_t>(3000 + index), 10, 12, {170, static_cast<std::uint8_t>(1 + i % 4)}};
-        r.appendBarRun(grid.readings, 20, 15, 200);
-        grid.readings.insert(grid.readings.end(), {187, 187, 187});
-        r.appendBarRun(grid.readings, 20, 25, 200);
-        members.push_back(std::move(grid));
-
-        InstrumentMember section{
-            static_cast<std::uint16_t>(4000 + index), 0, 20, {170, static_cast<std::uint8_t>(1 + i % 4)}};
-        r.appendBarRun(section.readings, 41, 25, 150);
-        members.push_back(std::move(section));
-    }
-    return members;
-}
-
-// The received project as the office edits it: names, design covers and ticks.
-Project editedProject(const Project& received)
-{
-    const std::string name = systemText("三层 KL10 梁底 ");
-    Project edited = received;
-    for (MemberRecord& m : edited.members) {
-        m.name = name + m.number;
-        m.designCover = m.number.front() == '3' ? 15 : 25;
-        m.lowerDeviation = -7;
-        m.upperDeviation = 10;
-        if (m.number.front() == '2')
-            m.designDiameter = 18;
-        m.checked = 1;
-    }
-    recomputeStatistics(edited);
-    return edited;
-}
 
 class DiscardingEndpoint : public TransferEndpoint {
 public:

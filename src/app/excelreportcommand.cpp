@@ -7,11 +7,11 @@
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
 #include "widgets/userprompts.h"
+#include "widgets/waitcursor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QUrl>
 
 namespace trellon {
@@ -24,15 +24,6 @@ QString tr(const char* text)
 {
     return QCoreApplication::translate("ExcelReport", text);
 }
-
-// The wait cursor while the workbook is written.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -10,12 +10,12 @@
 #include "reports/reporttemplate.h"
 #include "reports/yunnanreport.h"
 #include "widgets/userprompts.h"
+#include "widgets/waitcursor.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QUrl>
 
 #include <filesystem>
@@ -29,14 +29,6 @@ QString tr(const char* text)
 {
     return QCoreApplication::translate("WordReport", text);
 }
-
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::filesystem::path localPath(const QString& path)
 {
