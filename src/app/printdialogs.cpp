@@ -22,6 +22,9 @@ void SystemPrintDialogs::showPreview(QWidget* parent, QPrinter& printer, const s
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* target) { paint(*target); });
+    // Whole pages readable at once: the preview takes most of the main window.
+    if (parent != nullptr)
+        preview.resize(parent->window()->size() * 0.9);
     preview.exec();
 }
 
