@@ -1,5 +1,6 @@
 // Start-up of the desktop application: settings, fonts, the main window, and a project named on the command line.
 #include "cmainframe.h"
+#include "guardedapplication.h"
 #include "translations.h"
 
 #include "panel/controlpanel.h"
@@ -30,7 +31,7 @@ std::optional<trellon::TestMode> modeNamed(const QString& name)
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    trellon::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trellon"));
     QApplication::setOrganizationName(QStringLiteral("Trellon"));
     QApplication::setApplicationVersion(QStringLiteral(TRELLON_VERSION));
