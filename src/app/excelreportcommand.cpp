@@ -2,23 +2,18 @@
 #include "excelreportcommand.h"
 
 #include "cmainframe.h"
+#include "reportoutput.h"
 
 #include "panel/controlpanel.h"
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
 #include "widgets/userprompts.h"
-#include "widgets/waitcursor.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QUrl>
 
 namespace trellon {
 
 namespace {
-
-const QString suffix = QStringLiteral(".xlsx");
 
 QString tr(const char* text)
 {
@@ -40,29 +35,10 @@ void makeExcelReport(CMainFrame& frame)
         prompts.showMessage(&frame, tr("创建Excel服务失败!"), QMessageBox::Warning);
         return;
     }
-    QString path =
-        prompts.chooseFileToSave(&frame, tr("Excel工作簿(*.xlsx)"), QStringLiteral("xlsx"), frame.proposedPath(suffix));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-
-    Status written = success();
-    {
-        const WaitCursor waiting;
-        written = writer.value().write(QFile::encodeName(path).toStdString(), layoutExcelReport(*project));
-    }
-    if (!written) {
-        prompts.showMessage(
-            &frame,
-            tr("无法保存文件“%1”：\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
-            QMessageBox::Warning);
-        return;
-    }
-    if (!frame.openUrl(QUrl::fromLocalFile(path)))
-        prompts.showMessage(&frame, tr("Excel报表已保存为“%1”，但无法打开它。").arg(QDir::toNativeSeparators(path)),
-                            QMessageBox::Warning);
+    const ReportFile file{tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
+                          tr("Excel报表已保存为“%1”，但无法打开它。")};
+    saveReportAndOpen(frame, file,
+                      [&](const std::string& path) { return writer.value().write(path, layoutExcelReport(*project)); });
 }
 
 } // namespace trellon

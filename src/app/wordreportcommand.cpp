@@ -2,6 +2,7 @@
 #include "wordreportcommand.h"
 
 #include "cmainframe.h"
+#include "reportoutput.h"
 #include "reportparamsdialog.h"
 #include "usersettingsfolder.h"
 
@@ -10,20 +11,15 @@
 #include "reports/reporttemplate.h"
 #include "reports/yunnanreport.h"
 #include "widgets/userprompts.h"
-#include "widgets/waitcursor.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QUrl>
 
 #include <filesystem>
 
 namespace trellon {
 namespace {
-
-const QString suffix = QStringLiteral(".docx");
 
 QString tr(const char* text)
 {
@@ -80,32 +76,12 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
                             QMessageBox::Warning);
         return;
     }
-    QString path =
-        prompts.chooseFileToSave(&frame, tr("Word文档(*.docx)"), QStringLiteral("docx"), frame.proposedPath(suffix));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
-
-    Status written = success();
-    {
-        const WaitCursor waiting;
-        const std::string output = localPath(path).string();
-        written = normal ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()),
-                                             output)
-                         : writeYunnanReport(reportTemplate.value(), layOutYunnanRows(*project), output);
-    }
-    if (!written) {
-        prompts.showMessage(
-            &frame,
-            tr("无法保存文件“%1”：\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
-            QMessageBox::Warning);
-        return;
-    }
-    if (!frame.openUrl(QUrl::fromLocalFile(path)))
-        prompts.showMessage(&frame, tr("Word报告已保存为“%1”，但无法打开它。").arg(QDir::toNativeSeparators(path)),
-                            QMessageBox::Warning);
+    const ReportFile file{tr("Word文档(*.docx)"), QStringLiteral(".docx"), tr("Word报告已保存为“%1”，但无法打开它。")};
+    saveReportAndOpen(frame, file, [&](const std::string& path) {
+        return normal
+                   ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()), path)
+                   : writeYunnanReport(reportTemplate.value(), layOutYunnanRows(*project), path);
+    });
 }
 
 } // namespace trellon

@@ -1,0 +1,26 @@
+// The last steps both office reports share: where to save, writing under a wait cursor, opening the result.
+#pragma once
+
+#include "model/result.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace trellon {
+
+class CMainFrame;
+
+struct ReportFile {
+    QString filter;     // the save dialog's file-type filter, e.g. "Excel工作簿(*.xlsx)"
+    QString suffix;     // with its dot, appended when the chosen name lacks it
+    QString openFailed; // the message when the written file cannot be opened; %1 is its path
+};
+
+// Asks where to save (proposing the project's name beside it), runs write on the local path, then opens the file
+// in the desktop's application. A cancelled dialog does nothing; a failed write is told with the file's name.
+void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
+                       const std::function<Status(const std::string& path)>& write);
+
+} // namespace trellon
