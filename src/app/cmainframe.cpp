@@ -80,7 +80,7 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* paren
     setDockOptions(dockOptions() | QMainWindow::AllowTabbedDocks);
 
     recentFiles_.load(settings_);
-    previewPages_ = settings_.value(previewKey, 0).toInt();
+    systemPrintDialogs_.previewPages = settings_.value(previewKey, 0).toInt();
 
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -698,7 +698,7 @@ void CMainFrame::saveWindowPlace()
 {
     settings_.setValue(geometryKey, saveGeometry());
     settings_.setValue(stateKey, saveState());
-    settings_.setValue(previewKey, previewPages_);
+    settings_.setValue(previewKey, systemPrintDialogs_.previewPages);
     recentFiles_.save(settings_);
     settings_.sync();
 }

@@ -60,7 +60,8 @@ public:
     CGridView* gridView() const;
     ChildKind activeChildKind() const;
     const QStringList& recentFiles() const { return recentFiles_.files(); }
-    int previewPages() const { return previewPages_; }
+    // Pages the print preview shows side by side; remembered between runs.
+    int previewPages() const { return systemPrintDialogs_.previewPages; }
     // What print runs use; replaced as a whole by a confirmed print-settings dialog.
     const PrintSettings& printSettings() const { return printSettings_; }
     // Null until the first data transfer.
@@ -146,7 +147,6 @@ private:
     QSettings& settings_;
     ProjectSession session_;
     RecentFileList recentFiles_;
-    int previewPages_ = 0;
     PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;
     SystemPrintDialogs systemPrintDialogs_;

@@ -3,6 +3,7 @@
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 namespace trellon {
@@ -25,7 +26,12 @@ void SystemPrintDialogs::showPreview(QWidget* parent, QPrinter& printer, const s
     // Whole pages readable at once: the preview takes most of the main window.
     if (parent != nullptr)
         preview.resize(parent->window()->size() * 0.9);
+    auto* pages = preview.findChild<QPrintPreviewWidget*>();
+    if (pages != nullptr && previewPages == 2)
+        pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
     preview.exec();
+    if (pages != nullptr)
+        previewPages = pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
 }
 
 } // namespace trellon

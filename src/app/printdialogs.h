@@ -24,6 +24,10 @@ public:
 // QPrintDialog and QPrintPreviewDialog.
 class SystemPrintDialogs final : public PrintDialogs {
 public:
+    // Pages the preview shows side by side: 2 opens it on facing pages, anything else on one page. The view the
+    // user leaves the preview in is kept here for the next one.
+    int previewPages = 0;
+
     bool choosePrinter(QWidget* parent, QPrinter& printer, int pageCount) override;
     void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
