@@ -12,6 +12,7 @@
 
 extern "C" int gjreaderFuzzInput(const std::uint8_t* data, std::size_t size);
 extern "C" int framedecoderFuzzInput(const std::uint8_t* data, std::size_t size);
+extern "C" int templatexmlFuzzInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -59,6 +60,11 @@ TEST(FuzzCorpus, everyProjectFileInputIsReadOrRefusedCleanly)
 TEST(FuzzCorpus, everyTransferStreamIsDecodedOrRefusedCleanly)
 {
     replayCorpus("framedecoder", framedecoderFuzzInput);
+}
+
+TEST(FuzzCorpus, everyTemplateTextIsFilledOrRefusedCleanly)
+{
+    replayCorpus("templatexml", templatexmlFuzzInput);
 }
 
 } // namespace
