@@ -2,6 +2,7 @@
 #include "clicommand.h"
 
 #include "model/projectfile.h"
+#include "model/statistics.h"
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
 
@@ -15,10 +16,12 @@ int runXlsxCommand(const std::vector<std::string>& args)
     auto loaded = readProjectFile(projectPath);
     if (!loaded)
         return fail(loaded.error());
+    Project& project = *loaded.value().project;
+    recomputeStatistics(project); // as opening the project does; it counts a grid's X bars from its readings
     const auto writer = SpreadsheetWriter::start();
     if (!writer)
         return fail(writer.error());
-    if (auto written = writer.value().write(outputPath, layoutExcelReport(*loaded.value().project)); !written)
+    if (auto written = writer.value().write(outputPath, layoutExcelReport(project)); !written)
         return fail(written.error());
     return exitSuccess;
 }

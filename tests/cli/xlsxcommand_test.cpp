@@ -40,6 +40,32 @@ TEST(CliXlsx, writesTheTickedMembersOfTheProject)
     EXPECT_NE(sheet->find("<mergeCell ref=\"A3:A6\"/>"), std::string::npos);
 }
 
+TEST(CliXlsx, gridBarsAreCountedFromTheReadingsAsOnOpening)
+{
+    ScratchFolder folder;
+    auto loaded = readProjectFile(sampleProject);
+    ASSERT_TRUE(loaded);
+    Project& project = *loaded.value().project;
+    for (MemberRecord& member : project.members)
+        member.checked = 0;
+    MemberRecord& grid = project.members[7];
+    ASSERT_EQ(grid.number, "3001");
+    ASSERT_EQ(grid.xBarCount, 8);
+    ASSERT_EQ(grid.yBarCount, 7);
+    grid.checked = 1;
+    grid.xBarCount = 2; // a stale count in the file; the readings hold 8 X bars
+    const std::string input = (folder / "stale.gj").string();
+    ASSERT_TRUE(writeProjectFile(input, project).ok());
+
+    const auto out = folder / "report.xlsx";
+    const CliRun run = runCli({"xlsx", input, "-o", out.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto sheet = zipEntry(out, "xl/worksheets/sheet1.xml");
+    ASSERT_TRUE(sheet);
+    // 8 X and 7 Y covers: three rows, not the two that 2 + 7 would take.
+    EXPECT_NE(sheet->find("<mergeCell ref=\"A3:A5\"/>"), std::string::npos) << *sheet;
+}
+
 TEST(CliXlsx, badInputExits1AndWritesNothing)
 {
     ScratchFolder folder;
