@@ -3,6 +3,8 @@
 
 #include "model/testmode.h"
 
+#include <algorithm>
+
 namespace trellon {
 namespace {
 
@@ -10,7 +12,10 @@ void appendTripleRun(const MemberRecord& member, std::int64_t firstCover, std::i
                      std::vector<std::optional<std::int32_t>>& readings)
 {
     const auto held = static_cast<std::int64_t>(member.samples.size());
-    for (std::int64_t j = 0; j < claimed; ++j) {
+    // A run never has more bars than the member has readings; a claim beyond that is a damaged count, listed only
+    // that far so it cannot make a report of millions of empty rows.
+    const std::int64_t listed = std::min<std::int64_t>(claimed, held);
+    for (std::int64_t j = 0; j < listed; ++j) {
         const std::int64_t cover = firstCover + 3 * j;
         readings.push_back(cover < held ? std::optional(member.samples[static_cast<std::size_t>(cover)])
                                         : std::nullopt);

@@ -162,6 +162,10 @@ TEST(ExcelReportLayout, sectionCoversAndBarsClaimedBeyondTheReadings)
     EXPECT_EQ(readingsFrom(layout, 2, 2), (std::vector<std::int32_t>{31, 32}));
     EXPECT_EQ(numberAt(layout, 2, 3), 32);
     EXPECT_FALSE(at(layout, 2, 4).has_value());
+
+    // A damaged count far beyond the readings is listed only as far as the member has readings.
+    section.xBarCount = 2'000'000'000;
+    EXPECT_EQ(layoutOf({section}).rowCount, 2 + 2);
 }
 
 } // namespace
