@@ -13,4 +13,19 @@ QValidator::State GbkTextValidator::validate(QString& text, int&) const
     return gbk && gbk.value().size() <= maxBytes_ ? Acceptable : Invalid;
 }
 
+QString GbkTextValidator::fitted(const QString& text) const
+{
+    QString kept;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QString longer = kept + text.mid(i, length);
+        int position = 0;
+        if (validate(longer, position) != Acceptable)
+            break;
+        kept = std::move(longer);
+        i += length;
+    }
+    return kept;
+}
+
 } // namespace trellon

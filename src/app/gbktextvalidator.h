@@ -15,6 +15,10 @@ public:
 
     State validate(QString& text, int& position) const override;
 
+    // The longest beginning of text that is acceptable, so a stored value too long for the field is shown cut
+    // and stays editable (the edit refuses every change while its text is over the limit).
+    QString fitted(const QString& text) const;
+
 private:
     std::size_t maxBytes_;
 };

@@ -119,7 +119,8 @@ std::optional<ReportParameters> ReportParamsDialog::ask(QWidget* parent, UserPro
 void ReportParamsDialog::showValues(const ReportParameters& parameters)
 {
     for (std::size_t i = 0; i < texts_.size(); ++i)
-        texts_[i]->setText(QString::fromStdString(parameters.*textMembers[i]));
+        texts_[i]->setText(static_cast<const GbkTextValidator*>(texts_[i]->validator())
+                               ->fitted(QString::fromStdString(parameters.*textMembers[i])));
     const int grade = grade_->findText(QString::fromStdString(parameters.strengthGrade));
     grade_->setCurrentIndex(grade >= 0 ? grade
                                        : grade_->findText(QString::fromStdString(ReportParameters{}.strengthGrade)));

@@ -183,6 +183,20 @@ TEST_F(ReportParamsDialogTest, typingStopsAtTheGbkByteLimit)
     EXPECT_EQ(name.text().size(), 50) << "100 bytes taken";
 }
 
+TEST_F(ReportParamsDialogTest, storedTextTooLongForItsFieldIsShownCutAndStaysEditable)
+{
+    ReportParameters stored;
+    stored.reportNumber = "BG-2024-0001-0002-0003-0004"; // 27 bytes, two over the field's limit
+    ASSERT_TRUE(writeFileAtomically(reportParametersFilePath(folder().toStdString(), 0),
+                                    encodeReportParametersFile(stored).value(), "test"));
+    ReportParamsDialog dialog(prompts, folder(), ReportFormat::normal);
+    QLineEdit& number = dialog.textField(reportNumber);
+    EXPECT_EQ(number.text(), QStringLiteral("BG-2024-0001-0002-0003-00"));
+    number.end(false);
+    number.backspace();
+    EXPECT_EQ(number.text(), QStringLiteral("BG-2024-0001-0002-0003-0"));
+}
+
 TEST_F(ReportParamsDialogTest, damagedFileValuesAreShownAsTheNearestValidOnes)
 {
     ReportParameters stored;
