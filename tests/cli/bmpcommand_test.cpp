@@ -3,6 +3,7 @@
 
 #include "model/projectfile.h"
 
+#include "model/projectfixtures.h"
 #include "support/bitmapreader.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,9 @@
 namespace trellon {
 namespace {
 
-using namespace trellon::testing;
+using testing::member;
 
-MemberRecord member(std::string number, std::vector<std::int32_t> samples)
-{
-    MemberRecord m;
-    m.number = std::move(number);
-    m.replaceSamples(std::move(samples));
-    return m;
-}
+using namespace trellon::testing;
 
 // A single-point member, then the grid example: an X bar at 100 mm and a Y bar at 150 mm, scale code 1.
 std::string writeProject(const ScratchFolder& folder)

@@ -4,6 +4,7 @@
 #include "views/griddiagram.h"
 #include "views/sectiondiagram.h"
 
+#include "model/projectfixtures.h"
 #include "support/bitmapreader.h"
 
 #include <QGuiApplication>
@@ -15,19 +16,13 @@
 namespace trellon {
 namespace {
 
+using testing::member;
+
 using testing::BitmapReader;
 
 // 500 pixels of frame each way: one pixel per millimetre for scale code 1.
 constexpr QSize diagramSize(570, 600);
 constexpr int clearRow = 300;
-
-MemberRecord member(std::string number, std::vector<std::int32_t> samples)
-{
-    MemberRecord m;
-    m.number = std::move(number);
-    m.replaceSamples(std::move(samples));
-    return m;
-}
 
 // The grid example: an X bar at 100 mm and a Y bar at 150 mm on the 500 mm axes of scale code 1.
 MemberRecord gridExample()

@@ -2,6 +2,7 @@
 #include "views/diagramscale.h"
 
 #include "model/project.h"
+#include "model/projectfixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@
 namespace trellon {
 namespace {
 
-MemberRecord memberOf(const char* number, std::vector<std::int32_t> samples)
-{
-    MemberRecord m;
-    m.number = number;
-    m.replaceSamples(std::move(samples));
-    return m;
-}
+using testing::member;
 
 TEST(AxisScale, fixedScaleCodesAndTheStretchedOne)
 {
@@ -56,38 +51,38 @@ TEST(AxisScale, unitsPerMillimetreOfEachCode)
 TEST(SectionSpanCount, largestPositionOverTwoThousand)
 {
     // Positions 1000 and 3999 (15 × 256 + 159): the axis of code 4 reaches 4000 mm.
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170, 4, 30, 3, 232, 40, 15, 159})), 1);
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170, 4, 40, 15, 160, 30, 3, 232})), 2);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170, 4, 30, 3, 232, 40, 15, 159})), 1);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170, 4, 40, 15, 160, 30, 3, 232})), 2);
 }
 
 TEST(SectionSpanCount, barZeroCountsEvenWhenItsTripleIsCutShort)
 {
     // Only cover and high byte of bar 0: its position reads 15 × 256.
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170, 4, 30, 15})), 1);
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170})), 0);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170, 4, 30, 15})), 1);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170})), 0);
 }
 
 TEST(SectionSpanCount, onlySectionMembersWithTheRunMarker)
 {
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {171, 4, 40, 15, 160})), 0);
-    EXPECT_EQ(sectionSpanCount(memberOf("3001", {170, 4, 40, 15, 160})), 0);
-    EXPECT_EQ(sectionSpanCount(memberOf("", {170, 4, 40, 15, 160})), 0);
+    EXPECT_EQ(sectionSpanCount(member("4001", {171, 4, 40, 15, 160})), 0);
+    EXPECT_EQ(sectionSpanCount(member("3001", {170, 4, 40, 15, 160})), 0);
+    EXPECT_EQ(sectionSpanCount(member("", {170, 4, 40, 15, 160})), 0);
 }
 
 TEST(SectionSpanCount, readingsOutsideOneByteNeverGiveANegativeSpan)
 {
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170, 4, 40, -1, 0})), 0);
-    EXPECT_EQ(sectionSpanCount(memberOf("4001", {170, 4, 40, 8388607, 255})), 1073741);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170, 4, 40, -1, 0})), 0);
+    EXPECT_EQ(sectionSpanCount(member("4001", {170, 4, 40, 8388607, 255})), 1073741);
 }
 
 TEST(GridRuns, separatorAndBarCounts)
 {
-    const MemberRecord grid = memberOf("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150});
+    const MemberRecord grid = member("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150});
     const GridRuns runs = gridRuns(grid);
     EXPECT_EQ(runs.separator, 5);
     EXPECT_EQ(runs.xBars, 1);
     EXPECT_EQ(runs.yBars, 1);
-    const GridRuns unseparated = gridRuns(memberOf("3001", {170, 1, 20, 0, 100, 25, 0, 150}));
+    const GridRuns unseparated = gridRuns(member("3001", {170, 1, 20, 0, 100, 25, 0, 150}));
     EXPECT_EQ(unseparated.xBars, 2);
     EXPECT_EQ(unseparated.yBars, 0);
 }
@@ -95,17 +90,17 @@ TEST(GridRuns, separatorAndBarCounts)
 TEST(GridSpanCount, largerOfBothRuns)
 {
     // X 2500 (9 × 256 + 196), Y 4100 (16 × 256 + 4): axes of 6000 mm labelled every 600.
-    const MemberRecord grid = memberOf("3001", {170, 4, 20, 9, 196, 187, 187, 187, 25, 16, 4});
+    const MemberRecord grid = member("3001", {170, 4, 20, 9, 196, 187, 187, 187, 25, 16, 4});
     EXPECT_EQ(gridSpanCount(grid), 2);
     EXPECT_EQ(axisScale(4, gridSpanCount(grid)), (AxisScale{6000, 600}));
-    const MemberRecord xOnly = memberOf("3001", {170, 4, 20, 9, 196, 187, 187, 187});
+    const MemberRecord xOnly = member("3001", {170, 4, 20, 9, 196, 187, 187, 187});
     EXPECT_EQ(gridSpanCount(xOnly), 1);
 }
 
 TEST(GridSpanCount, onlyGridMembersWithTheRunMarker)
 {
-    EXPECT_EQ(gridSpanCount(memberOf("4001", {170, 4, 20, 16, 4})), 0);
-    EXPECT_EQ(gridSpanCount(memberOf("3001", {0, 4, 20, 16, 4})), 0);
+    EXPECT_EQ(gridSpanCount(member("4001", {170, 4, 20, 16, 4})), 0);
+    EXPECT_EQ(gridSpanCount(member("3001", {0, 4, 20, 16, 4})), 0);
 }
 
 TEST(MarkExtents, dotsShrinkAsTheAxisGrows)

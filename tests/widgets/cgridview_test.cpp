@@ -1,6 +1,7 @@
 // The grid view: choosing members by list position and following replaced projects.
 #include "widgets/cgridview.h"
 
+#include "model/projectfixtures.h"
 #include "support/pixels.h"
 #include "widgets/projectsession.h"
 
@@ -14,16 +15,10 @@
 namespace trellon {
 namespace {
 
+using testing::member;
+
 using testing::isBlack;
 using testing::isWhite;
-
-MemberRecord memberOf(const char* number, std::vector<std::int32_t> samples)
-{
-    MemberRecord m;
-    m.number = number;
-    m.replaceSamples(std::move(samples));
-    return m;
-}
 
 std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
 {
@@ -35,8 +30,8 @@ std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
 // Grid members at array indexes 0 and 2 with one X bar each, at 100 mm and 300 mm (scale code 1).
 std::unique_ptr<Project> mixedProject()
 {
-    return projectOf({memberOf("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}),
-                      memberOf("4001", {170, 1, 33, 0, 120}), memberOf("3002", {170, 1, 20, 1, 44, 187, 187, 187})});
+    return projectOf({member("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}),
+                      member("4001", {170, 1, 33, 0, 120}), member("3002", {170, 1, 20, 1, 44, 187, 187, 187})});
 }
 
 class GridViewTest : public ::testing::Test {
@@ -67,11 +62,11 @@ TEST_F(GridViewTest, aReplacedProjectNeverShowsTheOldMembers)
 {
     session.replaceProject(mixedProject());
     view.selectGridMember(1);
-    session.replaceProject(projectOf({memberOf("4001", {170, 1, 33, 1, 44})}));
+    session.replaceProject(projectOf({member("4001", {170, 1, 33, 1, 44})}));
     EXPECT_EQ(view.memberIndex(), -1);
     EXPECT_EQ(view.spanCount(), 0);
     EXPECT_TRUE(isWhite(shown(), 350, 300));
-    session.replaceProject(projectOf({memberOf("3009", {170, 4, 20, 16, 4, 187, 187, 187})}));
+    session.replaceProject(projectOf({member("3009", {170, 4, 20, 16, 4, 187, 187, 187})}));
     EXPECT_EQ(view.memberIndex(), 0);
     EXPECT_EQ(view.spanCount(), 2);
 }

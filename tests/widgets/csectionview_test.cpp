@@ -1,6 +1,7 @@
 // The section view: choosing members by list position, following edits and replaced projects.
 #include "widgets/csectionview.h"
 
+#include "model/projectfixtures.h"
 #include "support/pixels.h"
 #include "widgets/projectsession.h"
 
@@ -14,16 +15,10 @@
 namespace trellon {
 namespace {
 
+using testing::member;
+
 using testing::isBlack;
 using testing::isWhite;
-
-MemberRecord memberOf(const char* number, std::vector<std::int32_t> samples)
-{
-    MemberRecord m;
-    m.number = number;
-    m.replaceSamples(std::move(samples));
-    return m;
-}
 
 std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
 {
@@ -35,8 +30,8 @@ std::unique_ptr<Project> projectOf(std::vector<MemberRecord> members)
 // Section members at array indexes 1 and 3, with one bar each at 120 mm and 420 mm, cover 33 (scale code 1).
 std::unique_ptr<Project> mixedProject()
 {
-    return projectOf({memberOf("1001", {30, 31}), memberOf("4001", {170, 1, 33, 0, 120}),
-                      memberOf("3001", {170, 1, 20, 0, 100, 187, 187, 187}), memberOf("4002", {170, 1, 33, 1, 164})});
+    return projectOf({member("1001", {30, 31}), member("4001", {170, 1, 33, 0, 120}),
+                      member("3001", {170, 1, 20, 0, 100, 187, 187, 187}), member("4002", {170, 1, 33, 1, 164})});
 }
 
 class SectionViewTest : public ::testing::Test {
@@ -84,7 +79,7 @@ TEST_F(SectionViewTest, aReplacedProjectIsShownFromItsFirstSectionMember)
 {
     session.replaceProject(mixedProject());
     view.selectSectionMember(1);
-    session.replaceProject(projectOf({memberOf("4009", {170, 1, 33, 0, 220})}));
+    session.replaceProject(projectOf({member("4009", {170, 1, 33, 0, 220})}));
     EXPECT_EQ(view.memberIndex(), 0);
     const QImage image = shown();
     EXPECT_TRUE(isBlack(image, 270, 190));
@@ -95,7 +90,7 @@ TEST_F(SectionViewTest, aReplacedProjectWithoutSectionMembersShowsNoDots)
 {
     session.replaceProject(mixedProject());
     view.selectSectionMember(1);
-    session.replaceProject(projectOf({memberOf("1001", {30}), memberOf("3001", {170, 1, 33, 1, 164})}));
+    session.replaceProject(projectOf({member("1001", {30}), member("3001", {170, 1, 33, 1, 164})}));
     EXPECT_EQ(view.memberIndex(), -1);
     EXPECT_TRUE(isWhite(shown(), 470, 190));
 }
