@@ -350,7 +350,7 @@ CChildFrame* CMainFrame::createChildFrame(ChildKind kind)
     QWidget* view = nullptr;
     switch (kind) {
     case ChildKind::list: {
-        auto* list = new CDataListView(session_);
+        auto* list = new CDataListView(session_, prompts_);
         connect(list, &CDataListView::readingCommitted, controlPanel_, &ControlPanel::refreshSummaryForm);
         view = list;
         break;

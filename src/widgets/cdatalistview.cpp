@@ -1,7 +1,9 @@
 // The list window's table of single-point readings and its in-place editor.
 #include "cdatalistview.h"
 
+#include "passmarkdelegate.h"
 #include "projectsession.h"
+#include "userprompts.h"
 
 #include "model/statistics.h"
 #include "model/testmode.h"
@@ -13,15 +15,15 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include <limits>
+#include <optional>
 
 namespace trellon {
 
 namespace {
 
-// Leading blanks, an optional sign, then the decimal digits up to the first other character; 0 without
-// digits. Values beyond the 32-bit range stop at its ends.
-std::int32_t leadingInteger(const QString& text)
+// Leading blanks, an optional sign, then the decimal digits up to the first other character; nothing without
+// digits. Far beyond a reading's range the value stops growing.
+std::optional<std::int64_t> leadingInteger(const QString& text)
 {
     qsizetype i = 0;
     while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
@@ -31,18 +33,16 @@ std::int32_t leadingInteger(const QString& text)
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
+    constexpr std::int64_t ceiling = std::int64_t{1} << 40;
+    const qsizetype firstDigit = i;
     std::int64_t value = 0;
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
-        if (value > limit)
-            value = limit;
+        if (value < ceiling)
+            value = value * 10 + (text[i].unicode() - u'0');
     }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        value = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
+    if (i == firstDigit)
+        return std::nullopt;
+    return negative ? -value : value;
 }
 
 QTableWidgetItem* centredItem(const QString& text)
@@ -55,8 +55,8 @@ QTableWidgetItem* centredItem(const QString& text)
 
 } // namespace
 
-CDataListView::CDataListView(ProjectSession& session, QWidget* parent)
-    : QTableWidget(0, 4, parent), session_(session), editor_(new QLineEdit(viewport()))
+CDataListView::CDataListView(ProjectSession& session, UserPrompts& prompts, QWidget* parent)
+    : QTableWidget(0, 4, parent), session_(session), prompts_(prompts), editor_(new QLineEdit(viewport()))
 {
     setHorizontalHeaderLabels({tr("测点序号"), tr("测量直径(mm)"), tr("测量厚度(mm)"), tr("厚度合格")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -67,6 +67,7 @@ CDataListView::CDataListView(ProjectSession& session, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFont(QFont(QStringLiteral("宋体"), 11));
+    setItemDelegateForColumn(markColumn, new PassMarkDelegate(this));
 
     editor_->setObjectName(QStringLiteral("cellEditor"));
     editor_->setAlignment(Qt::AlignCenter);
@@ -118,7 +119,9 @@ void CDataListView::writeMark(int row)
         return;
     const bool measuredDiameter = testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter;
     const std::int32_t cover = member->sampleAt(measuredDiameter ? 2 * std::int64_t{row} : row);
-    mark->setText(isWithinTolerance(*member, cover) ? tr("√") : tr("×"));
+    const bool passes = isWithinTolerance(*member, cover);
+    mark->setText(passes ? tr("√") : tr("×"));
+    mark->setData(PassMarkDelegate::passesRole, passes);
 }
 
 int CDataListView::singlePointMemberIndex(int n) const
@@ -155,23 +158,30 @@ bool CDataListView::openCellEditor(int row, int column)
 
 void CDataListView::commitCellEdit(int row, int column, const QString& text)
 {
-    const std::int32_t value = leadingInteger(text);
     MemberRecord* member = currentMember();
-    bool stored = false;
+    std::int64_t reading = -1;
     if (member != nullptr && row >= 0) {
         const TestModeDigit digit = testModeDigit(*member);
-        std::int64_t reading = -1;
         if (digit == TestModeDigit::singleKnownDiameter && row < member->sampleCount && column == coverColumn)
             reading = row;
         else if (digit == TestModeDigit::singleMeasuredDiameter && row < member->sampleCount / 2 &&
                  (column == coverColumn || column == diameterColumn))
             reading = 2 * std::int64_t{row} + (column == diameterColumn ? 1 : 0);
-        if (reading >= 0) {
-            member->samples[static_cast<std::size_t>(reading)] = value;
-            if (QTableWidgetItem* cell = item(row, column))
-                cell->setText(QString::number(value));
+    }
+    bool stored = false;
+    if (reading >= 0) {
+        const std::optional<std::int64_t> value = leadingInteger(text);
+        if (!value)
+            prompts_.showMessage(this, tr("请键入一个整数。"));
+        else if (*value < 0 || *value > maxReading)
+            prompts_.showMessage(this, tr("您输入的数据越界"));
+        else {
+            member->samples[static_cast<std::size_t>(reading)] = static_cast<std::int32_t>(*value);
             stored = true;
         }
+        // A refused text gives way to the stored reading.
+        if (QTableWidgetItem* cell = item(row, column))
+            cell->setText(QString::number(member->samples[static_cast<std::size_t>(reading)]));
     }
     if (Project* project = session_.project())
         recomputeStatistics(*project);

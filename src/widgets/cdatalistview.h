@@ -10,6 +10,7 @@ class QLineEdit;
 namespace trellon {
 
 class ProjectSession;
+class UserPrompts;
 struct MemberRecord;
 
 class CDataListView : public QTableWidget {
@@ -20,8 +21,11 @@ public:
     static constexpr int diameterColumn = 1;
     static constexpr int coverColumn = 2;
     static constexpr int markColumn = 3;
+    // A reading is one byte of the instrument.
+    static constexpr int maxReading = 255;
 
-    explicit CDataListView(ProjectSession& session, QWidget* parent = nullptr);
+    // prompts outlives the view.
+    CDataListView(ProjectSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
 
     // Rebuilds the rows from the current member (selectedMember); empty without a single-point member.
     void refreshValues();
@@ -30,9 +34,10 @@ public:
     // Array index of the n-th single-point member (digits "1" and "2"), counted from 0; -1 when there is none.
     int singlePointMemberIndex(int n) const;
 
-    // Stores the leading integer of text in the reading behind the cell ("12x" stores 12, "abc" 0), writes it
-    // back into the cell, recomputes the statistics and updates the row's mark. Cells without a reading behind
-    // them store nothing; the statistics are recomputed all the same.
+    // Stores the leading integer of text in the reading behind the cell ("12x" stores 12), writes it back into
+    // the cell, recomputes the statistics and updates the row's mark. A text without leading digits, or a value
+    // outside 0 to maxReading, is refused with a message and the cell shows the stored reading again. Cells
+    // without a reading behind them store nothing; the statistics are recomputed all the same.
     void commitCellEdit(int row, int column, const QString& text);
 
     // Places the editor on the cell as a press on it does; false (editor hidden) when the cell is not editable.
@@ -58,6 +63,7 @@ private:
     void writeMark(int row);
 
     ProjectSession& session_;
+    UserPrompts& prompts_;
     QLineEdit* editor_;
     int editorRow_ = -1;
     int editorColumn_ = -1;

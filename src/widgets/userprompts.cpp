@@ -45,9 +45,9 @@ void DialogPrompts::showMessage(QWidget* parent, const QString& text, QMessageBo
 }
 
 QMessageBox::StandardButton DialogPrompts::ask(QWidget* parent, const QString& text,
-                                               QMessageBox::StandardButtons buttons)
+                                               QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(applicationCaption), text, buttons, parent);
+    QMessageBox box(icon, QString::fromLatin1(applicationCaption), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -29,8 +29,8 @@ public:
     virtual void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Information,
                              const QString& caption = QString::fromLatin1(applicationCaption)) = 0;
     // A question; returns the button chosen.
-    virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
-                                            QMessageBox::StandardButtons buttons) = 0;
+    virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::Icon icon = QMessageBox::Question) = 0;
 };
 
 // The real dialogs.
@@ -42,8 +42,8 @@ public:
     QString chooseFileToSaveUnconfirmed(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                                         const QString& proposedPath) override;
     void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption) override;
-    QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
-                                    QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::Icon icon) override;
 };
 
 } // namespace trellon

@@ -17,14 +17,17 @@ public:
         proposedPaths << proposedPath;
         return next(filesToSave);
     }
-    void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString& caption) override
+    void showMessage(QWidget*, const QString& text, QMessageBox::Icon icon, const QString& caption) override
     {
         messages << text;
         captions << caption;
+        messageIcons << icon;
     }
-    QMessageBox::StandardButton ask(QWidget*, const QString& text, QMessageBox::StandardButtons) override
+    QMessageBox::StandardButton ask(QWidget*, const QString& text, QMessageBox::StandardButtons,
+                                    QMessageBox::Icon icon) override
     {
         questions << text;
+        questionIcons << icon;
         if (answers.empty())
             return QMessageBox::Cancel;
         const auto answer = answers.front();
@@ -39,7 +42,9 @@ public:
     // What the application said and asked.
     QStringList messages;
     QStringList captions;
+    QList<QMessageBox::Icon> messageIcons;
     QStringList questions;
+    QList<QMessageBox::Icon> questionIcons;
     QStringList proposedPaths; // what each save dialog proposed
 
 private:

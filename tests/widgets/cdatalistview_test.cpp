@@ -1,6 +1,9 @@
 // The list window's rows, marks and in-place editor.
 #include "widgets/cdatalistview.h"
+#include "widgets/passmarkdelegate.h"
 #include "widgets/projectsession.h"
+
+#include "support/scriptedprompts.h"
 
 #include "model/project.h"
 
@@ -49,7 +52,8 @@ protected:
     }
 
     ProjectSession session;
-    CDataListView view{session};
+    testing::ScriptedPrompts prompts;
+    CDataListView view{session, prompts};
 };
 
 TEST_F(ListViewTest, knownDiameterMemberListsEveryReadingWithAnEmptyDiameterColumn)
@@ -119,9 +123,31 @@ TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
     EXPECT_EQ(session.project()->members[0].passCount, 2) << "statistics recomputed";
     EXPECT_EQ(committed.count(), 1);
 
-    view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("abc"));
-    EXPECT_EQ(session.project()->members[0].samples[1], 0);
-    EXPECT_EQ(text(1, 3), QStringLiteral("×"));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(ListViewTest, commitRefusesTextWithoutDigitsAndValuesOutsideAByte)
+{
+    load({singlePoint("1001", {30, 31}), singlePoint("2001", {20, 12})}, 0);
+    const QString refusals[] = {QStringLiteral("abc"),   QStringLiteral("x12"), QStringLiteral("256"),
+                                QStringLiteral("99999"), QStringLiteral("-5"),  QString()};
+    for (const QString& typed : refusals) {
+        view.commitCellEdit(1, CDataListView::coverColumn, typed);
+        EXPECT_EQ(session.project()->members[0].samples[1], 31) << typed.toStdString();
+        EXPECT_EQ(text(1, 2), QStringLiteral("31")) << "the cell shows the stored reading again";
+    }
+    EXPECT_EQ(prompts.messages.count(QStringLiteral("您输入的数据越界")), 3);
+    EXPECT_EQ(prompts.messages.count(QStringLiteral("请键入一个整数。")), 3);
+    EXPECT_EQ(text(1, 3), QStringLiteral("√"));
+
+    view.commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("255"));
+    view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("0"));
+    EXPECT_EQ(session.project()->members[0].samples, (std::vector<std::int32_t>{255, 0}));
+
+    session.state().selectedMember = 1;
+    view.refreshPassMarks();
+    view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("300"));
+    EXPECT_EQ(session.project()->members[1].samples, (std::vector<std::int32_t>{20, 12}));
 }
 
 TEST_F(ListViewTest, commitIgnoresCellsWithoutAReadingBehindThem)
@@ -155,6 +181,47 @@ TEST_F(ListViewTest, pressOnAnotherRowCommitsTheTypedText)
     EXPECT_EQ(text(0, 3), QStringLiteral("×"));
     ASSERT_TRUE(view.cellEditor().isVisible()) << "the editor moves to the pressed cell";
     EXPECT_EQ(view.editorRow(), 1);
+}
+
+TEST_F(ListViewTest, typedTextWithoutDigitsLeavesTheReadingAsItWas)
+{
+    load({singlePoint("1001", {40, 30})}, 0);
+    view.resize(600, 300);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    pressOn(0, 2);
+    ASSERT_TRUE(view.cellEditor().hasFocus());
+    QTest::keyClicks(&view.cellEditor(), QStringLiteral("abc"));
+    pressOn(1, 2);
+    EXPECT_EQ(session.project()->members[0].samples[0], 40);
+    EXPECT_EQ(text(0, 2), QStringLiteral("40"));
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("请键入一个整数。")});
+}
+
+TEST_F(ListViewTest, failingMarksAreRedAlsoOnASelectedRow)
+{
+    const auto isRed = [](const QColor& c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; };
+    ASSERT_TRUE(isRed(PassMarkDelegate::failingColour));
+    load({singlePoint("1001", {30, 50})}, 0);
+    view.resize(600, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto redPixels = [this, isRed](int row) {
+        const QImage cells = view.viewport()->grab().toImage();
+        const QRect mark = view.visualRect(view.model()->index(row, CDataListView::markColumn));
+        int count = 0;
+        for (int y = mark.top(); y <= mark.bottom(); ++y) {
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                count += isRed(cells.pixelColor(x, y)) ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(redPixels(0), 0) << "a passing mark";
+    EXPECT_GT(redPixels(1), 20) << "a failing mark";
+    pressOn(1, 0);
+    ASSERT_TRUE(view.selectionModel()->isRowSelected(1, {}));
+    EXPECT_GT(redPixels(1), 20) << "a failing mark on the selected row";
 }
 
 TEST_F(ListViewTest, pressOnANonEditableCellStoresTheFirstCellAndClosesTheEditor)
@@ -196,7 +263,7 @@ TEST_F(ListViewTest, enterCommitsAndEscapeDiscards)
 TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)
 {
     QWidget window;
-    auto* list = new CDataListView(session, &window);
+    auto* list = new CDataListView(session, prompts, &window);
     auto* other = new QLineEdit(&window);
     list->setGeometry(0, 0, 600, 300);
     other->setGeometry(0, 310, 100, 20);
