@@ -36,7 +36,7 @@ void makeExcelReport(CMainFrame& frame)
         return;
     }
     const ReportFile file{tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
-                          tr("Excel报表已保存为“%1”，但无法打开它。")};
+                          tr("Excel报表已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
     saveReportAndOpen(frame, file,
                       [&](const std::string& path) { return writer.value().write(path, layoutExcelReport(*project)); });
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace trellon {
@@ -35,8 +36,17 @@ void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
             QMessageBox::Warning);
         return;
     }
-    if (!frame.openUrl(QUrl::fromLocalFile(path)))
-        prompts.showMessage(&frame, file.openFailed.arg(QDir::toNativeSeparators(path)), QMessageBox::Warning);
+    if (frame.openUrl(QUrl::fromLocalFile(path)))
+        return;
+    // The report is written: say where, and offer its folder.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (prompts.ask(&frame, file.openFailed.arg(QDir::toNativeSeparators(path)), QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::Information) == QMessageBox::Yes &&
+        !frame.openUrl(QUrl::fromLocalFile(folder)))
+        prompts.showMessage(
+            &frame,
+            QCoreApplication::translate("ReportOutput", "无法打开文件夹“%1”。").arg(QDir::toNativeSeparators(folder)),
+            QMessageBox::Warning);
 }
 
 } // namespace trellon

@@ -15,11 +15,13 @@ class CMainFrame;
 struct ReportFile {
     QString filter;     // the save dialog's file-type filter, e.g. "Excel工作簿(*.xlsx)"
     QString suffix;     // with its dot, appended when the chosen name lacks it
-    QString openFailed; // the message when the written file cannot be opened; %1 is its path
+    QString openFailed; // the question when no application opened the written file: %1 is its path; Yes opens
+                        // its folder
 };
 
 // Asks where to save (proposing the project's name beside it), runs write on the local path, then opens the file
-// in the desktop's application. A cancelled dialog does nothing; a failed write is told with the file's name.
+// in the desktop's application, or, when none opens it, says where it was written and offers to open its folder.
+// A cancelled dialog does nothing; a failed write is told with the file's name.
 void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
                        const std::function<Status(const std::string& path)>& write);
 

@@ -76,7 +76,8 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
                             QMessageBox::Warning);
         return;
     }
-    const ReportFile file{tr("Word文档(*.docx)"), QStringLiteral(".docx"), tr("Word报告已保存为“%1”，但无法打开它。")};
+    const ReportFile file{tr("Word文档(*.docx)"), QStringLiteral(".docx"),
+                          tr("Word报告已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
     saveReportAndOpen(frame, file, [&](const std::string& path) {
         return normal
                    ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()), path)

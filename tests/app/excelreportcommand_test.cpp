@@ -93,11 +93,20 @@ TEST_F(ExcelReportTest, failuresAreToldInTheirOwnWords)
     EXPECT_TRUE(prompts.messages.front().contains(QDir::toNativeSeparators(unwritable)));
     EXPECT_TRUE(openedUrls.isEmpty());
 
+    // Written but opened by no application: where it is, as information, and its folder on Yes.
     opens = false;
+    openedUrls.clear();
     prompts.filesToSave = {dir.filePath(QStringLiteral("report.xlsx"))};
+    prompts.answers = {QMessageBox::Yes};
     makeReport();
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_TRUE(prompts.messages.back().contains(QStringLiteral("report.xlsx")));
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(
+        prompts.questions.back().contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("report.xlsx")))));
+    EXPECT_EQ(prompts.questionIcons.back(), QMessageBox::Information);
+    ASSERT_EQ(openedUrls.size(), 2);
+    EXPECT_EQ(openedUrls.back(), QUrl::fromLocalFile(QDir(dir.path()).absolutePath()));
+    ASSERT_EQ(prompts.messages.size(), 2) << "only that the folder did not open either";
+    EXPECT_TRUE(prompts.messages.back().contains(QDir::toNativeSeparators(QDir(dir.path()).absolutePath())));
 
     // Without a temporary folder the writer cannot start: no dialog is shown.
     const QByteArray temporary = qgetenv("TMPDIR");
