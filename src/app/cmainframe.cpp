@@ -5,12 +5,15 @@
 #include "bitmapexportcommand.h"
 #include "cchildframe.h"
 #include "commandicons.h"
+#include "desktopopener.h"
 #include "excelreportcommand.h"
 #include "helppage.h"
+#include "helpwindow.h"
 #include "printsettingsdialog.h"
+#include "savedprintsettings.h"
 #include "transferdialog.h"
-#include "wordreportcommand.h"
 #include "usersettingsfolder.h"
+#include "wordreportcommand.h"
 
 #include "model/projectfile.h"
 #include "model/statistics.h"
@@ -22,7 +25,6 @@
 #include "widgets/userprompts.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
@@ -33,8 +35,10 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -72,7 +76,7 @@ QString droppedProjectFile(const QMimeData* data)
 } // namespace
 
 CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), settings_(settings), urlOpener_(&QDesktopServices::openUrl)
+    : QMainWindow(parent), prompts_(prompts), settings_(settings), urlOpener_(&openWithDesktopApplication)
 {
     setWindowTitle(tr("Velmora钢筋检测分析软件V1.0"));
     setWindowIcon(applicationIcon());
@@ -80,6 +84,7 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* paren
     setDockOptions(dockOptions() | QMainWindow::AllowTabbedDocks);
 
     recentFiles_.load(settings_);
+    printSettings_ = savedPrintSettings(userSettingsFolder());
     systemPrintDialogs_.previewPages = settings_.value(previewKey, 0).toInt();
 
     mdiArea_ = new QMdiArea(this);
@@ -222,12 +227,8 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(Command::printSettings));
     file->addSeparator();
-    recentPlaceholder_ = file->addAction(tr("最近文件"));
-    recentPlaceholder_->setEnabled(false);
-    QAction* recentEnd = file->addSeparator();
+    addRecentFileSection(file);
     file->addAction(action(Command::exit));
-    recentFileMenu_ = file;
-    recentFileActions_ = {recentEnd};
 
     auto* transfer = new QMenu(tr("数据传输"), this);
     transfer->addAction(action(Command::dataTransfer));
@@ -244,6 +245,7 @@ void CMainFrame::createMenus()
     childFile->addSeparator();
     childFile->addActions({action(Command::print), action(Command::printPreview), action(Command::printSettings)});
     childFile->addSeparator();
+    addRecentFileSection(childFile);
     childFile->addAction(action(Command::exit));
     auto* childTransfer = new QMenu(tr("数据传输"), this);
     childTransfer->addAction(action(Command::dataTransfer));
@@ -266,26 +268,34 @@ QList<QMenu*> CMainFrame::shownMenus() const
     return childMenusShown_ ? childMenus_ : noChildMenus_;
 }
 
+void CMainFrame::addRecentFileSection(QMenu* menu)
+{
+    RecentFileSection section{menu, menu->addAction(tr("最近文件")), nullptr, {}};
+    section.placeholder->setEnabled(false);
+    section.end = menu->addSeparator();
+    recentFileSections_.push_back(section);
+}
+
 void CMainFrame::rebuildRecentFileMenu()
 {
-    QAction* end = recentFileActions_.takeLast();
-    for (QAction* old : std::as_const(recentFileActions_)) {
-        recentFileMenu_->removeAction(old);
-        old->deleteLater();
-    }
-    recentFileActions_.clear();
     const QStringList& files = recentFiles_.files();
-    recentPlaceholder_->setVisible(files.isEmpty());
-    for (int i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
-        auto* entry =
-            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), recentFileMenu_);
-        entry->setStatusTip(tr("打开该文档"));
-        connect(entry, &QAction::triggered, this, [this, path] { openRecentFile(path); });
-        recentFileMenu_->insertAction(end, entry);
-        recentFileActions_ << entry;
+    for (RecentFileSection& section : recentFileSections_) {
+        for (QAction* old : std::as_const(section.entries)) {
+            section.menu->removeAction(old);
+            old->deleteLater();
+        }
+        section.entries.clear();
+        section.placeholder->setVisible(files.isEmpty());
+        for (int i = 0; i < files.size(); ++i) {
+            const QString path = files[i];
+            auto* entry =
+                new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), section.menu);
+            entry->setStatusTip(tr("打开该文档"));
+            connect(entry, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+            section.menu->insertAction(section.end, entry);
+            section.entries << entry;
+        }
     }
-    recentFileActions_ << end;
 }
 
 CChildFrame* CMainFrame::childFrame(ChildKind kind) const
@@ -626,9 +636,11 @@ void CMainFrame::showHelp()
         prompts_.showMessage(this, tr("找不到帮助文件。"), QMessageBox::Warning);
         return;
     }
-    if (!urlOpener_(QUrl::fromLocalFile(page)))
-        prompts_.showMessage(this, tr("无法打开帮助文件“%1”。").arg(QDir::toNativeSeparators(page)),
-                             QMessageBox::Warning);
+    if (urlOpener_(QUrl::fromLocalFile(page)))
+        return;
+    if (helpWindow_ == nullptr)
+        helpWindow_ = new HelpWindow(this);
+    helpWindow_->showPage(page);
 }
 
 void CMainFrame::showAbout()
@@ -639,12 +651,16 @@ void CMainFrame::showAbout()
 
 void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&))
 {
+    const ChildKind before = activeChildKind();
     showListWindow();
     controlPanel_->storeCheckMarks();
     Project* project = session_.project();
     if (project != nullptr &&
         run(this, *project, printSettings_, *printDialogs_, prompts_) == PrintRunEffect::barCountsCorrected)
         session_.notifyMembersEdited();
+    // The diagram window the run started from comes back, so that it and the panel show the same mode again.
+    if ((before == ChildKind::section || before == ChildKind::grid) && childFrame(before) != nullptr)
+        openOrActivate(before);
 }
 
 void CMainFrame::print()
@@ -692,6 +708,20 @@ bool CMainFrame::restoreWindowPlace()
 {
     const QByteArray geometry = settings_.value(geometryKey).toByteArray();
     return !geometry.isEmpty() && restoreGeometry(geometry);
+}
+
+void CMainFrame::showAtStart()
+{
+    if (restoreWindowPlace()) {
+        show();
+        return;
+    }
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize most = available.size() * 9 / 10;
+        setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, most, available));
+    }
+    showMaximized();
 }
 
 void CMainFrame::saveWindowPlace()

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QDockWidget;
 class QLabel;
@@ -34,6 +35,7 @@ class CDataListView;
 class CGridView;
 class CSectionView;
 class ControlPanel;
+class HelpWindow;
 class TransferDialog;
 struct Project;
 
@@ -62,15 +64,19 @@ public:
     const QStringList& recentFiles() const { return recentFiles_.files(); }
     // Pages the print preview shows side by side; remembered between runs.
     int previewPages() const { return systemPrintDialogs_.previewPages; }
-    // What print runs use; replaced as a whole by a confirmed print-settings dialog.
+    // What print runs use: those of the settings file at start, replaced as a whole by a confirmed print-settings
+    // dialog.
     const PrintSettings& printSettings() const { return printSettings_; }
     // Null until the first data transfer.
     TransferDialog* transferDialog() const { return transferDialog_; }
+    // Null until help was shown without the desktop's browser.
+    HelpWindow* helpWindow() const { return helpWindow_; }
 
     // The dialogs print runs ask through; by default the system's. The dialogs outlive the window.
     void setPrintDialogs(PrintDialogs& dialogs) { printDialogs_ = &dialogs; }
 
-    // Opens the help page; by default through the desktop's browser.
+    // Opens the help page and the written reports; by default in the desktop's application for them. Help shows
+    // in a window of the program's own when that fails.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener_ = std::move(opener); }
     // Opens a file or page in the desktop's application for it, through the opener set; false when that failed.
     bool openUrl(const QUrl& url) const { return urlOpener_(url); }
@@ -85,6 +91,9 @@ public:
     bool openDroppedFile(const QMimeData* dropped);
     // Restores the geometry of the last run; false when there is none.
     bool restoreWindowPlace();
+    // Shows the window where the last run left it; otherwise maximised, and, where the desktop does not maximise
+    // it, over most of the screen.
+    void showAtStart();
     // Re-evaluates the enable rules and shows the menus of whether a child window is open.
     void updateCommands();
 
@@ -124,6 +133,8 @@ private:
     void createStatusBar();
     void createDock();
     QAction* addCommand(Command command, void (CMainFrame::*handler)());
+    // A disabled "最近文件" line while the list is empty, then the recent files, then a separator.
+    void addRecentFileSection(QMenu* menu);
     void rebuildRecentFileMenu();
     void openRecentFile(const QString& path);
     CChildFrame* openOrActivate(ChildKind kind);
@@ -158,12 +169,18 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* readyLabel_ = nullptr;
     TransferDialog* transferDialog_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     std::map<Command, QAction*> actions_;
     QList<QMenu*> noChildMenus_;
     QList<QMenu*> childMenus_;
-    QMenu* recentFileMenu_ = nullptr; // the recent-file section lives in the no-child File menu
-    QList<QAction*> recentFileActions_;
-    QAction* recentPlaceholder_ = nullptr;
+    struct RecentFileSection {
+        QMenu* menu;
+        QAction* placeholder;
+        QAction* end;
+        QList<QAction*> entries;
+    };
+    // One in the File menu of each menu set.
+    std::vector<RecentFileSection> recentFileSections_;
     bool childMenusShown_ = false;
     bool menusBuilt_ = false;
 

@@ -63,10 +63,7 @@ int main(int argc, char** argv)
     trellon::DialogPrompts prompts;
     QSettings settings(QStringLiteral("Trellon"), QStringLiteral("Trellon"));
     trellon::CMainFrame frame(prompts, settings);
-    if (frame.restoreWindowPlace())
-        frame.show();
-    else
-        frame.showMaximized();
+    frame.showAtStart();
 
     const QStringList files = parser.positionalArguments();
     QTimer::singleShot(0, &frame, [&frame, files, mode] {

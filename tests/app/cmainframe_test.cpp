@@ -1,6 +1,7 @@
 // The main window's commands, menus and file flows, driven with scripted dialogs.
 #include "app/cchildframe.h"
 #include "app/cmainframe.h"
+#include "app/helpwindow.h"
 #include "app/transferdialog.h"
 
 #include "model/projectfile.h"
@@ -15,9 +16,11 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 
@@ -173,6 +176,21 @@ TEST_F(MainFrameTest, openShowsTheFirstSinglePointMemberAndReusesTheListWindow)
     EXPECT_EQ(frame->listView()->rowCount(), 24);
 }
 
+TEST_F(MainFrameTest, openInADiagramModeShowsTheSinglePointModeInPanelAndWindow)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    for (const TestMode mode : {TestMode::section, TestMode::grid}) {
+        frame->controlPanel().chooseMode(mode);
+        ASSERT_NE(frame->activeChildKind(), ChildKind::list);
+        ASSERT_TRUE(frame->openProjectFile(sample));
+        EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
+        EXPECT_EQ(frame->session().currentTestMode(), TestMode::singlePoint);
+        EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
+        EXPECT_EQ(frame->controlPanel().memberList().item(0)->text(), QStringLiteral("1001"));
+        EXPECT_FALSE(frame->action(Command::saveBmp)->isEnabled());
+    }
+}
+
 TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));
@@ -290,6 +308,31 @@ TEST_F(MainFrameTest, recentFilesKeepTheFourNewestAndOpenThroughOpen)
     EXPECT_EQ(frame->listView()->rowCount(), 24);
 }
 
+TEST_F(MainFrameTest, recentFilesAreInTheFileMenuOfBothMenuSets)
+{
+    const QString path = copyOfSample(QStringLiteral("recent.gj"));
+    ASSERT_TRUE(frame->openProjectFile(path));
+    const auto entryFor = [this](const QString& name) -> QAction* {
+        for (QAction* candidate : frame->shownMenus().front()->actions()) {
+            if (candidate->isVisible() && candidate->text().endsWith(name))
+                return candidate;
+        }
+        return nullptr;
+    };
+    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr);
+    EXPECT_NE(entryFor(QStringLiteral("recent.gj")), nullptr) << "the File menu while a window is open";
+    EXPECT_FALSE(fileMenuEntries().contains(QStringLiteral("最近文件")));
+
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    QAction* entry = entryFor(QStringLiteral("recent.gj"));
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    EXPECT_EQ(currentFilePath(), path.toStdString());
+
+    closeChildWindows();
+    EXPECT_NE(entryFor(QStringLiteral("recent.gj")), nullptr) << "the File menu without windows";
+}
+
 TEST_F(MainFrameTest, droppedProjectFileIsOpened)
 {
     QMimeData other;
@@ -374,6 +417,26 @@ TEST_F(MainFrameTest, helpOpensTheHtmlPageThatShipsWithTheProgram)
     EXPECT_TRUE(openedUrls.front().toLocalFile().endsWith(QStringLiteral("help/index.html")));
     EXPECT_TRUE(QFileInfo::exists(openedUrls.front().toLocalFile()));
     EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, helpShowsInAWindowOfItsOwnWithoutABrowser)
+{
+    frame->setUrlOpener([](const QUrl&) { return false; });
+    frame->action(Command::helpTopics)->trigger();
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    EXPECT_TRUE(frame->helpWindow()->isVisible());
+    EXPECT_TRUE(frame->helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(frame->helpWindow()->browser().toPlainText().contains(QStringLiteral("数据传输")));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, withoutARememberedPlaceTheWindowCoversMostOfTheScreen)
+{
+    frame->showAtStart();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QRect available = frame->screen()->availableGeometry();
+    EXPECT_GE(frame->frameGeometry().width(), available.width() * 85 / 100);
+    EXPECT_GE(frame->frameGeometry().height(), available.height() * 85 / 100);
 }
 
 TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)

@@ -120,6 +120,22 @@ TEST_F(PrintRunTest, printFromADiagramWindowOpensTheListWindowAndPrintsEveryPage
     EXPECT_EQ(pdfPages(dialogs.pdfPath), expectedPages());
 }
 
+TEST_F(PrintRunTest, afterPrintingFromADiagramItsWindowIsActiveAgain)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    for (const auto& [mode, kind] :
+         {std::pair{TestMode::section, ChildKind::section}, std::pair{TestMode::grid, ChildKind::grid}}) {
+        frame->controlPanel().chooseMode(mode);
+        frame->action(Command::printPreview)->trigger();
+        EXPECT_EQ(frame->activeChildKind(), kind);
+        EXPECT_EQ(frame->controlPanel().mode(), mode);
+        EXPECT_TRUE(frame->action(Command::saveBmp)->isEnabled());
+        frame->action(Command::print)->trigger();
+        EXPECT_EQ(frame->activeChildKind(), kind);
+    }
+    EXPECT_EQ(dialogs.previews, 2);
+}
+
 TEST_F(PrintRunTest, printsOnlyThePagesChosen)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));

@@ -1,0 +1,29 @@
+// Help window.
+#include "helpwindow.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace trellon {
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
+{
+    setWindowTitle(tr("帮助主题"));
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(820, 640);
+}
+
+void HelpWindow::showPage(const QString& path)
+{
+    browser_->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace trellon
