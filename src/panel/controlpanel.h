@@ -2,9 +2,9 @@
 // bars are corrected, inserted and deleted.
 #pragma once
 
-#include "baredits.h"
 #include "projectinfo.h"
 
+#include "model/baredits.h"
 #include "model/testmode.h"
 
 #include <QList>

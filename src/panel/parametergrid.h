@@ -2,8 +2,7 @@
 // cell holds.
 #pragma once
 
-#include "baredits.h"
-
+#include "model/baredits.h"
 #include "model/memberrecord.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // Corrections to the bars of section and grid members: typed positions and covers, inserted and deleted bars.
 #pragma once
 
-#include "model/memberrecord.h"
+#include "memberrecord.h"
 
 #include <cstdint>
 

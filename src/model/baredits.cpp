@@ -1,7 +1,7 @@
 // Bar corrections on the readings of section and grid members.
 #include "baredits.h"
 
-#include "model/testmode.h"
+#include "testmode.h"
 
 #include <algorithm>
 
