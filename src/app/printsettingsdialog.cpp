@@ -5,6 +5,7 @@
 #include "gbktextvalidator.h"
 
 #include "model/printsettingsfile.h"
+#include "views/pageheaderfooter.h"
 #include "widgets/userprompts.h"
 
 #include <QCheckBox>
@@ -43,7 +44,8 @@ PrintSettingsDialog::PrintSettingsDialog(UserPrompts& prompts, const QString& fo
 
     header_->setValidator(new GbkTextValidator(header_));
     footer_->setValidator(new GbkTextValidator(footer_));
-    format_->addItems({tr("1"), tr(".1."), tr("--1--"), tr("第1页"), tr("共1页   第1页")});
+    for (std::int32_t format = 0; format < pageNumberFormatCount; ++format)
+        format_->addItem(pageNumberSample(format));
     position_->addItems(
         {tr("底部居右"), tr("底部居中"), tr("底部居左"), tr("顶部居右"), tr("顶部居中"), tr("顶部居左")});
     firstPage_->setRange(minFirstPageNumber, maxFirstPageNumber);

@@ -67,6 +67,14 @@ QString pageNumberText(const PrintSettings& settings, std::int64_t page, std::in
     }
 }
 
+QString pageNumberSample(std::int32_t format)
+{
+    PrintSettings sample;
+    sample.pageNumberFormat = format;
+    sample.firstPageNumber = 1;
+    return pageNumberText(sample, 1, 1);
+}
+
 void drawPageHeader(PageCanvas& canvas, const PrintSettings& settings, std::int64_t page, std::int64_t total)
 {
     canvas.setFont(furnitureFont());

@@ -27,6 +27,8 @@ constexpr int footerTextY = -(height + bottomGap);
 // The page-number text of page `page` of `total`, both counted from 1, shifted by the first page number.
 // A format outside 0 … 4 prints like format 0.
 QString pageNumberText(const PrintSettings& settings, std::int64_t page, std::int64_t total);
+// The sample of a format the print settings list: page 1 of 1, numbered from 1, exactly as printed.
+QString pageNumberSample(std::int32_t format);
 
 // Header rule and text, and a page number placed at the top.
 void drawPageHeader(PageCanvas& canvas, const PrintSettings& settings, std::int64_t page, std::int64_t total);

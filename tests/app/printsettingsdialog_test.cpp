@@ -8,6 +8,7 @@
 #include "model/gbk.h"
 #include "model/printsettingsfile.h"
 #include "support/scriptedprompts.h"
+#include "views/pageheaderfooter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,7 +79,7 @@ TEST_F(PrintSettingsDialogTest, firstOpeningCreatesTheFileFromTheDialogDefaults)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("打印设置"));
     EXPECT_EQ(dialog.headerField().text(), QStringLiteral("Velmora集团"));
     EXPECT_EQ(dialog.footerField().text(), QStringLiteral("Velmora集团"));
-    EXPECT_EQ(dialog.formatList().currentText(), QStringLiteral("共1页   第1页"));
+    EXPECT_EQ(dialog.formatList().currentText().toStdString(), "第1页  共1页");
     EXPECT_EQ(dialog.positionList().currentText(), QStringLiteral("底部居右"));
     EXPECT_EQ(dialog.formatList().count(), 5);
     EXPECT_EQ(dialog.positionList().count(), 6);
@@ -86,6 +87,21 @@ TEST_F(PrintSettingsDialogTest, firstOpeningCreatesTheFileFromTheDialogDefaults)
     EXPECT_FALSE(dialog.headerBox().isChecked());
     EXPECT_FALSE(dialog.footerBox().isChecked());
     EXPECT_TRUE(dialog.pageNumberBox().isChecked());
+}
+
+TEST_F(PrintSettingsDialogTest, formatSamplesReadAsThePrintedNumberOfPageOneOfOne)
+{
+    PrintSettingsDialog dialog(prompts, folder());
+    const QStringList printed{QStringLiteral("1"), QStringLiteral(".1."), QStringLiteral("--1--"),
+                              QStringLiteral("第1页"), QStringLiteral("第1页  共1页")};
+    ASSERT_EQ(dialog.formatList().count(), printed.size());
+    PrintSettings settings;
+    for (int format = 0; format < printed.size(); ++format) {
+        settings.pageNumberFormat = format;
+        const std::string sample = dialog.formatList().itemText(format).toStdString();
+        EXPECT_EQ(sample, printed[format].toStdString()) << format;
+        EXPECT_EQ(sample, pageNumberText(settings, 1, 1).toStdString()) << format;
+    }
 }
 
 TEST_F(PrintSettingsDialogTest, opensWithTheFileValuesAndReportsUnreadableOrUnwritableFiles)
