@@ -1,6 +1,7 @@
 // trellon-cli: decode transfers, show and export projects without the desktop.
 #include "clicommand.h"
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <new>
@@ -10,23 +11,41 @@ namespace {
 
 using trellon::cli::exitUsage;
 
+constexpr std::string_view programName = "trellon-cli";
+
 struct Command {
     std::string_view name;
     std::string_view synopsis;
+    std::string_view summary;
     std::function<int(const std::vector<std::string>&)> run;
 };
 
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table{
-        {"decode", "decode CAPTURE -o OUT.gj [--chunk N]", trellon::cli::runDecodeCommand},
-        {"show", "show FILE.gj [--json]", trellon::cli::runShowCommand},
-        {"txt", "txt FILE.gj -o OUT.txt", trellon::cli::runTxtCommand},
-        {"docx", "docx FILE.gj -o OUT.docx [--format normal|yunnan] [--params FILE]", trellon::cli::runDocxCommand},
-        {"xlsx", "xlsx FILE.gj -o OUT.xlsx", trellon::cli::runXlsxCommand},
-        {"bmp", "bmp FILE.gj --member INDEX -o OUT.bmp [--size WxH]", trellon::cli::runBmpCommand},
-        {"pdf", "pdf FILE.gj -o OUT.pdf [--print-settings FILE]", trellon::cli::runPdfCommand},
+        {"decode", "decode CAPTURE -o OUT.gj [--chunk N]",
+         "Decodes a recorded transfer, fed N bytes at a time, into the received-data file OUT.gj.",
+         trellon::cli::runDecodeCommand},
+        {"show", "show FILE.gj [--json]",
+         "Prints every member of a project with all its fields; --json prints one JSON object.",
+         trellon::cli::runShowCommand},
+        {"txt", "txt FILE.gj -o OUT.txt", "Writes the text report of a project (GBK, CR LF line ends).",
+         trellon::cli::runTxtCommand},
+        {"docx", "docx FILE.gj -o OUT.docx [--format normal|yunnan] [--params FILE]",
+         "Writes the Word report of the ticked members with the report parameters' defaults or those of FILE.",
+         trellon::cli::runDocxCommand},
+        {"xlsx", "xlsx FILE.gj -o OUT.xlsx", "Writes the spreadsheet report of the ticked members.",
+         trellon::cli::runXlsxCommand},
+        {"bmp", "bmp FILE.gj --member INDEX -o OUT.bmp [--size WxH]",
+         "Paints the diagram of the section or grid member at array index INDEX (0 for the first) as a 24-bit "
+         "bitmap, 600x400 pixels unless sized.",
+         trellon::cli::runBmpCommand},
+        {"pdf", "pdf FILE.gj -o OUT.pdf [--print-settings FILE]",
+         "Writes the print run of the ticked members as an A4 PDF, with the page numbers of the initial print "
+         "settings or of FILE.",
+         trellon::cli::runPdfCommand},
         {"receive", "receive (--serial PORT | --usb N [--usb-id VVVV:PPPP] | --usb-sim CAPTURE | --usb-demo) -o OUT.gj",
+         "Receives a transfer from the instrument into OUT.gj, keeping the bytes as received in OUT.raw.",
          trellon::cli::runReceiveCommand},
     };
     return table;
@@ -36,7 +55,35 @@ void printUsage(std::ostream& out)
 {
     out << "usage:\n";
     for (const auto& command : commands())
-        out << "  trellon-cli " << command.synopsis << '\n';
+        out << "  " << programName << ' ' << command.synopsis << '\n';
+    out << "  " << programName << " COMMAND --help\n";
+    out << "  " << programName << " --version\n";
+}
+
+void printCommandHelp(std::ostream& out, const Command& command)
+{
+    out << "usage: " << programName << ' ' << command.synopsis << '\n' << command.summary << '\n';
+}
+
+void printVersion(std::ostream& out)
+{
+    out << programName << ' ' << TRELLON_VERSION << '\n';
+}
+
+bool isHelpFlag(std::string_view arg)
+{
+    return arg == "--help" || arg == "-h";
+}
+
+bool isVersionFlag(std::string_view arg)
+{
+    return arg == "--version";
+}
+
+// A help or version request anywhere among a command's arguments is answered instead of running the command.
+bool asks(const std::vector<std::string>& args, bool (*matches)(std::string_view))
+{
+    return std::any_of(args.begin(), args.end(), [&](const std::string& arg) { return matches(arg); });
 }
 
 } // namespace
@@ -49,13 +96,25 @@ int main(int argc, char** argv)
         return exitUsage;
     }
     const std::string_view name = argv[1];
-    if (name == "--help" || name == "-h") {
+    if (isHelpFlag(name)) {
         printUsage(std::cout);
+        return 0;
+    }
+    if (isVersionFlag(name)) {
+        printVersion(std::cout);
         return 0;
     }
     for (const auto& command : commands()) {
         if (command.name != name)
             continue;
+        if (asks(args, isHelpFlag)) {
+            printCommandHelp(std::cout, command);
+            return 0;
+        }
+        if (asks(args, isVersionFlag)) {
+            printVersion(std::cout);
+            return 0;
+        }
         try {
             return command.run(args);
         } catch (const trellon::cli::UsageError& error) {

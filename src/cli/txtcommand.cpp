@@ -17,8 +17,12 @@ int runTxtCommand(const std::vector<std::string>& args)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
     recomputeStatistics(project);
-    if (auto written = writeTextExport(outputPath, project); !written)
+    if (auto written = writeTextExport(outputPath, project); !written) {
+        // The export's own words name no file; the command line names the one it could not open.
+        if (written.error().kind == ErrorKind::cannotOpen)
+            return fail(written.error().detail + " (" + outputPath + ")");
         return fail(written.error());
+    }
     return exitSuccess;
 }
 

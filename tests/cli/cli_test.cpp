@@ -156,12 +156,15 @@ TEST(CliTxt, writesTheTextReportOfTheRecomputedProject)
     EXPECT_EQ(fileContent(out), renderTextExport(*loaded.value().project));
 }
 
-TEST(CliTxt, unwritableTargetSaysSoAndCreatesNothing)
+TEST(CliTxt, unwritableTargetSaysSoWithItsPathAndCreatesNothing)
 {
     ScratchFolder folder;
-    const CliRun run = runCli({"txt", sampleProject, "-o", (folder / "absent" / "report.txt").string()});
+    const std::string target = (folder / "absent" / "report.txt").string();
+    const CliRun run = runCli({"txt", sampleProject, "-o", target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Can't open Project data file."), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.rfind("trellon-cli: Can't open Project data file.", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
+    EXPECT_EQ(lineCount(run.err), 1);
     EXPECT_EQ(folder.entries(), 0u);
 }
 
