@@ -14,6 +14,10 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
     return (a + b - 1) / b;
 }
 
+// Heading lines above a member's reading table, the last one "测量结果数据:".
+constexpr std::int64_t knownDiameterHeadingLines = 4;
+constexpr std::int64_t measuredDiameterHeadingLines = 5;
+
 } // namespace
 
 std::int64_t listLineSlots(const MemberRecord& member)
@@ -29,6 +33,33 @@ std::int64_t listLineSlots(const MemberRecord& member)
     }
 }
 
+std::int64_t lastLineSlotOfPageHolding(std::int64_t slot)
+{
+    if (slot < firstPageLineSlots)
+        return firstPageLineSlots - 1;
+    const std::int64_t laterPage = (slot - firstPageLineSlots) / laterPageLineSlots;
+    return firstPageLineSlots + laterPageLineSlots * (laterPage + 1) - 1;
+}
+
+std::int64_t listMemberStartSlot(const MemberRecord& member, std::int64_t next)
+{
+    std::int64_t headingLines = 0;
+    switch (testModeDigit(member)) {
+    case TestModeDigit::singleKnownDiameter:
+        headingLines = knownDiameterHeadingLines;
+        break;
+    case TestModeDigit::singleMeasuredDiameter:
+        headingLines = measuredDiameterHeadingLines;
+        break;
+    default:
+        return next;
+    }
+    // The first table row, or the line saying there are no readings, stays with the headings.
+    const std::int64_t keptTogether = headingLines + 1;
+    const std::int64_t pageEnd = lastLineSlotOfPageHolding(next);
+    return next + keptTogether - 1 <= pageEnd ? next : pageEnd + 1;
+}
+
 PageCount countPrintPages(const Project& project)
 {
     std::int64_t lines = 0;
@@ -36,7 +67,7 @@ PageCount countPrintPages(const Project& project)
     for (const auto& member : project.members) {
         if (!member.checked)
             continue;
-        lines += listLineSlots(member);
+        lines = listMemberStartSlot(member, lines) + listLineSlots(member);
         const TestModeDigit digit = testModeDigit(member);
         if (digit == TestModeDigit::grid && (member.xBarCount > 0 || member.yBarCount > 0))
             ++pages.grid;

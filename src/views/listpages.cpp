@@ -80,6 +80,13 @@ public:
         next_ += count;
         return true;
     }
+    // Leaves the slots up to `slot` empty.
+    void skipTo(std::int64_t slot)
+    {
+        while (next_ < slot)
+            take();
+    }
+    std::int64_t next() const { return next_; }
     bool full() const { return next_ > last_; }
     int height() const { return height_; }
 
@@ -271,6 +278,7 @@ void paintListPart(PageCanvas& canvas, const Project& project, std::int64_t page
             break;
         if (!member.checked)
             continue;
+        run.skipTo(listMemberStartSlot(member, run.next()));
         if (run.skipBeforePage(listLineSlots(member)))
             continue;
         const TestModeDigit digit = testModeDigit(member);

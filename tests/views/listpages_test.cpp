@@ -1,4 +1,5 @@
-// List pages recorded in page coordinates: slots flowing over pages, reading tables, title and line height.
+// List pages recorded in page coordinates: slots flowing over pages, headings kept with their tables, reading
+// tables, title and line height.
 #include "pagerecorder.h"
 
 #include "model/projectfixtures.h"
@@ -143,6 +144,39 @@ TEST(ListPages, aBlockSplitsBetweenPagesRowByRow)
     EXPECT_NEAR(marks.front().topLeft.y(), -1100 - 100, 2);
     EXPECT_EQ(second->textsAt(2200, -1100 - 50), std::vector<QString>{QStringLiteral("√")});
     EXPECT_EQ(second->textsAt(2200, slotTop(1, false) - 50), std::vector<QString>{QStringLiteral("91")});
+}
+
+TEST(ListPages, headingsThatWouldEndAPageMoveToTheNextWithTheirFirstRow)
+{
+    // Three members of 11 slots fill slots 0 … 32; the fourth one's four heading lines would take 33 … 36, the
+    // last slots of page 1, and its first table row the top of page 2.
+    const Project project = testing::projectOf({checkedSingle("1001", 12), checkedSingle("1002", 12),
+                                                checkedSingle("1003", 12), checkedSingle("1004", 130, "Fourth")});
+
+    const auto first = record(project, 1);
+    EXPECT_FALSE(first->hasText(QStringLiteral("Fourth(1004)")));
+    const auto second = record(project, 2);
+    const auto heading = second->textsEqualTo(QStringLiteral("Fourth(1004)"));
+    ASSERT_EQ(heading.size(), 1u);
+    EXPECT_NEAR(heading[0].topLeft.y(), -1100, 2);
+    EXPECT_TRUE(second->hasText(QStringLiteral("序 号")));
+
+    // The four slots left empty on page 1 push the end of its table onto a third page, and the count knows it.
+    PrintedPages pages(project, {});
+    EXPECT_EQ(pages.count().list, 3);
+    EXPECT_TRUE(record(project, 3)->hasText(QStringLiteral("130")));
+}
+
+TEST(ListPages, headingsThatFitWithTheirFirstRowStay)
+{
+    // 11 + 11 + 10 slots: the fourth member starts at slot 32, headings 32 … 35, first row 36, the last slot of
+    // page 1.
+    const Project project =
+        testing::projectOf({checkedSingle("1001", 12), checkedSingle("1002", 12), checkedSingle("2001", 2),
+                            checkedSingle("1004", 12, "Fourth"), checkedSingle("1005", 12)});
+    const auto first = record(project, 1);
+    EXPECT_TRUE(first->hasText(QStringLiteral("Fourth(1004)")));
+    EXPECT_EQ(PrintedPages(project, {}).count().list, 2);
 }
 
 TEST(ListPages, pairMembersShowDiameterAndCoverOfEachPair)
