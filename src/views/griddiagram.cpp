@@ -6,8 +6,11 @@
 #include "model/testmode.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+
+#include <algorithm>
 
 namespace trellon {
 
@@ -16,6 +19,9 @@ namespace {
 using namespace diagram;
 
 constexpr int axisTicks = 50;
+// The Y labels end just right of here; the caption stands left of them.
+constexpr int yLabelsRight = 47;
+constexpr int yCaptionX = 20;
 
 void drawGridLines(QPainter& painter, int width, int height)
 {
@@ -28,9 +34,12 @@ void drawGridLines(QPainter& painter, int width, int height)
     }
 }
 
-void drawYScale(QPainter& painter, int height, std::int64_t labelStep)
+// Returns the left edge of the widest label.
+int drawYScale(QPainter& painter, int height, std::int64_t labelStep)
 {
+    const QFontMetrics metrics(painter.font());
     const float step = static_cast<float>(height - 100) * 0.02f;
+    int labelsLeft = yLabelsRight;
     for (int j = 0; j <= axisTicks; ++j) {
         const int y = truncated(static_cast<float>(j) * step) + frameTop;
         painter.setPen(Qt::black);
@@ -40,9 +49,12 @@ void drawYScale(QPainter& painter, int height, std::int64_t labelStep)
         }
         drawLineTo(painter, 44, y, frameLeft, y);
         blankCells(painter, 17, y - 5, 4);
-        painter.drawText(QRect(QPoint(17, y - 5), QPoint(46, y + 4)), Qt::AlignRight | Qt::AlignTop,
-                         QString::number(j / 5 * labelStep));
+        const QString label = QString::number(j / 5 * labelStep);
+        painter.drawText(QRect(QPoint(17, y - 5), QPoint(yLabelsRight - 1, y + 4)), Qt::AlignRight | Qt::AlignTop,
+                         label);
+        labelsLeft = std::min(labelsLeft, yLabelsRight - metrics.horizontalAdvance(label));
     }
+    return labelsLeft;
 }
 
 void drawXScale(QPainter& painter, int width, std::int64_t labelStep)
@@ -110,9 +122,10 @@ void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* 
     const std::int32_t spanCount = member ? gridSpanCount(*member) : 0;
     const std::int64_t labelStep = member ? axisScale(member->sampleAt(1), spanCount).labelStep : defaultLabelStep;
     painter.setFont(screenFont(QStringLiteral("宋体"), 9));
-    drawYScale(painter, height, labelStep);
+    const int yLabelsLeft = drawYScale(painter, height, labelStep);
     drawXScale(painter, width, labelStep);
-    drawDownwardCaption(painter, 20, height / 2 - 50, QCoreApplication::translate("Diagram", "Y方向钢筋位置(mm)"));
+    drawDownwardCaption(painter, std::min(yCaptionX, yLabelsLeft - 1), height / 2 - 50,
+                        QCoreApplication::translate("Diagram", "Y方向钢筋位置(mm)"));
     drawPositionCaption(painter, width);
 
     const bool drawable = member && testModeDigit(*member) == TestModeDigit::grid && !member->samples.empty() &&

@@ -3,6 +3,7 @@
 
 #include "diagramcanvas.h"
 #include "diagramscale.h"
+#include "textrow.h"
 
 #include "model/testmode.h"
 
@@ -19,13 +20,16 @@ using namespace paper;
 constexpr int rowsPerBlock = 5;
 constexpr int headingRise = 700;
 constexpr int axisTicks = 50;
+// Right edge of the Y axis labels, where the major ticks begin.
+constexpr int labelsRight = 1700;
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("PrintedPage", text);
 }
 
-void drawYAxis(PageCanvas& canvas, const DiagramLayout& layout, std::int64_t labelStep)
+// Returns the left edge of the widest label.
+int drawYAxis(PageCanvas& canvas, const DiagramLayout& layout, std::int64_t labelStep)
 {
     const int top = layout.top;
     canvas.setPen(gridPen());
@@ -36,16 +40,19 @@ void drawYAxis(PageCanvas& canvas, const DiagramLayout& layout, std::int64_t lab
     canvas.setFont(PageCanvas::font(QStringLiteral("宋体"), 9));
     canvas.setPen(tickPen());
     const float step = static_cast<float>(layout.height()) * 0.02f;
+    int labelsLeft = labelsRight;
     for (int j = 0; j <= axisTicks; ++j) {
         const int y = top - diagram::truncated(static_cast<float>(j) * step);
         if (j % 5 != 0) {
             canvas.drawLine(1750, y, frameLeft, y);
             continue;
         }
-        canvas.drawLine(1700, y, frameLeft, y);
-        canvas.drawText(PageBox{1000, y + 200, 1700, y - 200}, Qt::AlignRight | Qt::AlignVCenter,
-                        QString::number(j / 5 * labelStep));
+        canvas.drawLine(labelsRight, y, frameLeft, y);
+        const QString label = QString::number(j / 5 * labelStep);
+        canvas.drawText(PageBox{1000, y + 200, labelsRight, y - 200}, Qt::AlignRight | Qt::AlignVCenter, label);
+        labelsLeft = std::min(labelsLeft, labelsRight - canvas.textWidth(label));
     }
+    return labelsLeft;
 }
 
 void drawTableCells(PageCanvas& canvas, const MemberRecord& member, const GridRuns& runs, GridPageBars bars)
@@ -54,16 +61,16 @@ void drawTableCells(PageCanvas& canvas, const MemberRecord& member, const GridRu
     for (std::int32_t k = 0; k < std::max(bars.x, bars.y); ++k) {
         const std::int64_t row = rowsPerBlock * std::int64_t{k / barsPerBlock};
         const int x = tableCellX(k % barsPerBlock);
-        canvas.drawText(x, tableRowTextY(row), QString::number(k + 1));
+        drawCellText(canvas, x, tableRowTextY(row), QString::number(k + 1));
         if (k < bars.x) {
             const std::int64_t cover = xBarCoverIndex(k);
-            canvas.drawText(x - 20, tableRowTextY(row + 1), QString::number(barPositionAt(member, cover)));
-            canvas.drawText(x, tableRowTextY(row + 2), QString::number(member.sampleAt(cover)));
+            drawCellText(canvas, x - 20, tableRowTextY(row + 1), QString::number(barPositionAt(member, cover)));
+            drawCellText(canvas, x, tableRowTextY(row + 2), QString::number(member.sampleAt(cover)));
         }
         if (k < bars.y) {
             const std::int64_t cover = yBarCoverIndex(runs.separator, k);
-            canvas.drawText(x, tableRowTextY(row + 3), QString::number(barPositionAt(member, cover)));
-            canvas.drawText(x - 20, tableRowTextY(row + 4), QString::number(member.sampleAt(cover)));
+            drawCellText(canvas, x, tableRowTextY(row + 3), QString::number(barPositionAt(member, cover)));
+            drawCellText(canvas, x - 20, tableRowTextY(row + 4), QString::number(member.sampleAt(cover)));
         }
     }
 }
@@ -135,8 +142,9 @@ void paintGridPage(PageCanvas& canvas, const MemberRecord& member)
 
     drawMemberHeadings(canvas, member, tr("网格测试数据:"));
     canvas.setFont(bodyFont());
-    canvas.drawText(2500, -1750, tr("X钢筋直径:") + QString::number(member.knownDiameter) + QStringLiteral("mm"));
-    canvas.drawText(4500, -1750, tr("Y钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
+    TextRow(canvas, -1750)
+        .add(2500, tr("X钢筋直径:") + QString::number(member.knownDiameter) + QStringLiteral("mm"))
+        .add(4500, tr("Y钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
 
     canvas.scaleAbout(tableLeft, tableTop, layout.tableScale);
     drawTableRules(canvas, blocks, rowsPerBlock);
@@ -148,8 +156,8 @@ void paintGridPage(PageCanvas& canvas, const MemberRecord& member)
     canvas.setFont(headingFont());
     canvas.drawText(800, layout.top + headingRise, tr("钢筋网格测量示意图:"));
     drawFrameAndPositionAxis(canvas, layout, labelStep);
-    drawYAxis(canvas, layout, labelStep);
-    drawSideCaption(canvas, layout, tr("Y方向钢筋位置(mm)"));
+    const int labelsLeft = drawYAxis(canvas, layout, labelStep);
+    drawSideCaption(canvas, layout, labelsLeft, tr("Y方向钢筋位置(mm)"));
     drawStripes(canvas, layout, member, runs, spanCount);
 }
 

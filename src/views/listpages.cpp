@@ -2,6 +2,7 @@
 #include "listpages.h"
 
 #include "pagecanvas.h"
+#include "textrow.h"
 
 #include "model/gbk.h"
 #include "model/pagecount.h"
@@ -26,6 +27,8 @@ constexpr int tableRight = 10400;
 constexpr int cellWidth = 850;
 constexpr int cellTextLeft = 2200;
 constexpr int cellTextDrop = 50;
+// Width a cell's text may take, keeping clear of the cell's right rule.
+constexpr int cellTextRoom = cellWidth - (cellTextLeft - labelRight) - 40;
 constexpr int labelDrop = 100;
 constexpr int cellsPerRow = 10;
 
@@ -113,7 +116,7 @@ template <typename Cell> void drawTableRow(PageCanvas& canvas, int top, int heig
     for (int k = 0; k < cellsPerRow; ++k) {
         const QString text = cell(k);
         if (!text.isEmpty())
-            canvas.drawText(cellTextLeft + cellWidth * k, top - cellTextDrop, text);
+            canvas.drawTextWithin(cellTextLeft + cellWidth * k, top - cellTextDrop, cellTextRoom, text);
     }
     canvas.drawText(PageBox{textLeft, top - labelDrop, labelRight, bottom}, Qt::AlignHCenter | Qt::AlignTop, label);
     canvas.drawLine(textLeft, bottom, tableRight, bottom);
@@ -134,32 +137,35 @@ void drawNoReadingsLine(PageCanvas& canvas, SlotRun& run)
 void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberRecord& m)
 {
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("工程名称(编号):"));
-        canvas.drawText(2700, *y, fromGbk(m.name) + QLatin1Char('(') + fromGbk(m.number) + QLatin1Char(')'));
-        canvas.drawText(6900, *y, tr("已知直径:"));
-        canvas.drawText(8100, *y, number(m.knownDiameter));
-        canvas.drawText(8400, *y, QStringLiteral("mm"));
+        TextRow(canvas, *y)
+            .add(900, tr("工程名称(编号):"))
+            .add(2700, fromGbk(m.name) + QLatin1Char('(') + fromGbk(m.number) + QLatin1Char(')'))
+            .add(6900, tr("已知直径:"))
+            .add(8100, number(m.knownDiameter))
+            .add(8400, QStringLiteral("mm"));
     }
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("设计厚度:"));
-        canvas.drawText(2100, *y, number(m.designCover));
-        canvas.drawText(2400, *y, QStringLiteral("mm"));
-        canvas.drawText(6900, *y, tr("厚度允许偏差下(上)限:"));
-        canvas.drawText(9200, *y, number(m.lowerDeviation));
-        canvas.drawText(9400, *y, QStringLiteral("("));
-        canvas.drawText(9600, *y, number(m.upperDeviation));
-        canvas.drawText(9800, *y, QStringLiteral(")"));
-        canvas.drawText(10000, *y, QStringLiteral("mm"));
+        TextRow(canvas, *y)
+            .add(900, tr("设计厚度:"))
+            .add(2100, number(m.designCover))
+            .add(2400, QStringLiteral("mm"))
+            .add(6900, tr("厚度允许偏差下(上)限:"))
+            .add(9200, number(m.lowerDeviation))
+            .add(9400, QStringLiteral("("))
+            .add(9600, number(m.upperDeviation))
+            .add(9800, QStringLiteral(")"))
+            .add(10000, QStringLiteral("mm"));
     }
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("数据个数:"));
-        canvas.drawText(2100, *y, number(m.sampleCount));
-        canvas.drawText(6900, *y, tr("厚度最小(大)值:"));
-        canvas.drawText(8700, *y, number(m.minCover));
-        canvas.drawText(9000, *y, QStringLiteral("("));
-        canvas.drawText(9200, *y, number(m.maxCover));
-        canvas.drawText(9400, *y, QStringLiteral(")"));
-        canvas.drawText(9600, *y, QStringLiteral("mm"));
+        TextRow(canvas, *y)
+            .add(900, tr("数据个数:"))
+            .add(2100, number(m.sampleCount))
+            .add(6900, tr("厚度最小(大)值:"))
+            .add(8700, number(m.minCover))
+            .add(9000, QStringLiteral("("))
+            .add(9200, number(m.maxCover))
+            .add(9400, QStringLiteral(")"))
+            .add(9600, QStringLiteral("mm"));
     }
     if (const auto y = run.take())
         canvas.drawText(900, *y, tr("测量结果数据:"));
@@ -183,36 +189,40 @@ void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberReco
 void paintMeasuredDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberRecord& m)
 {
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("工程名称:"));
-        canvas.drawText(2700, *y, fromGbk(m.name));
-        canvas.drawText(6900, *y, tr("工程编号:"));
-        canvas.drawText(8100, *y, fromGbk(m.number));
+        TextRow(canvas, *y)
+            .add(900, tr("工程名称:"))
+            .add(2700, fromGbk(m.name))
+            .add(6900, tr("工程编号:"))
+            .add(8100, fromGbk(m.number));
     }
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("设计直径:"));
-        canvas.drawText(2100, *y, number(m.designDiameter));
-        canvas.drawText(2400, *y, QStringLiteral("mm"));
-        canvas.drawText(6900, *y, tr("设计厚度:"));
-        canvas.drawText(8100, *y, number(m.designCover));
-        canvas.drawText(8400, *y, QStringLiteral("mm"));
+        TextRow(canvas, *y)
+            .add(900, tr("设计直径:"))
+            .add(2100, number(m.designDiameter))
+            .add(2400, QStringLiteral("mm"))
+            .add(6900, tr("设计厚度:"))
+            .add(8100, number(m.designCover))
+            .add(8400, QStringLiteral("mm"));
     }
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("厚度允许偏差下(上)限:"));
-        canvas.drawText(3200, *y, number(m.lowerDeviation));
-        canvas.drawText(3400, *y, QStringLiteral("("));
-        canvas.drawText(3600, *y, number(m.upperDeviation));
-        canvas.drawText(3800, *y, QStringLiteral(")"));
-        canvas.drawText(4000, *y, QStringLiteral("mm"));
-        canvas.drawText(6900, *y, tr("数据个数:"));
-        canvas.drawText(8100, *y, number(m.sampleCount / 2));
+        TextRow(canvas, *y)
+            .add(900, tr("厚度允许偏差下(上)限:"))
+            .add(3200, number(m.lowerDeviation))
+            .add(3400, QStringLiteral("("))
+            .add(3600, number(m.upperDeviation))
+            .add(3800, QStringLiteral(")"))
+            .add(4000, QStringLiteral("mm"))
+            .add(6900, tr("数据个数:"))
+            .add(8100, number(m.sampleCount / 2));
     }
     if (const auto y = run.take()) {
-        canvas.drawText(900, *y, tr("厚度最小(大)值:"));
-        canvas.drawText(2700, *y, number(m.minCover));
-        canvas.drawText(2950, *y, QStringLiteral("("));
-        canvas.drawText(3100, *y, number(m.maxCover));
-        canvas.drawText(3400, *y, QStringLiteral(")"));
-        canvas.drawText(3500, *y, QStringLiteral("mm"));
+        TextRow(canvas, *y)
+            .add(900, tr("厚度最小(大)值:"))
+            .add(2700, number(m.minCover))
+            .add(2950, QStringLiteral("("))
+            .add(3100, number(m.maxCover))
+            .add(3400, QStringLiteral(")"))
+            .add(3500, QStringLiteral("mm"));
     }
     if (const auto y = run.take())
         canvas.drawText(900, *y, tr("测量结果数据:"));

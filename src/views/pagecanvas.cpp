@@ -84,6 +84,13 @@ void PageCanvas::drawText(int x, int y, const QString& text)
     drawTextIn(QTransform(1, 0, 0, -1, x, y), QRectF(), 0, text);
 }
 
+void PageCanvas::drawTextWithin(int x, int y, int width, const QString& text)
+{
+    const int natural = textWidth(text);
+    const double narrowing = natural > width && width > 0 ? static_cast<double>(width) / natural : 1.0;
+    drawTextIn(QTransform(narrowing, 0, 0, -1, x, y), QRectF(), 0, text);
+}
+
 void PageCanvas::drawTextUpwards(int x, int y, const QString& text)
 {
     // Along the text is up the page; down the text is to the right.

@@ -51,6 +51,8 @@ public:
 
     // Text in black with the top-left corner of its first character cell at (x, y).
     void drawText(int x, int y, const QString& text);
+    // Text at (x, y) as drawText, narrowed to `width` when it is wider.
+    void drawTextWithin(int x, int y, int width, const QString& text);
     // Text running upwards from (x, y), the tops of its characters turned to the left.
     void drawTextUpwards(int x, int y, const QString& text);
     // One line of text aligned inside the box.

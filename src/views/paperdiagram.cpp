@@ -22,6 +22,11 @@ constexpr int gapBelowTable = 100;
 constexpr int positionTicks = 50;
 constexpr int positionTickStep = 170;
 constexpr int gridColumnStep = 850;
+constexpr int cellPadding = 30;
+constexpr int positionLabelRise = 300;
+constexpr int positionCaptionRise = 500;
+constexpr int sideCaptionX = 1300;
+constexpr int sideCaptionGap = 40;
 
 QString tr(const char* text)
 {
@@ -100,6 +105,13 @@ int tableCellX(int m)
     return firstCellText + columnWidth * m;
 }
 
+void drawCellText(PageCanvas& canvas, int x, int y, const QString& text)
+{
+    const int column = (x - firstColumnRule) / columnWidth;
+    const int rightRule = firstColumnRule + columnWidth * (column + 1);
+    canvas.drawTextWithin(x, y, rightRule - cellPadding - x, text);
+}
+
 int tableRowTextY(std::int64_t row)
 {
     return static_cast<int>(tableTop - rowTextDrop - tableRowHeight * row);
@@ -136,13 +148,15 @@ void drawFrameAndPositionAxis(PageCanvas& canvas, const DiagramLayout& layout, s
             continue;
         }
         canvas.drawLine(x, layout.top + 100, x, layout.top);
-        canvas.drawText(x - 100, layout.top + 300, QString::number(i / 5 * labelStep));
+        canvas.drawText(x - 100, layout.top + positionLabelRise, QString::number(i / 5 * labelStep));
     }
     canvas.setFont(bodyFont());
-    canvas.drawText(5550, layout.top + 500, tr("X方向钢筋位置(mm)"));
+    const int captionHeight = canvas.metrics().ascent() + canvas.metrics().descent();
+    const int captionRise = std::max(positionCaptionRise, positionLabelRise + captionHeight);
+    canvas.drawText(5550, layout.top + captionRise, tr("X方向钢筋位置(mm)"));
 }
 
-void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QString& text)
+void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, int labelsLeft, const QString& text)
 {
     // The caption's character cell, ascent and descent together, is 200 twips high.
     constexpr int cellHeight = 200;
@@ -159,7 +173,8 @@ void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QStr
     int start = layout.top - layout.height() / 2 + 500;
     if (start + length > layout.top)
         start = std::max(layout.top - layout.height() / 2 - length / 2, layout.bottom);
-    canvas.drawTextUpwards(1300, start, text);
+    const int width = canvas.metrics().ascent() + canvas.metrics().descent();
+    canvas.drawTextUpwards(std::min(sideCaptionX, labelsLeft - sideCaptionGap - width), start, text);
 }
 
 void clipToFrame(PageCanvas& canvas, const DiagramLayout& layout, int margin)

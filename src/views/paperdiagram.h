@@ -49,17 +49,20 @@ void drawTableRules(PageCanvas& canvas, std::int64_t blocks, int rowsPerBlock);
 void drawRowLabels(PageCanvas& canvas, std::int64_t blocks, const QStringList& labels);
 // Left edge of the texts in table column m (0 … 14), and the top of a row's texts.
 int tableCellX(int m);
+// A cell's text at (x, y), narrowed when it would reach the rule on the right of its column.
+void drawCellText(PageCanvas& canvas, int x, int y, const QString& text);
 int tableRowTextY(std::int64_t row);
 
 // The frame with its border, the dotted vertical grid lines, and the position axis along the top edge with its
-// caption; the labels step by labelStep millimetres.
+// caption, raised clear of the labels when they would touch; the labels step by labelStep millimetres.
 void drawFrameAndPositionAxis(PageCanvas& canvas, const DiagramLayout& layout, std::int64_t labelStep);
 // The dotted grid pen and the pen of the axis ticks.
 QPen gridPen();
 QPen tickPen();
 // The caption of the left axis, running upwards beside it from 500 twips above the frame's middle; centred on
-// the frame when it would rise past the frame's top.
-void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, const QString& text);
+// the frame when it would rise past the frame's top. It stands left of labelsLeft, the left edge of the axis
+// labels, moved further left when they reach its place.
+void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, int labelsLeft, const QString& text);
 // Marks are cut to the frame widened by the largest mark, so bars beyond the axes stay inside the diagram.
 void clipToFrame(PageCanvas& canvas, const DiagramLayout& layout, int margin);
 

@@ -25,7 +25,8 @@ QString tr(const char* text)
     return QCoreApplication::translate("PrintedPage", text);
 }
 
-void drawDepthAxis(PageCanvas& canvas, const DiagramLayout& layout)
+// Returns the left edge of the leftmost label.
+int drawDepthAxis(PageCanvas& canvas, const DiagramLayout& layout)
 {
     const int top = layout.top;
     canvas.setPen(gridPen());
@@ -36,6 +37,7 @@ void drawDepthAxis(PageCanvas& canvas, const DiagramLayout& layout)
     canvas.setFont(PageCanvas::font(QStringLiteral("宋体"), 9));
     canvas.setPen(tickPen());
     const float step = static_cast<float>(layout.height()) * 0.013333334f;
+    int labelsLeft = frameLeft;
     for (int i = 0; i <= depthTicks; ++i) {
         const float along = static_cast<float>(i) * step;
         const int y = top - diagram::truncated(along);
@@ -45,8 +47,11 @@ void drawDepthAxis(PageCanvas& canvas, const DiagramLayout& layout)
         }
         canvas.drawLine(1700, y, frameLeft, y);
         const int depth = i / 5 * 10;
-        canvas.drawText(depth < 100 ? 1500 : 1400, top - diagram::truncated(along + 90.0f), QString::number(depth));
+        const int x = depth < 100 ? 1500 : 1400;
+        canvas.drawText(x, top - diagram::truncated(along + 90.0f), QString::number(depth));
+        labelsLeft = std::min(labelsLeft, x);
     }
+    return labelsLeft;
 }
 
 void drawTableCells(PageCanvas& canvas, const MemberRecord& member, std::int32_t bars)
@@ -56,9 +61,10 @@ void drawTableCells(PageCanvas& canvas, const MemberRecord& member, std::int32_t
         const std::int64_t block = k / barsPerBlock;
         const int x = tableCellX(k % barsPerBlock);
         const std::int64_t cover = xBarCoverIndex(k);
-        canvas.drawText(x, tableRowTextY(rowsPerBlock * block), QString::number(k + 1));
-        canvas.drawText(x - 20, tableRowTextY(rowsPerBlock * block + 1), QString::number(barPositionAt(member, cover)));
-        canvas.drawText(x, tableRowTextY(rowsPerBlock * block + 2), QString::number(member.sampleAt(cover)));
+        drawCellText(canvas, x, tableRowTextY(rowsPerBlock * block), QString::number(k + 1));
+        drawCellText(canvas, x - 20, tableRowTextY(rowsPerBlock * block + 1),
+                     QString::number(barPositionAt(member, cover)));
+        drawCellText(canvas, x, tableRowTextY(rowsPerBlock * block + 2), QString::number(member.sampleAt(cover)));
     }
 }
 
@@ -132,8 +138,8 @@ void paintSectionPage(PageCanvas& canvas, const MemberRecord& member)
     canvas.setFont(headingFont());
     canvas.drawText(800, layout.top + headingRise, tr("钢筋剖面测量示意图:"));
     drawFrameAndPositionAxis(canvas, layout, axisScale(member.sampleAt(1), spanCount).labelStep);
-    drawDepthAxis(canvas, layout);
-    drawSideCaption(canvas, layout, tr("钢筋保护层厚度(mm)"));
+    const int labelsLeft = drawDepthAxis(canvas, layout);
+    drawSideCaption(canvas, layout, labelsLeft, tr("钢筋保护层厚度(mm)"));
     drawDots(canvas, layout, member, bars, spanCount);
 }
 

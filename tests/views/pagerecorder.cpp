@@ -40,9 +40,13 @@ public:
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
         const QTransform transform = state->transform();
-        const QPointF topLeft(p.x(), p.y() - QFontMetricsF(item.font()).ascent());
+        const QFontMetricsF metrics(item.font());
+        const QPointF topLeft(p.x(), p.y() - metrics.ascent());
+        const QRectF cells(topLeft,
+                           QSizeF(metrics.horizontalAdvance(item.text()), metrics.ascent() + metrics.descent()));
         const bool upwards = transform.map(QLineF(0, 0, 1, 0)).dy() < 0;
-        recorder_.texts.push_back({item.text(), toPage(transform.map(topLeft)), upwards});
+        recorder_.texts.push_back(
+            {item.text(), toPage(transform.map(topLeft)), upwards, toPage(transform.mapRect(cells))});
     }
     void drawLines(const QLineF* lines, int count) override
     {
@@ -127,6 +131,20 @@ std::vector<PageRecorder::Text> PageRecorder::textsEqualTo(const QString& text) 
     for (const Text& t : texts) {
         if (t.text == text)
             found.push_back(t);
+    }
+    return found;
+}
+
+std::vector<QString> PageRecorder::overlappingTexts() const
+{
+    constexpr double tolerance = 0.5;
+    std::vector<QString> found;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const QRectF common = texts[i].box.intersected(texts[j].box);
+            if (common.width() > tolerance && common.height() > tolerance)
+                found.push_back(texts[i].text + QStringLiteral(" / ") + texts[j].text);
+        }
     }
     return found;
 }

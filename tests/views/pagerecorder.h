@@ -18,6 +18,7 @@ public:
         QString text;
         QPointF topLeft; // of the first character cell
         bool upwards = false;
+        QRectF box; // the character cells, ascent to descent, in page coordinates
     };
     struct Rect {
         QRectF rect; // page coordinates: top() is the lower edge
@@ -40,6 +41,8 @@ public:
     // The texts whose top-left corner lies within a twip or two of (x, y).
     std::vector<QString> textsAt(double x, double y) const;
     bool hasText(const QString& text) const { return !textsEqualTo(text).empty(); }
+    // Every pair of texts whose boxes overlap by more than half a unit both ways, as "first / second".
+    std::vector<QString> overlappingTexts() const;
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
