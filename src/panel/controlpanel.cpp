@@ -61,7 +61,8 @@ ControlPanel::ControlPanel(ProjectSession& session, PanelHost& host, QWidget* pa
     connect(modeButtons_[0], &QRadioButton::clicked, this, &ControlPanel::showSinglePointMode);
     connect(modeButtons_[1], &QRadioButton::clicked, this, [this] { showBarMode(TestMode::section); });
     connect(modeButtons_[2], &QRadioButton::clicked, this, [this] { showBarMode(TestMode::grid); });
-    connect(memberList_, &QListWidget::currentRowChanged, this, &ControlPanel::memberSelectionChanged);
+    // A mouse press makes the line current before it selects it: the panel follows the selection only.
+    connect(memberList_, &QListWidget::itemSelectionChanged, this, &ControlPanel::memberSelectionChanged);
     connect(memberList_, &QListWidget::itemDoubleClicked, this, &ControlPanel::showProjectInformation);
     connect(grid_, &CGridCtrl::cellEdited, this, [this](int row, int column) { storeCellEdits({{column, row}}); });
     connect(grid_, &CGridCtrl::cellsChangedByClipboard, this, &ControlPanel::storeCellEdits);
@@ -118,7 +119,7 @@ void ControlPanel::fillMemberList(TestMode mode)
 void ControlPanel::storeCheckMarks()
 {
     Project* project = session_.project();
-    if (project == nullptr || memberList_->count() == 0 || memberList_->selectedItems().isEmpty())
+    if (project == nullptr || memberList_->count() == 0 || chosenLine() < 0)
         return;
     // The kind listed is that of line 0, whatever the radio buttons say now.
     MemberRecord probe;
@@ -183,7 +184,9 @@ void ControlPanel::showBarMode(TestMode mode)
 void ControlPanel::memberSelectionChanged()
 {
     flushCellEdits();
-    const int line = memberList_->currentRow();
+    const int line = chosenLine();
+    if (line < 0)
+        return;
     switch (mode()) {
     case TestMode::singlePoint: {
         const Project* project = session_.project();
@@ -220,12 +223,19 @@ void ControlPanel::projectReplaced()
     chooseMode(TestMode::singlePoint);
 }
 
+int ControlPanel::chosenLine() const
+{
+    const QList<QListWidgetItem*> selected = memberList_->selectedItems();
+    return selected.isEmpty() ? -1 : memberList_->row(selected.front());
+}
+
 int ControlPanel::selectedListMember() const
 {
     const Project* project = session_.project();
-    if (project == nullptr || memberList_->selectedItems().isEmpty())
+    const int line = chosenLine();
+    if (project == nullptr || line < 0)
         return -1;
-    return memberIndexInMode(project->members, mode(), memberList_->row(memberList_->selectedItems().front()));
+    return memberIndexInMode(project->members, mode(), line);
 }
 
 void ControlPanel::flushCellEdits()
@@ -344,7 +354,7 @@ void ControlPanel::deleteBar()
 void ControlPanel::showProjectInformation()
 {
     flushCellEdits();
-    if (memberList_->selectedItems().isEmpty())
+    if (chosenLine() < 0)
         return;
     // The ticks the user sees are the ones "ticked members" applies to.
     storeCheckMarks();

@@ -69,7 +69,9 @@ private:
     void memberSelectionChanged();
     void projectReplaced();
 
-    // Array index of the member on the selected line in the panel's mode, or -1.
+    // The line chosen in the member list, the one highlighted (selected), or -1.
+    int chosenLine() const;
+    // Array index of the member on the chosen line in the panel's mode, or -1.
     int selectedListMember() const;
     // Ends an open cell edit and stores every edit still queued, into the member and layout they were made in.
     void flushCellEdits();

@@ -104,6 +104,38 @@ TEST_F(ModeTest, aNewProjectNeverReceivesTheOldListsTicks)
     EXPECT_EQ(member(0).checked, 0);
 }
 
+using MouseChoiceTest = PanelTest;
+
+TEST_F(MouseChoiceTest, clickedSectionMemberIsTheOneShownAndEdited)
+{
+    panel->chooseMode(TestMode::section);
+    clickLine(1);
+    EXPECT_TRUE(host.calls.endsWith("showSectionMember 1"));
+    EXPECT_EQ(panel->shownMember(), 3);
+    EXPECT_EQ(grid().itemText(4, 1), "50");
+    EXPECT_EQ(grid().itemText(4, 2), "30");
+    EXPECT_TRUE(grid().itemText(5, 1).isEmpty());
+    grid().setCurrentIndex(grid().model()->index(4, 1));
+    panel->insertRowAbove();
+    EXPECT_EQ(member(3).xBarCount, 2);
+    EXPECT_EQ(member(1).xBarCount, 2);
+    EXPECT_EQ(member(1).sampleCount, 8);
+}
+
+TEST_F(MouseChoiceTest, clickedGridMemberIsTheOneShownAndEdited)
+{
+    panel->chooseMode(TestMode::grid);
+    clickLine(1);
+    EXPECT_TRUE(host.calls.endsWith("showGridMember 1"));
+    EXPECT_EQ(panel->shownMember(), 6);
+    EXPECT_EQ(grid().itemText(5, 3), "90");
+    EXPECT_TRUE(grid().itemText(5, 1).isEmpty());
+    grid().setCurrentIndex(grid().model()->index(5, 4));
+    panel->insertRowBelow();
+    EXPECT_EQ(member(6).yBarCount, 2);
+    EXPECT_EQ(member(4).yBarCount, 1);
+}
+
 using CellEditTest = PanelTest;
 
 TEST_F(CellEditTest, coverLimitIs185)

@@ -94,6 +94,11 @@ protected:
     QListWidget& list() { return panel->memberList(); }
 
     void selectLine(int line) { list().setCurrentRow(line); }
+    // Chooses a line as the user does, with a mouse click on it.
+    void clickLine(int line)
+    {
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualItemRect(list().item(line)).center());
+    }
 
     // Editors of earlier layouts linger until deleted later; only the open one is visible.
     QLineEdit* openEditor()
