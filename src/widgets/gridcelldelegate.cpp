@@ -43,6 +43,16 @@ void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QMode
     option->textElideMode = Qt::ElideRight;
 }
 
+void GridCellDelegate::commitAndMove(GridInPlaceEdit* editor, int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* view = editor->parentWidget() != nullptr ? editor->parentWidget()->parentWidget() : nullptr;
+    emit commitData(editor);
+    emit closeEditor(editor, NoHint);
+    // Posted behind the queued end-of-edit notification, so the move applies to the grid its handler leaves.
+    if (view != nullptr)
+        QCoreApplication::postEvent(view, new QKeyEvent(QEvent::KeyPress, key, modifiers));
+}
+
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event)
 {
     auto* editor = qobject_cast<GridInPlaceEdit*>(object);
@@ -53,9 +63,18 @@ bool GridCellDelegate::eventFilter(QObject* object, QEvent* event)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        commitAndMove(editor, Qt::Key_Down, Qt::NoModifier);
+        return true;
     case Qt::Key_Tab:
+        commitAndMove(editor, (key->modifiers() & Qt::ShiftModifier) != 0 ? Qt::Key_Left : Qt::Key_Right,
+                      Qt::NoModifier);
+        return true;
     case Qt::Key_Backtab:
+        commitAndMove(editor, Qt::Key_Left, Qt::NoModifier);
+        return true;
     case Qt::Key_Escape:
+        // The cell keeps the text it had: nothing is stored and nothing announced.
+        emit closeEditor(editor, RevertModelCache);
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -65,13 +84,7 @@ bool GridCellDelegate::eventFilter(QObject* object, QEvent* event)
     case Qt::Key_PageDown: {
         const bool control = (key->modifiers() & Qt::ControlModifier) != 0;
         if (editor->startedByTyping() || control) {
-            // The key ends the edit and then moves on in the grid.
-            QWidget* view = editor->parentWidget() != nullptr ? editor->parentWidget()->parentWidget() : nullptr;
-            emit commitData(editor);
-            emit closeEditor(editor, NoHint);
-            if (view != nullptr)
-                QCoreApplication::postEvent(
-                    view, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier));
+            commitAndMove(editor, key->key(), key->modifiers() & ~Qt::ControlModifier);
             return true;
         }
         // Left and right move the text cursor; the others do nothing in a one-line box.

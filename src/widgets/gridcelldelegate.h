@@ -29,9 +29,14 @@ signals:
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    // Editing keys: Enter stores the text and moves down, Tab right, Shift+Tab left; Escape drops the text.
+    // Arrow and page keys store and move on when the edit was started by typing or Ctrl is held.
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    // Stores the editor's text, closes it and then lets the view move the focus cell as the key does.
+    void commitAndMove(GridInPlaceEdit* editor, int key, Qt::KeyboardModifiers modifiers);
+
     bool nextStartedByTyping_ = false;
     mutable QPointer<GridInPlaceEdit> openEditor_;
 };

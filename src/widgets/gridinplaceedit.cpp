@@ -48,7 +48,7 @@ void GridInPlaceEdit::keyPressEvent(QKeyEvent* event)
         } else if (erases) {
             QLineEdit::keyPressEvent(event);
         }
-        // Every other character is ignored, and so are Enter, Tab and Escape.
+        // Every other character is ignored; Enter, Tab and Escape are the grid delegate's.
         event->accept();
         return;
     }

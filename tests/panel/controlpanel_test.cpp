@@ -209,6 +209,29 @@ TEST_F(CellEditTest, gridModeEditsTheYRunAfterTheSeparator)
     EXPECT_FALSE(grid().isCellEditable(6, 3));
 }
 
+TEST_F(CellEditTest, tabAndEnterCarryTypingFromCellToCell)
+{
+    panel->chooseMode(TestMode::section);
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    grid().setCurrentIndex(grid().model()->index(4, 1));
+    grid().setFocus();
+    const auto type = [](const char* keys, Qt::Key last) {
+        for (const char* key = keys; *key != '\0'; ++key)
+            QTest::keyClick(QApplication::focusWidget(), *key);
+        QTest::keyClick(QApplication::focusWidget(), last);
+        QCoreApplication::processEvents();
+    };
+    type("120", Qt::Key_Tab);
+    type("27", Qt::Key_Return);
+    EXPECT_EQ(member(1).samples[3] * 256 + member(1).samples[4], 120);
+    EXPECT_EQ(member(1).samples[2], 27);
+    EXPECT_EQ(grid().currentIndex(), grid().model()->index(5, 2));
+    type("33", Qt::Key_Backtab);
+    EXPECT_EQ(member(1).samples[5], 33);
+    EXPECT_EQ(grid().currentIndex(), grid().model()->index(5, 1));
+}
+
 TEST_F(CellEditTest, statisticsFollowTheStoredValue)
 {
     panel->chooseMode(TestMode::section);

@@ -37,6 +37,13 @@ protected:
                 grid->rowViewportPosition(row) + grid->rowHeight(row) / 2};
     }
 
+    // Keys go where the user's would: to the widget with the focus, the grid or its open editor.
+    static void typeKeys(const QString& keys)
+    {
+        for (const QChar key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+
     QLineEdit* editorOf() const { return grid->viewport()->findChild<QLineEdit*>(); }
 
     QLineEdit* openEditor(int row, int column)
@@ -246,15 +253,12 @@ TEST_F(GridCtrlTest, selectedRangeWithoutSelectionLiesPastTheEnd)
     EXPECT_EQ(range.minColumn, 5);
 }
 
-TEST_F(GridCtrlTest, editorTakesOnlyNumberCharactersAndEnterDoesNotEndTheEdit)
+TEST_F(GridCtrlTest, editorTakesOnlyNumberCharacters)
 {
     QLineEdit* editor = openEditor(2, 1);
     ASSERT_NE(editor, nullptr);
     QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
     QTest::keyClicks(editor, QStringLiteral("12a3 "));
-    QTest::keyClick(editor, Qt::Key_Return);
-    QTest::keyClick(editor, Qt::Key_Tab);
-    QTest::keyClick(editor, Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(edited.count(), 0);
     EXPECT_TRUE(editor->isVisible());
@@ -264,6 +268,65 @@ TEST_F(GridCtrlTest, editorTakesOnlyNumberCharactersAndEnterDoesNotEndTheEdit)
     EXPECT_EQ(editor->text(), QStringLiteral("123&'()*+,-./"));
     QTest::keyClick(editor, Qt::Key_Backspace);
     EXPECT_EQ(editor->text(), QStringLiteral("123&'()*+,-."));
+}
+
+TEST_F(GridCtrlTest, enterStoresTheEditAndMovesDown)
+{
+    QLineEdit* editor = openEditor(2, 1);
+    ASSERT_NE(editor, nullptr);
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(grid->itemText(2, 1), QStringLiteral("12"));
+    ASSERT_TRUE(edited.wait(1000));
+    EXPECT_EQ(edited.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(edited.at(0).at(1).toInt(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(3, 1));
+    EXPECT_EQ(QApplication::focusWidget(), grid.get());
+
+    // Unchanged text is announced all the same.
+    ASSERT_NE(openEditor(2, 1), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(edited.wait(1000));
+    EXPECT_EQ(edited.count(), 2);
+}
+
+TEST_F(GridCtrlTest, tabStoresTheEditSoTheNextTypingGoesIntoTheCellBeside)
+{
+    grid->setCurrentIndex(grid->model()->index(2, 1));
+    grid->setFocus();
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    typeKeys(QStringLiteral("300"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(edited.wait(1000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, 2));
+    typeKeys(QStringLiteral("27"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(edited.wait(1000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->itemText(2, 1), QStringLiteral("300"));
+    EXPECT_EQ(grid->itemText(2, 2), QStringLiteral("27"));
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, 1));
+    EXPECT_EQ(edited.count(), 2);
+}
+
+TEST_F(GridCtrlTest, escapeDropsTheEditAndKeepsTheCellText)
+{
+    grid->setItemText(3, 3, QStringLiteral("9"));
+    QLineEdit* editor = openEditor(3, 3);
+    ASSERT_NE(editor, nullptr);
+    QSignalSpy edited(grid.get(), &CGridCtrl::cellEdited);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("55"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(grid->itemText(3, 3), QStringLiteral("9"));
+    EXPECT_FALSE(grid->isCellModified(3, 3));
+    EXPECT_EQ(edited.count(), 0);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(3, 3));
 }
 
 TEST_F(GridCtrlTest, editorPastesOnlyTheAcceptedCharacters)
