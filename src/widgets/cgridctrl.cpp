@@ -54,8 +54,14 @@ CGridCtrl::CGridCtrl(QWidget* parent)
             overlay->setRowHeight(row, height);
         placeOverlays();
     });
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, fixedRows_->horizontalScrollBar(), &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, fixedColumns_->verticalScrollBar(), &QScrollBar::setValue);
+    // Whatever moved a scroll bar, of the grid or of an overlay, the overlays are put back in step with the grid.
+    for (QAbstractScrollArea* area :
+         std::initializer_list<QAbstractScrollArea*>{this, fixedRows_, fixedColumns_, fixedCorner_}) {
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+            connect(bar, &QScrollBar::valueChanged, this, &CGridCtrl::keepOverlaysInStep);
+            connect(bar, &QScrollBar::rangeChanged, this, &CGridCtrl::keepOverlaysInStep);
+        }
+    }
 }
 
 QTableView* CGridCtrl::makeOverlay()
@@ -72,6 +78,8 @@ QTableView* CGridCtrl::makeOverlay()
     overlay->horizontalHeader()->setDefaultSectionSize(horizontalHeader()->defaultSectionSize());
     overlay->setFrameShape(QFrame::NoFrame);
     overlay->setFocusPolicy(Qt::NoFocus);
+    // The selection model is shared: a new current cell must not scroll an overlay to it.
+    overlay->setAutoScroll(false);
     overlay->setEditTriggers(QAbstractItemView::NoEditTriggers);
     overlay->setSelectionMode(QAbstractItemView::ExtendedSelection);
     overlay->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -456,6 +464,16 @@ void CGridCtrl::syncOverlaySizes()
     }
 }
 
+void CGridCtrl::keepOverlaysInStep()
+{
+    fixedRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    fixedRows_->verticalScrollBar()->setValue(0);
+    fixedColumns_->horizontalScrollBar()->setValue(0);
+    fixedColumns_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    fixedCorner_->horizontalScrollBar()->setValue(0);
+    fixedCorner_->verticalScrollBar()->setValue(0);
+}
+
 void CGridCtrl::placeOverlays()
 {
     if (fixedCorner_ == nullptr)
@@ -469,10 +487,9 @@ void CGridCtrl::placeOverlays()
             overlay->setGeometry(where);
     };
     place(fixedColumns_, QRect(area.x(), area.y(), width, area.height()));
-    fixedColumns_->verticalScrollBar()->setValue(verticalScrollBar()->value());
     place(fixedRows_, QRect(area.x(), area.y(), area.width(), height));
-    fixedRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
     place(fixedCorner_, QRect(area.x(), area.y(), width, height));
+    keepOverlaysInStep();
     // Stacked so the corner stays on top of both strips.
     fixedColumns_->raise();
     fixedRows_->raise();

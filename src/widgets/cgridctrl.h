@@ -107,6 +107,8 @@ private:
     // Takes over every row height and column width; the header signals keep them in step afterwards.
     void syncOverlaySizes();
     void placeOverlays();
+    // The fixed rows scroll sideways with the grid, the fixed columns up and down, the corner never.
+    void keepOverlaysInStep();
 
     GridCellModel* model_;
     GridCellDelegate* delegate_;
