@@ -37,6 +37,15 @@ protected:
                 grid->rowViewportPosition(row) + grid->rowHeight(row) / 2};
     }
 
+    // The cell drawn at a point of the viewport, by the grid or by the overlay of fixed cells on top of it.
+    QModelIndex cellShownAt(QPoint inViewport) const
+    {
+        const QPoint inGrid = grid->viewport()->geometry().topLeft() + inViewport;
+        QWidget* shown = grid->childAt(inGrid);
+        auto* view = shown != nullptr ? qobject_cast<QTableView*>(shown->parentWidget()) : nullptr;
+        return view != nullptr ? view->indexAt(shown->mapFrom(grid.get(), inGrid)) : QModelIndex();
+    }
+
     // Keys go where the user's would: to the widget with the focus, the grid or its open editor.
     static void typeKeys(const QString& keys)
     {
@@ -102,8 +111,8 @@ TEST_F(GridCtrlTest, fixedColumnStaysInPlaceWhileTheRestScrollsSideways)
     QApplication::processEvents();
     ASSERT_GT(grid->horizontalScrollBar()->value(), 0);
 
-    const QPoint left = grid->viewport()->geometry().topLeft() +
-                        QPoint(5, grid->rowViewportPosition(5) + grid->rowHeight(5) / 2);
+    const QPoint left =
+        grid->viewport()->geometry().topLeft() + QPoint(5, grid->rowViewportPosition(5) + grid->rowHeight(5) / 2);
     QWidget* shown = grid->childAt(left);
     ASSERT_NE(shown, nullptr);
     auto* overlay = qobject_cast<QTableView*>(shown->parentWidget());
@@ -118,6 +127,42 @@ TEST_F(GridCtrlTest, fixedColumnStaysInPlaceWhileTheRestScrollsSideways)
     const QModelIndex target = grid->model()->index(5, 1);
     grid->scrollTo(target);
     EXPECT_GE(grid->visualRect(target).left(), grid->columnWidth(0));
+}
+
+TEST_F(GridCtrlTest, fixedCellsStayInPlaceWhenTheCurrentCellMovesOrTheGridIsLaidOutAgain)
+{
+    const auto layOut = [this] {
+        grid->deleteAllItems();
+        grid->setRowCount(500);
+        grid->setColumnCount(12);
+        grid->setFixedRowCount(2);
+        grid->setFixedColumnCount(1);
+        for (int row = 0; row < 500; ++row)
+            grid->setItemText(row, 0, QString::number(row));
+    };
+    layOut();
+    const QPoint header(grid->columnWidth(0) + 5, 5);
+    const auto expectInStep = [&](const QModelIndex& current) {
+        QApplication::processEvents();
+        const QRect cell = grid->visualRect(current);
+        EXPECT_EQ(cellShownAt(header).row(), 0);
+        EXPECT_EQ(cellShownAt({5, 5}), grid->model()->index(0, 0));
+        EXPECT_EQ(cellShownAt({5, cell.center().y()}).row(), current.row());
+        EXPECT_EQ(cellShownAt({cell.center().x(), 5}).column(), current.column());
+    };
+
+    const QModelIndex far = grid->model()->index(120, 9);
+    grid->setCurrentIndex(far);
+    expectInStep(far);
+    const QModelIndex near = grid->model()->index(118, 8);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(near).center());
+    expectInStep(near);
+
+    const int scrolled = grid->verticalScrollBar()->value();
+    layOut();
+    grid->verticalScrollBar()->setValue(scrolled);
+    grid->setCurrentIndex(grid->model()->index(near.row(), near.column()));
+    expectInStep(grid->model()->index(near.row(), near.column()));
 }
 
 TEST_F(GridCtrlTest, doubleClickOnAHeaderBorderFitsTheColumn)
