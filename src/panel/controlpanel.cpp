@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -254,6 +255,8 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
     const QModelIndex focus = grid_->currentIndex();
     const int focusRow = focus.row();
     const int focusColumn = focus.column();
+    const int scrolledRows = grid_->verticalScrollBar()->value();
+    const int scrolledColumns = grid_->horizontalScrollBar()->value();
 
     grid_->setRedraw(false);
     MemberRecord* member = session_.member(memberIndex);
@@ -272,6 +275,10 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
     shownMember_ = member != nullptr ? memberIndex : -1;
     if (sameMember && focusRow >= 0 && focusRow < grid_->rowCount() && focusColumn < grid_->columnCount())
         grid_->setCurrentIndex(grid_->model()->index(focusRow, focusColumn));
+    if (sameMember) {
+        grid_->verticalScrollBar()->setValue(scrolledRows);
+        grid_->horizontalScrollBar()->setValue(scrolledColumns);
+    }
     grid_->setRedraw(true);
 }
 

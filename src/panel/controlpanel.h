@@ -75,8 +75,8 @@ private:
     int selectedListMember() const;
     // Ends an open cell edit and stores every edit still queued, into the member and layout they were made in.
     void flushCellEdits();
-    // Lays the grid out for the mode and fills it from the member (none: the empty layout); the focus cell stays
-    // when the member stays.
+    // Lays the grid out for the mode and fills it from the member (none: the empty layout); the focus cell and the
+    // scroll position stay when the member stays.
     void showMemberInGrid(TestMode layout, int memberIndex);
     // Stores typed, pasted or cut cell texts into the member the grid shows.
     void storeCellEdits(const QList<QPoint>& cells);

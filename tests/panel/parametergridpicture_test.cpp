@@ -107,7 +107,7 @@ TEST_F(GridPictureTest, gridGridAfterClickAndInsertion)
     EXPECT_EQ(member(4).xBarCount, 3);
 }
 
-TEST_F(GridPictureTest, scrolledGridKeepsItsFixedRowsAndRowNumbersInStep)
+TEST_F(GridPictureTest, scrolledGridStaysWhereItWasAndKeepsItsFixedCellsInStep)
 {
     panel->chooseMode(TestMode::section);
     clickLine(2);
@@ -118,10 +118,12 @@ TEST_F(GridPictureTest, scrolledGridKeepsItsFixedRowsAndRowNumbersInStep)
     clickCell(30, 2);
     expectFreshPicture("click");
     typeIntoCell(30, 2, "77");
+    EXPECT_EQ(grid().verticalScrollBar()->value(), 20);
     expectFreshPicture("edit");
     EXPECT_EQ(member(5).samples[2 + 3 * 26], 77);
     host.scripted.answers = {QMessageBox::Yes};
     panel->deleteBar();
+    EXPECT_EQ(grid().verticalScrollBar()->value(), 20);
     expectFreshPicture("deletion");
     EXPECT_EQ(member(5).xBarCount, 39);
 }
