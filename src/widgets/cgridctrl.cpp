@@ -69,7 +69,8 @@ QTableView* CGridCtrl::makeOverlay()
     auto* overlay = new QTableView(this);
     overlay->setModel(model_);
     overlay->setSelectionModel(selectionModel());
-    overlay->setItemDelegate(delegate_);
+    // A delegate of its own: the editing delegate's signals are meant for the grid alone.
+    overlay->setItemDelegate(new GridCellDelegate(overlay));
     overlay->horizontalHeader()->hide();
     overlay->verticalHeader()->hide();
     overlay->horizontalHeader()->setMinimumSectionSize(4);
