@@ -22,9 +22,6 @@
 namespace trellon {
 namespace {
 
-constexpr int topCentre = 4;
-constexpr int bottomCentre = 1;
-
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -142,11 +139,11 @@ void PrintSettingsDialog::accept()
         prompts_.showMessage(this, tr("写设置文件失败！"), QMessageBox::Warning);
 
     read.headerText = header_->text().trimmed().toStdString();
-    if (!read.headerText.empty() && read.headerOn && read.pageNumberPosition == topCentre) {
+    if (pageNumberOverHeader(read)) {
         prompts_.showMessage(this, tr("页码和页眉位置干涉，请重新设置！"), QMessageBox::Warning);
         return;
     }
-    if (!read.footerText.empty() && read.footerOn && read.pageNumberPosition == bottomCentre) {
+    if (pageNumberOverFooter(read)) {
         prompts_.showMessage(this, tr("页码和页脚位置干涉，请重新设置！"), QMessageBox::Warning);
         return;
     }

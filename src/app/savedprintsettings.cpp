@@ -7,19 +7,6 @@
 
 namespace trellon {
 
-namespace {
-
-constexpr int topCentre = 4;
-constexpr int bottomCentre = 1;
-
-} // namespace
-
-bool pageNumberInterferes(const PrintSettings& settings)
-{
-    return (!settings.headerText.empty() && settings.headerOn && settings.pageNumberPosition == topCentre) ||
-           (!settings.footerText.empty() && settings.footerOn && settings.pageNumberPosition == bottomCentre);
-}
-
 PrintSettings savedPrintSettings(const QString& folder)
 {
     const std::string local = QFile::encodeName(folder).toStdString();
@@ -30,7 +17,7 @@ PrintSettings savedPrintSettings(const QString& folder)
         return initial;
     PrintSettings saved = decodePrintSettingsFile(*probe.matched, printSettingsDialogDefaults());
     saved.headerText = QString::fromStdString(saved.headerText).trimmed().toStdString();
-    return pageNumberInterferes(saved) ? initial : saved;
+    return pageNumberOverHeader(saved) || pageNumberOverFooter(saved) ? initial : saved;
 }
 
 } // namespace trellon

@@ -12,7 +12,4 @@ namespace trellon {
 // holds a page number placed on the header or footer text, which the dialog would refuse. Writes nothing.
 PrintSettings savedPrintSettings(const QString& folder);
 
-// True when the page number would be printed over the header or footer text.
-bool pageNumberInterferes(const PrintSettings& settings);
-
 } // namespace trellon

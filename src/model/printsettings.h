@@ -26,4 +26,14 @@ struct PrintSettings {
     friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };
 
+// The page number would be printed over the header text (top centre) or the footer text (bottom centre).
+inline bool pageNumberOverHeader(const PrintSettings& settings)
+{
+    return !settings.headerText.empty() && settings.headerOn && settings.pageNumberPosition == 4;
+}
+inline bool pageNumberOverFooter(const PrintSettings& settings)
+{
+    return !settings.footerText.empty() && settings.footerOn && settings.pageNumberPosition == 1;
+}
+
 } // namespace trellon
