@@ -388,6 +388,7 @@ TEST_F(MainFrameTest, receivedProjectIsShownAtOnceInPanelAndViews)
     EXPECT_EQ(frame->session().project()->members.size(), 1u);
     EXPECT_EQ(currentFilePath(), file.toStdString());
     EXPECT_EQ(frame->controlPanel().memberList().count(), 1);
+    EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
     EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
     ASSERT_EQ(frame->listView()->rowCount(), 3);
     EXPECT_EQ(frame->listView()->item(1, CDataListView::markColumn)->text(), QStringLiteral("×"));
