@@ -1,0 +1,302 @@
+// The project document and its typed edits.
+#include "projectdocument.h"
+
+#include "memberedit.h"
+
+#include "model/gbk.h"
+#include "model/statistics.h"
+
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace trellon {
+
+namespace {
+
+bool isMeasuredDiameter(const MemberRecord& member)
+{
+    return testModeDigit(member) == TestModeDigit::singleMeasuredDiameter;
+}
+
+// Readings a row of the list holds: a cover, or a cover and a diameter.
+std::int64_t readingsPerRow(const MemberRecord& member)
+{
+    return isMeasuredDiameter(member) ? 2 : 1;
+}
+
+std::int64_t rowCount(const MemberRecord& member)
+{
+    return static_cast<std::int64_t>(member.samples.size()) / readingsPerRow(member);
+}
+
+QString barText(BarRun run, int bar)
+{
+    switch (run) {
+    case BarRun::gridX:
+        return ProjectDocument::tr("X向钢筋 %1").arg(bar + 1);
+    case BarRun::gridY:
+        return ProjectDocument::tr("Y向钢筋 %1").arg(bar + 1);
+    case BarRun::section:
+        break;
+    }
+    return ProjectDocument::tr("钢筋 %1").arg(bar + 1);
+}
+
+} // namespace
+
+ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent), undoStack_(new QUndoStack(this))
+{
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &ProjectDocument::updateModified);
+}
+
+ProjectDocument::~ProjectDocument()
+{
+    // The steps refer to the document: they go first.
+    undoStack_->disconnect(this);
+    delete undoStack_;
+}
+
+const MemberRecord* ProjectDocument::member(int index) const
+{
+    if (!project_ || index < 0 || index >= project_->memberCount())
+        return nullptr;
+    return &project_->members[static_cast<std::size_t>(index)];
+}
+
+bool ProjectDocument::isModified() const
+{
+    return modified_;
+}
+
+void ProjectDocument::markSaved(std::string path)
+{
+    currentFilePath_ = std::move(path);
+    unsavedWithoutHistory_ = false;
+    undoStack_->setClean();
+    updateModified();
+}
+
+void ProjectDocument::updateModified()
+{
+    const bool modified = unsavedWithoutHistory_ || !undoStack_->isClean();
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified_);
+}
+
+void ProjectDocument::select(TestMode mode, int memberIndex)
+{
+    const MemberRecord* chosen = member(memberIndex);
+    const int index = chosen != nullptr && belongsToTestMode(*chosen, mode) ? memberIndex : -1;
+    if (mode == testMode_ && index == selectedMember_)
+        return;
+    testMode_ = mode;
+    selectedMember_ = index;
+    emit selectionChanged();
+}
+
+void ProjectDocument::replaceProject(std::unique_ptr<Project> project, std::string filePath, bool modified)
+{
+    undoStack_->clear();
+    project_ = std::move(project);
+    currentFilePath_ = std::move(filePath);
+    testMode_ = TestMode::singlePoint;
+    selectedMember_ = project_ ? memberIndexInMode(project_->members, TestMode::singlePoint, 0) : -1;
+    unsavedWithoutHistory_ = modified;
+    undoStack_->setClean();
+    updateModified();
+    emit projectReplaced();
+}
+
+MemberRecord ProjectDocument::recordOf(int memberIndex, Scope scope)
+{
+    MemberRecord& live = project_->members[static_cast<std::size_t>(memberIndex)];
+    if (scope == Scope::readings)
+        return live;
+    std::vector<std::int32_t> readings = std::move(live.samples);
+    MemberRecord copy = live;
+    live.samples = std::move(readings);
+    return copy;
+}
+
+bool ProjectDocument::record(const QString& text, Scope scope, std::vector<Change> changes, int focus)
+{
+    std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
+    if (changes.empty())
+        return false;
+    undoStack_->push(new MemberEdit(*this, text, scope, std::move(changes), testMode_, focus));
+    return true;
+}
+
+template <typename Edit> bool ProjectDocument::editMember(const QString& text, Scope scope, int memberIndex, Edit edit)
+{
+    if (member(memberIndex) == nullptr)
+        return false;
+    MemberRecord before = recordOf(memberIndex, scope);
+    MemberRecord after = before;
+    if (!edit(after))
+        return false;
+    std::vector<Change> changes;
+    changes.push_back({memberIndex, std::move(before), std::move(after)});
+    return record(text, scope, std::move(changes), memberIndex);
+}
+
+void ProjectDocument::apply(const std::vector<Change>& changes, Scope scope, bool after, bool show, TestMode mode,
+                            int focus)
+{
+    QList<int> touched;
+    touched.reserve(static_cast<qsizetype>(changes.size()));
+    for (const Change& change : changes) {
+        MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
+        const MemberRecord& installed = after ? change.after : change.before;
+        if (scope == Scope::readings) {
+            live = installed;
+        } else {
+            std::vector<std::int32_t> readings = std::move(live.samples);
+            live = installed;
+            live.samples = std::move(readings);
+        }
+        if (scope != Scope::labels)
+            recomputeMemberStatistics(live);
+        touched << change.index;
+    }
+    if (show)
+        select(mode, focus);
+    emit membersChanged(touched);
+}
+
+const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
+{
+    const MemberRecord* found = member(memberIndex);
+    return found != nullptr && belongsToTestMode(*found, TestMode::singlePoint) ? found : nullptr;
+}
+
+bool ProjectDocument::setReading(int memberIndex, std::int64_t index, std::int32_t value)
+{
+    const MemberRecord* target = singlePointMember(memberIndex);
+    if (target == nullptr || index < 0 || index >= static_cast<std::int64_t>(target->samples.size()))
+        return false;
+    const QString text = tr("修改测点 %1").arg(index / readingsPerRow(*target) + 1);
+    return editMember(text, Scope::readings, memberIndex, [&](MemberRecord& m) {
+        m.samples[static_cast<std::size_t>(index)] = value;
+        return true;
+    });
+}
+
+bool ProjectDocument::insertReadingRow(int memberIndex, std::int64_t row)
+{
+    const MemberRecord* target = singlePointMember(memberIndex);
+    if (target == nullptr || row < 0 || row > rowCount(*target))
+        return false;
+    return editMember(tr("插入测点 %1").arg(row + 1), Scope::readings, memberIndex, [&](MemberRecord& m) {
+        const std::int64_t width = readingsPerRow(m);
+        m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
+        m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+        return true;
+    });
+}
+
+bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
+{
+    const MemberRecord* target = singlePointMember(memberIndex);
+    if (target == nullptr || row < 0 || row >= rowCount(*target))
+        return false;
+    return editMember(tr("删除测点 %1").arg(row + 1), Scope::readings, memberIndex, [&](MemberRecord& m) {
+        const std::int64_t width = readingsPerRow(m);
+        const auto first = m.samples.begin() + row * width;
+        m.samples.erase(first, first + width);
+        m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+        return true;
+    });
+}
+
+BarEdit ProjectDocument::setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value)
+{
+    const MemberRecord* target = member(memberIndex);
+    if (target == nullptr || !hasBarRuns(*target))
+        return BarEdit::noSuchBar;
+    BarEdit outcome = BarEdit::noSuchBar;
+    editMember(tr("修改%1").arg(barText(run, bar)), Scope::readings, memberIndex, [&](MemberRecord& m) {
+        outcome = storeBarValue(m, run, bar, field, value);
+        return outcome == BarEdit::stored;
+    });
+    return outcome;
+}
+
+bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after)
+{
+    const MemberRecord* target = member(memberIndex);
+    if (target == nullptr || !hasBarRuns(*target))
+        return false;
+    const int inserted = after ? bar + 1 : bar;
+    return editMember(tr("插入%1").arg(barText(run, inserted)), Scope::readings, memberIndex,
+                      [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); });
+}
+
+bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
+{
+    const MemberRecord* target = member(memberIndex);
+    if (target == nullptr || !hasBarRuns(*target))
+        return false;
+    return editMember(tr("删除%1").arg(barText(run, bar)), Scope::readings, memberIndex,
+                      [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); });
+}
+
+bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
+                                            const DesignValues& values)
+{
+    if (member(memberIndex) == nullptr)
+        return false;
+    std::vector<int> indexes{memberIndex};
+    for (const int index : alsoTo) {
+        if (index != memberIndex && member(index) != nullptr)
+            indexes.push_back(index);
+    }
+    std::vector<Change> changes;
+    changes.reserve(indexes.size());
+    for (const int index : indexes) {
+        MemberRecord before = recordOf(index, Scope::figures);
+        MemberRecord after = before;
+        after.designCover = values.designCover;
+        after.upperDeviation = values.upperDeviation;
+        after.lowerDeviation = values.lowerDeviation;
+        if (index == memberIndex)
+            after.name = name;
+        changes.push_back({index, std::move(before), std::move(after)});
+    }
+    return record(tr("修改工程信息"), Scope::figures, std::move(changes), memberIndex);
+}
+
+bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
+{
+    return editMember(tr("修改设计直径"), Scope::figures, memberIndex, [&](MemberRecord& m) {
+        m.designDiameter = diameter;
+        return true;
+    });
+}
+
+bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool checked)
+{
+    std::vector<Change> changes;
+    for (const int index : memberIndexes) {
+        if (member(index) == nullptr)
+            continue;
+        MemberRecord before = recordOf(index, Scope::labels);
+        MemberRecord after = before;
+        after.checked = checked ? 1 : 0;
+        changes.push_back({index, std::move(before), std::move(after)});
+    }
+    std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
+    QString text;
+    if (changes.size() == 1)
+        text = (checked ? tr("勾选 %1") : tr("取消勾选 %1"))
+                   .arg(QString::fromStdString(gbkToUtf8(changes.front().after.number)));
+    else
+        text = checked ? tr("勾选 %1 个构件").arg(changes.size()) : tr("取消勾选 %1 个构件").arg(changes.size());
+    const int focus = changes.size() == 1 ? changes.front().index : selectedMember_;
+    return record(text, Scope::labels, std::move(changes), focus);
+}
+
+} // namespace trellon

@@ -1,0 +1,127 @@
+// The project document: the loaded project, the file it belongs to, whether it changed since, the one selection
+// every window shows, and the history of its edits. Every change of the data is one of its typed, undoable edits.
+#pragma once
+
+#include "model/baredits.h"
+#include "model/project.h"
+#include "model/testmode.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QUndoStack;
+
+namespace trellon {
+
+class MemberEdit;
+
+// The design values the project information sets on one or several members.
+struct DesignValues {
+    std::int32_t designCover = 0;
+    std::int32_t upperDeviation = 0;
+    std::int32_t lowerDeviation = 0;
+};
+
+class ProjectDocument final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProjectDocument(QObject* parent = nullptr);
+    ~ProjectDocument() override;
+
+    // Null while no project is loaded.
+    const Project* project() const { return project_.get(); }
+    // The member at index, or null outside the project.
+    const MemberRecord* member(int index) const;
+    std::int32_t memberCount() const { return project_ ? project_->memberCount() : 0; }
+
+    // The file the project was opened from or last saved to; empty for none.
+    const std::string& currentFilePath() const { return currentFilePath_; }
+    // Where the last transfer wrote its file; what the transfer dialog proposes next.
+    const std::string& receivePath() const { return receivePath_; }
+    void setReceivePath(std::string path) { receivePath_ = std::move(path); }
+
+    // Changed since it was opened, received or saved.
+    bool isModified() const;
+    // The project was written to path: it now belongs to that file and is unchanged from it.
+    void markSaved(std::string path);
+
+    // The panel's test mode and the array index of the member chosen in it (-1: none). Every view reads these.
+    TestMode currentTestMode() const { return testMode_; }
+    int selectedMember() const { return selectedMember_; }
+    // Chooses the mode and the member; a member that is not of the mode, or none, selects nothing.
+    void select(TestMode mode, int memberIndex);
+
+    QUndoStack& undoStack() { return *undoStack_; }
+
+    // Installs a complete project in place of the loaded one and forgets the history. `modified`: the project is
+    // not what the file holds (a recovered project, a transfer that wrote no file).
+    void replaceProject(std::unique_ptr<Project> project, std::string filePath, bool modified = false);
+
+    // Typed edits. Each is one undoable step that recomputes the statistics of the members it touches; false (or
+    // an outcome other than stored) when it changes nothing, and then nothing enters the history.
+
+    // Reading `index` of a single-point member.
+    bool setReading(int memberIndex, std::int64_t index, std::int32_t value);
+    // A new row of readings (cover 0, and diameter 0 for a measured-diameter member) before row `row`; a row
+    // equal to the row count appends.
+    bool insertReadingRow(int memberIndex, std::int64_t row);
+    bool deleteReadingRow(int memberIndex, std::int64_t row);
+    BarEdit setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value);
+    bool insertBar(int memberIndex, BarRun run, int bar, bool after);
+    bool deleteBar(int memberIndex, BarRun run, int bar);
+    // The project information in one step: the member's name (GBK bytes, as the records hold them) and the
+    // design values of the member and of the others named.
+    bool setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
+                               const DesignValues& values);
+    bool setDesignDiameter(int memberIndex, std::int32_t diameter);
+    // Ticks or unticks the members named, in one step.
+    bool setChecked(const std::vector<int>& memberIndexes, bool checked);
+
+signals:
+    void projectReplaced();
+    // Members changed by an edit, its undo or its redo; their statistics are already recomputed.
+    void membersChanged(const QList<int>& memberIndexes);
+    void selectionChanged();
+    void modifiedChanged(bool modified);
+
+private:
+    friend class MemberEdit;
+
+    // A member before and after a step. Edits that leave the readings alone hold the records without them.
+    struct Change {
+        int index;
+        MemberRecord before;
+        MemberRecord after;
+    };
+    enum class Scope { readings, figures, labels }; // what a step changes: the statistics follow the first two
+    // The member's record; without its readings for a step that leaves them alone (they are not copied).
+    MemberRecord recordOf(int memberIndex, Scope scope);
+    // Pushes one step that turns each `before` into its `after`; undoing or redoing it shows the member `focus`.
+    bool record(const QString& text, Scope scope, std::vector<Change> changes, int focus);
+    // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
+    template <typename Edit> bool editMember(const QString& text, Scope scope, int memberIndex, Edit edit);
+    // Installs the records of one side of a step and recomputes their statistics; with `show`, the step's member
+    // is selected again.
+    void apply(const std::vector<Change>& changes, Scope scope, bool after, bool show, TestMode mode, int focus);
+    // The single-point member at index, or null.
+    const MemberRecord* singlePointMember(int memberIndex) const;
+    void updateModified();
+
+    std::unique_ptr<Project> project_;
+    std::string currentFilePath_;
+    std::string receivePath_;
+    TestMode testMode_ = TestMode::singlePoint;
+    int selectedMember_ = -1;
+    bool unsavedWithoutHistory_ = false;
+    bool modified_ = false;
+    QUndoStack* undoStack_;
+};
+
+} // namespace trellon

@@ -1,0 +1,250 @@
+// The document's edits: each one step that undoes and redoes to the bytes of the file, with the statistics, the
+// modified state and the selection following.
+#include "document/projectdocument.h"
+
+#include "model/projectfile.h"
+#include "model/statistics.h"
+
+#include <QSignalSpy>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+
+namespace trellon {
+namespace {
+
+const std::string sample = TRELLON_SOURCE_DIR "/data/samples/site-survey.gj";
+
+std::unique_ptr<Project> openSample()
+{
+    auto read = readProjectFile(sample);
+    EXPECT_TRUE(read.ok());
+    std::unique_ptr<Project> project = std::move(read.value().project);
+    recomputeStatistics(*project);
+    return project;
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() { document.replaceProject(openSample(), sample); }
+
+    int indexOf(const char* number) const
+    {
+        for (int i = 0; i < document.memberCount(); ++i) {
+            if (document.member(i)->number == number)
+                return i;
+        }
+        ADD_FAILURE() << "no member " << number;
+        return -1;
+    }
+    const MemberRecord& memberNumbered(const char* number) const { return *document.member(indexOf(number)); }
+    std::vector<std::uint8_t> saved() const { return encodeProjectFile(*document.project()); }
+    // The sample edited by hand, with the statistics it then has.
+    Project editedByHand(const std::function<void(Project&)>& edit) const
+    {
+        std::unique_ptr<Project> project = openSample();
+        edit(*project);
+        recomputeStatistics(*project);
+        return *project;
+    }
+    // Undo and redo of the last step: the undone project is `before` to the byte, the redone one `after`.
+    void expectUndoableAs(const Project& after, const Project& before)
+    {
+        EXPECT_EQ(*document.project(), after);
+        EXPECT_EQ(saved(), encodeProjectFile(after));
+        document.undoStack().undo();
+        EXPECT_EQ(*document.project(), before);
+        EXPECT_EQ(saved(), encodeProjectFile(before));
+        document.undoStack().redo();
+        EXPECT_EQ(*document.project(), after);
+    }
+    void expectUndoableAs(const Project& after) { expectUndoableAs(after, *openSample()); }
+
+    ProjectDocument document;
+};
+
+TEST_F(DocumentTest, eachReadingEditUndoesToTheFileAndRedoesToTheHandEditedProject)
+{
+    const int known = indexOf("1001");
+    ASSERT_TRUE(document.setReading(known, 3, 60));
+    const Project edited = editedByHand([&](Project& p) { p.members[known].samples[3] = 60; });
+    expectUndoableAs(edited);
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改测点 4"));
+
+    ASSERT_TRUE(document.insertReadingRow(known, 0));
+    expectUndoableAs(editedByHand([&](Project& p) {
+                         p.members[known].samples[3] = 60;
+                         p.members[known].samples.insert(p.members[known].samples.begin(), 0);
+                         p.members[known].sampleCount += 1;
+                     }),
+                     edited);
+
+    const int measured = indexOf("2001");
+    const auto rows = document.member(measured)->sampleCount / 2;
+    ASSERT_TRUE(document.deleteReadingRow(measured, 1));
+    EXPECT_EQ(document.member(measured)->sampleCount / 2, rows - 1);
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除测点 2"));
+    document.undoStack().undo();
+    document.undoStack().undo();
+    document.undoStack().undo();
+    EXPECT_EQ(saved(), encodeProjectFile(*openSample()));
+}
+
+TEST_F(DocumentTest, measuredDiameterRowsAreInsertedAndDeletedAsPairs)
+{
+    const int measured = indexOf("2001");
+    const std::vector<std::int32_t> before = document.member(measured)->samples;
+    ASSERT_TRUE(document.insertReadingRow(measured, 1));
+    std::vector<std::int32_t> expected = before;
+    expected.insert(expected.begin() + 2, {0, 0});
+    EXPECT_EQ(document.member(measured)->samples, expected);
+    EXPECT_EQ(document.member(measured)->sampleCount, static_cast<std::int32_t>(expected.size()));
+    ASSERT_TRUE(document.deleteReadingRow(measured, 1));
+    EXPECT_EQ(document.member(measured)->samples, before);
+    EXPECT_EQ(document.undoStack().count(), 2);
+}
+
+TEST_F(DocumentTest, barEditsUndoToTheFileAndRedoToTheHandEditedProject)
+{
+    const int section = indexOf("4001");
+    ASSERT_EQ(document.setBarValue(section, BarRun::section, 1, BarField::position, 300), BarEdit::stored);
+    Project expected = editedByHand([&](Project& p) {
+        p.members[section].samples[6] = 1;
+        p.members[section].samples[7] = 44;
+    });
+    expectUndoableAs(expected);
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改钢筋 2"));
+
+    const int grid = indexOf("3001");
+    const std::int32_t yBars = document.member(grid)->yBarCount;
+    ASSERT_TRUE(document.deleteBar(grid, BarRun::gridY, 0));
+    EXPECT_EQ(document.member(grid)->yBarCount, yBars - 1);
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除Y向钢筋 1"));
+    ASSERT_TRUE(document.insertBar(grid, BarRun::gridX, 0, true));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("插入X向钢筋 2"));
+    document.undoStack().undo();
+    document.undoStack().undo();
+    EXPECT_EQ(document.member(grid)->yBarCount, yBars);
+    EXPECT_EQ(*document.project(), expected);
+}
+
+TEST_F(DocumentTest, refusedAndEmptyEditsLeaveNoStep)
+{
+    const int section = indexOf("4001");
+    EXPECT_EQ(document.setBarValue(section, BarRun::section, 0, BarField::cover, 186), BarEdit::outOfRange);
+    EXPECT_EQ(document.setBarValue(section, BarRun::section, 99, BarField::cover, 20), BarEdit::noSuchBar);
+    EXPECT_EQ(document.setBarValue(indexOf("1001"), BarRun::section, 0, BarField::cover, 20), BarEdit::noSuchBar);
+    EXPECT_FALSE(document.setReading(section, 2, 30)) << "a section member has no single-point readings";
+    EXPECT_FALSE(document.setReading(indexOf("1001"), 24, 30));
+    EXPECT_FALSE(document.deleteReadingRow(indexOf("1001"), -1));
+    EXPECT_FALSE(document.setReading(indexOf("1001"), 0, document.member(indexOf("1001"))->samples[0]));
+    EXPECT_FALSE(document.setChecked({indexOf("1001")}, true)) << "already ticked";
+    EXPECT_EQ(document.undoStack().count(), 0);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(DocumentTest, projectInformationAndTicksOfManyMembersAreOneStep)
+{
+    std::vector<int> all(static_cast<std::size_t>(document.memberCount()));
+    std::iota(all.begin(), all.end(), 0);
+    const int current = indexOf("1002");
+    QSignalSpy changed(&document, &ProjectDocument::membersChanged);
+    ASSERT_TRUE(document.setProjectInformation(current, "KL9", all, {30, 8, -5}));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.front().front().value<QList<int>>().size(), document.memberCount());
+    expectUndoableAs(editedByHand([&](Project& p) {
+        for (MemberRecord& m : p.members) {
+            m.designCover = 30;
+            m.upperDeviation = 8;
+            m.lowerDeviation = -5;
+        }
+        p.members[current].name = "KL9";
+    }));
+
+    ASSERT_TRUE(document.setChecked(all, false));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("取消勾选 %1 个构件").arg(document.memberCount()));
+    EXPECT_EQ(checkedSetVerdict(*document.project()).points, 0);
+    document.undoStack().undo();
+    EXPECT_GT(checkedSetVerdict(*document.project()).points, 0);
+}
+
+TEST_F(DocumentTest, statisticsFollowEveryStep)
+{
+    const int known = indexOf("1001");
+    const std::int32_t passing = document.member(known)->passCount;
+    ASSERT_TRUE(document.setReading(known, 0, 99));
+    EXPECT_EQ(document.member(known)->passCount, passing - 1);
+    EXPECT_EQ(document.member(known)->maxCover, 99);
+    document.undoStack().undo();
+    EXPECT_EQ(document.member(known)->passCount, passing);
+    ASSERT_TRUE(document.setProjectInformation(known, document.member(known)->name, {}, {99, 0, 0}));
+    EXPECT_EQ(document.member(known)->passCount, 0);
+}
+
+TEST_F(DocumentTest, modifiedStateFollowsTheSavedPlaceInTheHistory)
+{
+    QSignalSpy modified(&document, &ProjectDocument::modifiedChanged);
+    const int known = indexOf("1001");
+    document.setReading(known, 0, 40);
+    document.setReading(known, 1, 41);
+    EXPECT_TRUE(document.isModified());
+    document.markSaved("/tmp/saved.gj");
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.currentFilePath(), "/tmp/saved.gj");
+    document.undoStack().undo();
+    EXPECT_TRUE(document.isModified()) << "undone past the save";
+    document.undoStack().redo();
+    EXPECT_FALSE(document.isModified());
+    document.undoStack().undo();
+    document.undoStack().undo();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(modified.count(), 5);
+
+    document.replaceProject(openSample(), sample);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.undoStack().count(), 0) << "a replaced project has no history";
+
+    document.replaceProject(openSample(), sample, true);
+    EXPECT_TRUE(document.isModified());
+    document.setReading(known, 0, 40);
+    document.undoStack().undo();
+    EXPECT_TRUE(document.isModified()) << "a recovered project differs from its file without any step";
+}
+
+TEST_F(DocumentTest, undoAndRedoShowTheMemberTheEditWasMadeIn)
+{
+    const int section = indexOf("4002");
+    document.select(TestMode::section, section);
+    ASSERT_EQ(document.insertBar(section, BarRun::section, 0, false), true);
+    document.select(TestMode::singlePoint, indexOf("1003"));
+    QSignalSpy selection(&document, &ProjectDocument::selectionChanged);
+    document.undoStack().undo();
+    EXPECT_EQ(document.currentTestMode(), TestMode::section);
+    EXPECT_EQ(document.selectedMember(), section);
+    EXPECT_EQ(selection.count(), 1);
+}
+
+TEST_F(DocumentTest, aTickDoesNotMoveTheSelection)
+{
+    document.select(TestMode::singlePoint, indexOf("1001"));
+    ASSERT_TRUE(document.setChecked({indexOf("1003")}, false));
+    EXPECT_EQ(document.selectedMember(), indexOf("1001"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("取消勾选 1003"));
+}
+
+TEST_F(DocumentTest, selectionKeepsToTheMembersOfItsMode)
+{
+    EXPECT_EQ(document.currentTestMode(), TestMode::singlePoint);
+    EXPECT_EQ(document.selectedMember(), indexOf("1001"));
+    document.select(TestMode::grid, indexOf("1002"));
+    EXPECT_EQ(document.currentTestMode(), TestMode::grid);
+    EXPECT_EQ(document.selectedMember(), -1);
+    document.select(TestMode::grid, 999);
+    EXPECT_EQ(document.selectedMember(), -1);
+}
+
+} // namespace
+} // namespace trellon
