@@ -35,7 +35,7 @@ void saveActiveDiagramBitmap(CMainFrame& frame)
     if (view == nullptr)
         return;
 
-    const Project* project = frame.session().project();
+    const Project* project = frame.document().project();
     const int index = view->memberIndex();
     const MemberRecord* member =
         project != nullptr && index >= 0 ? &project->members[static_cast<std::size_t>(index)] : nullptr;

@@ -41,6 +41,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QUrl>
 
 namespace trellon {
@@ -94,6 +96,7 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* paren
 
     createDock();
     createActions();
+    createUndoActions();
     createToolBar();
     createStatusBar();
     createMenus();
@@ -103,14 +106,16 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* paren
         retitleWindows();
         updateCommands();
     });
-    connect(&session_, &ProjectSession::projectReplaced, this, &CMainFrame::updateCommands);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::updateCommands);
+    connect(&document_, &ProjectDocument::selectionChanged, this, &CMainFrame::updateCommands);
+    connect(&document_, &ProjectDocument::modifiedChanged, this, &CMainFrame::retitleWindows);
     showListWindow();
     updateCommands();
 }
 
 CMainFrame::~CMainFrame()
 {
-    // The views and the panel refer to the session: let them go while it is still here.
+    // The views and the panel refer to the document: let them go while it is still here.
     for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
         if (frame != nullptr)
             disconnect(frame, nullptr, this, nullptr);
@@ -127,10 +132,20 @@ void CMainFrame::createDock()
     dock_->setAllowedAreas(Qt::AllDockWidgetAreas);
     dock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                        QDockWidget::DockWidgetFloatable);
-    controlPanel_ = new ControlPanel(session_, *this, dock_);
+    controlPanel_ = new ControlPanel(document_, *this, dock_);
     dock_->setWidget(controlPanel_);
     addDockWidget(Qt::LeftDockWidgetArea, dock_);
     resizeDocks({dock_}, {410}, Qt::Horizontal);
+
+    historyDock_ = new QDockWidget(tr("操作历史"), this);
+    historyDock_->setObjectName(QStringLiteral("historyDock"));
+    auto* history = new QUndoView(&document_.undoStack(), historyDock_);
+    history->setEmptyLabel(tr("<打开的工程>"));
+    historyDock_->setWidget(history);
+    addDockWidget(Qt::RightDockWidgetArea, historyDock_);
+    historyDock_->hide();
+    historyDock_->toggleViewAction()->setText(tr("操作历史"));
+    historyDock_->toggleViewAction()->setStatusTip(tr("显示或隐藏可以撤销的操作"));
 }
 
 QAction* CMainFrame::addCommand(Command command, void (CMainFrame::*handler)())
@@ -180,6 +195,18 @@ void CMainFrame::createActions()
     actions_[Command::controlPanel] = panel;
 }
 
+void CMainFrame::createUndoActions()
+{
+    undoAction_ = document_.undoStack().createUndoAction(this, tr("撤销"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    undoAction_->setStatusTip(tr("撤销上一个操作"));
+    redoAction_ = document_.undoStack().createRedoAction(this, tr("重做"));
+    redoAction_->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
+    redoAction_->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+    redoAction_->setStatusTip(tr("重做撤销的操作"));
+}
+
 void CMainFrame::createToolBar()
 {
     toolBar_ = new QToolBar(tr("工具栏"), this);
@@ -200,6 +227,8 @@ void CMainFrame::createToolBar()
         for (const Command command : group)
             toolBar_->addAction(action(command));
     }
+    toolBar_->addSeparator();
+    toolBar_->addActions({undoAction_, redoAction_});
 
     QAction* toolbar = toolBar_->toggleViewAction();
     const CommandTexts texts = commandTexts(Command::toolbar);
@@ -233,10 +262,11 @@ void CMainFrame::createMenus()
     auto* transfer = new QMenu(tr("数据传输"), this);
     transfer->addAction(action(Command::dataTransfer));
     auto* view = new QMenu(tr("查看(&V)"), this);
-    view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel)});
+    view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel),
+                      historyDock_->toggleViewAction()});
     auto* help = new QMenu(tr("帮助(&H)"), this);
     help->addActions({action(Command::helpTopics), action(Command::about)});
-    noChildMenus_ = {file, transfer, view, help};
+    noChildMenus_ = {file, editMenu(), transfer, view, help};
 
     auto* childFile = new QMenu(tr("文件(&F)"), this);
     childFile->addActions({action(Command::open), action(Command::save), action(Command::saveTxt),
@@ -253,14 +283,22 @@ void CMainFrame::createMenus()
     auto* childView = new QMenu(tr("查看(&V)"), this);
     childView->addActions({action(Command::toolbar), action(Command::statusBar)});
     childView->addSeparator();
-    childView->addActions({action(Command::controlPanel), action(Command::projectInformation)});
+    childView->addActions(
+        {action(Command::controlPanel), historyDock_->toggleViewAction(), action(Command::projectInformation)});
     auto* childHelp = new QMenu(tr("帮助(&H)"), this);
     childHelp->addActions({action(Command::helpTopics), action(Command::about)});
-    childMenus_ = {childFile, childTransfer, childView, childHelp};
+    childMenus_ = {childFile, editMenu(), childTransfer, childView, childHelp};
 
     for (QMenu* m : noChildMenus_ + childMenus_)
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
     rebuildRecentFileMenu();
+}
+
+QMenu* CMainFrame::editMenu()
+{
+    auto* edit = new QMenu(tr("编辑(&E)"), this);
+    edit->addActions({undoAction_, redoAction_});
+    return edit;
 }
 
 QList<QMenu*> CMainFrame::shownMenus() const
@@ -338,10 +376,10 @@ ChildKind CMainFrame::activeChildKind() const
 void CMainFrame::updateCommands()
 {
     CommandContext context;
-    context.loaded = session_.project() != nullptr;
+    context.loaded = document_.project() != nullptr;
     context.active = activeChildKind();
-    context.mode = session_.currentTestMode();
-    context.memberCount = session_.state().memberCount();
+    context.mode = document_.currentTestMode();
+    context.memberCount = document_.memberCount();
     for (const auto& [command, act] : actions_)
         act->setEnabled(commandEnabled(command, context));
 
@@ -359,17 +397,14 @@ CChildFrame* CMainFrame::createChildFrame(ChildKind kind)
 {
     QWidget* view = nullptr;
     switch (kind) {
-    case ChildKind::list: {
-        auto* list = new CDataListView(session_, prompts_);
-        connect(list, &CDataListView::readingCommitted, controlPanel_, &ControlPanel::refreshSummaryForm);
-        view = list;
+    case ChildKind::list:
+        view = new CDataListView(document_, prompts_);
         break;
-    }
     case ChildKind::section:
-        view = new CSectionView(session_);
+        view = new CSectionView(document_);
         break;
     case ChildKind::grid:
-        view = new CGridView(session_);
+        view = new CGridView(document_);
         break;
     case ChildKind::none:
         return nullptr;
@@ -421,7 +456,7 @@ void CMainFrame::childFrameDestroyed(QObject* frame)
 
 void CMainFrame::retitleWindows()
 {
-    const QString path = QString::fromStdString(session_.state().currentFilePath);
+    const QString path = QString::fromStdString(document_.currentFilePath());
     const QString title = path.isEmpty() ? tr("无标题") : QDir::toNativeSeparators(path);
     for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
         if (frame != nullptr)
@@ -430,7 +465,9 @@ void CMainFrame::retitleWindows()
     QString mainTitle = tr("Velmora钢筋检测分析软件V1.0");
     if (activeChildKind() != ChildKind::none)
         mainTitle += QStringLiteral(" - [%1]").arg(title);
-    setWindowTitle(mainTitle);
+    // The marker shows while the project differs from its file.
+    setWindowTitle(mainTitle + QStringLiteral("[*]"));
+    setWindowModified(document_.isModified());
 }
 
 void CMainFrame::showListWindow()
@@ -452,27 +489,6 @@ void CMainFrame::showGridMember(int listPosition)
     updateCommands();
 }
 
-void CMainFrame::refreshListValues()
-{
-    if (CDataListView* list = listView())
-        list->refreshValues();
-    updateCommands();
-}
-
-void CMainFrame::refreshListPassMarks()
-{
-    if (CDataListView* list = listView())
-        list->refreshPassMarks();
-}
-
-void CMainFrame::repaintDiagrams()
-{
-    if (CSectionView* section = sectionView())
-        section->update();
-    if (CGridView* grid = gridView())
-        grid->update();
-}
-
 void CMainFrame::openProject()
 {
     const QString path = prompts_.chooseFileToOpen(this, tr("钢筋仪数据处理文件(*.gj)"));
@@ -491,14 +507,16 @@ bool CMainFrame::openProjectFile(const QString& path)
                              QMessageBox::Warning);
         return false;
     }
+    // The file is good: only now may the loaded project give way, and only as the user says.
+    if (!confirmReplacingProject())
+        return false;
     std::unique_ptr<Project> project = std::move(read.value().project);
     recomputeStatistics(*project);
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    session_.state().currentFilePath = absolute.toStdString();
     dock_->show();
     // The control panel answers by choosing the single-point mode, which shows the list window with the first
     // single-point member.
-    session_.replaceProject(std::move(project));
+    document_.replaceProject(std::move(project), absolute.toStdString());
     showListWindow();
     recentFiles_.add(absolute);
     recentFiles_.save(settings_);
@@ -517,7 +535,7 @@ void CMainFrame::openRecentFile(const QString& path)
 
 QString CMainFrame::proposedPath(const QString& suffix) const
 {
-    const QString current = QString::fromStdString(session_.state().currentFilePath);
+    const QString current = QString::fromStdString(document_.currentFilePath());
     if (current.isEmpty())
         return QDir::homePath();
     const QFileInfo file(current);
@@ -531,8 +549,7 @@ bool CMainFrame::saveProject()
 
 bool CMainFrame::saveProjectAs()
 {
-    controlPanel_->storeCheckMarks();
-    const Project* project = session_.project();
+    const Project* project = document_.project();
     if (project == nullptr || project->members.empty()) {
         prompts_.showMessage(this, tr("没有可保存的数据。"));
         return false;
@@ -558,7 +575,7 @@ bool CMainFrame::saveProjectAs()
 
 void CMainFrame::fileWritten(const QString& path)
 {
-    session_.state().currentFilePath = path.toStdString();
+    document_.markSaved(path.toStdString());
     retitleWindows();
     recentFiles_.add(path);
     recentFiles_.save(settings_);
@@ -567,14 +584,13 @@ void CMainFrame::fileWritten(const QString& path)
 
 void CMainFrame::saveText()
 {
-    Project* project = session_.project();
+    const Project* project = document_.project();
     if (project == nullptr)
         return;
     QString path = prompts_.chooseFileToSave(this, tr("钢筋仪数据处理文件(*.txt)"), QStringLiteral("txt"),
                                              proposedPath(QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
-    recomputeStatistics(*project);
     const Status written = writeTextExport(localPath(path), *project);
     if (!written)
         prompts_.showMessage(
@@ -586,7 +602,7 @@ void CMainFrame::saveText()
 
 bool CMainFrame::confirmReplacingProject()
 {
-    if (session_.project() == nullptr)
+    if (document_.project() == nullptr || !document_.isModified())
         return true;
     switch (prompts_.ask(this, tr("您保存数据吗?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
@@ -617,10 +633,10 @@ void CMainFrame::installReceivedProject(std::shared_ptr<Project> project, const 
     recomputeStatistics(*installed);
     const bool written = !receivedFilePath.isEmpty() && QFileInfo::exists(receivedFilePath);
     const QString absolute = written ? QFileInfo(receivedFilePath).absoluteFilePath() : QString();
-    session_.state().currentFilePath = absolute.toStdString();
-    session_.state().receivePath = absolute.toStdString();
+    document_.setReceivePath(absolute.toStdString());
     dock_->show();
-    session_.replaceProject(std::move(installed));
+    // A transfer that could not write its file leaves a project that is nowhere else.
+    document_.replaceProject(std::move(installed), absolute.toStdString(), !written);
     showListWindow();
     if (written) {
         recentFiles_.add(absolute);
@@ -653,11 +669,11 @@ void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintS
 {
     const ChildKind before = activeChildKind();
     showListWindow();
-    controlPanel_->storeCheckMarks();
-    Project* project = session_.project();
-    if (project != nullptr &&
-        run(this, *project, printSettings_, *printDialogs_, prompts_) == PrintRunEffect::barCountsCorrected)
-        session_.notifyMembersEdited();
+    if (const Project* project = document_.project()) {
+        // Printing reads the project; what the run would change of its copy stays there.
+        Project printed = *project;
+        run(this, printed, printSettings_, *printDialogs_, prompts_);
+    }
     // The diagram window the run started from comes back, so that it and the panel show the same mode again.
     if ((before == ChildKind::section || before == ChildKind::grid) && childFrame(before) != nullptr)
         openOrActivate(before);
@@ -681,26 +697,31 @@ void CMainFrame::showPrintSettings()
 
 void CMainFrame::insertRowAbove()
 {
-    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+    if (activeChildKind() == ChildKind::list)
+        listView()->insertReadingRow(false);
+    else if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
         controlPanel_->insertRowAbove();
 }
 
 void CMainFrame::insertRowBelow()
 {
-    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+    if (activeChildKind() == ChildKind::list)
+        listView()->insertReadingRow(true);
+    else if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
         controlPanel_->insertRowBelow();
 }
 
 void CMainFrame::deleteBar()
 {
-    // The list window accepts the command and does nothing.
-    if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
+    if (activeChildKind() == ChildKind::list)
+        listView()->deleteReadingRow();
+    else if (activeChildKind() == ChildKind::section || activeChildKind() == ChildKind::grid)
         controlPanel_->deleteBar();
 }
 
 void CMainFrame::showProjectInformation()
 {
-    if (session_.project() != nullptr)
+    if (document_.project() != nullptr)
         controlPanel_->showProjectInformation();
 }
 

@@ -7,9 +7,9 @@
 #include "printrun.h"
 #include "recentfilelist.h"
 
+#include "document/projectdocument.h"
 #include "model/printsettings.h"
 #include "panel/panelhost.h"
-#include "widgets/projectsession.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -47,9 +47,12 @@ public:
     CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    ProjectSession& session() { return session_; }
+    ProjectDocument& document() { return document_; }
     ControlPanel& controlPanel() { return *controlPanel_; }
     QDockWidget& workspaceDock() { return *dock_; }
+    QDockWidget& historyDock() { return *historyDock_; }
+    QAction& undoAction() { return *undoAction_; }
+    QAction& redoAction() { return *redoAction_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
     QToolBar& toolBar() { return *toolBar_; }
     QAction* action(Command command) const { return actions_.at(command); }
@@ -101,9 +104,6 @@ public:
     void showListWindow() override;
     void showSectionMember(int listPosition) override;
     void showGridMember(int listPosition) override;
-    void refreshListValues() override;
-    void refreshListPassMarks() override;
-    void repaintDiagrams() override;
     UserPrompts& prompts() override { return prompts_; }
 
 public slots:
@@ -128,6 +128,9 @@ protected:
 
 private:
     void createActions();
+    // Undo and redo, named by the step they undo or redo.
+    void createUndoActions();
+    QMenu* editMenu();
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -156,7 +159,7 @@ private:
 
     UserPrompts& prompts_;
     QSettings& settings_;
-    ProjectSession session_;
+    ProjectDocument document_;
     RecentFileList recentFiles_;
     PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;
@@ -165,6 +168,9 @@ private:
 
     QMdiArea* mdiArea_ = nullptr;
     QDockWidget* dock_ = nullptr;
+    QDockWidget* historyDock_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     ControlPanel* controlPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* readyLabel_ = nullptr;

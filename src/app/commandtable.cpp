@@ -88,9 +88,10 @@ bool commandEnabled(Command command, const CommandContext& context)
         return inDiagram && context.mode != TestMode::singlePoint && context.memberCount > 0;
     case Command::insertRowAbove:
     case Command::insertRowBelow:
-        return context.loaded && inDiagram;
+        // In the list window they insert a reading.
+        return context.loaded && context.active != ChildKind::none;
     case Command::deleteBar:
-        // Accepted without effect by the list window.
+        // In the list window it deletes a reading.
         return context.loaded && context.active != ChildKind::none;
     case Command::newFile:
     case Command::open:

@@ -24,10 +24,9 @@ QString tr(const char* text)
 
 void makeExcelReport(CMainFrame& frame)
 {
-    const Project* project = frame.session().project();
+    const Project* project = frame.document().project();
     if (project == nullptr)
         return;
-    frame.controlPanel().storeCheckMarks();
 
     UserPrompts& prompts = frame.prompts();
     const auto writer = SpreadsheetWriter::start();

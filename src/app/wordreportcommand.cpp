@@ -55,10 +55,9 @@ CalendarDate today()
 
 void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
 {
-    const Project* project = frame.session().project();
+    const Project* project = frame.document().project();
     if (project == nullptr)
         return;
-    frame.controlPanel().storeCheckMarks();
 
     UserPrompts& prompts = frame.prompts();
     const QString settingsFolder = places.settingsFolder.isEmpty() ? userSettingsFolder() : places.settingsFolder;

@@ -62,7 +62,7 @@ public:
 
     // Installs a complete project in place of the loaded one and forgets the history. `modified`: the project is
     // not what the file holds (a recovered project, a transfer that wrote no file).
-    void replaceProject(std::unique_ptr<Project> project, std::string filePath, bool modified = false);
+    void replaceProject(std::unique_ptr<Project> project, std::string filePath = {}, bool modified = false);
 
     // Typed edits. Each is one undoable step that recomputes the statistics of the members it touches; false (or
     // an outcome other than stored) when it changes nothing, and then nothing enters the history.

@@ -7,25 +7,27 @@
 #include "projectinfodialog.h"
 #include "projectsummaryform.h"
 
+#include "document/projectdocument.h"
 #include "widgets/cgridctrl.h"
-#include "widgets/projectsession.h"
 #include "widgets/userprompts.h"
 
 #include "model/gbk.h"
-#include "model/statistics.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace trellon {
 
-ControlPanel::ControlPanel(ProjectSession& session, PanelHost& host, QWidget* parent)
-    : QWidget(parent), session_(session), host_(host), memberList_(new QListWidget(this)), grid_(new CGridCtrl(this)),
-      summaryForm_(new ProjectSummaryForm(session, host, this))
+ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* parent)
+    : QWidget(parent), document_(document), host_(host), memberList_(new QListWidget(this)), grid_(new CGridCtrl(this)),
+      summaryForm_(new ProjectSummaryForm(document, host, this))
 {
     const QString modeTexts[] = {tr("单点测试"), tr("剖面测试"), tr("网格测试")};
     auto* modeRow = new QHBoxLayout;
@@ -64,10 +66,13 @@ ControlPanel::ControlPanel(ProjectSession& session, PanelHost& host, QWidget* pa
     connect(modeButtons_[2], &QRadioButton::clicked, this, [this] { showBarMode(TestMode::grid); });
     // A mouse press makes the line current before it selects it: the panel follows the selection only.
     connect(memberList_, &QListWidget::itemSelectionChanged, this, &ControlPanel::memberSelectionChanged);
+    connect(memberList_, &QListWidget::itemChanged, this, &ControlPanel::tickChanged);
     connect(memberList_, &QListWidget::itemDoubleClicked, this, &ControlPanel::showProjectInformation);
     connect(grid_, &CGridCtrl::cellEdited, this, [this](int row, int column) { storeCellEdits({{column, row}}); });
     connect(grid_, &CGridCtrl::cellsChangedByClipboard, this, &ControlPanel::storeCellEdits);
-    connect(&session_, &ProjectSession::projectReplaced, this, &ControlPanel::projectReplaced);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &ControlPanel::projectReplaced);
+    connect(&document_, &ProjectDocument::membersChanged, this, &ControlPanel::membersChanged);
+    connect(&document_, &ProjectDocument::selectionChanged, this, &ControlPanel::followDocumentSelection);
 }
 
 ControlPanel::~ControlPanel() = default;
@@ -99,15 +104,18 @@ void ControlPanel::fillMemberList(TestMode mode)
 {
     const QSignalBlocker quiet(memberList_);
     memberList_->clear();
-    const Project* project = session_.project();
+    lineMembers_.clear();
+    const Project* project = document_.project();
     if (project == nullptr)
         return;
-    for (const MemberRecord& member : project->members) {
+    for (int index = 0; index < project->memberCount(); ++index) {
+        const MemberRecord& member = project->members[static_cast<std::size_t>(index)];
         if (!belongsToTestMode(member, mode))
             continue;
         auto* line = new QListWidgetItem(QString::fromStdString(gbkToUtf8(member.number)), memberList_);
         line->setFlags(line->flags() | Qt::ItemIsUserCheckable);
         line->setCheckState(member.checked != 0 ? Qt::Checked : Qt::Unchecked);
+        lineMembers_.push_back(index);
     }
     if (memberList_->count() > 0)
         memberList_->setCurrentRow(0);
@@ -117,34 +125,22 @@ void ControlPanel::fillMemberList(TestMode mode)
     }
 }
 
-void ControlPanel::storeCheckMarks()
-{
-    Project* project = session_.project();
-    if (project == nullptr || memberList_->count() == 0 || chosenLine() < 0)
-        return;
-    // The kind listed is that of line 0, whatever the radio buttons say now.
-    MemberRecord probe;
-    probe.number = memberList_->item(0)->text().toStdString();
-    TestMode listed = TestMode::singlePoint;
-    if (belongsToTestMode(probe, TestMode::section))
-        listed = TestMode::section;
-    else if (belongsToTestMode(probe, TestMode::grid))
-        listed = TestMode::grid;
-    else if (!belongsToTestMode(probe, TestMode::singlePoint))
-        return;
-    int line = 0;
-    for (MemberRecord& member : project->members) {
-        if (!belongsToTestMode(member, listed))
-            continue;
-        if (line >= memberList_->count())
-            break;
-        member.checked = memberList_->item(line++)->checkState() == Qt::Checked ? 1 : 0;
-    }
-}
-
 void ControlPanel::refreshSummaryForm()
 {
     summaryForm_->refresh();
+}
+
+void ControlPanel::select(TestMode mode, int memberIndex)
+{
+    selecting_ = true;
+    document_.select(mode, memberIndex);
+    selecting_ = false;
+}
+
+int ControlPanel::lineMember(int line) const
+{
+    return line >= 0 && line < static_cast<int>(lineMembers_.size()) ? lineMembers_[static_cast<std::size_t>(line)]
+                                                                     : -1;
 }
 
 void ControlPanel::showSinglePointMode()
@@ -155,16 +151,9 @@ void ControlPanel::showSinglePointMode()
     grid_->deleteAllItems();
     grid_->hide();
     shownMember_ = -1;
-    storeCheckMarks();
-    if (const Project* project = session_.project())
-        session_.state().selectedMember = memberIndexInMode(project->members, TestMode::singlePoint, 0);
-    else
-        session_.state().selectedMember = -1;
     fillMemberList(TestMode::singlePoint);
-    session_.setCurrentTestMode(TestMode::singlePoint);
+    select(TestMode::singlePoint, lineMember(0));
     refreshSummaryForm();
-    host_.refreshListValues();
-    host_.refreshListPassMarks();
 }
 
 void ControlPanel::showBarMode(TestMode mode)
@@ -172,9 +161,8 @@ void ControlPanel::showBarMode(TestMode mode)
     flushCellEdits();
     grid_->show();
     summaryForm_->hide();
-    storeCheckMarks();
     fillMemberList(mode);
-    session_.setCurrentTestMode(mode);
+    select(mode, lineMember(0));
     if (mode == TestMode::section)
         host_.showSectionMember(0);
     else
@@ -188,28 +176,74 @@ void ControlPanel::memberSelectionChanged()
     const int line = chosenLine();
     if (line < 0)
         return;
+    select(mode(), lineMember(line));
+    showChosenMember(line);
+}
+
+void ControlPanel::showChosenMember(int line)
+{
     switch (mode()) {
-    case TestMode::singlePoint: {
-        const Project* project = session_.project();
-        session_.state().selectedMember =
-            project != nullptr ? memberIndexInMode(project->members, TestMode::singlePoint, line) : -1;
+    case TestMode::singlePoint:
         host_.showListWindow();
-        host_.refreshListValues();
-        if (session_.state().selectedMember < 0)
-            return;
         refreshSummaryForm();
-        host_.refreshListPassMarks();
         return;
-    }
     case TestMode::section:
         host_.showSectionMember(line);
-        showMemberInGrid(TestMode::section, selectedListMember());
+        showMemberInGrid(TestMode::section, lineMember(line));
         return;
     case TestMode::grid:
         host_.showGridMember(line);
-        showMemberInGrid(TestMode::grid, selectedListMember());
+        showMemberInGrid(TestMode::grid, lineMember(line));
         return;
     }
+}
+
+void ControlPanel::followDocumentSelection()
+{
+    if (selecting_)
+        return;
+    // Chosen elsewhere, by an undo or a redo: the panel shows the mode and the member the document has.
+    flushCellEdits();
+    const TestMode wanted = document_.currentTestMode();
+    if (wanted != mode() || lineMembers_.empty()) {
+        modeButton(wanted).setChecked(true);
+        const bool bars = wanted != TestMode::singlePoint;
+        grid_->setVisible(bars);
+        summaryForm_->setVisible(!bars);
+        fillMemberList(wanted);
+    }
+    const auto found = std::find(lineMembers_.begin(), lineMembers_.end(), document_.selectedMember());
+    if (found == lineMembers_.end())
+        return;
+    const int line = static_cast<int>(found - lineMembers_.begin());
+    {
+        const QSignalBlocker quiet(memberList_);
+        memberList_->setCurrentRow(line);
+    }
+    showChosenMember(line);
+}
+
+void ControlPanel::tickChanged(QListWidgetItem* line)
+{
+    const int index = lineMember(memberList_->row(line));
+    if (index >= 0)
+        document_.setChecked({index}, line->checkState() == Qt::Checked);
+}
+
+void ControlPanel::membersChanged(const QList<int>& members)
+{
+    {
+        const QSignalBlocker quiet(memberList_);
+        for (int line = 0; line < static_cast<int>(lineMembers_.size()); ++line) {
+            const MemberRecord* member = document_.member(lineMembers_[static_cast<std::size_t>(line)]);
+            if (member != nullptr && members.contains(lineMembers_[static_cast<std::size_t>(line)]))
+                memberList_->item(line)->setCheckState(member->checked != 0 ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    if (shownMember_ >= 0 && members.contains(shownMember_))
+        showMemberInGrid(shownLayout_, shownMember_);
+    if (members.contains(document_.selectedMember()))
+        refreshSummaryForm();
 }
 
 void ControlPanel::projectReplaced()
@@ -220,6 +254,7 @@ void ControlPanel::projectReplaced()
     {
         const QSignalBlocker quiet(memberList_);
         memberList_->clear();
+        lineMembers_.clear();
     }
     chooseMode(TestMode::singlePoint);
 }
@@ -232,11 +267,7 @@ int ControlPanel::chosenLine() const
 
 int ControlPanel::selectedListMember() const
 {
-    const Project* project = session_.project();
-    const int line = chosenLine();
-    if (project == nullptr || line < 0)
-        return -1;
-    return memberIndexInMode(project->members, mode(), line);
+    return lineMember(chosenLine());
 }
 
 void ControlPanel::flushCellEdits()
@@ -259,7 +290,7 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
     const int scrolledColumns = grid_->horizontalScrollBar()->value();
 
     grid_->setRedraw(false);
-    MemberRecord* member = session_.member(memberIndex);
+    const MemberRecord* member = document_.member(memberIndex);
     if (layout == TestMode::section) {
         if (member != nullptr)
             fillSectionGrid(*grid_, *member);
@@ -284,32 +315,41 @@ void ControlPanel::showMemberInGrid(TestMode layout, int memberIndex)
 
 void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
 {
-    Project* project = session_.project();
-    MemberRecord* member = session_.member(shownMember_);
-    if (project == nullptr || member == nullptr || shownLayout_ == TestMode::singlePoint || !hasBarRuns(*member))
+    const MemberRecord* member = document_.member(shownMember_);
+    if (member == nullptr || shownLayout_ == TestMode::singlePoint || !hasBarRuns(*member))
         return;
-    bool rejected = false;
+    // Every text is read before the first value is stored: storing refills the grid.
+    struct TypedValue {
+        BarCell bar;
+        std::int64_t value;
+    };
+    std::vector<TypedValue> typed;
     for (const QPoint& cell : cells) {
         const auto bar =
             shownLayout_ == TestMode::section ? sectionBarCell(cell.y(), cell.x()) : gridBarCell(cell.y(), cell.x());
-        if (!bar)
-            continue;
-        const std::int64_t value = leadingInteger(grid_->itemText(cell.y(), cell.x()));
-        rejected |= storeBarValue(*member, bar->run, bar->bar, bar->field, value) == BarEdit::outOfRange;
+        if (bar)
+            typed.push_back({*bar, leadingInteger(grid_->itemText(cell.y(), cell.x()))});
     }
-    // A rejected value disappears from its cell: the grid shows what the member holds.
-    barsChanged();
+    bool rejected = false;
+    bool stored = false;
+    // Cells pasted at once are one step.
+    const bool several = typed.size() > 1;
+    if (several)
+        document_.undoStack().beginMacro(tr("粘贴钢筋数据"));
+    const int memberIndex = shownMember_;
+    for (const TypedValue& entry : typed) {
+        const BarEdit outcome =
+            document_.setBarValue(memberIndex, entry.bar.run, entry.bar.bar, entry.bar.field, entry.value);
+        rejected |= outcome == BarEdit::outOfRange;
+        stored |= outcome == BarEdit::stored;
+    }
+    if (several)
+        document_.undoStack().endMacro();
+    // A rejected or unchanged value gives way to what the member holds.
+    if (!stored)
+        showMemberInGrid(shownLayout_, shownMember_);
     if (rejected)
         host_.prompts().showMessage(this, tr("您输入的数据越界"));
-}
-
-void ControlPanel::barsChanged()
-{
-    if (Project* project = session_.project())
-        (void)recomputeStatistics(*project);
-    showMemberInGrid(shownLayout_, shownMember_);
-    host_.repaintDiagrams();
-    session_.notifyMembersEdited();
 }
 
 void ControlPanel::insertRowAbove()
@@ -333,18 +373,16 @@ std::pair<BarRun, int> ControlPanel::selectedBar() const
 void ControlPanel::insertRow(bool below)
 {
     flushCellEdits();
-    MemberRecord* member = session_.member(shownMember_);
-    if (mode() == TestMode::singlePoint || member == nullptr || !hasBarRuns(*member))
+    if (mode() == TestMode::singlePoint || document_.member(shownMember_) == nullptr)
         return;
     const auto [run, bar] = selectedBar();
-    if (insertBar(*member, run, bar, below))
-        barsChanged();
+    document_.insertBar(shownMember_, run, bar, below);
 }
 
 void ControlPanel::deleteBar()
 {
     flushCellEdits();
-    MemberRecord* member = session_.member(shownMember_);
+    const MemberRecord* member = document_.member(shownMember_);
     // In single-point mode the request has no bar to act on and is ignored.
     if (mode() == TestMode::singlePoint || member == nullptr || !hasBarRuns(*member))
         return;
@@ -354,45 +392,29 @@ void ControlPanel::deleteBar()
     if (host_.prompts().ask(this, tr("您确认要删除这根钢筋吗?"), QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
-    if (trellon::deleteBar(*member, run, bar))
-        barsChanged();
+    document_.deleteBar(shownMember_, run, bar);
 }
 
 void ControlPanel::showProjectInformation()
 {
     flushCellEdits();
-    if (chosenLine() < 0)
-        return;
-    // The ticks the user sees are the ones "ticked members" applies to.
-    storeCheckMarks();
     const int index = selectedListMember();
-    Project* project = session_.project();
-    MemberRecord* member = session_.member(index);
-    if (project == nullptr || member == nullptr)
+    const MemberRecord* member = document_.member(index);
+    if (member == nullptr)
         return;
     const ProjectInfo initial{member->name, member->designCover, member->upperDeviation, member->lowerDeviation,
                               ApplyTo::currentMember};
     const std::optional<ProjectInfo> chosen = projectInfoEditor_(this, initial);
     if (!chosen)
         return;
-    for (MemberRecord& other : project->members) {
+    std::vector<int> alsoTo;
+    for (int other = 0; other < document_.memberCount(); ++other) {
         if (chosen->applyTo == ApplyTo::allMembers ||
-            (chosen->applyTo == ApplyTo::tickedMembers && other.checked != 0)) {
-            other.designCover = chosen->designCover;
-            other.upperDeviation = chosen->upperDeviation;
-            other.lowerDeviation = chosen->lowerDeviation;
-        }
+            (chosen->applyTo == ApplyTo::tickedMembers && document_.member(other)->checked != 0))
+            alsoTo.push_back(other);
     }
-    member = session_.member(selectedListMember());
-    if (member == nullptr)
-        return;
-    member->name = chosen->name;
-    member->designCover = chosen->designCover;
-    member->upperDeviation = chosen->upperDeviation;
-    member->lowerDeviation = chosen->lowerDeviation;
-    session_.notifyMembersEdited();
-    host_.repaintDiagrams();
-    memberSelectionChanged();
+    document_.setProjectInformation(index, chosen->name, alsoTo,
+                                    {chosen->designCover, chosen->upperDeviation, chosen->lowerDeviation});
 }
 
 } // namespace trellon

@@ -14,15 +14,17 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QListWidget;
+class QListWidgetItem;
 class QRadioButton;
 
 namespace trellon {
 
 class CGridCtrl;
 class PanelHost;
-class ProjectSession;
+class ProjectDocument;
 class ProjectSummaryForm;
 
 class ControlPanel final : public QWidget {
@@ -32,7 +34,7 @@ public:
     // Shows a dialog for the values and returns them, or nothing when cancelled.
     using ProjectInfoEditor = std::function<std::optional<ProjectInfo>(QWidget* parent, const ProjectInfo& initial)>;
 
-    ControlPanel(ProjectSession& session, PanelHost& host, QWidget* parent = nullptr);
+    ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* parent = nullptr);
     ~ControlPanel() override;
 
     // The checked radio button.
@@ -42,8 +44,6 @@ public:
 
     // Lists the members of the mode in array order with their ticks and selects line 0.
     void fillMemberList(TestMode mode);
-    // Copies the list's ticks into the `checked` flags of the members of the listed kind.
-    void storeCheckMarks();
     void refreshSummaryForm();
     // The project information procedure for the selected line (menu command and double click).
     void showProjectInformation();
@@ -67,7 +67,17 @@ private:
     void showSinglePointMode();
     void showBarMode(TestMode mode);
     void memberSelectionChanged();
+    // Opens the window of the panel's mode on the member of the line and shows it in the grid or the form.
+    void showChosenMember(int line);
+    // The document's selection changed by other means than the panel (undo, redo): the panel follows it.
+    void followDocumentSelection();
+    // A tick box changed: one step of the document's history.
+    void tickChanged(QListWidgetItem* line);
+    void membersChanged(const QList<int>& members);
     void projectReplaced();
+    void select(TestMode mode, int memberIndex);
+    // Array index of the member on a line of the list, or -1.
+    int lineMember(int line) const;
 
     // The line chosen in the member list, the one highlighted (selected), or -1.
     int chosenLine() const;
@@ -83,18 +93,19 @@ private:
     void insertRow(bool below);
     // The bar run and bar index of the grid's selected cell (top-left of the selection).
     std::pair<BarRun, int> selectedBar() const;
-    void barsChanged();
 
-    ProjectSession& session_;
+    ProjectDocument& document_;
     PanelHost& host_;
     QRadioButton* modeButtons_[3];
     QListWidget* memberList_;
     CGridCtrl* grid_;
     ProjectSummaryForm* summaryForm_;
     ProjectInfoEditor projectInfoEditor_;
+    std::vector<int> lineMembers_; // array index of the member on each line
     int shownMember_ = -1;
     TestMode shownLayout_ = TestMode::singlePoint;
     bool flushing_ = false;
+    bool selecting_ = false; // the panel itself is changing the document's selection
 };
 
 } // namespace trellon

@@ -15,11 +15,6 @@ public:
     // among the section (grid) members.
     virtual void showSectionMember(int listPosition) = 0;
     virtual void showGridMember(int listPosition) = 0;
-    // The list view's refreshValues and refreshPassMarks.
-    virtual void refreshListValues() = 0;
-    virtual void refreshListPassMarks() = 0;
-    // Repaints the open section and grid views after their member was edited.
-    virtual void repaintDiagrams() = 0;
 
     virtual UserPrompts& prompts() = 0;
 };

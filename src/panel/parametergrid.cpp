@@ -132,21 +132,20 @@ void fillSectionGrid(CGridCtrl& grid, const MemberRecord& member)
         writeBar(grid, member, xBarCoverIndex(j), sectionFirstBarRow + j, 1);
 }
 
-void fillGridGrid(CGridCtrl& grid, MemberRecord& member)
+void fillGridGrid(CGridCtrl& grid, const MemberRecord& member)
 {
     layOutGridGrid(grid);
     if (!hasBarRuns(member))
         return;
-    recountBars(member);
     grid.setItemText(0, 1, nameOf(member));
     grid.setItemText(1, 1, QString::number(member.designCover));
     grid.setItemText(2, 1, QString::number(member.knownDiameter));
     grid.setItemText(3, 1, QString::number(member.barDiameter));
     const std::int32_t rows = parameterGridRows - gridFirstBarRow;
-    for (std::int32_t j = 0; j < std::min(member.xBarCount, rows); ++j)
+    for (std::int32_t j = 0; j < std::min(barCount(member, BarRun::gridX), rows); ++j)
         writeBar(grid, member, xBarCoverIndex(j), gridFirstBarRow + j, 1);
     const std::int32_t s = findRunSeparator(member.samples);
-    for (std::int32_t j = 0; j < std::min(member.yBarCount, rows); ++j)
+    for (std::int32_t j = 0; j < std::min(barCount(member, BarRun::gridY), rows); ++j)
         writeBar(grid, member, yBarCoverIndex(s, j), gridFirstBarRow + j, 3);
 }
 

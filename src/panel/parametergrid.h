@@ -19,10 +19,10 @@ constexpr int gridFirstBarRow = 5;
 void layOutSectionGrid(CGridCtrl& grid);
 void layOutGridGrid(CGridCtrl& grid);
 
-// Lay out, then show the member's name, design values and bars; the cells given a bar value become editable.
-// Filling a grid member also brings its bar counts in step with its readings.
+// Lay out, then show the member's name, design values and the bars its readings hold; the cells given a bar value
+// become editable.
 void fillSectionGrid(CGridCtrl& grid, const MemberRecord& member);
-void fillGridGrid(CGridCtrl& grid, MemberRecord& member);
+void fillGridGrid(CGridCtrl& grid, const MemberRecord& member);
 
 struct BarCell {
     BarRun run;

@@ -4,7 +4,7 @@
 #include "leadinginteger.h"
 #include "panelhost.h"
 
-#include "widgets/projectsession.h"
+#include "document/projectdocument.h"
 #include "widgets/userprompts.h"
 
 #include "model/gbk.h"
@@ -18,8 +18,8 @@
 
 namespace trellon {
 
-ProjectSummaryForm::ProjectSummaryForm(ProjectSession& session, PanelHost& host, QWidget* parent)
-    : QWidget(parent), session_(session), host_(host)
+ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent)
+    : QWidget(parent), document_(document), host_(host)
 {
     const QString labels[] = {tr("工程名称"),         tr("工程编号"),        tr("数据个(组)数"),   tr("已知直径(mm)"),
                               tr("设计直径(mm)"),     tr("设计厚度(mm)"),    tr("厚度最大值(mm)"), tr("厚度最小值(mm)"),
@@ -30,14 +30,15 @@ ProjectSummaryForm::ProjectSummaryForm(ProjectSession& session, PanelHost& host,
         fields_[i]->setReadOnly(true);
         layout->addRow(labels[i], fields_[i]);
     }
-    for (Field editable : {Field::designDiameter, Field::designCover, Field::upperDeviation, Field::lowerDeviation})
-        connect(&field(editable), &QLineEdit::textEdited, this, [this, editable] { fieldEdited(editable); });
+    // Typing "25" is one edit: the value goes to the member when the field is left or Enter is pressed.
+    connect(&field(Field::designDiameter), &QLineEdit::editingFinished, this,
+            &ProjectSummaryForm::designDiameterEdited);
 }
 
 void ProjectSummaryForm::refresh()
 {
-    const MemberRecord* member = session_.member(session_.state().selectedMember);
-    if (member == nullptr) {
+    const MemberRecord* member = document_.member(document_.selectedMember());
+    if (member == nullptr || !belongsToTestMode(*member, TestMode::singlePoint)) {
         for (QLineEdit* f : fields_)
             f->clear();
         return;
@@ -75,35 +76,17 @@ bool ProjectSummaryForm::lowerDeviationAcceptable()
     return false;
 }
 
-void ProjectSummaryForm::fieldEdited(Field which)
+void ProjectSummaryForm::designDiameterEdited()
 {
-    MemberRecord* member = session_.member(session_.state().selectedMember);
-    if (member == nullptr)
+    const MemberRecord* member = document_.member(document_.selectedMember());
+    QLineEdit& edited = field(Field::designDiameter);
+    if (member == nullptr || edited.isReadOnly())
         return;
-    if (which == Field::lowerDeviation && !lowerDeviationAcceptable())
-        return;
-    const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(field(which).text()),
+    const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(edited.text()),
                                                                           std::numeric_limits<std::int32_t>::min(),
                                                                           std::numeric_limits<std::int32_t>::max()));
-    switch (which) {
-    case Field::designDiameter:
-        member->designDiameter = value;
-        break;
-    case Field::designCover:
-        member->designCover = value;
-        break;
-    case Field::upperDeviation:
-        member->upperDeviation = value;
-        break;
-    case Field::lowerDeviation:
-        member->lowerDeviation = value;
-        break;
-    default:
-        return;
-    }
-    session_.notifyMembersEdited();
-    host_.showListWindow();
-    host_.refreshListPassMarks();
+    if (!document_.setDesignDiameter(document_.selectedMember(), value))
+        edited.setText(QString::number(member->designDiameter));
 }
 
 } // namespace trellon

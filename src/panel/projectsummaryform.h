@@ -8,7 +8,7 @@ class QLineEdit;
 namespace trellon {
 
 class PanelHost;
-class ProjectSession;
+class ProjectDocument;
 
 class ProjectSummaryForm final : public QWidget {
     Q_OBJECT
@@ -27,20 +27,20 @@ public:
         lowerDeviation,
     };
 
-    ProjectSummaryForm(ProjectSession& session, PanelHost& host, QWidget* parent = nullptr);
+    ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent = nullptr);
 
-    // Shows the session's selected member; every field is empty without one.
+    // Shows the document's selected member; every field is empty without one.
     void refresh();
 
     QLineEdit& field(Field which) { return *fields_[static_cast<int>(which)]; }
 
 private:
-    // A typed design value goes to the selected member, then the list's pass marks follow.
-    void fieldEdited(Field which);
+    // The typed design diameter goes to the selected member as one step of the document's history.
+    void designDiameterEdited();
     // False (with the message, and the field reset to 0) when the lower deviation is neither negative nor zero.
     bool lowerDeviationAcceptable();
 
-    ProjectSession& session_;
+    ProjectDocument& document_;
     PanelHost& host_;
     QLineEdit* fields_[10];
 };

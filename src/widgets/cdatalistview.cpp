@@ -1,8 +1,8 @@
 // The list window's table of single-point readings and its in-place editor.
 #include "cdatalistview.h"
 
+#include "document/projectdocument.h"
 #include "passmarkdelegate.h"
-#include "projectsession.h"
 #include "userprompts.h"
 
 #include "model/statistics.h"
@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <optional>
 
 namespace trellon {
@@ -55,8 +57,8 @@ QTableWidgetItem* centredItem(const QString& text)
 
 } // namespace
 
-CDataListView::CDataListView(ProjectSession& session, UserPrompts& prompts, QWidget* parent)
-    : QTableWidget(0, 4, parent), session_(session), prompts_(prompts), editor_(new QLineEdit(viewport()))
+CDataListView::CDataListView(ProjectDocument& document, UserPrompts& prompts, QWidget* parent)
+    : QTableWidget(0, 4, parent), document_(document), prompts_(prompts), editor_(new QLineEdit(viewport()))
 {
     setHorizontalHeaderLabels({tr("测点序号"), tr("测量直径(mm)"), tr("测量厚度(mm)"), tr("厚度合格")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -74,11 +76,18 @@ CDataListView::CDataListView(ProjectSession& session, UserPrompts& prompts, QWid
     editor_->hide();
     editor_->installEventFilter(this);
     horizontalHeader()->viewport()->installEventFilter(this);
+
+    connect(&document_, &ProjectDocument::projectReplaced, this, &CDataListView::refreshPassMarks);
+    connect(&document_, &ProjectDocument::selectionChanged, this, &CDataListView::refreshPassMarks);
+    connect(&document_, &ProjectDocument::membersChanged, this, [this](const QList<int>& members) {
+        if (members.contains(document_.selectedMember()))
+            showEditedReadings();
+    });
 }
 
-MemberRecord* CDataListView::currentMember() const
+const MemberRecord* CDataListView::currentMember() const
 {
-    MemberRecord* member = session_.member(session_.state().selectedMember);
+    const MemberRecord* member = document_.member(document_.selectedMember());
     if (member == nullptr || !belongsToTestMode(*member, TestMode::singlePoint))
         return nullptr;
     return member;
@@ -111,6 +120,16 @@ void CDataListView::refreshPassMarks()
         writeMark(row);
 }
 
+void CDataListView::showEditedReadings()
+{
+    const int row = currentRow();
+    const int scrolled = verticalScrollBar()->value();
+    refreshPassMarks();
+    verticalScrollBar()->setValue(scrolled);
+    if (row >= 0 && row < rowCount())
+        setCurrentCell(row, numberColumn);
+}
+
 void CDataListView::writeMark(int row)
 {
     const MemberRecord* member = currentMember();
@@ -126,7 +145,7 @@ void CDataListView::writeMark(int row)
 
 int CDataListView::singlePointMemberIndex(int n) const
 {
-    const Project* project = session_.project();
+    const Project* project = document_.project();
     if (project == nullptr)
         return -1;
     return memberIndexInMode(project->members, TestMode::singlePoint, n);
@@ -156,40 +175,70 @@ bool CDataListView::openCellEditor(int row, int column)
     return true;
 }
 
+std::int64_t CDataListView::readingBehind(int row, int column) const
+{
+    const MemberRecord* member = currentMember();
+    if (member == nullptr || row < 0)
+        return -1;
+    const TestModeDigit digit = testModeDigit(*member);
+    if (digit == TestModeDigit::singleKnownDiameter && row < member->sampleCount && column == coverColumn)
+        return row;
+    if (digit == TestModeDigit::singleMeasuredDiameter && row < member->sampleCount / 2 &&
+        (column == coverColumn || column == diameterColumn))
+        return 2 * std::int64_t{row} + (column == diameterColumn ? 1 : 0);
+    return -1;
+}
+
 void CDataListView::commitCellEdit(int row, int column, const QString& text)
 {
-    MemberRecord* member = currentMember();
-    std::int64_t reading = -1;
-    if (member != nullptr && row >= 0) {
-        const TestModeDigit digit = testModeDigit(*member);
-        if (digit == TestModeDigit::singleKnownDiameter && row < member->sampleCount && column == coverColumn)
-            reading = row;
-        else if (digit == TestModeDigit::singleMeasuredDiameter && row < member->sampleCount / 2 &&
-                 (column == coverColumn || column == diameterColumn))
-            reading = 2 * std::int64_t{row} + (column == diameterColumn ? 1 : 0);
+    const std::int64_t reading = readingBehind(row, column);
+    if (reading < 0)
+        return;
+    const std::optional<std::int64_t> value = leadingInteger(text);
+    if (!value)
+        prompts_.showMessage(this, tr("请键入一个整数。"));
+    else if (*value < 0 || *value > maxReading)
+        prompts_.showMessage(this, tr("您输入的数据越界"));
+    else if (document_.setReading(document_.selectedMember(), reading, static_cast<std::int32_t>(*value)))
+        return; // the document's notice shows the reading, its mark and the figures
+    // A refused or unchanged text gives way to the stored reading.
+    if (QTableWidgetItem* cell = item(row, column))
+        cell->setText(QString::number(currentMember()->sampleAt(reading)));
+}
+
+void CDataListView::insertReadingRow(bool below)
+{
+    commitOpenEditor();
+    const MemberRecord* member = currentMember();
+    if (member == nullptr)
+        return;
+    const int row = currentRow() < 0 ? rowCount() : currentRow() + (below ? 1 : 0);
+    if (!document_.insertReadingRow(document_.selectedMember(), row))
+        return;
+    setCurrentCell(row, numberColumn);
+    // The new reading is 0 until typed: the editor waits on it.
+    if (openCellEditor(row, coverColumn))
+        editor_->setFocus(Qt::OtherFocusReason);
+}
+
+void CDataListView::deleteReadingRow()
+{
+    commitOpenEditor();
+    const int row = currentRow();
+    if (currentMember() == nullptr || row < 0)
+        return;
+    if (document_.deleteReadingRow(document_.selectedMember(), row) && rowCount() > 0)
+        setCurrentCell(std::min(row, rowCount() - 1), numberColumn);
+}
+
+void CDataListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete) {
+        deleteReadingRow();
+        event->accept();
+        return;
     }
-    bool stored = false;
-    if (reading >= 0) {
-        const std::optional<std::int64_t> value = leadingInteger(text);
-        if (!value)
-            prompts_.showMessage(this, tr("请键入一个整数。"));
-        else if (*value < 0 || *value > maxReading)
-            prompts_.showMessage(this, tr("您输入的数据越界"));
-        else {
-            member->samples[static_cast<std::size_t>(reading)] = static_cast<std::int32_t>(*value);
-            stored = true;
-        }
-        // A refused text gives way to the stored reading.
-        if (QTableWidgetItem* cell = item(row, column))
-            cell->setText(QString::number(member->samples[static_cast<std::size_t>(reading)]));
-    }
-    if (Project* project = session_.project())
-        recomputeStatistics(*project);
-    if (stored) {
-        writeMark(row);
-        session_.notifyMembersEdited();
-    }
-    emit readingCommitted();
+    QTableWidget::keyPressEvent(event);
 }
 
 void CDataListView::commitOpenEditor()

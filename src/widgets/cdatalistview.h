@@ -9,7 +9,7 @@ class QLineEdit;
 
 namespace trellon {
 
-class ProjectSession;
+class ProjectDocument;
 class UserPrompts;
 struct MemberRecord;
 
@@ -25,7 +25,7 @@ public:
     static constexpr int maxReading = 255;
 
     // prompts outlives the view.
-    CDataListView(ProjectSession& session, UserPrompts& prompts, QWidget* parent = nullptr);
+    CDataListView(ProjectDocument& document, UserPrompts& prompts, QWidget* parent = nullptr);
 
     // Rebuilds the rows from the current member (selectedMember); empty without a single-point member.
     void refreshValues();
@@ -34,11 +34,14 @@ public:
     // Array index of the n-th single-point member (digits "1" and "2"), counted from 0; -1 when there is none.
     int singlePointMemberIndex(int n) const;
 
-    // Stores the leading integer of text in the reading behind the cell ("12x" stores 12), writes it back into
-    // the cell, recomputes the statistics and updates the row's mark. A text without leading digits, or a value
-    // outside 0 to maxReading, is refused with a message and the cell shows the stored reading again. Cells
-    // without a reading behind them store nothing; the statistics are recomputed all the same.
+    // Sets the reading behind the cell to the leading integer of text ("12x" sets 12), one step of the document's
+    // history. A text without leading digits, or a value outside 0 to maxReading, is refused with a message and
+    // the cell shows the stored reading again. Cells without a reading behind them store nothing.
     void commitCellEdit(int row, int column, const QString& text);
+    // A new reading row (0) above or below the current row, with the editor open on it; at the end without one.
+    void insertReadingRow(bool below);
+    // Deletes the current row's reading (and its diameter); the Delete key does the same.
+    void deleteReadingRow();
 
     // Places the editor on the cell as a press on it does; false (editor hidden) when the cell is not editable.
     bool openCellEditor(int row, int column);
@@ -46,23 +49,24 @@ public:
     int editorRow() const { return editorRow_; }
     int editorColumn() const { return editorColumn_; }
 
-signals:
-    // A reading was committed; the summary form shows the member's figures again.
-    void readingCommitted();
-
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The member at selectedMember when it is a single-point member, else null.
-    MemberRecord* currentMember() const;
+    // The selected member when it is a single-point member, else null.
+    const MemberRecord* currentMember() const;
+    // Index of the reading a cell shows, or -1.
+    std::int64_t readingBehind(int row, int column) const;
+    // The rows again after an edit of the member, keeping the current row and the scroll position.
+    void showEditedReadings();
     bool isEditable(int row, int column) const;
     void commitOpenEditor();
     void hideEditor();
     void writeMark(int row);
 
-    ProjectSession& session_;
+    ProjectDocument& document_;
     UserPrompts& prompts_;
     QLineEdit* editor_;
     int editorRow_ = -1;

@@ -1,23 +1,23 @@
 // Member choice and painting shared by the diagram views.
 #include "cdiagramview.h"
 
-#include "projectsession.h"
+#include "document/projectdocument.h"
 
 #include <QPainter>
 
 namespace trellon {
 
-CDiagramView::CDiagramView(ProjectSession& session, TestMode mode, QWidget* parent)
-    : QWidget(parent), session_(session), mode_(mode)
+CDiagramView::CDiagramView(ProjectDocument& document, TestMode mode, QWidget* parent)
+    : QWidget(parent), document_(document), mode_(mode)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&session_, &ProjectSession::projectReplaced, this, &CDiagramView::showReplacedProject);
-    connect(&session_, &ProjectSession::membersEdited, this, qOverload<>(&CDiagramView::update));
+    connect(&document_, &ProjectDocument::projectReplaced, this, &CDiagramView::showReplacedProject);
+    connect(&document_, &ProjectDocument::membersChanged, this, qOverload<>(&CDiagramView::update));
 }
 
 void CDiagramView::selectMember(int listPosition)
 {
-    const Project* project = session_.project();
+    const Project* project = document_.project();
     if (project && memberIndexInMode(project->members, mode_, listPosition) >= 0)
         listPosition_ = listPosition;
     update();
@@ -25,7 +25,7 @@ void CDiagramView::selectMember(int listPosition)
 
 int CDiagramView::memberIndex() const
 {
-    const Project* project = session_.project();
+    const Project* project = document_.project();
     return project ? memberIndexInMode(project->members, mode_, listPosition_) : -1;
 }
 
@@ -43,7 +43,7 @@ void CDiagramView::paintEvent(QPaintEvent*)
 const MemberRecord* CDiagramView::shownMember() const
 {
     const int index = memberIndex();
-    return index >= 0 ? &session_.project()->members[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 ? &document_.project()->members[static_cast<std::size_t>(index)] : nullptr;
 }
 
 // A new project is shown from its first member of the mode, as the control panel lists it.

@@ -10,7 +10,7 @@ class QPainter;
 
 namespace trellon {
 
-class ProjectSession;
+class ProjectDocument;
 
 class CDiagramView : public QWidget {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    CDiagramView(ProjectSession& session, TestMode mode, QWidget* parent);
+    CDiagramView(ProjectDocument& document, TestMode mode, QWidget* parent);
 
     // Shows the member at listPosition among the project's members of the mode, counted from 0 in array
     // order, and repaints. When there is no such member the view keeps the one it showed.
@@ -37,7 +37,7 @@ protected:
 private:
     void showReplacedProject();
 
-    ProjectSession& session_;
+    ProjectDocument& document_;
     const TestMode mode_;
     int listPosition_ = 0;
 };

@@ -6,7 +6,7 @@
 
 namespace trellon {
 
-CGridView::CGridView(ProjectSession& session, QWidget* parent) : CDiagramView(session, TestMode::grid, parent) {}
+CGridView::CGridView(ProjectDocument& document, QWidget* parent) : CDiagramView(document, TestMode::grid, parent) {}
 
 int CGridView::spanCount() const
 {

@@ -9,7 +9,7 @@ class CGridView : public CDiagramView {
     Q_OBJECT
 
 public:
-    explicit CGridView(ProjectSession& session, QWidget* parent = nullptr);
+    explicit CGridView(ProjectDocument& document, QWidget* parent = nullptr);
 
     // The member at listPosition among the grid members (see CDiagramView::selectMember).
     void selectGridMember(int listPosition) { selectMember(listPosition); }

@@ -6,7 +6,8 @@
 
 namespace trellon {
 
-CSectionView::CSectionView(ProjectSession& session, QWidget* parent) : CDiagramView(session, TestMode::section, parent)
+CSectionView::CSectionView(ProjectDocument& document, QWidget* parent)
+    : CDiagramView(document, TestMode::section, parent)
 {
 }
 

@@ -9,7 +9,7 @@ class CSectionView : public CDiagramView {
     Q_OBJECT
 
 public:
-    explicit CSectionView(ProjectSession& session, QWidget* parent = nullptr);
+    explicit CSectionView(ProjectDocument& document, QWidget* parent = nullptr);
 
     // The member at listPosition among the section members (see CDiagramView::selectMember).
     void selectSectionMember(int listPosition) { selectMember(listPosition); }

@@ -56,7 +56,7 @@ protected:
     // The file the command should write for the view now showing.
     QByteArray expectedFile(DiagramKind kind, const CDiagramView& view) const
     {
-        const MemberRecord& member = frame->session().project()->members[static_cast<std::size_t>(view.memberIndex())];
+        const MemberRecord& member = frame->document().project()->members[static_cast<std::size_t>(view.memberIndex())];
         const QImage picture = renderDiagramPicture(kind, view.size(), &member);
         auto bytes = encodeBitmapFile(bitmapPictureOf(picture, view.screen()->depth()));
         EXPECT_TRUE(bytes.ok());

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -49,7 +50,13 @@ protected:
     }
 
     bool enabled(Command command) const { return frame->action(command)->isEnabled(); }
-    std::string currentFilePath() const { return frame->session().state().currentFilePath; }
+    // An edit through the list view, as the user makes it: the project is then modified.
+    void correctAReading()
+    {
+        frame->listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
+        ASSERT_TRUE(frame->document().isModified());
+    }
+    std::string currentFilePath() const { return frame->document().currentFilePath(); }
     QString copyOfSample(const QString& name) const
     {
         const QString path = dir.filePath(name);
@@ -105,8 +112,8 @@ TEST_F(MainFrameTest, enableRulesFollowTheActiveWindowAndMode)
                             Command::print, Command::printPreview, Command::deleteBar})
         EXPECT_TRUE(enabled(command)) << commandTexts(command).prompt.toStdString();
     EXPECT_FALSE(enabled(Command::saveBmp));
-    EXPECT_FALSE(enabled(Command::insertRowAbove));
-    EXPECT_FALSE(enabled(Command::insertRowBelow));
+    EXPECT_TRUE(enabled(Command::insertRowAbove)) << "a reading row in the list window";
+    EXPECT_TRUE(enabled(Command::insertRowBelow));
 
     frame->controlPanel().chooseMode(TestMode::section);
     EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
@@ -116,7 +123,6 @@ TEST_F(MainFrameTest, enableRulesFollowTheActiveWindowAndMode)
 
     frame->mdiArea().setActiveSubWindow(frame->childFrame(ChildKind::list));
     EXPECT_FALSE(enabled(Command::saveBmp)) << "disabled while the list window is active";
-    EXPECT_FALSE(enabled(Command::insertRowAbove));
 }
 
 TEST_F(MainFrameTest, toolbarHoldsTheButtonsInOrder)
@@ -134,13 +140,16 @@ TEST_F(MainFrameTest, toolbarHoldsTheButtonsInOrder)
         else
             buttons << button;
     }
-    ASSERT_EQ(buttons.size(), expected.size());
-    for (qsizetype i = 0; i < buttons.size(); ++i) {
+    ASSERT_EQ(buttons.size(), expected.size() + 2);
+    for (qsizetype i = 0; i < expected.size(); ++i)
         EXPECT_EQ(buttons[i], frame->action(expected[i])) << i;
-        EXPECT_FALSE(buttons[i]->icon().isNull()) << i;
-        EXPECT_FALSE(buttons[i]->toolTip().isEmpty()) << i;
+    EXPECT_EQ(buttons[expected.size()], &frame->undoAction());
+    EXPECT_EQ(buttons[expected.size() + 1], &frame->redoAction());
+    for (QAction* button : buttons) {
+        EXPECT_FALSE(button->icon().isNull()) << button->text().toStdString();
+        EXPECT_FALSE(button->toolTip().isEmpty()) << button->text().toStdString();
     }
-    EXPECT_EQ(separators, 4);
+    EXPECT_EQ(separators, 5);
     EXPECT_EQ(frame->action(Command::open)->statusTip(), QStringLiteral("打开一个现有文档"));
     EXPECT_EQ(frame->action(Command::open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
 }
@@ -149,8 +158,9 @@ TEST_F(MainFrameTest, menuBarSwitchesAsChildWindowsOpenAndClose)
 {
     ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "the empty list window opens at start";
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
-    EXPECT_EQ(menuTitles(), (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("数据传输"),
-                                         QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
+    EXPECT_EQ(menuTitles(),
+              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输"),
+                           QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
     closeChildWindows();
     EXPECT_EQ(frame->childFrame(ChildKind::list), nullptr);
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("新建(&N)")));
@@ -163,7 +173,7 @@ TEST_F(MainFrameTest, openShowsTheFirstSinglePointMemberAndReusesTheListWindow)
     CChildFrame* list = frame->childFrame(ChildKind::list);
     ASSERT_TRUE(frame->openProjectFile(sample));
     EXPECT_EQ(frame->childFrame(ChildKind::list), list);
-    EXPECT_EQ(frame->session().state().selectedMember, 0);
+    EXPECT_EQ(frame->document().selectedMember(), 0);
     EXPECT_EQ(frame->listView()->rowCount(), 24);
     EXPECT_EQ(frame->controlPanel().memberList().count(), 8);
     EXPECT_EQ(list->windowTitle(), sample);
@@ -184,7 +194,7 @@ TEST_F(MainFrameTest, openInADiagramModeShowsTheSinglePointModeInPanelAndWindow)
         ASSERT_NE(frame->activeChildKind(), ChildKind::list);
         ASSERT_TRUE(frame->openProjectFile(sample));
         EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
-        EXPECT_EQ(frame->session().currentTestMode(), TestMode::singlePoint);
+        EXPECT_EQ(frame->document().currentTestMode(), TestMode::singlePoint);
         EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
         EXPECT_EQ(frame->controlPanel().memberList().item(0)->text(), QStringLiteral("1001"));
         EXPECT_FALSE(frame->action(Command::saveBmp)->isEnabled());
@@ -194,12 +204,12 @@ TEST_F(MainFrameTest, openInADiagramModeShowsTheSinglePointModeInPanelAndWindow)
 TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));
-    const Project* loaded = frame->session().project();
+    const Project* loaded = frame->document().project();
     const QString broken = dir.filePath(QStringLiteral("broken.gj"));
     std::ofstream(broken.toStdString()) << "VER1.2\0\0\0\0garbage";
     prompts.filesToOpen.push_back(broken);
     frame->openProject();
-    EXPECT_EQ(frame->session().project(), loaded);
+    EXPECT_EQ(frame->document().project(), loaded);
     EXPECT_EQ(currentFilePath(), sample.toStdString());
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages.front().contains(QStringLiteral("broken.gj")));
@@ -208,13 +218,13 @@ TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
 
     prompts.filesToOpen.push_back(dir.filePath(QStringLiteral("missing.gj")));
     frame->openProject();
-    EXPECT_EQ(frame->session().project(), loaded);
+    EXPECT_EQ(frame->document().project(), loaded);
 }
 
 TEST_F(MainFrameTest, cancelledOpenDialogChangesNothing)
 {
     frame->openProject();
-    EXPECT_EQ(frame->session().project(), nullptr);
+    EXPECT_EQ(frame->document().project(), nullptr);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -248,6 +258,7 @@ TEST_F(MainFrameTest, closeAsksAndCancelInTheSaveDialogKeepsTheWindowOpen)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));
     frame->show();
+    correctAReading();
     prompts.answers = {QMessageBox::Yes};
     EXPECT_FALSE(frame->close()) << "Yes, then the save dialog cancelled";
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
@@ -266,6 +277,7 @@ TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
 {
     ASSERT_TRUE(frame->openProjectFile(copyOfSample(QStringLiteral("a.gj"))));
     frame->show();
+    correctAReading();
     prompts.answers = {QMessageBox::No};
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".gj")),
@@ -275,6 +287,82 @@ TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
     CMainFrame next(prompts, settings);
     EXPECT_TRUE(next.restoreWindowPlace());
     EXPECT_EQ(next.recentFiles().front(), dir.filePath(QStringLiteral("a.gj")));
+}
+
+TEST_F(MainFrameTest, closeAsksNothingWhileTheProjectIsAsItWasOpenedOrSaved)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    EXPECT_FALSE(frame->isWindowModified());
+    correctAReading();
+    EXPECT_TRUE(frame->isWindowModified());
+    frame->undoAction().trigger();
+    EXPECT_FALSE(frame->isWindowModified()) << "undone back to the file";
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(MainFrameTest, openAsksBeforeReplacingAModifiedProject)
+{
+    const QString first = copyOfSample(QStringLiteral("first.gj"));
+    const QString second = copyOfSample(QStringLiteral("second.gj"));
+    ASSERT_TRUE(frame->openProjectFile(first));
+    correctAReading();
+    const Project* edited = frame->document().project();
+
+    prompts.answers = {QMessageBox::Cancel};
+    prompts.filesToOpen = {second};
+    frame->openProject();
+    EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
+    EXPECT_EQ(frame->document().project(), edited) << "Cancel keeps everything";
+    EXPECT_EQ(frame->document().project()->members[0].samples[0], 60);
+    EXPECT_EQ(currentFilePath(), first.toStdString());
+
+    prompts.answers = {QMessageBox::Yes};
+    prompts.filesToSave = {first};
+    prompts.filesToOpen = {second};
+    frame->openProject();
+    EXPECT_EQ(currentFilePath(), second.toStdString());
+    EXPECT_FALSE(frame->document().isModified());
+    auto saved = readProjectFile(first.toStdString());
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.value().project->members[0].samples[0], 60) << "Yes saved first";
+
+    correctAReading();
+    prompts.answers = {QMessageBox::No};
+    ASSERT_TRUE(frame->openProjectFile(first));
+    EXPECT_EQ(frame->document().undoStack().count(), 0);
+    auto unchanged = readProjectFile(second.toStdString());
+    EXPECT_NE(unchanged.value().project->members[0].samples[0], 60) << "No discarded the correction";
+}
+
+TEST_F(MainFrameTest, undoAndRedoAreNamedInTheEditMenu)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    EXPECT_FALSE(frame->undoAction().isEnabled());
+    frame->listView()->commitCellEdit(2, CDataListView::coverColumn, QStringLiteral("40"));
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改测点 3"));
+    EXPECT_EQ(frame->undoAction().shortcut(), QKeySequence(QKeySequence::Undo));
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("18"));
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 修改测点 3"));
+    EXPECT_TRUE(frame->redoAction().shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+    frame->redoAction().trigger();
+    EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("40"));
+}
+
+TEST_F(MainFrameTest, undoShowsTheMemberTheEditWasMadeIn)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->controlPanel().chooseMode(TestMode::section);
+    const int section = frame->document().selectedMember();
+    ASSERT_TRUE(frame->document().deleteBar(section, BarRun::section, 0));
+    frame->controlPanel().chooseMode(TestMode::singlePoint);
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->controlPanel().mode(), TestMode::section);
+    EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
+    EXPECT_EQ(frame->sectionView()->memberIndex(), section);
+    EXPECT_EQ(frame->controlPanel().shownMember(), section);
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)
@@ -343,7 +431,7 @@ TEST_F(MainFrameTest, droppedProjectFileIsOpened)
     EXPECT_TRUE(frame->openDroppedFile(&data));
     QCoreApplication::processEvents();
     EXPECT_EQ(currentFilePath(), sample.toStdString());
-    ASSERT_NE(frame->session().project(), nullptr);
+    ASSERT_NE(frame->document().project(), nullptr);
 }
 
 TEST_F(MainFrameTest, dataTransferAsksToSaveFirstWhenAProjectIsLoaded)
@@ -354,6 +442,10 @@ TEST_F(MainFrameTest, dataTransferAsksToSaveFirstWhenAProjectIsLoaded)
     frame->transferDialog()->reject();
 
     ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->startDataTransfer();
+    EXPECT_TRUE(prompts.questions.isEmpty()) << "nothing changed since it was opened";
+    frame->transferDialog()->reject();
+    correctAReading();
     prompts.answers = {QMessageBox::Cancel};
     frame->startDataTransfer();
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
@@ -385,7 +477,7 @@ TEST_F(MainFrameTest, receivedProjectIsShownAtOnceInPanelAndViews)
     ASSERT_TRUE(writeProjectFile(file.toStdString(), *received).ok());
     frame->installReceivedProject(received, file);
 
-    EXPECT_EQ(frame->session().project()->members.size(), 1u);
+    EXPECT_EQ(frame->document().project()->members.size(), 1u);
     EXPECT_EQ(currentFilePath(), file.toStdString());
     EXPECT_EQ(frame->controlPanel().memberList().count(), 1);
     EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
@@ -444,11 +536,11 @@ TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)
 {
     ASSERT_TRUE(frame->openProjectFile(sample));
     CDataListView* list = frame->listView();
-    const std::int32_t before = frame->session().project()->members[0].passCount;
+    const std::int32_t before = frame->document().project()->members[0].passCount;
     // Reading 0 of member 1001 is 32 (acceptable); 60 is not.
     list->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
     EXPECT_EQ(list->item(0, CDataListView::markColumn)->text(), QStringLiteral("×"));
-    EXPECT_EQ(frame->session().project()->members[0].passCount, before - 1);
+    EXPECT_EQ(frame->document().project()->members[0].passCount, before - 1);
 }
 
 } // namespace

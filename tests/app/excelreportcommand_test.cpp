@@ -71,7 +71,7 @@ TEST_F(ExcelReportTest, writesTheTickedMembersAndOpensTheWorkbook)
     EXPECT_NE(strings.find("一层 KL2 梁底(1002)"), std::string::npos);
     // Members of the groups the panel does not list keep their own ticks.
     EXPECT_NE(strings.find("(4001)"), std::string::npos);
-    EXPECT_EQ(frame->session().project()->members[0].checked, 0);
+    EXPECT_EQ(frame->document().project()->members[0].checked, 0);
 }
 
 TEST_F(ExcelReportTest, cancellingTheDialogWritesAndOpensNothing)

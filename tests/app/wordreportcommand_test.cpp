@@ -115,7 +115,7 @@ TEST_F(WordReportTest, theNormalReportOfTheTickedMembersIsSavedAndOpened)
     EXPECT_NE(document.find("一层 KL2 梁底(1002)"), std::string::npos);
     EXPECT_NE(document.find("四、检测结论："), std::string::npos);
     EXPECT_NE(part(written, "word/header1.xml").find("BG-2024-017"), std::string::npos);
-    EXPECT_EQ(frame->session().project()->members[0].checked, 0);
+    EXPECT_EQ(frame->document().project()->members[0].checked, 0);
 }
 
 TEST_F(WordReportTest, theYunnanFormatWritesTheSummaryTable)

@@ -16,9 +16,6 @@ public:
         calls << QStringLiteral("showSectionMember %1").arg(listPosition);
     }
     void showGridMember(int listPosition) override { calls << QStringLiteral("showGridMember %1").arg(listPosition); }
-    void refreshListValues() override { calls << QStringLiteral("refreshListValues"); }
-    void refreshListPassMarks() override { calls << QStringLiteral("refreshListPassMarks"); }
-    void repaintDiagrams() override { calls << QStringLiteral("repaintDiagrams"); }
     UserPrompts& prompts() override { return scripted; }
 
     QStringList calls;

@@ -3,9 +3,9 @@
 
 #include "fakepanelhost.h"
 
+#include "document/projectdocument.h"
 #include "panel/controlpanel.h"
 #include "widgets/cgridctrl.h"
-#include "widgets/projectsession.h"
 
 #include "model/project.h"
 
@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -72,6 +73,16 @@ protected:
     // 6 "3002" (no X bars).
     void SetUp() override
     {
+        loadWith({});
+        panel = std::make_unique<ControlPanel>(document, host);
+        panel->resize(420, 640);
+        panel->show();
+        panel->chooseMode(TestMode::singlePoint);
+    }
+
+    // Opens the members above, first changed by `edit`, as a new project.
+    void loadWith(const std::function<void(std::vector<MemberRecord>&)>& edit)
+    {
         auto project = std::make_unique<Project>();
         project->members = {
             singlePointMember("1001", {30, 31, 32}),
@@ -82,14 +93,12 @@ protected:
             sectionMember("4003", 4, {{60, 40}}),
             gridMember("3002", {}, {{90, 28}}),
         };
-        session.replaceProject(std::move(project));
-        panel = std::make_unique<ControlPanel>(session, host);
-        panel->resize(420, 640);
-        panel->show();
-        panel->chooseMode(TestMode::singlePoint);
+        if (edit)
+            edit(project->members);
+        document.replaceProject(std::move(project));
     }
 
-    MemberRecord& member(int index) { return *session.member(index); }
+    const MemberRecord& member(int index) { return *document.member(index); }
     CGridCtrl& grid() { return panel->parameterGrid(); }
     QListWidget& list() { return panel->memberList(); }
 
@@ -123,7 +132,7 @@ protected:
         grid().finishEditing();
     }
 
-    ProjectSession session;
+    ProjectDocument document;
     FakePanelHost host;
     std::unique_ptr<ControlPanel> panel;
 };

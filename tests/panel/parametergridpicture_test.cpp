@@ -18,7 +18,7 @@ protected:
         std::vector<Bar> bars;
         for (std::int32_t i = 0; i < 40; ++i)
             bars.push_back({10 * i, 20 + i});
-        member(5) = sectionMember("4003", 4, bars);
+        loadWith([&](std::vector<MemberRecord>& members) { members[5] = sectionMember("4003", 4, bars); });
         panel->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }

@@ -101,7 +101,7 @@ TEST_F(ProjectInfoProcedureTest, allMembersGetTheValuesAndOnlyTheSelectedOneTheN
     selectLine(1);
     answerWith({systemText("二号梁"), 25, 5, -5, ApplyTo::allMembers});
     panel->showProjectInformation();
-    for (const MemberRecord& m : session.project()->members) {
+    for (const MemberRecord& m : document.project()->members) {
         EXPECT_EQ(m.designCover, 25);
         EXPECT_EQ(m.upperDeviation, 5);
         EXPECT_EQ(m.lowerDeviation, -5);
@@ -127,8 +127,10 @@ TEST_F(ProjectInfoProcedureTest, tickedMembersAreTheTicksShownInTheList)
 
 TEST_F(ProjectInfoProcedureTest, currentMemberOnlyAndTheSummaryFollows)
 {
-    member(2).designCover = 18;
-    member(2).lowerDeviation = 4; // stored positive: offered as 0
+    loadWith([](std::vector<MemberRecord>& members) {
+        members[2].designCover = 18;
+        members[2].lowerDeviation = 4; // stored positive: offered as 0
+    });
     selectLine(1);
     answerWith({"", 22, 3, -2, ApplyTo::currentMember});
     panel->showProjectInformation();
@@ -140,10 +142,10 @@ TEST_F(ProjectInfoProcedureTest, currentMemberOnlyAndTheSummaryFollows)
 
 TEST_F(ProjectInfoProcedureTest, cancelChangesNothing)
 {
-    const Project before = *session.project();
+    const Project before = *document.project();
     answerWith({"", 22, 3, -2, ApplyTo::allMembers}, false);
     panel->showProjectInformation();
-    EXPECT_EQ(*session.project(), before);
+    EXPECT_EQ(*document.project(), before);
 }
 
 TEST_F(ProjectInfoProcedureTest, noSelectedLineShowsNoDialog)

@@ -1,7 +1,7 @@
 // The list window's rows, marks and in-place editor.
+#include "document/projectdocument.h"
 #include "widgets/cdatalistview.h"
 #include "widgets/passmarkdelegate.h"
-#include "widgets/projectsession.h"
 
 #include "support/scriptedprompts.h"
 
@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,8 @@ protected:
     {
         auto project = std::make_unique<Project>();
         project->members = std::move(members);
-        session.replaceProject(std::move(project));
-        session.state().selectedMember = selected;
-        view.refreshPassMarks();
+        document.replaceProject(std::move(project));
+        document.select(TestMode::singlePoint, selected);
     }
     QString text(int row, int column) const
     {
@@ -51,9 +51,9 @@ protected:
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    ProjectSession session;
+    ProjectDocument document;
     testing::ScriptedPrompts prompts;
-    CDataListView view{session, prompts};
+    CDataListView view{document, prompts};
 };
 
 TEST_F(ListViewTest, knownDiameterMemberListsEveryReadingWithAnEmptyDiameterColumn)
@@ -115,13 +115,12 @@ TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
 {
     load({singlePoint("1001", {40, 30})}, 0);
     ASSERT_EQ(text(0, 3), QStringLiteral("×"));
-    QSignalSpy committed(&view, &CDataListView::readingCommitted);
     view.commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("  30mm"));
-    EXPECT_EQ(session.project()->members[0].samples[0], 30);
+    EXPECT_EQ(document.project()->members[0].samples[0], 30);
     EXPECT_EQ(text(0, 2), QStringLiteral("30"));
     EXPECT_EQ(text(0, 3), QStringLiteral("√"));
-    EXPECT_EQ(session.project()->members[0].passCount, 2) << "statistics recomputed";
-    EXPECT_EQ(committed.count(), 1);
+    EXPECT_EQ(document.project()->members[0].passCount, 2) << "statistics recomputed";
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改测点 1"));
 
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -133,7 +132,7 @@ TEST_F(ListViewTest, commitRefusesTextWithoutDigitsAndValuesOutsideAByte)
                                 QStringLiteral("99999"), QStringLiteral("-5"),  QString()};
     for (const QString& typed : refusals) {
         view.commitCellEdit(1, CDataListView::coverColumn, typed);
-        EXPECT_EQ(session.project()->members[0].samples[1], 31) << typed.toStdString();
+        EXPECT_EQ(document.project()->members[0].samples[1], 31) << typed.toStdString();
         EXPECT_EQ(text(1, 2), QStringLiteral("31")) << "the cell shows the stored reading again";
     }
     EXPECT_EQ(prompts.messages.count(QStringLiteral("您输入的数据越界")), 3);
@@ -142,12 +141,11 @@ TEST_F(ListViewTest, commitRefusesTextWithoutDigitsAndValuesOutsideAByte)
 
     view.commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("255"));
     view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("0"));
-    EXPECT_EQ(session.project()->members[0].samples, (std::vector<std::int32_t>{255, 0}));
+    EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{255, 0}));
 
-    session.state().selectedMember = 1;
-    view.refreshPassMarks();
+    document.select(TestMode::singlePoint, 1);
     view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("300"));
-    EXPECT_EQ(session.project()->members[1].samples, (std::vector<std::int32_t>{20, 12}));
+    EXPECT_EQ(document.project()->members[1].samples, (std::vector<std::int32_t>{20, 12}));
 }
 
 TEST_F(ListViewTest, commitIgnoresCellsWithoutAReadingBehindThem)
@@ -156,13 +154,12 @@ TEST_F(ListViewTest, commitIgnoresCellsWithoutAReadingBehindThem)
     view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("9"));
     view.commitCellEdit(0, CDataListView::markColumn, QStringLiteral("9"));
     view.commitCellEdit(5, CDataListView::coverColumn, QStringLiteral("9"));
-    EXPECT_EQ(session.project()->members[0].samples, (std::vector<std::int32_t>{30}));
+    EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{30}));
 
-    session.state().selectedMember = 1;
-    view.refreshPassMarks();
+    document.select(TestMode::singlePoint, 1);
     view.commitCellEdit(0, CDataListView::diameterColumn, QStringLiteral("18"));
     view.commitCellEdit(1, CDataListView::coverColumn, QStringLiteral("9"));
-    EXPECT_EQ(session.project()->members[1].samples, (std::vector<std::int32_t>{20, 18, 21}));
+    EXPECT_EQ(document.project()->members[1].samples, (std::vector<std::int32_t>{20, 18, 21}));
 }
 
 TEST_F(ListViewTest, pressOnAnotherRowCommitsTheTypedText)
@@ -176,7 +173,7 @@ TEST_F(ListViewTest, pressOnAnotherRowCommitsTheTypedText)
     EXPECT_EQ(view.cellEditor().text(), QStringLiteral("40"));
     view.cellEditor().setText(QStringLiteral("12x"));
     pressOn(1, 2);
-    EXPECT_EQ(session.project()->members[0].samples[0], 12);
+    EXPECT_EQ(document.project()->members[0].samples[0], 12);
     EXPECT_EQ(text(0, 2), QStringLiteral("12"));
     EXPECT_EQ(text(0, 3), QStringLiteral("×"));
     ASSERT_TRUE(view.cellEditor().isVisible()) << "the editor moves to the pressed cell";
@@ -194,7 +191,7 @@ TEST_F(ListViewTest, typedTextWithoutDigitsLeavesTheReadingAsItWas)
     ASSERT_TRUE(view.cellEditor().hasFocus());
     QTest::keyClicks(&view.cellEditor(), QStringLiteral("abc"));
     pressOn(1, 2);
-    EXPECT_EQ(session.project()->members[0].samples[0], 40);
+    EXPECT_EQ(document.project()->members[0].samples[0], 40);
     EXPECT_EQ(text(0, 2), QStringLiteral("40"));
     EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("请键入一个整数。")});
 }
@@ -236,7 +233,7 @@ TEST_F(ListViewTest, pressOnANonEditableCellStoresTheFirstCellAndClosesTheEditor
     view.cellEditor().setText(QStringLiteral("33"));
     pressOn(1, 3);
     EXPECT_FALSE(view.cellEditor().isVisible());
-    EXPECT_EQ(session.project()->members[0].samples[0], 33);
+    EXPECT_EQ(document.project()->members[0].samples[0], 33);
 }
 
 TEST_F(ListViewTest, enterCommitsAndEscapeDiscards)
@@ -251,27 +248,25 @@ TEST_F(ListViewTest, enterCommitsAndEscapeDiscards)
     view.cellEditor().setText(QStringLiteral("27"));
     QTest::keyClick(&view.cellEditor(), Qt::Key_Escape);
     EXPECT_FALSE(view.cellEditor().isVisible());
-    EXPECT_EQ(session.project()->members[0].samples[1], 30);
+    EXPECT_EQ(document.project()->members[0].samples[1], 30);
 
     ASSERT_TRUE(view.openCellEditor(1, CDataListView::coverColumn));
     view.cellEditor().setFocus();
     view.cellEditor().setText(QStringLiteral("27"));
     QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
-    EXPECT_EQ(session.project()->members[0].samples[1], 27);
+    EXPECT_EQ(document.project()->members[0].samples[1], 27);
 }
 
 TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)
 {
     QWidget window;
-    auto* list = new CDataListView(session, prompts, &window);
+    auto* list = new CDataListView(document, prompts, &window);
     auto* other = new QLineEdit(&window);
     list->setGeometry(0, 0, 600, 300);
     other->setGeometry(0, 310, 100, 20);
     auto project = std::make_unique<Project>();
     project->members = {singlePoint("1001", {40})};
-    session.replaceProject(std::move(project));
-    session.state().selectedMember = 0;
-    list->refreshPassMarks();
+    document.replaceProject(std::move(project));
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -280,7 +275,7 @@ TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)
     list->cellEditor().setText(QStringLiteral("29"));
     other->setFocus();
     EXPECT_FALSE(list->cellEditor().isVisible());
-    EXPECT_EQ(session.project()->members[0].samples[0], 40);
+    EXPECT_EQ(document.project()->members[0].samples[0], 40);
 }
 
 } // namespace

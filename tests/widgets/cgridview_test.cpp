@@ -1,9 +1,9 @@
 // The grid view: choosing members by list position and following replaced projects.
 #include "widgets/cgridview.h"
 
+#include "document/projectdocument.h"
 #include "model/projectfixtures.h"
 #include "support/pixels.h"
-#include "widgets/projectsession.h"
 
 #include <QImage>
 
@@ -40,13 +40,13 @@ protected:
 
     QImage shown() { return view.grab().toImage(); }
 
-    ProjectSession session;
-    CGridView view{session};
+    ProjectDocument document;
+    CGridView view{document};
 };
 
 TEST_F(GridViewTest, listPositionsCountOnlyGridMembers)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     EXPECT_EQ(view.memberIndex(), 0);
     EXPECT_TRUE(isBlack(shown(), 150, 300));
     view.selectGridMember(1);
@@ -60,13 +60,13 @@ TEST_F(GridViewTest, listPositionsCountOnlyGridMembers)
 
 TEST_F(GridViewTest, aReplacedProjectNeverShowsTheOldMembers)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     view.selectGridMember(1);
-    session.replaceProject(projectOf({member("4001", {170, 1, 33, 1, 44})}));
+    document.replaceProject(projectOf({member("4001", {170, 1, 33, 1, 44})}));
     EXPECT_EQ(view.memberIndex(), -1);
     EXPECT_EQ(view.spanCount(), 0);
     EXPECT_TRUE(isWhite(shown(), 350, 300));
-    session.replaceProject(projectOf({member("3009", {170, 4, 20, 16, 4, 187, 187, 187})}));
+    document.replaceProject(projectOf({member("3009", {170, 4, 20, 16, 4, 187, 187, 187})}));
     EXPECT_EQ(view.memberIndex(), 0);
     EXPECT_EQ(view.spanCount(), 2);
 }

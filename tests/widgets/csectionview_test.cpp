@@ -1,9 +1,9 @@
 // The section view: choosing members by list position, following edits and replaced projects.
 #include "widgets/csectionview.h"
 
+#include "document/projectdocument.h"
 #include "model/projectfixtures.h"
 #include "support/pixels.h"
-#include "widgets/projectsession.h"
 
 #include <QImage>
 
@@ -40,13 +40,13 @@ protected:
 
     QImage shown() { return view.grab().toImage(); }
 
-    ProjectSession session;
-    CSectionView view{session};
+    ProjectDocument document;
+    CSectionView view{document};
 };
 
 TEST_F(SectionViewTest, listPositionsCountOnlySectionMembers)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     EXPECT_EQ(view.memberIndex(), 1);
     view.selectSectionMember(1);
     EXPECT_EQ(view.memberIndex(), 3);
@@ -59,7 +59,7 @@ TEST_F(SectionViewTest, listPositionsCountOnlySectionMembers)
 
 TEST_F(SectionViewTest, aMissingListPositionKeepsTheShownMember)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     view.selectSectionMember(1);
     view.selectSectionMember(2);
     EXPECT_EQ(view.memberIndex(), 3);
@@ -77,9 +77,9 @@ TEST_F(SectionViewTest, withoutProjectOnlyTheAxesAreShown)
 
 TEST_F(SectionViewTest, aReplacedProjectIsShownFromItsFirstSectionMember)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     view.selectSectionMember(1);
-    session.replaceProject(projectOf({member("4009", {170, 1, 33, 0, 220})}));
+    document.replaceProject(projectOf({member("4009", {170, 1, 33, 0, 220})}));
     EXPECT_EQ(view.memberIndex(), 0);
     const QImage image = shown();
     EXPECT_TRUE(isBlack(image, 270, 190));
@@ -88,18 +88,19 @@ TEST_F(SectionViewTest, aReplacedProjectIsShownFromItsFirstSectionMember)
 
 TEST_F(SectionViewTest, aReplacedProjectWithoutSectionMembersShowsNoDots)
 {
-    session.replaceProject(mixedProject());
+    document.replaceProject(mixedProject());
     view.selectSectionMember(1);
-    session.replaceProject(projectOf({member("1001", {30}), member("3001", {170, 1, 33, 1, 164})}));
+    document.replaceProject(projectOf({member("1001", {30}), member("3001", {170, 1, 33, 1, 164})}));
     EXPECT_EQ(view.memberIndex(), -1);
     EXPECT_TRUE(isWhite(shown(), 470, 190));
 }
 
 TEST_F(SectionViewTest, editedReadingsAreDrawnAtOnce)
 {
-    session.replaceProject(mixedProject());
-    session.member(1)->replaceSamples({170, 4, 33, 15, 160});
-    session.notifyMembersEdited();
+    auto project = mixedProject();
+    project->members[1].replaceSamples({170, 4, 33, 0, 120});
+    document.replaceProject(std::move(project));
+    ASSERT_EQ(document.setBarValue(1, BarRun::section, 0, BarField::position, 4000), BarEdit::stored);
     EXPECT_EQ(view.spanCount(), 2);
     // 4000 mm on the 6000 mm axis of span count 2.
     EXPECT_TRUE(isBlack(shown(), 50 + 333, 190));
