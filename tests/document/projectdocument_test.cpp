@@ -246,5 +246,29 @@ TEST_F(DocumentTest, selectionKeepsToTheMembersOfItsMode)
     EXPECT_EQ(document.selectedMember(), -1);
 }
 
+TEST(ProjectDocumentWithoutProject, memberLookupRefusesIndexesOutsideTheProject)
+{
+    ProjectDocument document;
+    EXPECT_EQ(document.member(0), nullptr);
+    auto project = allocateMembers(2);
+    project->members[1].number = "4001";
+    document.replaceProject(std::move(project));
+    ASSERT_NE(document.member(1), nullptr);
+    EXPECT_EQ(document.member(1)->number, "4001");
+    EXPECT_EQ(document.member(2), nullptr);
+    EXPECT_EQ(document.member(-1), nullptr);
+}
+
+TEST(ProjectDocumentWithoutProject, replacingTheProjectTellsTheViews)
+{
+    ProjectDocument document;
+    QSignalSpy replaced(&document, &ProjectDocument::projectReplaced);
+    document.replaceProject(allocateMembers(1));
+    document.replaceProject(nullptr);
+    EXPECT_EQ(replaced.count(), 2);
+    EXPECT_EQ(document.project(), nullptr);
+    EXPECT_FALSE(document.setChecked({0}, true));
+}
+
 } // namespace
 } // namespace trellon

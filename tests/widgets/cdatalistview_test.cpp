@@ -257,6 +257,41 @@ TEST_F(ListViewTest, enterCommitsAndEscapeDiscards)
     EXPECT_EQ(document.project()->members[0].samples[1], 27);
 }
 
+TEST_F(ListViewTest, deleteKeyRemovesTheClickedReadingAsOneStep)
+{
+    load({singlePoint("1001", {40, 30, 31})}, 0);
+    view.resize(600, 300);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    pressOn(1, CDataListView::numberColumn);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{40, 31}));
+    EXPECT_EQ(view.rowCount(), 2);
+    EXPECT_EQ(text(1, 2), QStringLiteral("31"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除测点 2"));
+    document.undoStack().undo();
+    EXPECT_EQ(text(1, 2), QStringLiteral("30"));
+}
+
+TEST_F(ListViewTest, anInsertedReadingWaitsInTheEditorForItsValue)
+{
+    load({singlePoint("2001", {20, 12, 21, 14})}, 0);
+    view.resize(600, 300);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    pressOn(0, CDataListView::numberColumn);
+    view.insertReadingRow(true);
+    EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{20, 12, 0, 0, 21, 14}));
+    ASSERT_TRUE(view.cellEditor().isVisible());
+    EXPECT_EQ(view.editorRow(), 1);
+    QTest::keyClicks(&view.cellEditor(), QStringLiteral("27"));
+    QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(document.project()->members[0].samples[2], 27);
+    EXPECT_EQ(document.undoStack().count(), 2);
+}
+
 TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)
 {
     QWidget window;
