@@ -77,8 +77,10 @@ QString droppedProjectFile(const QMimeData* data)
 
 } // namespace
 
-CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), settings_(settings), urlOpener_(&openWithDesktopApplication)
+CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString& recoveryFolder, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), settings_(settings),
+      recovery_(recoveryFolder.isEmpty() ? RecoveryFile::defaultFolder() : recoveryFolder),
+      urlOpener_(&openWithDesktopApplication)
 {
     setWindowTitle(tr("Velmora钢筋检测分析软件V1.0"));
     setWindowIcon(applicationIcon());
@@ -109,6 +111,17 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* paren
     connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::selectionChanged, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::modifiedChanged, this, &CMainFrame::retitleWindows);
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    connect(recoveryTimer_, &QTimer::timeout, this, &CMainFrame::writeRecoveryFile);
+    connect(&document_, &ProjectDocument::membersChanged, this, &CMainFrame::scheduleRecoveryWrite);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::scheduleRecoveryWrite);
+    connect(&document_, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
+        // Saved, or undone back to the file: nothing to recover.
+        if (!modified)
+            recoveryTimer_->stop();
+        scheduleRecoveryWrite();
+    });
     showListWindow();
     updateCommands();
 }
@@ -763,7 +776,50 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     saveWindowPlace();
+    recoveryTimer_->stop();
+    recovery_.discard();
     event->accept();
+}
+
+void CMainFrame::scheduleRecoveryWrite()
+{
+    if (!document_.isModified()) {
+        recovery_.discard();
+        return;
+    }
+    if (!recoveryTimer_->isActive())
+        recoveryTimer_->start(recovery_.exists() ? recoveryIntervalMs : firstRecoveryDelayMs);
+}
+
+void CMainFrame::writeRecoveryFile()
+{
+    if (document_.project() != nullptr && document_.isModified())
+        recovery_.write(*document_.project(), document_.currentFilePath());
+}
+
+bool CMainFrame::offerRecovery()
+{
+    for (const RecoveryFile::Leftover& leftover : recovery_.leftovers()) {
+        if (prompts_.ask(this, tr("上次未保存的修改可以恢复。是否恢复？"), QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes) {
+            recovery_.remove(leftover);
+            continue;
+        }
+        std::unique_ptr<Project> project = recovery_.read(leftover);
+        if (project == nullptr) {
+            prompts_.showMessage(this, tr("恢复文件已损坏，无法恢复。"), QMessageBox::Warning);
+            recovery_.remove(leftover);
+            continue;
+        }
+        dock_->show();
+        document_.replaceProject(std::move(project), leftover.sourcePath.toStdString(), true);
+        showListWindow();
+        // This run keeps it from now on.
+        writeRecoveryFile();
+        recovery_.remove(leftover);
+        return true;
+    }
+    return false;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -8,6 +8,7 @@
 #include "recentfilelist.h"
 
 #include "document/projectdocument.h"
+#include "document/recoveryfile.h"
 #include "model/printsettings.h"
 #include "panel/panelhost.h"
 
@@ -25,6 +26,7 @@ class QMdiArea;
 class QMenu;
 class QMimeData;
 class QSettings;
+class QTimer;
 class QToolBar;
 class QUrl;
 
@@ -43,8 +45,10 @@ class CMainFrame final : public QMainWindow, public PanelHost {
     Q_OBJECT
 
 public:
-    // prompts and settings outlive the window. Opens the empty list window.
-    CMainFrame(UserPrompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    // prompts and settings outlive the window. Opens the empty list window. A modified project is kept for
+    // recovery after a crash in recoveryFolder (empty: the user's state folder).
+    CMainFrame(UserPrompts& prompts, QSettings& settings, const QString& recoveryFolder = {},
+               QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     ProjectDocument& document() { return document_; }
@@ -92,6 +96,14 @@ public:
     // What a drop on the window does: opens the first local .gj file among the URLs after the drop has ended.
     // False (nothing opened) when there is none.
     bool openDroppedFile(const QMimeData* dropped);
+    // Offers the project a run that did not end cleanly left modified, newest first; true when one was restored
+    // (as a modified project titled with the file it came from).
+    bool offerRecovery();
+    const RecoveryFile& recoveryFile() const { return recovery_; }
+    // Delay before the first recovery write after the project became modified, and between later ones.
+    static constexpr int firstRecoveryDelayMs = 2000;
+    static constexpr int recoveryIntervalMs = 60000;
+
     // Restores the geometry of the last run; false when there is none.
     bool restoreWindowPlace();
     // Shows the window where the last run left it; otherwise maximised, and, where the desktop does not maximise
@@ -156,10 +168,15 @@ private:
     void deleteBar();
     void showProjectInformation();
     void saveWindowPlace();
+    // Writes the modified project to the recovery file soon, at most once a minute after the first write.
+    void scheduleRecoveryWrite();
+    void writeRecoveryFile();
 
     UserPrompts& prompts_;
     QSettings& settings_;
     ProjectDocument document_;
+    RecoveryFile recovery_;
+    QTimer* recoveryTimer_ = nullptr;
     RecentFileList recentFiles_;
     PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;

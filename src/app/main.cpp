@@ -67,7 +67,8 @@ int main(int argc, char** argv)
 
     const QStringList files = parser.positionalArguments();
     QTimer::singleShot(0, &frame, [&frame, files, mode] {
-        if (!files.isEmpty())
+        // A project a crashed run left modified comes before the file named.
+        if (!frame.offerRecovery() && !files.isEmpty())
             frame.openProjectFile(files.front());
         if (mode)
             frame.controlPanel().chooseMode(*mode);

@@ -41,7 +41,7 @@ class MainFrameTest : public ::testing::Test {
 protected:
     MainFrameTest()
         : settings(dir.filePath(QStringLiteral("trellon.ini")), QSettings::IniFormat),
-          frame(std::make_unique<CMainFrame>(prompts, settings))
+          frame(std::make_unique<CMainFrame>(prompts, settings, dir.filePath(QStringLiteral("recovery"))))
     {
         frame->setUrlOpener([this](const QUrl& url) {
             openedUrls << url;
@@ -284,7 +284,7 @@ TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
               QStringList{QStringLiteral("a.gj")});
     EXPECT_FALSE(settings.value(QStringLiteral("MainWindow/state")).toByteArray().isEmpty());
 
-    CMainFrame next(prompts, settings);
+    CMainFrame next(prompts, settings, dir.filePath(QStringLiteral("recovery")));
     EXPECT_TRUE(next.restoreWindowPlace());
     EXPECT_EQ(next.recentFiles().front(), dir.filePath(QStringLiteral("a.gj")));
 }
