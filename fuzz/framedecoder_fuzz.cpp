@@ -14,7 +14,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -25,34 +24,6 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-// The received-data file goes into a folder that does not exist, inside a temporary folder made once: every
-// write fails when the file is created, so nothing reaches the disk.
-class MissingFolder {
-public:
-    MissingFolder()
-    {
-        const char* tmp = std::getenv("TMPDIR");
-        folder_ = std::string(tmp && *tmp ? tmp : "/tmp") + "/trellon-fuzz-XXXXXX";
-        require(::mkdtemp(folder_.data()) != nullptr);
-        receivedFile_ = folder_ + "/absent/received.gj";
-    }
-    ~MissingFolder() { ::rmdir(folder_.c_str()); }
-    MissingFolder(const MissingFolder&) = delete;
-    MissingFolder& operator=(const MissingFolder&) = delete;
-
-    const std::string& receivedFile() const { return receivedFile_; }
-
-private:
-    std::string folder_;
-    std::string receivedFile_;
-};
-
-const std::string& unwritableReceivedFile()
-{
-    static const MissingFolder folder;
-    return folder.receivedFile();
 }
 
 // Offsets ascend and lie within the sample area: the rule a complete frame is accepted by.
@@ -91,57 +62,32 @@ void checkUnpacked(std::span<const std::uint8_t> frame, const Project& project)
         require(held == header.sampleAreaLength - project.members.front().dataOffset);
 }
 
-// Checks each outcome as the decoder reports it and keeps the first frame it completed.
-class CheckingEndpoint : public TransferEndpoint {
+// Checks each completed frame as the decoder hands it out and keeps the first one.
+class CompletionCheck {
 public:
-    void watch(const FrameDecoder& decoder) { decoder_ = &decoder; }
-
-    void endOfTransfer(LinkKind) override
+    void check(const CompletedFrame& completed)
     {
-        require(!pendingOutcome_);
-        pendingOutcome_ = true;
+        const FrameHeader header = readFrameHeader(completed.bytes);
+        require(static_cast<std::int64_t>(completed.bytes.size()) == header.totalLength());
+        if (completed.project.ok()) {
+            require(completed.project.value() != nullptr && directoryIsValid(completed.bytes, header));
+            checkUnpacked(completed.bytes, *completed.project.value());
+        } else {
+            const Error& error = completed.project.error();
+            require(error.kind == ErrorKind::refused && !error.detail.empty());
+            require(!directoryIsValid(completed.bytes, header));
+        }
+        if (firstAccepted_)
+            return;
+        firstFrame_.assign(completed.bytes.begin(), completed.bytes.end());
+        firstAccepted_ = completed.project.ok();
     }
 
-    void projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t> frame,
-                         const Result<SaveOutcome>& saved) override
-    {
-        require(pendingOutcome_ && project != nullptr);
-        pendingOutcome_ = false;
-        require(directoryIsValid(frame, readFrameHeader(frame)));
-        checkUnpacked(frame, *project);
-        // The missing folder refuses every file; a project without members asks for none.
-        if (project->members.empty())
-            require(saved.ok() && saved.value() == SaveOutcome::nothingToWrite);
-        else
-            require(!saved.ok() && saved.error().kind == ErrorKind::cannotOpen);
-        keepFirst(frame, true);
-    }
-
-    void frameRefused(const Error& error) override
-    {
-        require(pendingOutcome_ && error.kind == ErrorKind::refused && !error.detail.empty());
-        pendingOutcome_ = false;
-        const auto frame = decoder_->frameBuffer();
-        require(!directoryIsValid(frame, readFrameHeader(frame)));
-        keepFirst(frame, false);
-    }
-
-    bool pendingOutcome() const { return pendingOutcome_; }
     bool completedAny() const { return firstAccepted_.has_value(); }
     const std::vector<std::uint8_t>& firstFrame() const { return firstFrame_; }
     bool firstAccepted() const { return firstAccepted_.value_or(false); }
 
 private:
-    void keepFirst(std::span<const std::uint8_t> frame, bool accepted)
-    {
-        if (firstAccepted_)
-            return;
-        firstFrame_.assign(frame.begin(), frame.end());
-        firstAccepted_ = accepted;
-    }
-
-    const FrameDecoder* decoder_ = nullptr;
-    bool pendingOutcome_ = false;
     std::vector<std::uint8_t> firstFrame_;
     std::optional<bool> firstAccepted_;
 };
@@ -183,21 +129,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> stream(data + 1, size - 1);
     const bool restartAfterFrame = (control & 0x20) != 0;
 
-    CheckingEndpoint endpoint;
-    FrameDecoder decoder(endpoint);
-    endpoint.watch(decoder);
-    decoder.setReceivedFilePath(unwritableReceivedFile());
-    decoder.reset();
+    CompletionCheck completions;
+    FrameDecoder decoder;
     ChunkSizes sizes(control);
     for (std::size_t at = 0; at < stream.size();) {
         const std::size_t count = sizes.next(stream.size() - at);
-        decoder.feedReceivedBytes(static_cast<std::int32_t>(count), stream.data() + at);
+        const bool wasComplete = decoder.frameComplete();
+        const auto completed = decoder.feedReceivedBytes(static_cast<std::int32_t>(count), stream.data() + at);
         at += count;
 
-        // The outcome of a frame is reported within the call that completes it.
-        require(!endpoint.pendingOutcome());
-        if (decoder.frameComplete()) {
-            require(static_cast<std::int64_t>(decoder.frameBuffer().size()) == decoder.progress().total);
+        // A frame is handed out exactly by the call that completes it.
+        require(completed.has_value() == (!wasComplete && decoder.frameComplete()));
+        if (completed) {
+            require(static_cast<std::int64_t>(completed->bytes.size()) == decoder.progress().total);
+            completions.check(*completed);
             if (restartAfterFrame)
                 decoder.reset();
         }
@@ -210,11 +155,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto total = header.totalLength();
         const bool completes =
             total > static_cast<std::int64_t>(frameHeaderSize + 1) && static_cast<std::int64_t>(stream.size()) >= total;
-        require(endpoint.completedAny() == completes);
+        require(completions.completedAny() == completes);
         if (completes) {
             const auto frame = stream.first(static_cast<std::size_t>(total));
-            require(std::equal(frame.begin(), frame.end(), endpoint.firstFrame().begin(), endpoint.firstFrame().end()));
-            require(endpoint.firstAccepted() == directoryIsValid(frame, header));
+            require(std::equal(frame.begin(), frame.end(), completions.firstFrame().begin(),
+                               completions.firstFrame().end()));
+            require(completions.firstAccepted() == directoryIsValid(frame, header));
         }
     }
 

@@ -3,7 +3,6 @@
 
 #include "link/demotransfer.h"
 #include "link/libusbdevice.h"
-#include "link/linkmessages.h"
 #include "link/simulatedusbdevice.h"
 #include "link/transfersession.h"
 #include "link/usblink.h"
@@ -24,9 +23,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 
 namespace trellon {
 namespace {
@@ -35,25 +37,41 @@ constexpr int portTypeCom = 0;
 constexpr int portTypeUsb = 1;
 constexpr int portCount = 6;
 
-QString errorText(const Error& error)
+constexpr const char* usbLinkCaption = "DEBUG372";
+
+QString errorText(const std::optional<Error>& error)
 {
-    return QString::fromStdString(error.describe());
+    return error ? QString::fromStdString(error->describe()) : QString();
 }
+
+// Set once on the dialog's thread; the reader thread waits for it.
+class Announcement {
+public:
+    void finish()
+    {
+        const std::lock_guard lock(mutex_);
+        done_ = true;
+        changed_.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return done_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool done_ = false;
+};
 
 } // namespace
 
 // Carries the link's reports, from whichever thread makes them, to the dialog's thread. Each transfer has
 // its own relay, so reports of a transfer that was replaced are recognised and dropped.
-class TransferDialog::Relay final : public TransferObserver, public LinkMessages {
+class TransferDialog::Relay final : public TransferObserver {
 public:
     Relay(TransferDialog& dialog, std::uint64_t generation) : dialog_(dialog), generation_(generation) {}
-
-    void showLinkMessage(const LinkMessage& message) override
-    {
-        post([message](TransferDialog& dialog, std::uint64_t generation) {
-            dialog.linkMessageArrived(generation, message);
-        });
-    }
 
     void transferProgress(const TransferProgress& progress) override
     {
@@ -62,10 +80,40 @@ public:
         });
     }
 
-    void transferEnded(TransferResult result) override
+    // The files are written only once the user has been told: the reader thread waits for the dialog.
+    void frameCompleted(LinkKind kind) override
     {
-        auto ended = std::make_shared<TransferResult>(std::move(result));
+        if (QThread::currentThread() == dialog_.thread()) {
+            dialog_.frameCompleted(generation_, kind);
+            return;
+        }
+        auto announced = std::make_shared<Announcement>();
+        {
+            const std::lock_guard lock(mutex_);
+            if (abandoned_)
+                return;
+            pending_ = announced;
+        }
+        post([kind, announced](TransferDialog& dialog, std::uint64_t generation) {
+            dialog.frameCompleted(generation, kind);
+            announced->finish();
+        });
+        announced->wait();
+    }
+
+    void transferEnded(TransferReport report) override
+    {
+        auto ended = std::make_shared<TransferReport>(std::move(report));
         post([ended](TransferDialog& dialog, std::uint64_t generation) { dialog.transferEnded(generation, *ended); });
+    }
+
+    // The dialog lets go of the transfer, maybe to join its reader: a reader waiting for the dialog goes on.
+    void abandon()
+    {
+        const std::lock_guard lock(mutex_);
+        abandoned_ = true;
+        if (pending_)
+            pending_->finish();
     }
 
 private:
@@ -79,16 +127,16 @@ private:
 
     TransferDialog& dialog_;
     const std::uint64_t generation_;
+    std::mutex mutex_;
+    bool abandoned_ = false;
+    std::shared_ptr<Announcement> pending_;
 };
 
 // One transfer's link and session. Destroyed links stop first: a USB reader is joined, a serial port closed.
 struct TransferDialog::Transfer {
-    Transfer(TransferDialog& dialog, std::uint64_t generation, LinkKind linkKind)
-        : kind(linkKind), relay(dialog, generation), session(relay, relay)
-    {
-    }
+    Transfer(TransferDialog& dialog, std::uint64_t generation) : relay(dialog, generation), session(relay) {}
+    ~Transfer() { relay.abandon(); }
 
-    const LinkKind kind;
     Relay relay;
     TransferSession session;
     std::unique_ptr<UsbBlockDevice> device;
@@ -256,12 +304,11 @@ void TransferDialog::startTransfer()
     // A transfer still open ends first; its late reports carry the old generation and are dropped.
     transfer_.reset();
     ++generation_;
-    linkMessageShown_ = false;
     resetProgress();
     progressBar_->setRange(0, 0);
 
     const LinkKind kind = portTypeList_->currentIndex() == portTypeCom ? LinkKind::serial : LinkKind::usb;
-    transfer_ = std::make_unique<Transfer>(*this, generation_, kind);
+    transfer_ = std::make_unique<Transfer>(*this, generation_);
     transfer_->session.setReceivedFilePath(QFile::encodeName(filePath).toStdString());
     if (kind == LinkKind::serial)
         startSerial(*transfer_);
@@ -271,7 +318,7 @@ void TransferDialog::startTransfer()
 
 void TransferDialog::startSerial(Transfer& transfer)
 {
-    transfer.serial = std::make_unique<SerialLink>(transfer.session, transfer.relay);
+    transfer.serial = std::make_unique<SerialLink>(transfer.session);
     transfer.serial->start(QFile::encodeName(serialPortPath()).toStdString());
 }
 
@@ -281,10 +328,12 @@ void TransferDialog::startUsb(Transfer& transfer)
     startButton_->setEnabled(false);
     transfer.device = usbDevice(portList_->currentIndex());
     if (!transfer.device) {
-        showLinkMessage(usbDeviceNotOpenedMessage);
+        TransferReport report;
+        report.outcome = TransferOutcome::cannotOpenDevice;
+        tellOutcome(report);
         return;
     }
-    transfer.usb = std::make_unique<UsbLink>(*transfer.device, transfer.session, transfer.relay);
+    transfer.usb = std::make_unique<UsbLink>(*transfer.device, transfer.session);
     transfer.usb->start();
 }
 
@@ -317,38 +366,6 @@ QWidget* TransferDialog::messageParent()
     return isVisible() ? this : parentWidget();
 }
 
-void TransferDialog::showLinkMessage(const LinkMessage& message)
-{
-    QString text = QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size()));
-    if (message.text == serialPortNotOpenedMessage.text)
-        text = tr("不能打开串口!");
-    else if (message.text == usbDeviceNotOpenedMessage.text)
-        text = tr("打开设备失败！");
-    else if (message.text == usbPipesNotOpenedMessage.text)
-        text = tr("无法打开设备！");
-    else if (message.text == usbReaderNotStartedMessage.text)
-        text = tr("端点2线程启动失败");
-    else if (message.text == usbSendFailedMessage.text)
-        text = tr("端点2下传失败！如果设备断开过那么请先关闭本程序");
-    else if (message.text == transferFinishedMessage.text)
-        text = tr("数据传输结束");
-    const QString caption = QString::fromUtf8(message.caption.data(), static_cast<qsizetype>(message.caption.size()));
-    prompts_.showMessage(messageParent(), text, message.error ? QMessageBox::Critical : QMessageBox::Information,
-                         caption);
-    if (message.error || message.text == serialPortNotOpenedMessage.text)
-        linkMessageShown_ = true;
-}
-
-void TransferDialog::linkMessageArrived(std::uint64_t generation, const LinkMessage& message)
-{
-    if (generation != generation_)
-        return;
-    // The end of the transfer is announced with the result, in the order the link kind asks for.
-    if (message.text == transferFinishedMessage.text)
-        return;
-    showLinkMessage(message);
-}
-
 void TransferDialog::progressArrived(std::uint64_t generation, std::int64_t received, std::int64_t total)
 {
     if (generation != generation_)
@@ -362,61 +379,86 @@ void TransferDialog::progressArrived(std::uint64_t generation, std::int64_t rece
     progressBar_->setValue(static_cast<int>(std::min(received, total)));
 }
 
-void TransferDialog::reportFinished(TransferResult& result)
-{
-    // Serial: the message, then the dialog closes. USB: the dialog closes, then the message.
-    const bool serial = transfer_ && transfer_->kind == LinkKind::serial;
-    if (serial)
-        showLinkMessage(transferFinishedMessage);
-    if (isVisible())
-        done(QDialog::Accepted);
-    if (!serial)
-        showLinkMessage(transferFinishedMessage);
-
-    const QString rawPath = QFile::decodeName(result.rawFilePath.c_str());
-    if (result.rawSaved && !result.rawSaved->ok())
-        prompts_.showMessage(messageParent(),
-                             tr("原始数据文件%1写入失败!\n%2").arg(rawPath, errorText(result.rawSaved->error())),
-                             QMessageBox::Warning);
-}
-
-void TransferDialog::transferEnded(std::uint64_t generation, TransferResult& result)
+void TransferDialog::frameCompleted(std::uint64_t generation, LinkKind kind)
 {
     if (generation != generation_)
         return;
-    switch (result.ending) {
-    case TransferEnding::cancelled:
-        return;
-    case TransferEnding::linkEnded:
-        // The dialog stays open; a failure the link has not announced is told here.
+    // Serial: the message, then the dialog closes. USB: the dialog closes, then the message.
+    const auto tellFinished = [this] { prompts_.showMessage(messageParent(), tr("数据传输结束")); };
+    if (kind == LinkKind::serial)
+        tellFinished();
+    if (isVisible())
+        done(QDialog::Accepted);
+    if (kind == LinkKind::usb)
+        tellFinished();
+}
+
+void TransferDialog::transferEnded(std::uint64_t generation, TransferReport& report)
+{
+    if (generation == generation_)
+        tellOutcome(report);
+}
+
+void TransferDialog::tellUsbLinkFailure(const QString& text)
+{
+    prompts_.showMessage(messageParent(), text, QMessageBox::Critical, QString::fromLatin1(usbLinkCaption));
+}
+
+void TransferDialog::tellOutcome(TransferReport& report)
+{
+    if (!report.frameArrived()) {
+        // The dialog stays open; the user may start again or cancel.
         resetProgress();
-        if (result.error && !linkMessageShown_)
-            prompts_.showMessage(messageParent(), tr("数据传输中断!\n%1").arg(errorText(*result.error)),
-                                 QMessageBox::Warning);
-        return;
-    case TransferEnding::refused:
-        reportFinished(result);
-        prompts_.showMessage(
-            messageParent(),
-            tr("接收的数据无法识别，未写入数据文件。\n%1").arg(result.error ? errorText(*result.error) : QString()),
-            QMessageBox::Warning);
-        return;
-    case TransferEnding::received:
-        break;
+    } else if (report.rawStreamNotWritten) {
+        const QString rawPath = QFile::decodeName(report.rawFilePath.c_str());
+        prompts_.showMessage(messageParent(),
+                             tr("原始数据文件%1写入失败!\n%2").arg(rawPath, errorText(report.rawStreamNotWritten)),
+                             QMessageBox::Warning);
     }
 
-    reportFinished(result);
-    const QString filePath = QFile::decodeName(result.receivedFilePath.c_str());
-    if (!result.projectSaved || !result.projectSaved->ok()) {
-        const QString why = result.projectSaved ? errorText(result.projectSaved->error()) : QString();
-        prompts_.showMessage(messageParent(), tr("数据文件%1写入失败!\n%2").arg(filePath, why), QMessageBox::Warning);
-    } else if (result.projectSaved->value() == SaveOutcome::nothingToWrite) {
-        // An empty memory would only replace the loaded project with nothing.
-        prompts_.showMessage(messageParent(), tr("仪器中没有构件数据，未写入数据文件。"), QMessageBox::Information);
+    const QString filePath = QFile::decodeName(report.receivedFilePath.c_str());
+    switch (report.outcome) {
+    case TransferOutcome::cancelled:
+    case TransferOutcome::linkClosed:
         return;
+    case TransferOutcome::cannotOpenPort:
+        prompts_.showMessage(messageParent(), tr("不能打开串口!"));
+        return;
+    case TransferOutcome::cannotOpenDevice:
+        tellUsbLinkFailure(tr("打开设备失败！"));
+        return;
+    case TransferOutcome::cannotOpenPipes:
+        tellUsbLinkFailure(tr("无法打开设备！"));
+        return;
+    case TransferOutcome::readerNotStarted:
+        tellUsbLinkFailure(tr("端点2线程启动失败"));
+        return;
+    case TransferOutcome::deviceVanished:
+        tellUsbLinkFailure(tr("端点2下传失败！如果设备断开过那么请先关闭本程序"));
+        return;
+    case TransferOutcome::stalled:
+    case TransferOutcome::notAFrame:
+    case TransferOutcome::memoryEnded:
+        prompts_.showMessage(messageParent(), tr("数据传输中断!\n%1").arg(errorText(report.detail)),
+                             QMessageBox::Warning);
+        return;
+    case TransferOutcome::frameRefused:
+        prompts_.showMessage(messageParent(),
+                             tr("接收的数据无法识别，未写入数据文件。\n%1").arg(errorText(report.detail)),
+                             QMessageBox::Warning);
+        return;
+    case TransferOutcome::noMembers:
+        // An empty memory would only replace the loaded project with nothing.
+        prompts_.showMessage(messageParent(), tr("仪器中没有构件数据，未写入数据文件。"));
+        return;
+    case TransferOutcome::cannotWriteReceivedFile:
+        prompts_.showMessage(messageParent(), tr("数据文件%1写入失败!\n%2").arg(filePath, errorText(report.detail)),
+                             QMessageBox::Warning);
+        break;
+    case TransferOutcome::completed:
+        break;
     }
-    if (result.project)
-        emit projectReceived(std::shared_ptr<Project>(std::move(result.project)), filePath);
+    emit projectReceived(std::shared_ptr<Project>(std::move(report.project)), filePath);
 }
 
 } // namespace trellon

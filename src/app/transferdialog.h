@@ -20,9 +20,8 @@ namespace trellon {
 
 class UsbBlockDevice;
 class UserPrompts;
-struct LinkMessage;
-struct TransferProgress;
-struct TransferResult;
+enum class LinkKind : std::int32_t;
+struct TransferReport;
 
 class TransferDialog : public QDialog {
     Q_OBJECT
@@ -81,12 +80,14 @@ private:
     QString serialPortPath() const;
 
     // Handed over from the link's thread by Relay; ignored once another transfer has begun.
-    void linkMessageArrived(std::uint64_t generation, const LinkMessage& message);
     void progressArrived(std::uint64_t generation, std::int64_t received, std::int64_t total);
-    void transferEnded(std::uint64_t generation, TransferResult& result);
-    void reportFinished(TransferResult& result);
+    void frameCompleted(std::uint64_t generation, LinkKind kind);
+    void transferEnded(std::uint64_t generation, TransferReport& report);
+
+    // The outcome in the dialog's words; a received project goes to projectReceived.
+    void tellOutcome(TransferReport& report);
+    void tellUsbLinkFailure(const QString& text);
     QWidget* messageParent();
-    void showLinkMessage(const LinkMessage& message);
 
     UserPrompts& prompts_;
     QString storedPath_;
@@ -103,7 +104,6 @@ private:
 
     std::unique_ptr<Transfer> transfer_;
     std::uint64_t generation_ = 0;
-    bool linkMessageShown_ = false; // a link failure was shown for the current transfer
 };
 
 } // namespace trellon

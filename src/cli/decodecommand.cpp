@@ -3,6 +3,7 @@
 
 #include "link/framedecoder.h"
 #include "model/atomicfile.h"
+#include "model/projectfile.h"
 
 #include <algorithm>
 #include <iostream>
@@ -10,25 +11,6 @@
 
 namespace trellon::cli {
 namespace {
-
-class DecodeOutcome : public TransferEndpoint {
-public:
-    void endOfTransfer(LinkKind) override {}
-    void projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t>,
-                         const Result<SaveOutcome>& saved) override
-    {
-        if (!saved)
-            error = saved.error();
-        else if (saved.value() == SaveOutcome::nothingToWrite)
-            error = Error{ErrorKind::empty, "the frame holds no members: nothing to write", std::nullopt};
-        else
-            members = project->memberCount();
-    }
-    void frameRefused(const Error& refusal) override { error = refusal; }
-
-    std::optional<Error> error;
-    std::optional<std::int32_t> members;
-};
 
 Error incompleteFrame(const FrameDecoder& decoder)
 {
@@ -57,22 +39,27 @@ int runDecodeCommand(const std::vector<std::string>& args)
         return fail(capture.error());
     const std::vector<std::uint8_t>& bytes = capture.value();
 
-    DecodeOutcome outcome;
-    FrameDecoder decoder(outcome);
-    decoder.setReceivedFilePath(outputPath);
+    FrameDecoder decoder;
+    std::optional<CompletedFrame> completed;
     // One chunk stays within what a single feed can take.
     constexpr std::size_t largestChunk = std::size_t{1} << 30;
     const std::size_t step =
         std::min(chunk > 0 ? static_cast<std::size_t>(chunk) : std::max<std::size_t>(bytes.size(), 1), largestChunk);
-    for (std::size_t at = 0; at < bytes.size() && !decoder.frameComplete(); at += step) {
+    for (std::size_t at = 0; at < bytes.size() && !completed; at += step) {
         const std::size_t count = std::min(step, bytes.size() - at);
-        decoder.feedReceivedBytes(static_cast<std::int32_t>(count), bytes.data() + at);
+        completed = decoder.feedReceivedBytes(static_cast<std::int32_t>(count), bytes.data() + at);
     }
-    if (!decoder.frameComplete())
+    if (!completed)
         return fail(incompleteFrame(decoder));
-    if (outcome.error)
-        return fail(*outcome.error);
-    std::cout << outputPath << ": " << *outcome.members << " members\n";
+    if (!completed->project)
+        return fail(completed->project.error());
+    const Project& project = *completed->project.value();
+    const Result<SaveOutcome> saved = writeProjectFile(outputPath, project);
+    if (!saved)
+        return fail(saved.error());
+    if (saved.value() == SaveOutcome::nothingToWrite)
+        return fail("the frame holds no members: nothing to write");
+    std::cout << outputPath << ": " << project.memberCount() << " members\n";
     return exitSuccess;
 }
 

@@ -51,21 +51,66 @@ private:
     struct sigaction previous_ {};
 };
 
-// Progress on stderr; the link's messages kept for the one closing line (the end-of-transfer note is printed).
-class ConsoleTransfer : public TransferObserver, public LinkMessages {
+// A link failure in the instrument's words, then what the system said.
+std::string linkFailure(const std::string& text, const std::optional<Error>& detail)
+{
+    return detail ? text + " (" + detail->describe() + ")" : text;
+}
+
+std::string describe(const std::optional<Error>& detail, const std::string& otherwise)
+{
+    return detail ? detail->describe() : otherwise;
+}
+
+// The closing line of a transfer that did not end well; nothing for a complete one.
+std::optional<std::string> receiveFailureLine(const TransferReport& report)
+{
+    const std::string rawKept = report.frameArrived() && !report.rawStreamNotWritten
+                                    ? "; the bytes received are kept in " + report.rawFilePath
+                                    : std::string();
+    switch (report.outcome) {
+    case TransferOutcome::completed:
+        if (report.rawStreamNotWritten)
+            return report.rawStreamNotWritten->describe();
+        return std::nullopt;
+    case TransferOutcome::noMembers:
+        if (report.rawStreamNotWritten)
+            return report.rawStreamNotWritten->describe();
+        return "the frame holds no members: nothing to write" + rawKept;
+    case TransferOutcome::cannotWriteReceivedFile:
+        return describe(report.detail, "cannot write " + report.receivedFilePath) + rawKept;
+    case TransferOutcome::frameRefused:
+        return describe(report.detail, "frame refused") + rawKept;
+    case TransferOutcome::cancelled:
+        return "transfer cancelled; nothing was written";
+    case TransferOutcome::cannotOpenPort:
+        return linkFailure("不能打开串口!", report.detail);
+    case TransferOutcome::cannotOpenDevice:
+        return linkFailure("DEBUG372: 打开设备失败！", report.detail);
+    case TransferOutcome::cannotOpenPipes:
+        return linkFailure("DEBUG372: 无法打开设备！", report.detail);
+    case TransferOutcome::readerNotStarted:
+        return linkFailure("DEBUG372: 端点2线程启动失败", report.detail);
+    case TransferOutcome::deviceVanished:
+        return linkFailure("DEBUG372: 端点2下传失败！如果设备断开过那么请先关闭本程序", report.detail);
+    case TransferOutcome::stalled:
+    case TransferOutcome::notAFrame:
+    case TransferOutcome::memoryEnded:
+    case TransferOutcome::linkClosed:
+        break;
+    }
+    const std::string line = "the link closed before the frame was complete";
+    return report.detail ? line + ": " + report.detail->describe() : line;
+}
+
+// Progress and the end of the transfer on stderr; the report kept for the one closing line.
+class ConsoleTransfer : public TransferObserver {
 public:
-    void showLinkMessage(const LinkMessage& message) override
+    void frameCompleted(LinkKind) override
     {
         const std::lock_guard lock(mutex_);
-        if (!message.error && message.text == transferFinishedMessage.text) {
-            endProgressLine();
-            std::cerr << message.text << '\n';
-            return;
-        }
-        std::string text(message.text);
-        if (message.caption != linkApplicationCaption)
-            text = std::string(message.caption) + ": " + text;
-        lastMessage_ = text;
+        endProgressLine();
+        std::cerr << "数据传输结束\n";
     }
 
     void transferProgress(const TransferProgress& progress) override
@@ -81,10 +126,10 @@ public:
         progressShown_ = true;
     }
 
-    void transferEnded(TransferResult result) override
+    void transferEnded(TransferReport report) override
     {
         const std::lock_guard lock(mutex_);
-        result_ = std::move(result);
+        report_ = std::move(report);
         ended_.notify_all();
     }
 
@@ -92,12 +137,12 @@ public:
     bool waitForEnd(std::chrono::milliseconds slice)
     {
         std::unique_lock lock(mutex_);
-        return ended_.wait_for(lock, slice, [this] { return result_.has_value(); });
+        return ended_.wait_for(lock, slice, [this] { return report_.has_value(); });
     }
     bool ended()
     {
         const std::lock_guard lock(mutex_);
-        return result_.has_value();
+        return report_.has_value();
     }
 
     // The exit status and the one closing line.
@@ -105,33 +150,11 @@ public:
     {
         const std::lock_guard lock(mutex_);
         endProgressLine();
-        if (!result_)
+        if (!report_)
             return fail("the transfer did not end");
-        TransferResult& result = *result_;
-        const std::string rawKept = result.rawSaved && result.rawSaved->ok()
-                                        ? "; the bytes received are kept in " + result.rawFilePath
-                                        : std::string();
-        switch (result.ending) {
-        case TransferEnding::cancelled:
-            return fail("transfer cancelled; nothing was written");
-        case TransferEnding::linkEnded: {
-            std::string line = lastMessage_.empty() ? "the link closed before the frame was complete" : lastMessage_;
-            if (result.error)
-                line += lastMessage_.empty() ? ": " + result.error->describe() : " (" + result.error->describe() + ")";
-            return fail(line);
-        }
-        case TransferEnding::refused:
-            return fail((result.error ? result.error->describe() : std::string("frame refused")) + rawKept);
-        case TransferEnding::received:
-            break;
-        }
-        if (!result.projectSaved->ok())
-            return fail(result.projectSaved->error().describe() + rawKept);
-        if (!result.rawSaved->ok())
-            return fail(result.rawSaved->error());
-        if (result.projectSaved->value() == SaveOutcome::nothingToWrite)
-            return fail("the frame holds no members: nothing to write" + rawKept);
-        std::cout << result.receivedFilePath << ": " << result.project->memberCount() << " members\n";
+        if (const auto failure = receiveFailureLine(*report_))
+            return fail(*failure);
+        std::cout << report_->receivedFilePath << ": " << report_->project->memberCount() << " members\n";
         return exitSuccess;
     }
 
@@ -145,8 +168,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable ended_;
-    std::optional<TransferResult> result_;
-    std::string lastMessage_;
+    std::optional<TransferReport> report_;
     bool progressShown_ = false;
 };
 
@@ -154,7 +176,7 @@ constexpr std::chrono::milliseconds interruptCheck{50};
 
 int receiveOverUsb(UsbBlockDevice& device, TransferSession& session, ConsoleTransfer& console)
 {
-    UsbLink link(device, session, console);
+    UsbLink link(device, session);
     if (link.start()) {
         while (!console.waitForEnd(interruptCheck)) {
             if (interrupted.load()) {
@@ -174,7 +196,7 @@ int receiveOverSerial(const std::string& port, TransferSession& session, Console
     char name[] = "trellon-cli";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
-    SerialLink link(session, console);
+    SerialLink link(session);
     if (link.start(port)) {
         std::cerr << "receiving on " << port << "; start sending on the instrument\n";
         while (!console.ended()) {
@@ -217,7 +239,7 @@ int runReceiveCommand(const std::vector<std::string>& args)
         throw UsageError("--usb-id goes with --usb");
 
     ConsoleTransfer console;
-    TransferSession session(console, console);
+    TransferSession session(console);
     session.setReceivedFilePath(outputPath);
     const InterruptGuard interruptGuard;
 

@@ -1,4 +1,4 @@
-// Frame collection and the end of a transfer.
+// Frame collection: sync, header, body, completion.
 #include "framedecoder.h"
 
 #include "transferframe.h"
@@ -20,14 +20,14 @@ void FrameDecoder::reset()
     expectedLength_ = 0;
 }
 
-void FrameDecoder::feedReceivedBytes(std::int32_t count, const std::uint8_t* bytes)
+std::optional<CompletedFrame> FrameDecoder::feedReceivedBytes(std::int32_t count, const std::uint8_t* bytes)
 {
     if (count <= 0 || bytes == nullptr)
-        return;
+        return std::nullopt;
     std::span<const std::uint8_t> chunk(bytes, static_cast<std::size_t>(count));
     if (!frameSynchronised_) {
         if (chunk.front() != syncByte)
-            return;
+            return std::nullopt;
         frameBuffer_.assign(1, syncByte);
         frameSynchronised_ = true;
         complete_ = false;
@@ -36,7 +36,7 @@ void FrameDecoder::feedReceivedBytes(std::int32_t count, const std::uint8_t* byt
     }
     // Bytes after a complete frame are ignored until the next start.
     if (complete_)
-        return;
+        return std::nullopt;
 
     // The header byte by byte, until the 13th byte gives the total length.
     while (expectedLength_ < headerCompleteAt && !chunk.empty()) {
@@ -48,18 +48,20 @@ void FrameDecoder::feedReceivedBytes(std::int32_t count, const std::uint8_t* byt
         }
     }
     if (chunk.empty())
-        return;
+        return std::nullopt;
 
     // The body in one piece. A frame of 13 bytes or less never completes: every later byte is kept.
     const auto held = static_cast<std::int64_t>(frameBuffer_.size());
     if (expectedLength_ <= held) {
         frameBuffer_.insert(frameBuffer_.end(), chunk.begin(), chunk.end());
-        return;
+        return std::nullopt;
     }
     const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(expectedLength_ - held, chunk.size()));
     frameBuffer_.insert(frameBuffer_.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(wanted));
-    if (static_cast<std::int64_t>(frameBuffer_.size()) == expectedLength_)
-        completeFrame();
+    if (static_cast<std::int64_t>(frameBuffer_.size()) != expectedLength_)
+        return std::nullopt;
+    complete_ = true;
+    return CompletedFrame{unpackFrame(frameBuffer_), frameBuffer_};
 }
 
 TransferProgress FrameDecoder::progress() const
@@ -68,21 +70,6 @@ TransferProgress FrameDecoder::progress() const
     if (expectedLength_ < headerCompleteAt || !frameSynchronised_)
         return {held, 0};
     return {std::min(held, expectedLength_), expectedLength_};
-}
-
-void FrameDecoder::completeFrame()
-{
-    complete_ = true;
-    if (!endpoint_.acceptCompletedFrame(linkKind_))
-        return;
-    endpoint_.endOfTransfer(linkKind_);
-    auto project = unpackFrame(frameBuffer_);
-    if (!project) {
-        endpoint_.frameRefused(project.error());
-        return;
-    }
-    const Result<SaveOutcome> saved = writeProjectFile(receivedFilePath_, *project.value());
-    endpoint_.projectReceived(std::move(project).value(), frameBuffer_, saved);
 }
 
 } // namespace trellon

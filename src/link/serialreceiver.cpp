@@ -3,10 +3,7 @@
 
 namespace trellon {
 
-SerialReceiver::SerialReceiver(Transport& port, TransferSession& session, LinkMessages& messages)
-    : port_(port), session_(session), messages_(messages)
-{
-}
+SerialReceiver::SerialReceiver(Transport& port, TransferSession& session) : port_(port), session_(session) {}
 
 SerialReceiver::~SerialReceiver()
 {
@@ -24,9 +21,8 @@ bool SerialReceiver::start()
         opened = port_.purge();
     if (!opened) {
         port_.close();
-        messages_.showLinkMessage(serialPortNotOpenedMessage);
         started_ = false;
-        session_.linkEnded(opened.error());
+        session_.linkEnded(TransferOutcome::cannotOpenPort, opened.error());
         return false;
     }
     return true;
@@ -60,7 +56,7 @@ void SerialReceiver::closeSerialPort()
     port_.close();
     if (started_) {
         started_ = false;
-        session_.linkEnded(std::nullopt);
+        session_.linkEnded(TransferOutcome::linkClosed, std::nullopt);
     }
 }
 

@@ -1,7 +1,6 @@
 // The serial link's receiving side: the instrument sends unrequested, the port is polled and fed on.
 #pragma once
 
-#include "linkmessages.h"
 #include "transfersession.h"
 #include "transport.h"
 
@@ -16,13 +15,13 @@ public:
     static constexpr std::size_t receiveBufferSize = 1024;
     static constexpr int pollIntervalMs = 200;
 
-    SerialReceiver(Transport& port, TransferSession& session, LinkMessages& messages);
+    SerialReceiver(Transport& port, TransferSession& session);
     ~SerialReceiver() override;
     SerialReceiver(const SerialReceiver&) = delete;
     SerialReceiver& operator=(const SerialReceiver&) = delete;
 
     // Closes the port, forgets any frame received so far and opens the port again: a second start restarts.
-    // When the port cannot be opened "不能打开串口!" is shown, the session ends and false is returned.
+    // When the port cannot be opened the session ends (cannotOpenPort) and false is returned.
     bool start();
 
     // Reads what is queued, at most 1024 bytes, and feeds it to the decoder. 0 when nothing was queued
@@ -41,7 +40,6 @@ private:
 
     Transport& port_;
     TransferSession& session_;
-    LinkMessages& messages_;
     std::array<std::uint8_t, receiveBufferSize> receiveBuffer_{};
     bool started_ = false;
 };

@@ -1,7 +1,8 @@
-// Transfer bookkeeping between the links, the decoder and the owner of the transfer.
+// Transfer bookkeeping between the links, the decoder, the files and the owner of the transfer.
 #include "transfersession.h"
 
 #include "model/atomicfile.h"
+#include "model/projectfile.h"
 
 namespace trellon {
 
@@ -13,22 +14,11 @@ std::string rawStreamPath(const std::string& receivedFilePath)
     return receivedFilePath + ".raw";
 }
 
-TransferSession::TransferSession(LinkMessages& messages, TransferObserver& observer)
-    : messages_(messages), observer_(observer), decoder_(*this)
-{
-}
-
-void TransferSession::setReceivedFilePath(std::string path)
-{
-    receivedFilePath_ = std::move(path);
-    decoder_.setReceivedFilePath(receivedFilePath_);
-}
-
 void TransferSession::begin(LinkKind kind, LinkControl& link)
 {
+    kind_ = kind;
     link_ = &link;
     decoder_.reset();
-    decoder_.setLinkKind(kind);
     reportedBytes_ = -1;
     state_.store(State::running);
 }
@@ -37,9 +27,21 @@ void TransferSession::feed(std::span<const std::uint8_t> chunk)
 {
     if (chunk.empty() || state_.load() != State::running)
         return;
-    decoder_.feedReceivedBytes(static_cast<std::int32_t>(chunk.size()), chunk.data());
-    if (state_.load() == State::running)
+    std::optional<CompletedFrame> completed =
+        decoder_.feedReceivedBytes(static_cast<std::int32_t>(chunk.size()), chunk.data());
+    if (!completed) {
         reportProgress();
+        return;
+    }
+    // A cancel that came first wins: the frame is dropped and nothing is written.
+    State expected = State::running;
+    if (!state_.compare_exchange_strong(expected, State::completing))
+        return;
+    reportProgress();
+    endOfTransfer();
+    TransferReport report = keepFrame(std::move(*completed));
+    state_.store(State::ended);
+    observer_.transferEnded(std::move(report));
 }
 
 void TransferSession::reportProgress()
@@ -51,82 +53,67 @@ void TransferSession::reportProgress()
     observer_.transferProgress(progress);
 }
 
+void TransferSession::endOfTransfer()
+{
+    // Serial: the end is announced while the port is still open. USB: the reader is told to stop first.
+    if (kind_ == LinkKind::serial) {
+        observer_.frameCompleted(kind_);
+        link_->stopAtEndOfTransfer();
+    } else {
+        link_->stopAtEndOfTransfer();
+        observer_.frameCompleted(kind_);
+    }
+}
+
+TransferReport TransferSession::keepFrame(CompletedFrame frame) const
+{
+    TransferReport report = newReport(TransferOutcome::frameRefused);
+    if (!frame.project) {
+        report.detail = frame.project.error();
+    } else {
+        const Result<SaveOutcome> saved = writeProjectFile(receivedFilePath_, *frame.project.value());
+        if (!saved) {
+            report.outcome = TransferOutcome::cannotWriteReceivedFile;
+            report.detail = saved.error();
+        } else {
+            report.outcome =
+                saved.value() == SaveOutcome::nothingToWrite ? TransferOutcome::noMembers : TransferOutcome::completed;
+        }
+        report.project = std::move(frame.project).value();
+    }
+    const Status raw = writeFileAtomically(report.rawFilePath, frame.bytes, "cannot create the raw stream file");
+    if (!raw)
+        report.rawStreamNotWritten = raw.error();
+    return report;
+}
+
 bool TransferSession::requestCancel()
 {
     State expected = State::running;
     return state_.compare_exchange_strong(expected, State::cancelled);
 }
 
-void TransferSession::linkEnded(std::optional<Error> why)
+void TransferSession::linkEnded(TransferOutcome why, std::optional<Error> detail)
 {
     State state = state_.load();
     while (state == State::running || state == State::cancelled) {
         if (state_.compare_exchange_weak(state, State::ended)) {
-            TransferResult result =
-                newResult(state == State::cancelled ? TransferEnding::cancelled : TransferEnding::linkEnded);
+            TransferReport report = newReport(state == State::cancelled ? TransferOutcome::cancelled : why);
             if (state == State::running)
-                result.error = std::move(why);
-            observer_.transferEnded(std::move(result));
+                report.detail = std::move(detail);
+            observer_.transferEnded(std::move(report));
             return;
         }
     }
 }
 
-bool TransferSession::acceptCompletedFrame(LinkKind /*kind*/)
+TransferReport TransferSession::newReport(TransferOutcome outcome) const
 {
-    State expected = State::running;
-    if (!state_.compare_exchange_strong(expected, State::completing))
-        return false;
-    reportProgress();
-    return true;
-}
-
-void TransferSession::endOfTransfer(LinkKind kind)
-{
-    // Serial: the message first, then the poll stops. USB: the reader is told to stop first.
-    if (kind == LinkKind::serial) {
-        messages_.showLinkMessage(transferFinishedMessage);
-        if (link_ != nullptr)
-            link_->stopAtEndOfTransfer();
-    } else {
-        if (link_ != nullptr)
-            link_->stopAtEndOfTransfer();
-        messages_.showLinkMessage(transferFinishedMessage);
-    }
-}
-
-void TransferSession::projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t> frame,
-                                      const Result<SaveOutcome>& saved)
-{
-    TransferResult result = newResult(TransferEnding::received);
-    result.project = std::move(project);
-    result.projectSaved = saved;
-    result.rawSaved = writeRawStream(frame);
-    state_.store(State::ended);
-    observer_.transferEnded(std::move(result));
-}
-
-void TransferSession::frameRefused(const Error& error)
-{
-    TransferResult result = newResult(TransferEnding::refused);
-    result.error = error;
-    result.rawSaved = writeRawStream(decoder_.frameBuffer());
-    state_.store(State::ended);
-    observer_.transferEnded(std::move(result));
-}
-
-TransferResult TransferSession::newResult(TransferEnding ending) const
-{
-    TransferResult result;
-    result.ending = ending;
-    result.receivedFilePath = receivedFilePath_;
-    result.rawFilePath = rawStreamPath(receivedFilePath_);
-    return result;
-}
-
-Status TransferSession::writeRawStream(std::span<const std::uint8_t> frame) const
-{
-    return writeFileAtomically(rawStreamPath(receivedFilePath_), frame, "cannot create the raw stream file");
+    TransferReport report;
+    report.outcome = outcome;
+    report.receivedFilePath = receivedFilePath_;
+    report.rawFilePath = rawStreamPath(receivedFilePath_);
+    return report;
 }
 
 } // namespace trellon

@@ -1,37 +1,18 @@
-// One transfer from start to end: the decoder, the end-of-transfer actions, the files, cancel.
+// One transfer from start to end: the decoder, the end-of-transfer order, the files written, cancel.
 #pragma once
 
 #include "framedecoder.h"
-#include "linkmessages.h"
-#include "transferendpoint.h"
+#include "transferreport.h"
 
 #include <atomic>
-#include <memory>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
 namespace trellon {
 
-enum class TransferEnding {
-    received,  // the frame arrived and was decoded; the project is handed over
-    refused,   // the frame arrived whole but could not be decoded
-    cancelled, // the user cancelled before the frame was complete; nothing was written
-    linkEnded, // the link failed or the instrument's memory ended before the frame was complete
-};
-
-struct TransferResult {
-    TransferEnding ending = TransferEnding::linkEnded;
-    std::unique_ptr<Project> project;                // received
-    std::optional<Result<SaveOutcome>> projectSaved; // received: the received-data file
-    std::optional<Status> rawSaved;                  // received and refused: the raw stream file
-    std::optional<Error> error;                      // refused, linkEnded: why (absent when unknown)
-    std::string receivedFilePath;
-    std::string rawFilePath;
-
-    // Both files written (or, for an empty project, nothing to write).
-    bool filesWritten() const { return projectSaved && projectSaved->ok() && rawSaved && rawSaved->ok(); }
-};
+enum class LinkKind : std::int32_t { serial = 0, usb = 1 };
 
 // The owner of a transfer: the transfer dialog, the command line, a test.
 class TransferObserver {
@@ -39,8 +20,12 @@ public:
     virtual ~TransferObserver() = default;
     // After a chunk has moved the frame on; on the thread that feeds (the reader thread for USB).
     virtual void transferProgress(const TransferProgress& /*progress*/) {}
+    // The last byte has arrived and nothing is written yet: the owner announces the end of the transfer.
+    // Serial: before the port closes. USB: after the reader was told to stop. The session writes the files
+    // once this returns; an owner that waits for its UI thread must let a join from there go on.
+    virtual void frameCompleted(LinkKind /*kind*/) {}
     // Exactly once per begin(), on the link's thread or inside the link's start or cancel.
-    virtual void transferEnded(TransferResult result) = 0;
+    virtual void transferEnded(TransferReport report) = 0;
 };
 
 // What a link does when the decoder has the last byte: stop polling (serial) or clear the running flag (USB).
@@ -53,20 +38,21 @@ public:
 // The same name with ".raw" in place of a final ".gj" (appended when there is none).
 std::string rawStreamPath(const std::string& receivedFilePath);
 
-class TransferSession final : private TransferEndpoint {
+class TransferSession final {
 public:
-    TransferSession(LinkMessages& messages, TransferObserver& observer);
+    explicit TransferSession(TransferObserver& observer) : observer_(observer) {}
 
     // The received-data file, with its ".gj"; the raw stream goes beside it. Set before begin().
-    void setReceivedFilePath(std::string path);
+    void setReceivedFilePath(std::string path) { receivedFilePath_ = std::move(path); }
     const std::string& receivedFilePath() const { return receivedFilePath_; }
 
     // The link's side. begin() forgets any frame; a second begin() restarts the transfer.
     void begin(LinkKind kind, LinkControl& link);
-    // Feeds a chunk unless the transfer was cancelled or has ended.
+    // Feeds a chunk unless the transfer was cancelled or has ended. The chunk that completes the frame
+    // stops the link, has the end announced, writes the files and reports the outcome.
     void feed(std::span<const std::uint8_t> chunk);
-    // The link has closed. Reports the cancel or the link's end unless the frame was handed over.
-    void linkEnded(std::optional<Error> why);
+    // The link has closed. Reports the cancel, or `why` with its detail, unless the frame had arrived.
+    void linkEnded(TransferOutcome why, std::optional<Error> detail);
 
     // From any thread. True when the cancel came before the frame was complete: nothing will be written
     // or handed over. False when the transfer had already completed (or never began).
@@ -76,19 +62,14 @@ public:
 private:
     enum class State { idle, running, completing, cancelled, ended };
 
-    bool acceptCompletedFrame(LinkKind kind) override;
-    void endOfTransfer(LinkKind kind) override;
-    void projectReceived(std::unique_ptr<Project> project, std::span<const std::uint8_t> frame,
-                         const Result<SaveOutcome>& saved) override;
-    void frameRefused(const Error& error) override;
-
-    TransferResult newResult(TransferEnding ending) const;
-    Status writeRawStream(std::span<const std::uint8_t> frame) const;
+    void endOfTransfer();
+    TransferReport keepFrame(CompletedFrame frame) const;
+    TransferReport newReport(TransferOutcome outcome) const;
     void reportProgress();
 
-    LinkMessages& messages_;
     TransferObserver& observer_;
     FrameDecoder decoder_;
+    LinkKind kind_ = LinkKind::serial;
     LinkControl* link_ = nullptr;
     std::atomic<State> state_{State::idle};
     std::string receivedFilePath_;

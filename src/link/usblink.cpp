@@ -13,16 +13,10 @@ namespace {
 
 constexpr std::array<std::uint8_t, 3> stopRequest{0, 0, 0};
 
-Error linkError(ErrorKind kind, std::string detail, std::uint32_t block)
-{
-    return Error{kind, std::move(detail), std::uint64_t{block} * usbBlockSize};
-}
-
 } // namespace
 
-UsbLink::UsbLink(UsbBlockDevice& device, TransferSession& session, LinkMessages& messages,
-                 std::chrono::milliseconds blockTimeout)
-    : device_(device), session_(session), messages_(messages), blockTimeout_(blockTimeout)
+UsbLink::UsbLink(UsbBlockDevice& device, TransferSession& session, std::chrono::milliseconds blockTimeout)
+    : device_(device), session_(session), blockTimeout_(blockTimeout)
 {
 }
 
@@ -61,12 +55,11 @@ void UsbLink::waitUntilFinished()
         reader_.join();
 }
 
-void UsbLink::startFailed(const LinkMessage& message, Error error)
+void UsbLink::startFailed(TransferOutcome outcome, Error error)
 {
-    messages_.showLinkMessage(message);
     device_.close();
     setUsbRunning(false);
-    session_.linkEnded(std::move(error));
+    session_.linkEnded(outcome, std::move(error));
 }
 
 bool UsbLink::start()
@@ -77,12 +70,12 @@ bool UsbLink::start()
 
     session_.begin(LinkKind::usb, *this);
     if (Status opened = device_.open(); !opened) {
-        startFailed(usbDeviceNotOpenedMessage, opened.error());
+        startFailed(TransferOutcome::cannotOpenDevice, opened.error());
         return false;
     }
     setUsbRunning(true);
     if (Status pipes = device_.openPipes(); !pipes) {
-        startFailed(usbPipesNotOpenedMessage, pipes.error());
+        startFailed(TransferOutcome::cannotOpenPipes, pipes.error());
         return false;
     }
     readerActive_.store(true);
@@ -90,7 +83,7 @@ bool UsbLink::start()
         reader_ = std::thread(&UsbLink::usbReader, this);
     } catch (const std::system_error& failure) {
         readerActive_.store(false);
-        startFailed(usbReaderNotStartedMessage,
+        startFailed(TransferOutcome::readerNotStarted,
                     Error{ErrorKind::cannotOpen, std::string("cannot start the reader: ") + failure.what(), {}});
         return false;
     }
@@ -104,50 +97,51 @@ void UsbLink::usbReader()
     std::size_t headerLength = 0; // sync byte, header and directory: 12 + 7n
     bool directoryDone = false;
     bool requestStep = true;
-    std::optional<Error> why;
+    TransferOutcome why = TransferOutcome::linkClosed;
+    std::optional<Error> detail;
+    const auto fail = [&](TransferOutcome outcome, ErrorKind kind, std::string text) {
+        why = outcome;
+        detail = Error{kind, std::move(text), std::uint64_t{index} * usbBlockSize};
+    };
 
     while (usbRunning()) {
         if (requestStep) {
             if (index >= usbBlockLimit) {
-                why = linkError(ErrorKind::incomplete, "the instrument's memory ended before the frame was complete",
-                                index);
+                fail(TransferOutcome::memoryEnded, ErrorKind::incomplete,
+                     "the instrument's memory ended before the frame was complete");
                 break;
             }
             const std::array<std::uint8_t, 2> request{static_cast<std::uint8_t>(index >> 8),
                                                       static_cast<std::uint8_t>(index & 0xFF)};
             if (Status sent = device_.write(request, blockTimeout_); !sent) {
-                messages_.showLinkMessage(usbSendFailedMessage);
-                why = linkError(ErrorKind::cannotWrite,
-                                "request for block " + std::to_string(index) + ": " + sent.error().detail, index);
+                fail(TransferOutcome::deviceVanished, ErrorKind::cannotWrite,
+                     "request for block " + std::to_string(index) + ": " + sent.error().detail);
                 break;
             }
         } else {
             Result<std::size_t> received = device_.read(block, blockTimeout_);
             if (!received) {
-                why = linkError(ErrorKind::truncated, "block " + std::to_string(index) + ": " + received.error().detail,
-                                index);
+                fail(TransferOutcome::stalled, ErrorKind::truncated,
+                     "block " + std::to_string(index) + ": " + received.error().detail);
                 break;
             }
             // Every block of the memory is whole; a short one would shift the rest of the frame.
             if (received.value() != usbBlockSize) {
-                why = linkError(ErrorKind::truncated,
-                                "block " + std::to_string(index) + " came with " + std::to_string(received.value()) +
-                                    " of 32 bytes",
-                                index);
+                fail(TransferOutcome::stalled, ErrorKind::truncated,
+                     "block " + std::to_string(index) + " came with " + std::to_string(received.value()) +
+                         " of 32 bytes");
                 break;
             }
             if (index == 0) {
                 if (block[0] != syncByte) {
-                    why = linkError(ErrorKind::refused, "block 0 does not begin with the sync byte", 0);
+                    fail(TransferOutcome::notAFrame, ErrorKind::refused, "block 0 does not begin with the sync byte");
                     break;
                 }
                 headerLength = frameHeaderSize + directoryEntrySize * readUint16Be(block, 10);
                 // The directory must end before the sample area begins.
                 if (headerLength > sampleAreaAddress) {
-                    why = linkError(ErrorKind::refused,
-                                    "the member directory runs into the sample area (" + std::to_string(headerLength) +
-                                        " bytes)",
-                                    0);
+                    fail(TransferOutcome::notAFrame, ErrorKind::refused,
+                         "the member directory runs into the sample area (" + std::to_string(headerLength) + " bytes)");
                     break;
                 }
             }
@@ -168,7 +162,7 @@ void UsbLink::usbReader()
     device_.close();
     setUsbRunning(false);
     readerActive_.store(false);
-    session_.linkEnded(std::move(why));
+    session_.linkEnded(why, std::move(detail));
 }
 
 } // namespace trellon

@@ -1,7 +1,6 @@
 // The USB link: opens the device and runs the reader thread that fetches the frame block by block.
 #pragma once
 
-#include "linkmessages.h"
 #include "transfersession.h"
 #include "usbblockdevice.h"
 
@@ -16,15 +15,15 @@ class UsbLink final : private LinkControl {
 public:
     static constexpr std::chrono::milliseconds defaultBlockTimeout{1000};
 
-    UsbLink(UsbBlockDevice& device, TransferSession& session, LinkMessages& messages,
+    UsbLink(UsbBlockDevice& device, TransferSession& session,
             std::chrono::milliseconds blockTimeout = defaultBlockTimeout);
     // Requests a stop, then joins the reader.
     ~UsbLink();
     UsbLink(const UsbLink&) = delete;
     UsbLink& operator=(const UsbLink&) = delete;
 
-    // Begins the session, opens the device and its pipes and starts the reader. On failure the message
-    // is shown, the device is closed again, the session ends (linkEnded) and false is returned.
+    // Begins the session, opens the device and its pipes and starts the reader. On failure the device is
+    // closed again, the session ends with the failure's outcome and false is returned.
     // Refused while a reader is still receiving; one that is finishing is waited for.
     bool start();
 
@@ -42,11 +41,10 @@ private:
     void usbReader();
     void stopAtEndOfTransfer() override;
     void setUsbRunning(bool running);
-    void startFailed(const LinkMessage& message, Error error);
+    void startFailed(TransferOutcome outcome, Error error);
 
     UsbBlockDevice& device_;
     TransferSession& session_;
-    LinkMessages& messages_;
     const std::chrono::milliseconds blockTimeout_;
 
     mutable std::mutex linkLock_;

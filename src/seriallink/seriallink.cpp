@@ -3,7 +3,7 @@
 
 namespace trellon {
 
-SerialLink::SerialLink(TransferSession& session, LinkMessages& messages) : receiver_(port_, session, messages)
+SerialLink::SerialLink(TransferSession& session) : receiver_(port_, session)
 {
     pollTimer_.setInterval(SerialReceiver::pollIntervalMs);
     QObject::connect(&pollTimer_, &QTimer::timeout, &pollTimer_, [this] { onPollTimer(); });

@@ -13,12 +13,12 @@ namespace trellon {
 // Needs a Qt event loop on its thread for the poll timer; tests may call pollSerialPort() by hand.
 class SerialLink {
 public:
-    SerialLink(TransferSession& session, LinkMessages& messages);
+    explicit SerialLink(TransferSession& session);
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
     // Stops polling, closes the port, forgets any frame, opens portPath and polls it again.
-    // "不能打开串口!" and false when the port cannot be opened; the session has then ended.
+    // False when the port cannot be opened; the session has then ended (cannotOpenPort).
     bool start(const std::string& portPath);
 
     // The port closes; a frame not yet complete is dropped.

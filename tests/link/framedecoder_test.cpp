@@ -1,58 +1,56 @@
-// Collecting and unpacking transfer frames: sync rule, chunking, completion, refusal and the received-data file.
+// Collecting and unpacking transfer frames: sync rule, chunking, completion and refusal, as values.
 #include "link/framebuilder.h"
 #include "link/framedecoder.h"
 #include "link/transferframe.h"
-#include "model/atomicfile.h"
-#include "model/projectfile.h"
-#include "recordingendpoint.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace trellon {
 namespace {
 
-using testing::RecordingEndpoint;
-namespace fs = std::filesystem;
-
 const std::vector<std::uint8_t> oneMemberFrame{0x55, 0,    0,    0,    0,    0, 0, 0, 0,    3,    0,
                                                1,    0x03, 0xE9, 0x00, 0x14, 0, 0, 0, 0x1E, 0x19, 0x23};
 
-class DecoderTest : public ::testing::Test {
-protected:
-    DecoderTest()
-    {
-        std::string pattern = (fs::temp_directory_path() / "trellon-decoder-XXXXXX").string();
-        folder_ = ::mkdtemp(pattern.data());
-        decoder.setReceivedFilePath(receivedPath());
-    }
-    ~DecoderTest() override { fs::remove_all(folder_); }
-
-    std::string receivedPath() const { return (folder_ / "received.gj").string(); }
-
-    void feed(const std::vector<std::uint8_t>& bytes, std::size_t chunk)
-    {
-        for (std::size_t at = 0; at < bytes.size(); at += chunk) {
-            const std::size_t n = std::min(chunk, bytes.size() - at);
-            decoder.feedReceivedBytes(static_cast<std::int32_t>(n), bytes.data() + at);
-        }
-    }
-
-    RecordingEndpoint endpoint;
-    FrameDecoder decoder{endpoint};
-
-private:
-    fs::path folder_;
+// What one decoder hands out: every completed frame, with its bytes copied while they are valid.
+struct Completion {
+    Result<std::unique_ptr<Project>> project;
+    std::vector<std::uint8_t> bytes;
 };
 
-TEST_F(DecoderTest, singlePointFrameGivesOneMember)
+// Feeds bytes in chunks of at most `chunk` and collects what the decoder hands out.
+std::vector<Completion> feed(FrameDecoder& decoder, const std::vector<std::uint8_t>& bytes, std::size_t chunk)
 {
-    feed(oneMemberFrame, oneMemberFrame.size());
-    ASSERT_TRUE(endpoint.project);
-    ASSERT_EQ(endpoint.project->memberCount(), 1);
-    const MemberRecord& m = endpoint.project->members[0];
+    std::vector<Completion> completions;
+    for (std::size_t at = 0; at < bytes.size(); at += chunk) {
+        const std::size_t n = std::min(chunk, bytes.size() - at);
+        auto completed = decoder.feedReceivedBytes(static_cast<std::int32_t>(n), bytes.data() + at);
+        if (completed)
+            completions.push_back({std::move(completed->project),
+                                   std::vector<std::uint8_t>(completed->bytes.begin(), completed->bytes.end())});
+    }
+    return completions;
+}
+
+// The one project the bytes complete; fails the test otherwise.
+std::unique_ptr<Project> decodedProject(const std::vector<std::uint8_t>& bytes, std::size_t chunk)
+{
+    FrameDecoder decoder;
+    auto completions = feed(decoder, bytes, chunk);
+    EXPECT_EQ(completions.size(), 1u) << "chunk " << chunk;
+    if (completions.size() != 1 || !completions.front().project)
+        return nullptr;
+    return std::move(completions.front().project).value();
+}
+
+TEST(FrameDecoder, singlePointFrameGivesOneMemberAndItsBytes)
+{
+    FrameDecoder decoder;
+    auto completions = feed(decoder, oneMemberFrame, oneMemberFrame.size());
+    ASSERT_EQ(completions.size(), 1u);
+    ASSERT_TRUE(completions[0].project) << completions[0].project.error().describe();
+    const Project& project = *completions[0].project.value();
+    ASSERT_EQ(project.memberCount(), 1);
+    const MemberRecord& m = project.members[0];
     EXPECT_EQ(m.number, "1001");
     EXPECT_EQ(m.name, "1001");
     EXPECT_EQ(m.knownDiameter, 20);
@@ -61,22 +59,13 @@ TEST_F(DecoderTest, singlePointFrameGivesOneMember)
     EXPECT_EQ(m.sampleCount, 3);
     EXPECT_EQ(m.maxCover, 35);
     EXPECT_EQ(m.minCover, 25);
-    EXPECT_EQ(endpoint.ends, std::vector<LinkKind>{LinkKind::serial});
-    EXPECT_EQ(endpoint.frameBytes, oneMemberFrame);
+    EXPECT_EQ(completions[0].bytes, oneMemberFrame);
+    EXPECT_TRUE(decoder.frameComplete());
     EXPECT_EQ(decoder.progress().total, 22);
     EXPECT_EQ(decoder.progress().received, 22);
 }
 
-TEST_F(DecoderTest, receivedDataFileIsTheProjectAsVer12)
-{
-    feed(oneMemberFrame, 5);
-    ASSERT_TRUE(endpoint.savedOk.value_or(false));
-    auto written = readWholeFile(receivedPath());
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written.value(), encodeProjectFile(*endpoint.project));
-}
-
-TEST_F(DecoderTest, everyChunkingDecodesIdentically)
+TEST(FrameDecoder, everyChunkingDecodesIdentically)
 {
     std::vector<InstrumentMember> members{
         {1001, 0, 12, {30, 25, 35, 40}},
@@ -85,115 +74,100 @@ TEST_F(DecoderTest, everyChunkingDecodesIdentically)
         {4001, 0, 20, {170, 1, 30, 0, 50, 31, 1, 0}},
     };
     const auto frame = buildTransferFrame(members);
-    feed(frame, frame.size());
-    ASSERT_TRUE(endpoint.project);
-    const Project whole = *endpoint.project;
+    const auto whole = decodedProject(frame, frame.size());
+    ASSERT_TRUE(whole);
     for (std::size_t chunk : {1u, 2u, 7u, 13u, 48u}) {
-        RecordingEndpoint other;
-        FrameDecoder chunked(other);
-        chunked.setReceivedFilePath(receivedPath());
-        for (std::size_t at = 0; at < frame.size(); at += chunk)
-            chunked.feedReceivedBytes(static_cast<std::int32_t>(std::min(chunk, frame.size() - at)), frame.data() + at);
-        ASSERT_TRUE(other.project) << "chunk " << chunk;
-        EXPECT_EQ(*other.project, whole) << "chunk " << chunk;
+        const auto chunked = decodedProject(frame, chunk);
+        ASSERT_TRUE(chunked) << "chunk " << chunk;
+        EXPECT_EQ(*chunked, *whole) << "chunk " << chunk;
     }
 }
 
-TEST_F(DecoderTest, onlyTheFirstByteOfAChunkIsExaminedWhileIdle)
+TEST(FrameDecoder, onlyTheFirstByteOfAChunkIsExaminedWhileIdle)
 {
+    FrameDecoder decoder;
     const std::vector<std::uint8_t> noise{0x00, 0x55, 0x55, 0x13};
-    feed(noise, noise.size());
+    EXPECT_TRUE(feed(decoder, noise, noise.size()).empty());
     EXPECT_FALSE(decoder.frameSynchronised());
-    feed(oneMemberFrame, oneMemberFrame.size());
-    ASSERT_TRUE(endpoint.project);
-    EXPECT_EQ(endpoint.project->members[0].samples, (std::vector<std::int32_t>{30, 25, 35}));
+    auto completions = feed(decoder, oneMemberFrame, oneMemberFrame.size());
+    ASSERT_EQ(completions.size(), 1u);
+    ASSERT_TRUE(completions[0].project);
+    EXPECT_EQ(completions[0].project.value()->members[0].samples, (std::vector<std::int32_t>{30, 25, 35}));
 
-    RecordingEndpoint lost;
-    FrameDecoder shifted(lost);
+    FrameDecoder shifted;
     std::vector<std::uint8_t> prefixed{0x00};
     prefixed.insert(prefixed.end(), oneMemberFrame.begin(), oneMemberFrame.end());
-    shifted.feedReceivedBytes(static_cast<std::int32_t>(prefixed.size()), prefixed.data());
+    EXPECT_TRUE(feed(shifted, prefixed, prefixed.size()).empty());
     EXPECT_FALSE(shifted.frameSynchronised());
-    EXPECT_FALSE(lost.project);
 }
 
-TEST_F(DecoderTest, emptyPollHasNoEffect)
+TEST(FrameDecoder, emptyPollHasNoEffect)
 {
-    decoder.feedReceivedBytes(0, nullptr);
-    decoder.feedReceivedBytes(0, oneMemberFrame.data());
+    FrameDecoder decoder;
+    EXPECT_FALSE(decoder.feedReceivedBytes(0, nullptr));
+    EXPECT_FALSE(decoder.feedReceivedBytes(0, oneMemberFrame.data()));
     EXPECT_FALSE(decoder.frameSynchronised());
-    feed(std::vector<std::uint8_t>(oneMemberFrame.begin(), oneMemberFrame.begin() + 4), 4);
-    decoder.feedReceivedBytes(0, oneMemberFrame.data());
+    feed(decoder, std::vector<std::uint8_t>(oneMemberFrame.begin(), oneMemberFrame.begin() + 4), 4);
+    EXPECT_FALSE(decoder.feedReceivedBytes(0, oneMemberFrame.data()));
     EXPECT_EQ(decoder.progress().received, 4);
 }
 
-TEST_F(DecoderTest, bytesAfterACompleteFrameNeverCompleteASecondTime)
+TEST(FrameDecoder, bytesAfterACompleteFrameNeverCompleteASecondTime)
 {
+    FrameDecoder decoder;
     std::vector<std::uint8_t> doubled = oneMemberFrame;
     doubled.insert(doubled.end(), oneMemberFrame.begin(), oneMemberFrame.end());
-    feed(doubled, doubled.size());
-    feed(oneMemberFrame, oneMemberFrame.size());
-    EXPECT_EQ(endpoint.deliveries, 1);
-    EXPECT_EQ(endpoint.ends.size(), 1u);
+    auto completions = feed(decoder, doubled, doubled.size());
+    ASSERT_EQ(completions.size(), 1u);
+    EXPECT_EQ(completions[0].bytes, oneMemberFrame) << "the frame ends at its announced length";
+    EXPECT_TRUE(feed(decoder, oneMemberFrame, oneMemberFrame.size()).empty());
 
     decoder.reset();
-    feed(oneMemberFrame, 3);
-    EXPECT_EQ(endpoint.deliveries, 2) << "a new start takes the next frame";
+    EXPECT_EQ(feed(decoder, oneMemberFrame, 3).size(), 1u) << "a new start takes the next frame";
 }
 
-TEST_F(DecoderTest, framesOfThirteenBytesOrLessNeverComplete)
+TEST(FrameDecoder, framesOfThirteenBytesOrLessNeverComplete)
 {
-    feed({0x55, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12); // n = 0, L = 0
-    feed({0, 0, 0, 0}, 4);
-    EXPECT_EQ(endpoint.deliveries, 0);
-    EXPECT_TRUE(endpoint.ends.empty());
+    FrameDecoder decoder;
+    EXPECT_TRUE(feed(decoder, {0x55, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12).empty()); // n = 0, L = 0
+    EXPECT_TRUE(feed(decoder, {0, 0, 0, 0}, 4).empty());
+    EXPECT_FALSE(decoder.frameComplete());
 }
 
-TEST_F(DecoderTest, progressKnowsTheTotalFromTheThirteenthByte)
+TEST(FrameDecoder, progressKnowsTheTotalFromTheThirteenthByte)
 {
+    FrameDecoder decoder;
     const auto frame =
         buildTransferFrame(std::vector<InstrumentMember>{{1001, 0, 12, std::vector<std::uint8_t>(100, 30)}});
-    feed(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 12), 12);
+    feed(decoder, std::vector<std::uint8_t>(frame.begin(), frame.begin() + 12), 12);
     EXPECT_EQ(decoder.progress().total, 0);
-    feed(std::vector<std::uint8_t>(frame.begin() + 12, frame.begin() + 13), 1);
+    feed(decoder, std::vector<std::uint8_t>(frame.begin() + 12, frame.begin() + 13), 1);
     EXPECT_EQ(decoder.progress().total, static_cast<std::int64_t>(frame.size()));
     EXPECT_EQ(decoder.progress().received, 13);
 }
 
-TEST_F(DecoderTest, cutOffFrameHandsNothingOver)
+TEST(FrameDecoder, cutOffFrameHandsNothingOver)
 {
-    feed(std::vector<std::uint8_t>(oneMemberFrame.begin(), oneMemberFrame.end() - 1), 4);
-    EXPECT_EQ(endpoint.deliveries, 0);
-    EXPECT_FALSE(fs::exists(receivedPath()));
+    FrameDecoder decoder;
+    EXPECT_TRUE(feed(decoder, std::vector<std::uint8_t>(oneMemberFrame.begin(), oneMemberFrame.end() - 1), 4).empty());
+    EXPECT_FALSE(decoder.frameComplete());
+    EXPECT_EQ(decoder.progress().received, 21);
     decoder.reset();
     EXPECT_EQ(decoder.progress().received, 0);
 }
 
-TEST_F(DecoderTest, failedFileWriteIsReportedWithTheProject)
-{
-    decoder.setReceivedFilePath("/nonexistent-folder/received.gj");
-    feed(oneMemberFrame, oneMemberFrame.size());
-    ASSERT_TRUE(endpoint.project);
-    EXPECT_EQ(endpoint.savedOk, false);
-}
-
-TEST_F(DecoderTest, usbLinkKindIsPassedToTheEndOfTransfer)
-{
-    decoder.setLinkKind(LinkKind::usb);
-    feed(oneMemberFrame, 32);
-    EXPECT_EQ(endpoint.ends, std::vector<LinkKind>{LinkKind::usb});
-}
-
-TEST_F(DecoderTest, refusedFrameEndsTheTransferButHandsNothingOver)
+TEST(FrameDecoder, refusedFrameCompletesWithTheRefusalAndItsBytes)
 {
     std::vector<std::uint8_t> frame = oneMemberFrame;
     frame[12 + 6] = 4; // offset 4 beyond L = 3
-    feed(frame, frame.size());
-    ASSERT_TRUE(endpoint.refusal);
-    EXPECT_EQ(endpoint.refusal->kind, ErrorKind::refused);
-    EXPECT_EQ(endpoint.ends.size(), 1u);
-    EXPECT_EQ(endpoint.deliveries, 0);
-    EXPECT_FALSE(fs::exists(receivedPath()));
+    FrameDecoder decoder;
+    auto completions = feed(decoder, frame, 5);
+    ASSERT_EQ(completions.size(), 1u);
+    ASSERT_FALSE(completions[0].project);
+    EXPECT_EQ(completions[0].project.error().kind, ErrorKind::refused);
+    EXPECT_EQ(completions[0].project.error().offset, std::optional<std::uint64_t>{12 + 4});
+    EXPECT_EQ(completions[0].bytes, frame);
+    EXPECT_TRUE(decoder.frameComplete());
 }
 
 std::vector<std::uint8_t> twoMemberFrame(std::uint32_t secondOffset, std::uint32_t L)

@@ -1,16 +1,17 @@
-// Shared pieces of the link tests: a scratch folder, recording observers and small frames.
+// Shared pieces of the link tests: a scratch folder, a recording observer and small frames.
 #pragma once
 
 #include "link/framebuilder.h"
-#include "link/linkmessages.h"
 #include "link/transferframe.h"
 #include "link/transfersession.h"
 #include "model/projectfile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <mutex>
 #include <optional>
@@ -34,6 +35,15 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The names in the folder, temporary files included.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(path_))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
 
 private:
     fs::path path_;
@@ -47,68 +57,65 @@ inline std::optional<std::vector<std::uint8_t>> fileBytes(const std::string& pat
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// Messages and results as the user and the owner of the transfer would see them; safe across threads.
-class RecordingMessages : public LinkMessages {
-public:
-    void showLinkMessage(const LinkMessage& message) override
-    {
-        const std::lock_guard lock(mutex_);
-        shown_.push_back(message);
-    }
-    std::vector<LinkMessage> shown() const
-    {
-        const std::lock_guard lock(mutex_);
-        return shown_;
-    }
-    std::size_t count(const LinkMessage& message) const
-    {
-        const std::lock_guard lock(mutex_);
-        std::size_t n = 0;
-        for (const auto& m : shown_)
-            n += m.text == message.text && m.caption == message.caption;
-        return n;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<LinkMessage> shown_;
-};
-
+// What the owner of the transfer is told; safe across threads.
 class RecordingObserver : public TransferObserver {
 public:
+    // Runs when the end is announced, on the feeding thread, before anything is written.
+    std::function<void(LinkKind)> onFrameCompleted;
+
     void transferProgress(const TransferProgress& progress) override
     {
         const std::lock_guard lock(mutex_);
         progress_.push_back(progress);
     }
-    void transferEnded(TransferResult result) override
+    void frameCompleted(LinkKind kind) override
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            announcements_.push_back(kind);
+        }
+        if (onFrameCompleted)
+            onFrameCompleted(kind);
+    }
+    void transferEnded(TransferReport report) override
     {
         const std::lock_guard lock(mutex_);
         ++endings_;
-        result_ = std::move(result);
+        report_ = std::move(report);
     }
     int endings() const
     {
         const std::lock_guard lock(mutex_);
         return endings_;
     }
-    // The last result; the test must have waited for the link to finish.
-    TransferResult& result()
+    // The last report; the test must have waited for the link to finish.
+    TransferReport& report()
     {
         const std::lock_guard lock(mutex_);
-        return result_;
+        return report_;
+    }
+    TransferOutcome outcome()
+    {
+        const std::lock_guard lock(mutex_);
+        return report_.outcome;
     }
     std::vector<TransferProgress> progress() const
     {
         const std::lock_guard lock(mutex_);
         return progress_;
     }
+    std::vector<LinkKind> announcements() const
+    {
+        const std::lock_guard lock(mutex_);
+        return announcements_;
+    }
 
 private:
     mutable std::mutex mutex_;
     int endings_ = 0;
-    TransferResult result_;
+    TransferReport report_;
     std::vector<TransferProgress> progress_;
+    std::vector<LinkKind> announcements_;
 };
 
 // n single-point members of readingsEach readings; their bytes differ from member to member.

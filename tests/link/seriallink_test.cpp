@@ -117,19 +117,18 @@ protected:
 
     void expectDecodedAsDirectly(const std::vector<std::uint8_t>& frame)
     {
-        ASSERT_EQ(observer.result().ending, TransferEnding::received);
-        EXPECT_TRUE(observer.result().filesWritten());
+        ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
+        EXPECT_FALSE(observer.report().rawStreamNotWritten);
         EXPECT_EQ(fileBytes(received()), expectedProjectFile(frame));
         EXPECT_EQ(fileBytes(folder.file("data.raw")), frame);
-        EXPECT_EQ(messages.count(transferFinishedMessage), 1u);
+        EXPECT_EQ(observer.announcements(), std::vector<LinkKind>{LinkKind::serial});
         EXPECT_FALSE(link.polling()) << "the port closes at the end of the transfer";
     }
 
     ScratchFolder folder;
-    RecordingMessages messages;
     RecordingObserver observer;
-    TransferSession session{messages, observer};
-    SerialLink link{session, messages};
+    TransferSession session{observer};
+    SerialLink link{session};
 };
 
 TEST_F(SerialLinkTest, fastCaptureThroughAPseudoTerminalDecodesAsDirectly)
@@ -188,7 +187,7 @@ TEST_F(SerialLinkTest, cancelClosesThePortAndLeavesNoFile)
     ASSERT_TRUE(runUntil([&] { return !observer.progress().empty() && observer.progress().back().received == 60; }));
     link.cancel();
     EXPECT_FALSE(link.polling());
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
     EXPECT_FALSE(fs::exists(received()));
     EXPECT_FALSE(fs::exists(folder.file("data.raw")));
 }
@@ -197,13 +196,13 @@ TEST_F(SerialLinkTest, portThatDoesNotExistSaysSoOncePerStart)
 {
     const std::string missing = folder.file("ttyNone");
     EXPECT_FALSE(link.start(missing));
-    EXPECT_EQ(messages.count(serialPortNotOpenedMessage), 1u);
+    EXPECT_EQ(observer.endings(), 1);
     EXPECT_EQ(link.pollSerialPort(), 0u);
     EXPECT_FALSE(link.start(missing));
-    EXPECT_EQ(messages.count(serialPortNotOpenedMessage), 2u);
-    EXPECT_EQ(messages.shown().size(), 2u);
-    ASSERT_TRUE(observer.result().error);
-    EXPECT_NE(observer.result().error->detail.find(missing), std::string::npos);
+    EXPECT_EQ(observer.endings(), 2);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cannotOpenPort);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_NE(observer.report().detail->detail.find(missing), std::string::npos);
 }
 
 TEST(SerialPortsTest, numbersOneToSixMapOntoTheList)

@@ -70,10 +70,9 @@ protected:
 
     ScratchFolder folder;
     ScriptedPort port;
-    RecordingMessages messages;
     RecordingObserver observer;
-    TransferSession session{messages, observer};
-    SerialReceiver receiver{port, session, messages};
+    TransferSession session{observer};
+    SerialReceiver receiver{port, session};
 };
 
 TEST_F(SerialReceiverTest, frameSpreadOverManyPollsDecodesAsOnePiece)
@@ -82,14 +81,31 @@ TEST_F(SerialReceiverTest, frameSpreadOverManyPollsDecodesAsOnePiece)
     ASSERT_TRUE(receiver.start());
     EXPECT_EQ(port.purges, 1) << "both queues are purged at open";
     receiveInPolls(frame, 48);
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
     EXPECT_EQ(fileBytes(folder.file("data.gj")), expectedProjectFile(frame));
     EXPECT_EQ(fileBytes(folder.file("data.raw")), frame);
     EXPECT_FALSE(port.isOpen()) << "the port closes when the frame is complete";
     EXPECT_FALSE(receiver.polling());
-    EXPECT_EQ(messages.count(transferFinishedMessage), 1u);
+    EXPECT_EQ(observer.announcements(), std::vector<LinkKind>{LinkKind::serial});
     EXPECT_EQ(port.writes, 0) << "nothing is ever sent to the instrument";
     EXPECT_EQ(observer.progress().size(), 7u);
+}
+
+TEST_F(SerialReceiverTest, theEndIsAnnouncedWhileThePortIsOpenAndBeforeAnythingIsWritten)
+{
+    const auto frame = frameOfMembers(2, 9);
+    bool openAtAnnouncement = false;
+    bool fileAtAnnouncement = true;
+    observer.onFrameCompleted = [&](LinkKind) {
+        openAtAnnouncement = port.isOpen();
+        fileAtAnnouncement = fs::exists(folder.file("data.gj")) || fs::exists(folder.file("data.raw"));
+    };
+    ASSERT_TRUE(receiver.start());
+    receiveInPolls(frame, 48);
+    EXPECT_TRUE(openAtAnnouncement);
+    EXPECT_FALSE(fileAtAnnouncement);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(observer.outcome(), TransferOutcome::completed);
 }
 
 TEST_F(SerialReceiverTest, pollReadsAtMost1024Bytes)
@@ -117,14 +133,15 @@ TEST_F(SerialReceiverTest, portThatCannotBeOpenedSaysSoOncePerStart)
 {
     port.openable = false;
     EXPECT_FALSE(receiver.start());
-    EXPECT_EQ(messages.count(serialPortNotOpenedMessage), 1u);
+    EXPECT_EQ(observer.endings(), 1);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cannotOpenPort);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_EQ(observer.report().detail->detail, "no such port");
     EXPECT_EQ(receiver.pollSerialPort(), 0u);
     EXPECT_FALSE(receiver.start());
-    EXPECT_EQ(messages.count(serialPortNotOpenedMessage), 2u);
-    EXPECT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(messages.shown().front().caption, linkApplicationCaption);
     EXPECT_EQ(observer.endings(), 2);
-    EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cannotOpenPort);
+    EXPECT_TRUE(observer.announcements().empty());
 }
 
 TEST_F(SerialReceiverTest, restartDropsAHalfReceivedFrame)
@@ -141,7 +158,7 @@ TEST_F(SerialReceiverTest, restartDropsAHalfReceivedFrame)
     port.arrive(std::span(first).subspan(first.size() / 2, 20));
     receiver.pollSerialPort();
     receiveInPolls(second, 48);
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
     EXPECT_EQ(fileBytes(folder.file("data.raw")), second);
     EXPECT_EQ(fileBytes(folder.file("data.gj")), expectedProjectFile(second));
 }
@@ -154,7 +171,7 @@ TEST_F(SerialReceiverTest, noiseBeforeTheFrameIsDroppedPollByPoll)
     port.arrive(noise);
     receiver.pollSerialPort();
     receiveInPolls(frame, 1024);
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
     EXPECT_EQ(fileBytes(folder.file("data.raw")), frame);
 }
 
@@ -166,7 +183,7 @@ TEST_F(SerialReceiverTest, cancelClosesThePortAndWritesNothing)
     receiver.cancel();
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(observer.endings(), 1);
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
     port.arrive(std::span(frame).last(1));
     EXPECT_EQ(receiver.pollSerialPort(), 0u);
     EXPECT_FALSE(fs::exists(folder.file("data.gj")));
@@ -181,8 +198,10 @@ TEST_F(SerialReceiverTest, refusedFrameKeepsTheRawStreamOnly)
     frame[12 + 6] = 0x03;
     ASSERT_TRUE(receiver.start());
     receiveInPolls(frame, 1024);
-    ASSERT_EQ(observer.result().ending, TransferEnding::refused);
-    EXPECT_TRUE(observer.result().error);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::frameRefused);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_EQ(observer.report().detail->kind, ErrorKind::refused);
+    EXPECT_FALSE(observer.report().project);
     EXPECT_FALSE(fs::exists(folder.file("data.gj")));
     EXPECT_EQ(fileBytes(folder.file("data.raw")), frame);
 }

@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(memory.ok()) << memory.error().describe();
         device.emplace(std::move(memory).value(), faults);
         session.setReceivedFilePath(receivedPath());
-        link.emplace(*device, session, messages);
+        link.emplace(*device, session);
     }
 
     std::string receivedPath() const { return folder.file("data.gj"); }
@@ -50,23 +50,22 @@ protected:
     {
         EXPECT_FALSE(fs::exists(receivedPath()));
         EXPECT_FALSE(fs::exists(rawPath()));
-        EXPECT_FALSE(observer.result().project);
+        EXPECT_FALSE(observer.report().project);
     }
 
     void expectReceived(const std::vector<std::uint8_t>& frame)
     {
-        ASSERT_EQ(observer.result().ending, TransferEnding::received);
-        ASSERT_TRUE(observer.result().project);
-        EXPECT_TRUE(observer.result().filesWritten());
+        ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
+        ASSERT_TRUE(observer.report().project);
+        EXPECT_FALSE(observer.report().rawStreamNotWritten);
         EXPECT_EQ(fileBytes(receivedPath()), expectedProjectFile(frame));
         EXPECT_EQ(fileBytes(rawPath()), frame);
-        EXPECT_EQ(messages.count(transferFinishedMessage), 1u);
+        EXPECT_EQ(observer.announcements(), std::vector<LinkKind>{LinkKind::usb});
     }
 
     ScratchFolder folder;
-    RecordingMessages messages;
     RecordingObserver observer;
-    TransferSession session{messages, observer};
+    TransferSession session{observer};
     std::optional<SimulatedUsbDevice> device;
     std::optional<UsbLink> link;
     bool started = false;
@@ -106,10 +105,31 @@ TEST_F(UsbLinkTest, noMembersCutBlockZeroToTheHeader)
     const auto frame = frameWithoutMembers(40);
     transfer(frame);
     EXPECT_EQ(device->requestedBlocks(), (Blocks{0, 220, 221}));
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
-    EXPECT_EQ(observer.result().project->memberCount(), 0);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::noMembers);
+    EXPECT_EQ(observer.report().project->memberCount(), 0);
     EXPECT_EQ(fileBytes(rawPath()), frame) << "block 0 must be cut to its 12 header bytes";
     EXPECT_FALSE(fs::exists(receivedPath())) << "a project without members writes no file";
+    expectFinishedCleanly();
+}
+
+TEST_F(UsbLinkTest, theEndIsAnnouncedAfterTheReaderWasStoppedAndBeforeAnythingIsWritten)
+{
+    const auto frame = frameOfMembers(2, 5);
+    prepare(frame);
+    bool runningAtAnnouncement = true;
+    bool fileAtAnnouncement = true;
+    std::size_t stopRequestsAtAnnouncement = 1;
+    observer.onFrameCompleted = [&](LinkKind) {
+        runningAtAnnouncement = link->usbRunning();
+        fileAtAnnouncement = fs::exists(receivedPath()) || fs::exists(rawPath());
+        stopRequestsAtAnnouncement = device->stopRequests();
+    };
+    ASSERT_TRUE(link->start());
+    link->waitUntilFinished();
+    EXPECT_FALSE(runningAtAnnouncement);
+    EXPECT_FALSE(fileAtAnnouncement);
+    EXPECT_EQ(stopRequestsAtAnnouncement, 0u);
+    expectReceived(frame);
     expectFinishedCleanly();
 }
 
@@ -138,10 +158,10 @@ TEST_F(UsbLinkTest, memoryEndReachedAtBlock4095FinishesWithoutAFrame)
     const auto bytes = device->requestBytes();
     EXPECT_EQ(bytes[1], (std::array<std::uint8_t, 2>{0x00, 0xDC})) << "block indexes go big-endian";
     EXPECT_EQ(bytes.back(), (std::array<std::uint8_t, 2>{0x0F, 0xFF}));
-    EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
-    ASSERT_TRUE(observer.result().error);
-    EXPECT_EQ(observer.result().error->kind, ErrorKind::incomplete);
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(observer.outcome(), TransferOutcome::memoryEnded);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_EQ(observer.report().detail->kind, ErrorKind::incomplete);
+    EXPECT_TRUE(observer.announcements().empty());
     expectNothingWritten();
     expectFinishedCleanly();
 }
@@ -163,7 +183,7 @@ struct FaultCase {
     const char* name;
     SimulatedUsbFaults faults;
     std::vector<std::uint32_t> requests;
-    bool sendFailedMessage;
+    TransferOutcome outcome;
 };
 
 class UsbLinkFaultTest : public UsbLinkTest, public ::testing::WithParamInterface<FaultCase> {};
@@ -174,12 +194,9 @@ TEST_P(UsbLinkFaultTest, finishesWithTheStopRequestAndTheLinkClosed)
     transfer(frameOfMembers(4, 100), fault.faults); // blocks 0, 1, 220 to 232
     EXPECT_TRUE(started);
     EXPECT_EQ(device->requestedBlocks(), fault.requests);
-    EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
-    EXPECT_TRUE(observer.result().error);
-    EXPECT_EQ(messages.count(usbSendFailedMessage), fault.sendFailedMessage ? 1u : 0u);
-    EXPECT_EQ(messages.shown().size(), fault.sendFailedMessage ? 1u : 0u);
-    for (const auto& message : messages.shown())
-        EXPECT_EQ(message.caption, "DEBUG372");
+    EXPECT_EQ(observer.outcome(), fault.outcome);
+    EXPECT_TRUE(observer.report().detail);
+    EXPECT_TRUE(observer.announcements().empty());
     expectNothingWritten();
     expectFinishedCleanly();
 }
@@ -212,13 +229,14 @@ SimulatedUsbFaults shortBlock(std::uint32_t block, std::size_t length)
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, UsbLinkFaultTest,
-    ::testing::Values(FaultCase{"unpluggedAfterThreeBlocks", unpluggedAfter(3), {0, 1, 220}, true},
-                      FaultCase{"failingReadOfBlock221", failingRead(221), {0, 1, 220, 221}, false},
-                      FaultCase{"failingReadOfBlock0", failingRead(0), {0}, false},
-                      FaultCase{"failingSendOfBlock1", failingSend(1), {0, 1}, true},
-                      FaultCase{"shortBlock222", shortBlock(222, 17), {0, 1, 220, 221, 222}, false},
-                      FaultCase{"shortBlockZero", shortBlock(0, 11), {0}, false},
-                      FaultCase{"emptyBlock220", shortBlock(220, 0), {0, 1, 220}, false}),
+    ::testing::Values(
+        FaultCase{"unpluggedAfterThreeBlocks", unpluggedAfter(3), {0, 1, 220}, TransferOutcome::deviceVanished},
+        FaultCase{"failingReadOfBlock221", failingRead(221), {0, 1, 220, 221}, TransferOutcome::stalled},
+        FaultCase{"failingReadOfBlock0", failingRead(0), {0}, TransferOutcome::stalled},
+        FaultCase{"failingSendOfBlock1", failingSend(1), {0, 1}, TransferOutcome::deviceVanished},
+        FaultCase{"shortBlock222", shortBlock(222, 17), {0, 1, 220, 221, 222}, TransferOutcome::stalled},
+        FaultCase{"shortBlockZero", shortBlock(0, 11), {0}, TransferOutcome::stalled},
+        FaultCase{"emptyBlock220", shortBlock(220, 0), {0, 1, 220}, TransferOutcome::stalled}),
     [](const ::testing::TestParamInfo<FaultCase>& param) { return std::string(param.param.name); });
 
 TEST_F(UsbLinkTest, blockZeroWithoutSyncByteEndsAtOnce)
@@ -228,11 +246,11 @@ TEST_F(UsbLinkTest, blockZeroWithoutSyncByteEndsAtOnce)
     memory.value()[0] = 0x00;
     device.emplace(std::move(memory).value());
     session.setReceivedFilePath(receivedPath());
-    link.emplace(*device, session, messages);
+    link.emplace(*device, session);
     ASSERT_TRUE(link->start());
     link->waitUntilFinished();
     EXPECT_EQ(device->requestedBlocks(), (Blocks{0}));
-    EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::notAFrame);
     expectNothingWritten();
     expectFinishedCleanly();
 }
@@ -243,11 +261,12 @@ TEST_F(UsbLinkTest, deviceThatCannotBeOpenedStartsNothing)
     faults.failOpen = true;
     transfer(frameOfMembers(2, 5), faults);
     EXPECT_FALSE(started);
-    EXPECT_EQ(messages.count(usbDeviceNotOpenedMessage), 1u);
     EXPECT_TRUE(device->requestedBlocks().empty());
     EXPECT_EQ(device->stopRequests(), 0u);
     EXPECT_EQ(observer.endings(), 1);
-    EXPECT_EQ(observer.result().ending, TransferEnding::linkEnded);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cannotOpenDevice);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_EQ(observer.report().detail->detail, "no such device");
     EXPECT_FALSE(link->readerActive());
 }
 
@@ -257,7 +276,7 @@ TEST_F(UsbLinkTest, pipesThatCannotBeOpenedReleaseTheDevice)
     faults.failPipes = true;
     transfer(frameOfMembers(2, 5), faults);
     EXPECT_FALSE(started);
-    EXPECT_EQ(messages.count(usbPipesNotOpenedMessage), 1u);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cannotOpenPipes);
     EXPECT_FALSE(device->isOpen());
     EXPECT_FALSE(link->usbRunning());
     EXPECT_EQ(observer.endings(), 1);
@@ -270,12 +289,12 @@ TEST_F(UsbLinkTest, unwritableFolderIsReportedForBothFiles)
     session.setReceivedFilePath(folder.file("missing/data.gj"));
     ASSERT_TRUE(link->start());
     link->waitUntilFinished();
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
-    ASSERT_TRUE(observer.result().projectSaved);
-    EXPECT_FALSE(observer.result().projectSaved->ok());
-    ASSERT_TRUE(observer.result().rawSaved);
-    EXPECT_FALSE(observer.result().rawSaved->ok());
-    EXPECT_FALSE(observer.result().filesWritten());
+    ASSERT_EQ(observer.outcome(), TransferOutcome::cannotWriteReceivedFile);
+    EXPECT_TRUE(observer.report().project) << "the received project survives a failed write";
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_NE(observer.report().detail->detail.find(folder.file("missing/data.gj")), std::string::npos);
+    ASSERT_TRUE(observer.report().rawStreamNotWritten);
+    EXPECT_NE(observer.report().rawStreamNotWritten->detail.find(folder.file("missing/data.raw")), std::string::npos);
     expectFinishedCleanly();
 }
 
@@ -283,7 +302,7 @@ TEST_F(UsbLinkTest, secondStartAfterACompleteTransferReceivesAgain)
 {
     const auto frame = frameOfMembers(3, 6);
     transfer(frame);
-    ASSERT_EQ(observer.result().ending, TransferEnding::received);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::completed);
     fs::remove(receivedPath());
     device->rewind();
     ASSERT_TRUE(link->start());
@@ -339,8 +358,8 @@ TEST_F(UsbLinkTest, cancelFromAnotherThreadStopsTheReaderAfterItsStep)
     gate.release();
     link->waitUntilFinished();
     EXPECT_EQ(device->requestedBlocks(), (Blocks{0, 1, 220, 221, 222, 223, 224}));
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
-    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
+    EXPECT_TRUE(observer.announcements().empty());
     expectNothingWritten();
     expectFinishedCleanly();
 }
@@ -357,11 +376,11 @@ TEST_F(UsbLinkTest, cancelWhileTheLastBlockIsRequestedKeepsTheUsersFile)
     });
     ASSERT_TRUE(link->start());
     link->waitUntilFinished();
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
-    EXPECT_FALSE(observer.result().project);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
+    EXPECT_FALSE(observer.report().project);
     EXPECT_EQ(fileBytes(receivedPath()), previous);
     EXPECT_FALSE(fs::exists(rawPath()));
-    EXPECT_EQ(messages.count(transferFinishedMessage), 0u);
+    EXPECT_TRUE(observer.announcements().empty());
     expectFinishedCleanly();
 }
 
@@ -379,11 +398,11 @@ TEST_F(UsbLinkTest, cancelWhileTheLastBlockArrivesWinsOverCompletion)
     ASSERT_TRUE(link->start());
     link->waitUntilFinished();
     EXPECT_EQ(device->requestedBlocks(), (Blocks{0, 220, 221}));
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
-    EXPECT_FALSE(observer.result().project);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
+    EXPECT_FALSE(observer.report().project);
     EXPECT_EQ(fileBytes(receivedPath()), previous);
     EXPECT_FALSE(fs::exists(rawPath()));
-    EXPECT_EQ(messages.count(transferFinishedMessage), 0u);
+    EXPECT_TRUE(observer.announcements().empty());
     expectFinishedCleanly();
 }
 
@@ -418,7 +437,7 @@ TEST_F(UsbLinkTest, destroyingTheLinkStopsARunningReader)
     EXPECT_EQ(blocks[3], 221u);
     EXPECT_EQ(device->stopRequests(), 1u);
     EXPECT_FALSE(device->isOpen());
-    EXPECT_EQ(observer.result().ending, TransferEnding::cancelled);
+    EXPECT_EQ(observer.outcome(), TransferOutcome::cancelled);
     expectNothingWritten();
 }
 
