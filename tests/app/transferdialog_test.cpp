@@ -26,6 +26,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <pty.h>
 #include <termios.h>
 #include <thread>
@@ -79,7 +80,10 @@ protected:
         ASSERT_TRUE(scratch.isValid());
         dialog.setSimulatedInstrument([this]() -> std::unique_ptr<UsbBlockDevice> {
             ++devicesMade;
-            auto made = std::make_unique<SimulatedUsbDevice>(demoMemory(), faults);
+            std::vector<std::uint8_t> memory = demoMemory();
+            if (alterMemory)
+                alterMemory(memory);
+            auto made = std::make_unique<SimulatedUsbDevice>(std::move(memory), faults);
             if (gate)
                 made->setRequestHook([this](std::uint32_t block) { gate->onRequest(block); });
             device = made.get();
@@ -102,6 +106,7 @@ protected:
     ScriptedPrompts prompts;
     TransferDialog dialog{prompts};
     SimulatedUsbFaults faults;
+    std::function<void(std::vector<std::uint8_t>&)> alterMemory; // the instrument's memory, changed before serving
     std::unique_ptr<RequestGate> gate;
     SimulatedUsbDevice* device = nullptr; // owned by the dialog's transfer
     int devicesMade = 0;
@@ -306,6 +311,158 @@ TEST_F(TransferDialogTest, aSerialPortThatDoesNotExistIsTold)
     EXPECT_TRUE(dialog.startButton()->isEnabled());
 }
 
+// Prompts that run a check whenever a message is shown, as the user would see the screen at that moment.
+class WatchingPrompts final : public UserPrompts {
+public:
+    explicit WatchingPrompts(std::function<void(const QString&)> watch) : watch_(std::move(watch)) {}
+    QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString&) override { watch_(text); }
+    QMessageBox::StandardButton ask(QWidget*, const QString&, QMessageBox::StandardButtons, QMessageBox::Icon) override
+    {
+        return QMessageBox::Yes;
+    }
+
+private:
+    std::function<void(const QString&)> watch_;
+};
+
+TEST_F(TransferDialogTest, usbTellsTheEndAfterClosingAndBeforeWritingOrStoppingTheDevice)
+{
+    const QString written = storage(QStringLiteral("survey.gj"));
+    TransferDialog* watched = nullptr;
+    QStringList seen;
+    WatchingPrompts watching([&](const QString& text) {
+        seen << QStringLiteral("%1 open=%2 written=%3 stopped=%4")
+                    .arg(text)
+                    .arg(watched->isVisible())
+                    .arg(QFile::exists(written))
+                    .arg(device != nullptr && device->stopRequests() > 0);
+    });
+    TransferDialog usbDialog(watching);
+    watched = &usbDialog;
+    usbDialog.setSimulatedInstrument([this]() -> std::unique_ptr<UsbBlockDevice> {
+        auto made = std::make_unique<SimulatedUsbDevice>(demoMemory());
+        device = made.get();
+        return made;
+    });
+    QSignalSpy delivered(&usbDialog, &TransferDialog::projectReceived);
+    usbDialog.show();
+    usbDialog.pathEdit()->setText(storage(QStringLiteral("survey")));
+    usbDialog.portList()->setCurrentIndex(TransferDialog::simulatedInstrumentIndex);
+    QTest::mouseClick(usbDialog.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(), "数据传输结束 open=0 written=0 stopped=0");
+    EXPECT_TRUE(QFile::exists(written));
+    EXPECT_EQ(device->stopRequests(), 1u);
+}
+
+// What the dialog says for one outcome: the first lines of its messages in order, and the caption and icon
+// of the last one.
+struct OutcomeCase {
+    const char* name;
+    SimulatedUsbFaults faults;
+    std::function<void(std::vector<std::uint8_t>&)> alterMemory;
+    QStringList firstLines;
+    QString caption;
+    QMessageBox::Icon icon;
+    bool frameArrived; // the dialog closes and the raw stream is kept
+};
+
+class TransferDialogOutcomeTest : public TransferDialogTest, public ::testing::WithParamInterface<OutcomeCase> {};
+
+TEST_P(TransferDialogOutcomeTest, isToldInTheDialogsWordsWithoutHandingOverAProject)
+{
+    const OutcomeCase& outcome = GetParam();
+    faults = outcome.faults;
+    alterMemory = outcome.alterMemory;
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), outcome.firstLines.size(), transferWaitMs);
+    QTest::qWait(50);
+
+    QStringList firstLines;
+    for (const QString& message : prompts.messages)
+        firstLines << message.section(QLatin1Char('\n'), 0, 0);
+    EXPECT_EQ(firstLines, outcome.firstLines);
+    EXPECT_EQ(prompts.captions.back(), outcome.caption);
+    EXPECT_EQ(prompts.messageIcons.back(), outcome.icon);
+    EXPECT_EQ(dialog.isVisible(), !outcome.frameArrived);
+    EXPECT_EQ(delivered.count(), 0);
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
+    EXPECT_EQ(QFile::exists(storage(QStringLiteral("survey.raw"))), outcome.frameArrived);
+}
+
+SimulatedUsbFaults withFault(const std::function<void(SimulatedUsbFaults&)>& set)
+{
+    SimulatedUsbFaults faults;
+    set(faults);
+    return faults;
+}
+
+const QString finished = QStringLiteral("数据传输结束");
+const QString interrupted = QStringLiteral("数据传输中断!");
+const QString trellonCaption = QStringLiteral("Trellon");
+const QString usbCaption = QStringLiteral("DEBUG372");
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, TransferDialogOutcomeTest,
+    ::testing::Values(OutcomeCase{"noMembers",
+                                  {},
+                                  [](std::vector<std::uint8_t>& memory) { memory[11] = 0; }, // n = 0
+                                  {finished, QStringLiteral("仪器中没有构件数据，未写入数据文件。")},
+                                  trellonCaption,
+                                  QMessageBox::Information,
+                                  true},
+                      OutcomeCase{"frameRefused",
+                                  {},
+                                  [](std::vector<std::uint8_t>& memory) {
+                                      memory[12 + 6] = 5;     // the first member starts after ...
+                                      memory[12 + 7 + 6] = 0; // ... the second one
+                                  },
+                                  {finished, QStringLiteral("接收的数据无法识别，未写入数据文件。")},
+                                  trellonCaption,
+                                  QMessageBox::Warning,
+                                  true},
+                      OutcomeCase{"cannotOpenPipes",
+                                  withFault([](SimulatedUsbFaults& f) { f.failPipes = true; }),
+                                  {},
+                                  {QStringLiteral("无法打开设备！")},
+                                  usbCaption,
+                                  QMessageBox::Critical,
+                                  false},
+                      OutcomeCase{"deviceVanished",
+                                  withFault([](SimulatedUsbFaults& f) { f.failRequestOfBlock = 221; }),
+                                  {},
+                                  {QStringLiteral("端点2下传失败！如果设备断开过那么请先关闭本程序")},
+                                  usbCaption,
+                                  QMessageBox::Critical,
+                                  false},
+                      OutcomeCase{"stalled",
+                                  withFault([](SimulatedUsbFaults& f) { f.shortBlock = 220; }),
+                                  {},
+                                  {interrupted},
+                                  trellonCaption,
+                                  QMessageBox::Warning,
+                                  false},
+                      OutcomeCase{"notAFrame",
+                                  {},
+                                  [](std::vector<std::uint8_t>& memory) { memory[0] = 0; },
+                                  {interrupted},
+                                  trellonCaption,
+                                  QMessageBox::Warning,
+                                  false},
+                      OutcomeCase{"memoryEnded",
+                                  {},
+                                  [](std::vector<std::uint8_t>& memory) {
+                                      memory[7] = 0x02;
+                                  }, // more samples than blocks 220 to 4095
+                                  {interrupted},
+                                  trellonCaption,
+                                  QMessageBox::Warning,
+                                  false}),
+    [](const ::testing::TestParamInfo<OutcomeCase>& param) { return std::string(param.param.name); });
+
 // A pseudo-terminal standing in for the instrument's serial port; the instrument writes on the master side.
 class PseudoTerminal {
 public:
@@ -366,6 +523,31 @@ TEST_F(TransferDialogTest, completeSerialTransferOnATypedPortDeliversTheProject)
     auto readBack = readProjectFile(QFile::encodeName(storage(QStringLiteral("serial.gj"))).toStdString());
     ASSERT_TRUE(readBack.ok());
     EXPECT_EQ(*readBack.value().project, *delivered.at(0).at(0).value<std::shared_ptr<Project>>());
+}
+
+TEST_F(TransferDialogTest, serialTellsTheEndBeforeClosingAndBeforeWriting)
+{
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    const QString written = storage(QStringLiteral("serial.gj"));
+    TransferDialog* watched = nullptr;
+    QStringList seen;
+    WatchingPrompts watching([&](const QString& text) {
+        seen << QStringLiteral("%1 open=%2 written=%3").arg(text).arg(watched->isVisible()).arg(QFile::exists(written));
+    });
+    TransferDialog serialDialog(watching);
+    watched = &serialDialog;
+    QSignalSpy delivered(&serialDialog, &TransferDialog::projectReceived);
+    serialDialog.show();
+    serialDialog.pathEdit()->setText(storage(QStringLiteral("serial")));
+    serialDialog.portTypeList()->setCurrentIndex(0);
+    serialDialog.portList()->setEditText(terminal.path());
+    QTest::mouseClick(serialDialog.startButton(), Qt::LeftButton);
+    terminal.send(demoTransfer());
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(), "数据传输结束 open=1 written=0");
+    EXPECT_FALSE(serialDialog.isVisible());
+    EXPECT_TRUE(QFile::exists(written));
 }
 
 TEST_F(TransferDialogTest, browsingToAFolderStoresItsDataPathAcrossOpenings)
