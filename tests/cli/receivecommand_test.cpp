@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -176,6 +177,76 @@ TEST(CliReceive, failuresExit1WithoutFiles)
     EXPECT_EQ(noPort.status, 1);
     EXPECT_NE(noPort.err.find("不能打开串口!"), std::string::npos) << noPort.err;
     EXPECT_EQ(folder.entries(), 1u) << "only the capture";
+}
+
+// The lines of stderr after the progress line, which carriage returns keep rewriting.
+std::vector<std::string> messageLines(const std::string& err)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < err.size()) {
+        const std::size_t end = std::min(err.find('\n', at), err.size());
+        const std::string line = err.substr(at, end - at);
+        if (line.find('\r') == std::string::npos && !line.starts_with("receiving"))
+            lines.push_back(line);
+        at = end + 1;
+    }
+    return lines;
+}
+
+TEST(CliReceive, eachFailureEndsWithItsOwnLine)
+{
+    ScratchFolder folder;
+    const std::string capture = fileContent(sampleCapture);
+    std::string backwards = capture;
+    backwards[12 + 7 + 6] = 0; // second member's offset before the first's ...
+    backwards[12 + 6] = 5;     // ... which starts after it
+    writeFile(folder / "backwards.cap", backwards);
+    writeFile(folder / "empty.cap", std::string("\x55\0\0\0\0\0\0\0\0\x02\0\0\x07\x08", 14));
+    const std::string raw = (folder / "out.raw").string();
+    const std::string out = (folder / "out.gj").string();
+
+    const CliRun refused = runCli({"receive", "--usb-sim", (folder / "backwards.cap").string(), "-o", out});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(messageLines(refused.err),
+              (std::vector<std::string>{"数据传输结束",
+                                        "trellon-cli: directory entry 2 starts at sample offset 0, before the previous "
+                                        "member's 5 (offset 23); the bytes received are kept in " +
+                                            raw}));
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_EQ(fileContent(raw), backwards);
+    fs::remove(raw);
+
+    const CliRun empty = runCli({"receive", "--usb-sim", (folder / "empty.cap").string(), "-o", out});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(messageLines(empty.err),
+              (std::vector<std::string>{
+                  "数据传输结束",
+                  "trellon-cli: the frame holds no members: nothing to write; the bytes received are kept in " + raw}));
+    EXPECT_FALSE(fs::exists(out));
+    fs::remove(raw);
+
+    const std::string missing = (folder / "missing" / "out.gj").string();
+    const CliRun unwritable = runCli({"receive", "--usb-demo", "-o", missing});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(messageLines(unwritable.err),
+              (std::vector<std::string>{"数据传输结束", "trellon-cli: cannot create the project file (" + missing +
+                                                            ": No such file or directory)"}));
+
+    const std::string noPort = (folder / "ttyNone").string();
+    const CliRun unopened = runCli({"receive", "--serial", noPort, "-o", out});
+    EXPECT_EQ(unopened.status, 1);
+    EXPECT_EQ(messageLines(unopened.err), std::vector<std::string>{"trellon-cli: 不能打开串口! (" + noPort +
+                                                                   ": cannot open: No such file or directory)"});
+
+    // No instrument is attached to these machines.
+    const CliRun noDevice = runCli({"receive", "--usb", "6", "-o", out});
+    EXPECT_EQ(noDevice.status, 1);
+    const auto deviceLines = messageLines(noDevice.err);
+    ASSERT_EQ(deviceLines.size(), 1u) << noDevice.err;
+    EXPECT_TRUE(deviceLines[0].starts_with("trellon-cli: DEBUG372: 打开设备失败！ (")) << deviceLines[0];
+
+    EXPECT_EQ(folder.entries(), 2u) << "only the captures";
 }
 
 TEST(CliReceive, badArgumentsExit2)
