@@ -7,6 +7,7 @@
 #include "link/simulatedusbdevice.h"
 #include "link/transferframe.h"
 #include "link/usblink.h"
+#include "model/projectfile.h"
 #include "seriallink/serialporttransport.h"
 
 #include <benchmark/benchmark.h>
@@ -121,7 +122,11 @@ std::vector<bench::RatioRow> registerUsbBenchmarks(const std::vector<std::uint8_
                     (void)device.write(request, std::chrono::milliseconds{0});
                     (void)device.read(block, std::chrono::milliseconds{0});
                     auto completed = decoder.feedReceivedBytes(static_cast<std::int32_t>(length), block.data());
-                    decoded += completed && completed->project.ok();
+                    if (completed && completed->project.ok()) {
+                        // Writing is attempted as the session does, and fails alike at creation.
+                        (void)writeProjectFile(absentPath(), *completed->project.value());
+                        ++decoded;
+                    }
                 }
                 device.close();
             }

@@ -44,7 +44,6 @@ public:
 
     // The received-data file, with its ".gj"; the raw stream goes beside it. Set before begin().
     void setReceivedFilePath(std::string path) { receivedFilePath_ = std::move(path); }
-    const std::string& receivedFilePath() const { return receivedFilePath_; }
 
     // The link's side. begin() forgets any frame; a second begin() restarts the transfer.
     void begin(LinkKind kind, LinkControl& link);
