@@ -3,20 +3,27 @@
 
 namespace trellon {
 
-MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, Scope scope, std::vector<Change> changes,
-                       TestMode mode, int focus)
-    : QUndoCommand(text), document_(document), scope_(scope), changes_(std::move(changes)), mode_(mode), focus_(focus)
+MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, std::vector<Change> changes, TestMode mode,
+                       int focus)
+    : QUndoCommand(text), document_(document), readingChanges_(std::move(changes)), mode_(mode), focus_(focus)
+{
+}
+
+MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, std::vector<FieldChange> changes, bool figures,
+                       std::optional<Rename> rename, TestMode mode, int focus)
+    : QUndoCommand(text), document_(document), fieldChanges_(std::move(changes)), figures_(figures),
+      rename_(std::move(rename)), mode_(mode), focus_(focus)
 {
 }
 
 void MemberEdit::undo()
 {
-    document_.apply(changes_, scope_, false, true, mode_, focus_);
+    document_.apply(*this, false, true);
 }
 
 void MemberEdit::redo()
 {
-    document_.apply(changes_, scope_, true, done_, mode_, focus_);
+    document_.apply(*this, true, done_);
     done_ = true;
 }
 

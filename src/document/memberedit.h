@@ -1,4 +1,4 @@
-// One step of the document's history: records of some members before and after an edit.
+// One step of the document's history: what an edit changed of some members, before and after.
 #pragma once
 
 #include "projectdocument.h"
@@ -12,18 +12,31 @@ namespace trellon {
 class MemberEdit final : public QUndoCommand {
 public:
     using Change = ProjectDocument::Change;
-    using Scope = ProjectDocument::Scope;
+    using FieldChange = ProjectDocument::FieldChange;
+    using Rename = ProjectDocument::Rename;
 
-    MemberEdit(ProjectDocument& document, const QString& text, Scope scope, std::vector<Change> changes, TestMode mode,
-               int focus);
+    // Changes of the readings of members.
+    MemberEdit(ProjectDocument& document, const QString& text, std::vector<Change> changes, TestMode mode, int focus);
+    // Changes of other fields; `figures`: they decide the statistics.
+    MemberEdit(ProjectDocument& document, const QString& text, std::vector<FieldChange> changes, bool figures,
+               std::optional<Rename> rename, TestMode mode, int focus);
 
     void undo() override;
     void redo() override;
 
+    const std::vector<Change>& readingChanges() const { return readingChanges_; }
+    const std::vector<FieldChange>& fieldChanges() const { return fieldChanges_; }
+    bool changesFigures() const { return figures_; }
+    const std::optional<Rename>& rename() const { return rename_; }
+    TestMode mode() const { return mode_; }
+    int focus() const { return focus_; }
+
 private:
     ProjectDocument& document_;
-    Scope scope_;
-    std::vector<Change> changes_;
+    std::vector<Change> readingChanges_;
+    std::vector<FieldChange> fieldChanges_;
+    bool figures_ = true;
+    std::optional<Rename> rename_;
     TestMode mode_;
     int focus_;
     bool done_ = false; // the first redo is the edit itself: the member is already in view

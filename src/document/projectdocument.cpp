@@ -110,60 +110,75 @@ void ProjectDocument::replaceProject(std::unique_ptr<Project> project, std::stri
     emit projectReplaced();
 }
 
-MemberRecord ProjectDocument::recordOf(int memberIndex, Scope scope)
+ProjectDocument::Fields ProjectDocument::fieldsOf(int memberIndex) const
 {
-    MemberRecord& live = project_->members[static_cast<std::size_t>(memberIndex)];
-    if (scope == Scope::readings)
-        return live;
-    std::vector<std::int32_t> readings = std::move(live.samples);
-    MemberRecord copy = live;
-    live.samples = std::move(readings);
-    return copy;
+    const MemberRecord& m = *member(memberIndex);
+    return {m.designCover, m.upperDeviation, m.lowerDeviation, m.designDiameter, m.checked};
 }
 
-bool ProjectDocument::record(const QString& text, Scope scope, std::vector<Change> changes, int focus)
+bool ProjectDocument::record(const QString& text, std::vector<Change> changes, int focus)
 {
     std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
     if (changes.empty())
         return false;
-    undoStack_->push(new MemberEdit(*this, text, scope, std::move(changes), testMode_, focus));
+    undoStack_->push(new MemberEdit(*this, text, std::move(changes), testMode_, focus));
     return true;
 }
 
-template <typename Edit> bool ProjectDocument::editMember(const QString& text, Scope scope, int memberIndex, Edit edit)
+bool ProjectDocument::record(const QString& text, std::vector<FieldChange> changes, bool figures, int focus,
+                             std::optional<Rename> rename)
+{
+    std::erase_if(changes, [](const FieldChange& change) { return change.before == change.after; });
+    if (rename && rename->before == rename->after)
+        rename.reset();
+    if (changes.empty() && !rename)
+        return false;
+    undoStack_->push(new MemberEdit(*this, text, std::move(changes), figures, std::move(rename), testMode_, focus));
+    return true;
+}
+
+template <typename Edit> bool ProjectDocument::editReadings(const QString& text, int memberIndex, Edit edit)
 {
     if (member(memberIndex) == nullptr)
         return false;
-    MemberRecord before = recordOf(memberIndex, scope);
+    MemberRecord before = *member(memberIndex);
     MemberRecord after = before;
     if (!edit(after))
         return false;
     std::vector<Change> changes;
     changes.push_back({memberIndex, std::move(before), std::move(after)});
-    return record(text, scope, std::move(changes), memberIndex);
+    return record(text, std::move(changes), memberIndex);
 }
 
-void ProjectDocument::apply(const std::vector<Change>& changes, Scope scope, bool after, bool show, TestMode mode,
-                            int focus)
+void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
 {
     QList<int> touched;
-    touched.reserve(static_cast<qsizetype>(changes.size()));
-    for (const Change& change : changes) {
+    touched.reserve(static_cast<qsizetype>(step.readingChanges().size() + step.fieldChanges().size()));
+    for (const Change& change : step.readingChanges()) {
         MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
-        const MemberRecord& installed = after ? change.after : change.before;
-        if (scope == Scope::readings) {
-            live = installed;
-        } else {
-            std::vector<std::int32_t> readings = std::move(live.samples);
-            live = installed;
-            live.samples = std::move(readings);
-        }
-        if (scope != Scope::labels)
+        live = after ? change.after : change.before;
+        recomputeMemberStatistics(live);
+        touched << change.index;
+    }
+    for (const FieldChange& change : step.fieldChanges()) {
+        MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
+        const Fields& installed = after ? change.after : change.before;
+        live.designCover = installed.designCover;
+        live.upperDeviation = installed.upperDeviation;
+        live.lowerDeviation = installed.lowerDeviation;
+        live.designDiameter = installed.designDiameter;
+        live.checked = installed.checked;
+        if (step.changesFigures())
             recomputeMemberStatistics(live);
         touched << change.index;
     }
+    if (const auto& rename = step.rename()) {
+        project_->members[static_cast<std::size_t>(rename->index)].name = after ? rename->after : rename->before;
+        if (!touched.contains(rename->index))
+            touched << rename->index;
+    }
     if (show)
-        select(mode, focus);
+        select(step.mode(), step.focus());
     emit membersChanged(touched);
 }
 
@@ -179,7 +194,7 @@ bool ProjectDocument::setReading(int memberIndex, std::int64_t index, std::int32
     if (target == nullptr || index < 0 || index >= static_cast<std::int64_t>(target->samples.size()))
         return false;
     const QString text = tr("修改测点 %1").arg(index / readingsPerRow(*target) + 1);
-    return editMember(text, Scope::readings, memberIndex, [&](MemberRecord& m) {
+    return editReadings(text, memberIndex, [&](MemberRecord& m) {
         m.samples[static_cast<std::size_t>(index)] = value;
         return true;
     });
@@ -190,7 +205,7 @@ bool ProjectDocument::insertReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row > rowCount(*target))
         return false;
-    return editMember(tr("插入测点 %1").arg(row + 1), Scope::readings, memberIndex, [&](MemberRecord& m) {
+    return editReadings(tr("插入测点 %1").arg(row + 1), memberIndex, [&](MemberRecord& m) {
         const std::int64_t width = readingsPerRow(m);
         m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
         m.sampleCount = static_cast<std::int32_t>(m.samples.size());
@@ -203,7 +218,7 @@ bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row >= rowCount(*target))
         return false;
-    return editMember(tr("删除测点 %1").arg(row + 1), Scope::readings, memberIndex, [&](MemberRecord& m) {
+    return editReadings(tr("删除测点 %1").arg(row + 1), memberIndex, [&](MemberRecord& m) {
         const std::int64_t width = readingsPerRow(m);
         const auto first = m.samples.begin() + row * width;
         m.samples.erase(first, first + width);
@@ -218,7 +233,7 @@ BarEdit ProjectDocument::setBarValue(int memberIndex, BarRun run, int bar, BarFi
     if (target == nullptr || !hasBarRuns(*target))
         return BarEdit::noSuchBar;
     BarEdit outcome = BarEdit::noSuchBar;
-    editMember(tr("修改%1").arg(barText(run, bar)), Scope::readings, memberIndex, [&](MemberRecord& m) {
+    editReadings(tr("修改%1").arg(barText(run, bar)), memberIndex, [&](MemberRecord& m) {
         outcome = storeBarValue(m, run, bar, field, value);
         return outcome == BarEdit::stored;
     });
@@ -231,8 +246,8 @@ bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after
     if (target == nullptr || !hasBarRuns(*target))
         return false;
     const int inserted = after ? bar + 1 : bar;
-    return editMember(tr("插入%1").arg(barText(run, inserted)), Scope::readings, memberIndex,
-                      [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); });
+    return editReadings(tr("插入%1").arg(barText(run, inserted)), memberIndex,
+                        [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); });
 }
 
 bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
@@ -240,8 +255,8 @@ bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
         return false;
-    return editMember(tr("删除%1").arg(barText(run, bar)), Scope::readings, memberIndex,
-                      [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); });
+    return editReadings(tr("删除%1").arg(barText(run, bar)), memberIndex,
+                        [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); });
 }
 
 bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
@@ -254,49 +269,51 @@ bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, c
         if (index != memberIndex && member(index) != nullptr)
             indexes.push_back(index);
     }
-    std::vector<Change> changes;
+    std::vector<FieldChange> changes;
     changes.reserve(indexes.size());
     for (const int index : indexes) {
-        MemberRecord before = recordOf(index, Scope::figures);
-        MemberRecord after = before;
+        Fields before = fieldsOf(index);
+        Fields after = before;
         after.designCover = values.designCover;
         after.upperDeviation = values.upperDeviation;
         after.lowerDeviation = values.lowerDeviation;
-        if (index == memberIndex)
-            after.name = name;
-        changes.push_back({index, std::move(before), std::move(after)});
+        changes.push_back({index, before, after});
     }
-    return record(tr("修改工程信息"), Scope::figures, std::move(changes), memberIndex);
+    return record(tr("修改工程信息"), std::move(changes), true, memberIndex,
+                  Rename{memberIndex, member(memberIndex)->name, std::move(name)});
 }
 
 bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
 {
-    return editMember(tr("修改设计直径"), Scope::figures, memberIndex, [&](MemberRecord& m) {
-        m.designDiameter = diameter;
-        return true;
-    });
+    if (member(memberIndex) == nullptr)
+        return false;
+    Fields before = fieldsOf(memberIndex);
+    Fields after = before;
+    after.designDiameter = diameter;
+    std::vector<FieldChange> changes;
+    changes.push_back({memberIndex, std::move(before), std::move(after)});
+    return record(tr("修改设计直径"), std::move(changes), true, memberIndex);
 }
 
 bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool checked)
 {
-    std::vector<Change> changes;
+    std::vector<FieldChange> changes;
     for (const int index : memberIndexes) {
-        if (member(index) == nullptr)
+        if (member(index) == nullptr || (member(index)->checked != 0) == checked)
             continue;
-        MemberRecord before = recordOf(index, Scope::labels);
-        MemberRecord after = before;
+        Fields before = fieldsOf(index);
+        Fields after = before;
         after.checked = checked ? 1 : 0;
         changes.push_back({index, std::move(before), std::move(after)});
     }
-    std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
     QString text;
     if (changes.size() == 1)
         text = (checked ? tr("勾选 %1") : tr("取消勾选 %1"))
-                   .arg(QString::fromStdString(gbkToUtf8(changes.front().after.number)));
+                   .arg(QString::fromStdString(gbkToUtf8(member(changes.front().index)->number)));
     else
         text = checked ? tr("勾选 %1 个构件").arg(changes.size()) : tr("取消勾选 %1 个构件").arg(changes.size());
     const int focus = changes.size() == 1 ? changes.front().index : selectedMember_;
-    return record(text, Scope::labels, std::move(changes), focus);
+    return record(text, std::move(changes), false, focus);
 }
 
 } // namespace trellon

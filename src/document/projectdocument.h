@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,22 +95,43 @@ signals:
 private:
     friend class MemberEdit;
 
-    // A member before and after a step. Edits that leave the readings alone hold the records without them.
+    // A member before and after a step that changes its readings.
     struct Change {
         int index;
         MemberRecord before;
         MemberRecord after;
     };
-    enum class Scope { readings, figures, labels }; // what a step changes: the statistics follow the first two
-    // The member's record; without its readings for a step that leaves them alone (they are not copied).
-    MemberRecord recordOf(int memberIndex, Scope scope);
+    // What the other steps change of a member, before and after.
+    struct Fields {
+        std::int32_t designCover;
+        std::int32_t upperDeviation;
+        std::int32_t lowerDeviation;
+        std::int32_t designDiameter;
+        std::int32_t checked;
+        bool operator==(const Fields&) const = default;
+    };
+    struct FieldChange {
+        int index;
+        Fields before;
+        Fields after;
+    };
+    // A member's name before and after; at most one member is renamed by a step.
+    struct Rename {
+        int index;
+        std::string before;
+        std::string after;
+    };
+    Fields fieldsOf(int memberIndex) const;
     // Pushes one step that turns each `before` into its `after`; undoing or redoing it shows the member `focus`.
-    bool record(const QString& text, Scope scope, std::vector<Change> changes, int focus);
+    // `figures`: the statistics of the members follow (design values), else only labels change.
+    bool record(const QString& text, std::vector<Change> changes, int focus);
+    bool record(const QString& text, std::vector<FieldChange> changes, bool figures, int focus,
+                std::optional<Rename> rename = std::nullopt);
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
-    template <typename Edit> bool editMember(const QString& text, Scope scope, int memberIndex, Edit edit);
-    // Installs the records of one side of a step and recomputes their statistics; with `show`, the step's member
-    // is selected again.
-    void apply(const std::vector<Change>& changes, Scope scope, bool after, bool show, TestMode mode, int focus);
+    template <typename Edit> bool editReadings(const QString& text, int memberIndex, Edit edit);
+    // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is
+    // selected again.
+    void apply(const MemberEdit& step, bool after, bool show);
     // The single-point member at index, or null.
     const MemberRecord* singlePointMember(int memberIndex) const;
     void updateModified();
