@@ -87,8 +87,9 @@ BarEdit storeBarValue(MemberRecord& member, BarRun run, std::int32_t bar, BarFie
     if (field == BarField::cover) {
         member.samples[cover] = v;
     } else {
-        member.samples[cover + 1] = v / 256;
-        member.samples[cover + 2] = v % 256;
+        const EncodedPosition position = encodePosition(v);
+        member.samples[cover + 1] = position.high;
+        member.samples[cover + 2] = position.low;
     }
     return BarEdit::stored;
 }

@@ -36,11 +36,27 @@ bool belongsToTestMode(const MemberRecord& member, TestMode mode);
 // there is none. A list of one mode turns its line numbers into members with this.
 std::int32_t memberIndexInMode(const std::vector<MemberRecord>& members, TestMode mode, std::int32_t position);
 
+// A bar position is two readings: high × 256 + low millimetres.
+constexpr std::int32_t positionBase = 256;
+
+struct EncodedPosition {
+    std::int32_t high = 0;
+    std::int32_t low = 0;
+    bool operator==(const EncodedPosition&) const = default;
+};
+
+// The two readings of a position from 0 to 65535 mm.
+constexpr EncodedPosition encodePosition(std::int32_t position)
+{
+    return {position / positionBase, position % positionBase};
+}
+
 // Position in millimetres from its high and low reading. Readings from a file may lie outside 0 to 255;
 // the arithmetic then wraps as 32-bit integers instead of overflowing.
 constexpr std::int32_t decodePosition(std::int32_t high, std::int32_t low)
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(high) * 256u + static_cast<std::uint32_t>(low));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(high) * static_cast<std::uint32_t>(positionBase) +
+                                     static_cast<std::uint32_t>(low));
 }
 
 // Index of the first of three consecutive separator values, or samples.size() when there is none.

@@ -1,5 +1,6 @@
 // Statistics of each test mode, the tolerance rule and the verdict of a checked set.
 #include "model/statistics.h"
+#include "model/testmode.h"
 #include "projectfixtures.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +21,8 @@ std::vector<std::int32_t> tripleRun(std::initializer_list<std::pair<int, int>> b
 {
     std::vector<std::int32_t> out;
     for (const auto& [cover, position] : bars) {
-        out.push_back(cover);
-        out.push_back(position / 256);
-        out.push_back(position % 256);
+        const EncodedPosition encoded = encodePosition(position);
+        out.insert(out.end(), {cover, encoded.high, encoded.low});
     }
     return out;
 }

@@ -1,4 +1,4 @@
-// Test-mode digits, bar counts after a transfer, and the page count of a print run.
+// Test-mode digits, bar positions, bar counts after a transfer, and the page count of a print run.
 #include "model/pagecount.h"
 #include "model/testmode.h"
 #include "projectfixtures.h"
@@ -79,8 +79,21 @@ TEST(BarPosition, isHighTimes256PlusLow)
 {
     EXPECT_EQ(decodePosition(1, 44), 300);
     EXPECT_EQ(decodePosition(255, 255), 65535);
+    EXPECT_EQ(encodePosition(300), (EncodedPosition{1, 44}));
+    EXPECT_EQ(encodePosition(255), (EncodedPosition{0, 255}));
+    EXPECT_EQ(encodePosition(256), (EncodedPosition{1, 0}));
+    EXPECT_EQ(encodePosition(65520), (EncodedPosition{255, 240}));
     const MemberRecord m = member("4001", {170, 1, 20, 1});
     EXPECT_EQ(barPositionAt(m, 2), 256) << "the missing low byte reads as 0";
+}
+
+TEST(BarPosition, everyPositionOfTwoReadingsRoundTripsThroughTwoBytes)
+{
+    for (std::int32_t position = 0; position <= 65535; ++position) {
+        const EncodedPosition encoded = encodePosition(position);
+        ASSERT_TRUE(encoded.high >= 0 && encoded.high <= 255 && encoded.low >= 0 && encoded.low <= 255) << position;
+        ASSERT_EQ(decodePosition(encoded.high, encoded.low), position);
+    }
 }
 
 // A .gj file may hold any integer as a reading; the constant expression would not compile if it overflowed.

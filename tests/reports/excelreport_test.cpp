@@ -2,6 +2,7 @@
 #include "reports/excelreport.h"
 
 #include "model/gbk.h"
+#include "model/testmode.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +28,10 @@ MemberRecord grid(std::vector<std::pair<int, int>> xBars, std::vector<std::pair<
 {
     std::vector<std::int32_t> samples{170, 1};
     for (const auto& [cover, position] : xBars)
-        samples.insert(samples.end(), {cover, position / 256, position % 256});
+        samples.insert(samples.end(), {cover, encodePosition(position).high, encodePosition(position).low});
     samples.insert(samples.end(), {187, 187, 187});
     for (const auto& [cover, position] : yBars)
-        samples.insert(samples.end(), {cover, position / 256, position % 256});
+        samples.insert(samples.end(), {cover, encodePosition(position).high, encodePosition(position).low});
     MemberRecord m = member("3001", std::move(samples));
     m.xBarCount = static_cast<std::int32_t>(xBars.size());
     m.yBarCount = static_cast<std::int32_t>(yBars.size());

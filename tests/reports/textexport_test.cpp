@@ -3,6 +3,7 @@
 
 #include "model/atomicfile.h"
 #include "model/gbk.h"
+#include "model/testmode.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ std::vector<std::int32_t> run(std::vector<std::int32_t> head, std::initializer_l
                               std::initializer_list<std::int32_t> tail = {})
 {
     for (const auto& [cover, position] : bars)
-        head.insert(head.end(), {cover, position / 256, position % 256});
+        head.insert(head.end(), {cover, encodePosition(position).high, encodePosition(position).low});
     head.insert(head.end(), tail);
     return head;
 }

@@ -48,7 +48,7 @@ MemberRecord section(int bars, std::string name = "S", int scaleCode = 4)
 {
     std::vector<std::int32_t> samples{170, scaleCode};
     for (int k = 0; k < bars; ++k)
-        samples.insert(samples.end(), {30, (100 * k) / 256, (100 * k) % 256});
+        samples.insert(samples.end(), {30, encodePosition(100 * k).high, encodePosition(100 * k).low});
     MemberRecord m = checked(testing::member("4001", samples, std::move(name)));
     m.xBarCount = bars;
     return m;
@@ -314,7 +314,7 @@ TEST(GridPage, longRunsShrinkTheTableAndKeepTheFrameUpright)
 {
     std::vector<std::int32_t> samples{170, 4};
     for (int k = 0; k < 120; ++k)
-        samples.insert(samples.end(), {20, (50 * k) / 256, (50 * k) % 256});
+        samples.insert(samples.end(), {20, encodePosition(50 * k).high, encodePosition(50 * k).low});
     const MemberRecord m = grid(samples);
     const paper::DiagramLayout layout = gridPageLayout(8);
     EXPECT_LT(layout.tableScale, 1.0);

@@ -47,7 +47,8 @@ template <typename Paint> std::unique_ptr<PageRecorder> recordDiagram(Paint pain
 
 std::vector<std::int32_t> positionBytes(int position)
 {
-    return {position / 256, position % 256};
+    const EncodedPosition encoded = encodePosition(position);
+    return {encoded.high, encoded.low};
 }
 
 // A checked grid member of scale code `scaleCode` with one X bar and one Y bar at the given positions.
