@@ -8,17 +8,12 @@
 namespace trellon {
 namespace {
 
-constexpr std::int32_t firstBarIndex = 2;
-
-// Index of the cover of bar 0 of the run, or -1 when the member has no such run.
+// Index of the cover of bar 0 of the run; used only for a run that holds bars.
 std::int64_t runStart(const MemberRecord& member, BarRun run)
 {
     if (run != BarRun::gridY)
-        return firstBarIndex;
-    const std::int32_t s = findRunSeparator(member.samples);
-    if (s >= static_cast<std::int32_t>(member.samples.size()))
-        return -1;
-    return yBarCoverIndex(s, 0);
+        return xBarCoverIndex(0);
+    return yBarCoverIndex(findRunSeparator(member.samples), 0);
 }
 
 void keepCountsInStep(MemberRecord& member)
@@ -50,29 +45,8 @@ bool hasBarRuns(const MemberRecord& member)
 
 std::int32_t barCount(const MemberRecord& member, BarRun run)
 {
-    const auto size = static_cast<std::int64_t>(member.samples.size());
-    switch (run) {
-    case BarRun::section:
-        return static_cast<std::int32_t>(std::max<std::int64_t>(size - firstBarIndex, 0) / 3);
-    case BarRun::gridX:
-        return static_cast<std::int32_t>(std::max<std::int64_t>(findRunSeparator(member.samples) - firstBarIndex, 0) /
-                                         3);
-    case BarRun::gridY: {
-        const std::int64_t start = runStart(member, run);
-        return start < 0 ? 0 : static_cast<std::int32_t>(std::max<std::int64_t>(size - start, 0) / 3);
-    }
-    }
-    return 0;
-}
-
-void recountBars(MemberRecord& member)
-{
-    if (testModeDigit(member) == TestModeDigit::grid) {
-        member.xBarCount = barCount(member, BarRun::gridX);
-        member.yBarCount = barCount(member, BarRun::gridY);
-    } else {
-        member.xBarCount = barCount(member, BarRun::section);
-    }
+    const BarCounts counts = countBars(member);
+    return std::max(run == BarRun::gridY ? counts.y : counts.x, 0);
 }
 
 BarEdit storeBarValue(MemberRecord& member, BarRun run, std::int32_t bar, BarField field, std::int64_t value)

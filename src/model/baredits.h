@@ -1,6 +1,7 @@
 // Corrections to the bars of section and grid members: typed positions and covers, inserted and deleted bars.
 #pragma once
 
+#include "barcounts.h"
 #include "memberrecord.h"
 
 #include <cstdint>
@@ -19,11 +20,8 @@ std::int32_t positionLimit(const MemberRecord& member);
 // Whether the member carries the run marker; no other member is edited here.
 bool hasBarRuns(const MemberRecord& member);
 
-// Bars in the run, as far as the readings hold whole triples.
+// Bars in the run as countBars counts them; a run the member does not have holds 0.
 std::int32_t barCount(const MemberRecord& member, BarRun run);
-
-// Sets xBarCount and yBarCount from the readings (a section member counts its bars in xBarCount).
-void recountBars(MemberRecord& member);
 
 enum class BarEdit { stored, outOfRange, noSuchBar };
 
@@ -31,6 +29,7 @@ enum class BarEdit { stored, outOfRange, noSuchBar };
 BarEdit storeBarValue(MemberRecord& member, BarRun run, std::int32_t bar, BarField field, std::int64_t value);
 
 // Inserts a bar of cover 0 at position 0 before (or after) bar `bar`; false when there is no such bar.
+// Insertions and deletions recount the member's bars (recountBars).
 bool insertBar(MemberRecord& member, BarRun run, std::int32_t bar, bool after);
 
 // Removes bar `bar`; false when there is no such bar.

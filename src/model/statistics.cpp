@@ -132,8 +132,6 @@ void sectionStatistics(MemberRecord& m)
 void gridStatistics(MemberRecord& m)
 {
     clearSevenFigures(m);
-    const std::int32_t s = findRunSeparator(m.samples);
-    m.xBarCount = (s - 2) / 3;
     if (m.xBarCount > 0) {
         const RunFigures run = tripleRunFigures(m, xBarCoverIndex(0), m.xBarCount);
         storeX(run, m.xBarCount, m);
@@ -144,7 +142,7 @@ void gridStatistics(MemberRecord& m)
     clearSevenYFigures(m);
     if (m.yBarCount <= 0)
         return;
-    const RunFigures run = tripleRunFigures(m, yBarCoverIndex(s, 0), m.yBarCount);
+    const RunFigures run = tripleRunFigures(m, yBarCoverIndex(findRunSeparator(m.samples), 0), m.yBarCount);
     run.store(m.yBarCount, m.yMaxCover, m.yMinCover, m.yMeanCover, m.yPassCount, m.yPassRatio, m.yFailCount,
               m.yFailRatio);
     m.yMaxSpacing = run.maxSpacing();

@@ -12,8 +12,8 @@ namespace trellon {
 // designCover + lowerDeviation <= v <= designCover + upperDeviation; the only acceptance rule.
 bool isWithinTolerance(const MemberRecord& member, std::int32_t v);
 
-// Recomputes the derived figures of one member from its readings and design values.
-// Readings a record's bar counts claim beyond its array are never read.
+// Recomputes the derived figures of one member from its readings, design values and bar counts as stored; its
+// other fields stay as they are. Readings a record's bar counts claim beyond its array are never read.
 void recomputeMemberStatistics(MemberRecord& member);
 
 // Recomputes every member in array order; false (nothing touched) when there are no members.

@@ -1,4 +1,4 @@
-// Test-mode digit, run separator search and bar counts.
+// Test-mode digit and run separator search.
 #include "testmode.h"
 
 namespace trellon {
@@ -56,24 +56,6 @@ std::int32_t findRunSeparator(std::span<const std::int32_t> samples)
             return static_cast<std::int32_t>(s);
     }
     return static_cast<std::int32_t>(samples.size());
-}
-
-void countBarsAfterTransfer(MemberRecord& member)
-{
-    switch (testModeDigit(member)) {
-    case TestModeDigit::section:
-        member.xBarCount = (static_cast<std::int32_t>(member.samples.size()) - 2) / 3;
-        break;
-    case TestModeDigit::grid:
-        if (!member.samples.empty() && member.samples[0] == runMarker) {
-            const std::int32_t s = findRunSeparator(member.samples);
-            member.xBarCount = (s - 2) / 3;
-            member.yBarCount = (static_cast<std::int32_t>(member.samples.size()) - s - 3) / 3;
-        }
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace trellon

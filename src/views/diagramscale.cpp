@@ -1,6 +1,7 @@
 // Scale codes, span counts and mark sizes of the diagrams.
 #include "diagramscale.h"
 
+#include "model/barcounts.h"
 #include "model/testmode.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ std::int32_t sectionSpanCount(const MemberRecord& member)
 {
     if (testModeDigit(member) != TestModeDigit::section || !startsWithRunMarker(member))
         return 0;
-    const std::int32_t bars = std::max((static_cast<std::int32_t>(member.samples.size()) - 2) / 3, 1);
+    const std::int32_t bars = std::max(countBars(member).x, 1);
     std::int32_t largest = barPositionAt(member, xBarCoverIndex(0));
     for (std::int32_t k = 1; k < bars; ++k)
         largest = std::max(largest, barPositionAt(member, xBarCoverIndex(k)));
@@ -66,11 +67,8 @@ std::int32_t sectionSpanCount(const MemberRecord& member)
 
 GridRuns gridRuns(const MemberRecord& member)
 {
-    GridRuns runs;
-    runs.separator = findRunSeparator(member.samples);
-    runs.xBars = std::max((runs.separator - 2) / 3, 0);
-    runs.yBars = std::max((static_cast<std::int32_t>(member.samples.size()) - runs.separator - 3) / 3, 0);
-    return runs;
+    const BarCounts counts = countBars(member);
+    return {findRunSeparator(member.samples), std::max(counts.x, 0), std::max(counts.y, 0)};
 }
 
 std::int32_t gridSpanCount(const MemberRecord& member)

@@ -30,7 +30,7 @@ float unitsPerMillimetre(std::int32_t scaleCode, std::int32_t spanCount, int ext
 // Bar 0 always counts, read as 0 when the readings stop short of it; negative positions count as 0.
 std::int32_t sectionSpanCount(const MemberRecord& member);
 
-// Where a grid member's runs lie: the separator index and the bar counts of the X and Y runs (0 when none).
+// Where a grid member's runs lie: the separator index and the bar counts of its X and Y runs (countBars; 0 for none).
 struct GridRuns {
     std::int32_t separator = 0;
     std::int32_t xBars = 0;

@@ -3,6 +3,7 @@
 
 #include "diagramcanvas.h"
 #include "diagramscale.h"
+#include "model/barcounts.h"
 #include "model/testmode.h"
 
 #include <QCoreApplication>
@@ -78,8 +79,8 @@ void drawDots(QPainter& painter, QSize size, const MemberRecord& member, std::in
     const MarkExtent dot = sectionDotExtent(spanCount, DiagramMedium::screen);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
-    const std::int64_t bars = (static_cast<std::int64_t>(member.samples.size()) - 2) / 3;
-    for (std::int64_t k = 0; k < bars; ++k) {
+    const std::int32_t bars = countBars(member).x;
+    for (std::int32_t k = 0; k < bars; ++k) {
         const std::int64_t coverIndex = xBarCoverIndex(k);
         const QPoint centre = sectionDotCentre(size, scaleCode, spanCount, barPositionAt(member, coverIndex),
                                                member.sampleAt(coverIndex));

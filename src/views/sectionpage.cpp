@@ -4,6 +4,7 @@
 #include "diagramcanvas.h"
 #include "diagramscale.h"
 
+#include "model/barcounts.h"
 #include "model/testmode.h"
 
 #include <QCoreApplication>
@@ -89,8 +90,7 @@ void drawDots(PageCanvas& canvas, const DiagramLayout& layout, const MemberRecor
 
 std::int32_t sectionPageBars(const MemberRecord& member)
 {
-    const std::int32_t held = std::max((static_cast<std::int32_t>(member.samples.size()) - 2) / 3, 0);
-    return std::clamp(member.xBarCount, 0, held);
+    return std::clamp(member.xBarCount, 0, countBars(member).x);
 }
 
 paper::DiagramLayout sectionPageLayout(std::int64_t blocks)

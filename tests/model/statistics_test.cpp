@@ -1,4 +1,5 @@
 // Statistics of each test mode, the tolerance rule and the verdict of a checked set.
+#include "model/barcounts.h"
 #include "model/statistics.h"
 #include "model/testmode.h"
 #include "projectfixtures.h"
@@ -14,6 +15,13 @@ MemberRecord computed(MemberRecord m)
 {
     recomputeMemberStatistics(m);
     return m;
+}
+
+// Bar counts as opening a project leaves them, then the statistics.
+MemberRecord countedAndComputed(MemberRecord m)
+{
+    recountBars(m);
+    return computed(m);
 }
 
 // A grid or section reading run: marker, scale code, then (cover, position) per bar.
@@ -118,12 +126,10 @@ TEST(SinglePointStatistics, measuredDiameterWithOneElementKeepsZeroFigures)
     EXPECT_EQ(m.passRatio, 0.0f);
 }
 
-TEST(GridStatistics, separatorSplitsTheRunsAndXCountIsRecomputed)
+TEST(GridStatistics, separatorSplitsTheRuns)
 {
     MemberRecord m = withTolerance(member("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150}), 20, -2, 3);
-    m.xBarCount = 7;
-    m.yBarCount = 1;
-    m = computed(m);
+    m = countedAndComputed(m);
     EXPECT_EQ(m.xBarCount, 1);
     EXPECT_EQ(m.maxCover, 20);
     EXPECT_EQ(m.passCount, 1);
@@ -136,9 +142,9 @@ TEST(GridStatistics, separatorSplitsTheRunsAndXCountIsRecomputed)
 TEST(GridStatistics, spacingsAreAbsoluteDifferencesOfNeighbours)
 {
     MemberRecord m = member("3001", gridReadings({{20, 100}, {22, 250}, {24, 400}}, {{30, 600}, {31, 500}, {32, 900}}));
-    m.yBarCount = 3;
-    m = computed(m);
+    m = countedAndComputed(m);
     EXPECT_EQ(m.xBarCount, 3);
+    EXPECT_EQ(m.yBarCount, 3);
     EXPECT_EQ(m.maxSpacing, 150);
     EXPECT_EQ(m.scanLength, 300);
     EXPECT_EQ(m.meanCover, 22);
@@ -151,9 +157,9 @@ TEST(GridStatistics, spacingsAreAbsoluteDifferencesOfNeighbours)
 TEST(GridStatistics, withoutSeparatorEverythingIsXAndNoYBarIsRead)
 {
     MemberRecord m = member("3001", {170, 1, 20, 0, 100, 21, 1, 0});
-    m.yBarCount = 4;
-    m = computed(m);
-    EXPECT_EQ(m.xBarCount, 2); // (8 - 2) / 3
+    m = countedAndComputed(m);
+    EXPECT_EQ(m.xBarCount, 2);
+    EXPECT_EQ(m.maxCover, 21);
     EXPECT_EQ(m.yMaxCover, 0);
     EXPECT_EQ(m.yPassCount + m.yFailCount, 0);
     EXPECT_EQ(m.yMeanCover, 0);
@@ -161,10 +167,25 @@ TEST(GridStatistics, withoutSeparatorEverythingIsXAndNoYBarIsRead)
 
 TEST(GridStatistics, tinyGridHasNoBars)
 {
-    const MemberRecord m = computed(member("3001", {170, 1}));
+    const MemberRecord m = countedAndComputed(member("3001", {170, 1}));
     EXPECT_EQ(m.xBarCount, 0);
     EXPECT_EQ(m.maxCover, 0);
     EXPECT_EQ(m.passRatio, 0.0f);
+}
+
+// Bar counts are kept as stored: a grid whose counts disagree with its readings is judged on the stored counts,
+// reading only the bars its readings hold.
+TEST(GridStatistics, storedBarCountsAreReadAndKept)
+{
+    MemberRecord m = withTolerance(member("3001", gridReadings({{20, 100}, {22, 300}}, {{25, 100}})), 20, -2, 3);
+    m.xBarCount = 1;
+    m.yBarCount = 9;
+    m = computed(m);
+    EXPECT_EQ(m.xBarCount, 1);
+    EXPECT_EQ(m.yBarCount, 9);
+    EXPECT_EQ(m.maxCover, 20) << "only the one X bar the member claims";
+    EXPECT_EQ(m.maxSpacing, 0);
+    EXPECT_EQ(m.yPassCount + m.yFailCount, 1);
 }
 
 TEST(GridStatistics, yCountClaimingMoreBarsThanHeldReadsOnlyThoseHeld)
@@ -226,8 +247,7 @@ MemberRecord checkedMember(MemberRecord m)
 TEST(Verdict, countsTheReadingsOfCheckedMembersOnly)
 {
     MemberRecord grid = checkedMember(withTolerance(member("3001", gridReadings({{20, 100}}, {{25, 100}})), 20, 0, 0));
-    grid.yBarCount = 1;
-    recomputeMemberStatistics(grid);
+    recountBars(grid);
     MemberRecord section = checkedMember(withTolerance(member("4001", {170, 1, 20, 0, 9}), 20, 0, 0));
     section.xBarCount = 1;
     const Project p = projectOf({
@@ -283,8 +303,8 @@ TEST(Verdict, nothingCheckedOrNoReadingsGivesZeroAndNotAcceptable)
 TEST(Verdict, gridWithoutYRunKeepsAllItsXBars)
 {
     MemberRecord grid = checkedMember(withTolerance(member("3001", {170, 1, 20, 0, 1, 20, 0, 2}), 20, 0, 0));
-    grid.yBarCount = -1;
-    recomputeMemberStatistics(grid);
+    recountBars(grid);
+    ASSERT_EQ(grid.yBarCount, -1);
     const Verdict v = checkedSetVerdict(projectOf({grid}));
     EXPECT_EQ(v.points, 2);
     EXPECT_EQ(v.acceptable, 2);

@@ -14,7 +14,7 @@ using namespace trellon::testing;
 
 MemberRecord countedAfterTransfer(MemberRecord m)
 {
-    countBarsAfterTransfer(m);
+    recountBars(m);
     return m;
 }
 

@@ -1,6 +1,7 @@
 // Tests of the normal-format Word report: the results table and conclusion, the texts, and the filled template.
 #include "reports/normalreport.h"
 
+#include "model/barcounts.h"
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
 #include "model/testmode.h"
@@ -148,7 +149,7 @@ TEST(NormalReportLayout, membersContributeTheirCoversByTestMode)
     // Grid: three X bars and two Y bars after the separator, one row: X covers, then Y covers.
     MemberRecord grid =
         member("3001", {170, 1, 11, 0, 100, 12, 0, 200, 13, 1, 44, 187, 187, 187, 21, 0, 50, 22, 0, 90});
-    countBarsAfterTransfer(grid);
+    recountBars(grid);
     MemberRecord pairs = member("2001", {30, 16, 31, 16, 32}); // the unpaired last value is no reading
     MemberRecord section = member("4001", {170, 2, 41, 0, 10, 42, 0, 20});
     section.xBarCount = 4; // claims two bars more than it holds

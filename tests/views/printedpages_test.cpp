@@ -2,6 +2,7 @@
 // section and grid pages.
 #include "pagerecorder.h"
 
+#include "model/barcounts.h"
 #include "model/projectfixtures.h"
 #include "model/testmode.h"
 #include "views/gridpage.h"
@@ -57,7 +58,7 @@ MemberRecord section(int bars, std::string name = "S", int scaleCode = 4)
 MemberRecord grid(std::vector<std::int32_t> samples, std::string name = "G")
 {
     MemberRecord m = checked(testing::member("3001", std::move(samples), std::move(name)));
-    countBarsAfterTransfer(m);
+    recountBars(m);
     return m;
 }
 

@@ -1,6 +1,7 @@
 // Diagrams and printed pages recorded with their text boxes: no text is printed over another.
 #include "pagerecorder.h"
 
+#include "model/barcounts.h"
 #include "model/projectfixtures.h"
 #include "model/testmode.h"
 #include "views/griddiagram.h"
@@ -61,7 +62,7 @@ MemberRecord grid(int scaleCode, int xPosition, int yPosition)
     for (int byte : positionBytes(yPosition))
         samples.push_back(byte);
     MemberRecord m = testing::member("3001", samples, "G");
-    countBarsAfterTransfer(m);
+    recountBars(m);
     m.checked = 1;
     return m;
 }
