@@ -2,7 +2,7 @@
 #include "clicommand.h"
 #include "paintingapplication.h"
 
-#include "model/projectfile.h"
+#include "model/openproject.h"
 #include "model/testmode.h"
 #include "views/diagrambitmap.h"
 
@@ -62,7 +62,7 @@ int runBmpCommand(const std::vector<std::string>& args)
         size = *parsed;
     }
 
-    auto loaded = readProjectFile(projectPath);
+    auto loaded = openProject(projectPath);
     if (!loaded)
         return fail(loaded.error());
     const Project& project = *loaded.value().project;

@@ -1,9 +1,8 @@
 // trellon-cli docx: the Word inspection report of the checked members, in the normal or the Yunnan format.
 #include "clicommand.h"
 
-#include "model/projectfile.h"
+#include "model/openproject.h"
 #include "model/reportparametersfile.h"
-#include "model/statistics.h"
 #include "reports/normalreport.h"
 #include "reports/reporttemplate.h"
 #include "reports/yunnanreport.h"
@@ -55,11 +54,10 @@ int runDocxCommand(const std::vector<std::string>& args)
             return fail(read.error());
         parameters = std::move(read.value());
     }
-    auto loaded = readProjectFile(projectPath);
+    auto loaded = openProject(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
-    recomputeStatistics(project); // as opening the project does; the Yunnan rows print the stored figures
 
     const auto templateName = format == ReportFormat::normal ? normalTemplateName : yunnanTemplateName;
     const std::string templatePath = findReportTemplate(programDir(), templateName).string();

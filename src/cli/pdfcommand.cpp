@@ -3,9 +3,8 @@
 #include "paintingapplication.h"
 
 #include "model/atomicfile.h"
+#include "model/openproject.h"
 #include "model/printsettingsfile.h"
-#include "model/projectfile.h"
-#include "model/statistics.h"
 #include "views/printedpages.h"
 
 #include <QBuffer>
@@ -57,11 +56,10 @@ int runPdfCommand(const std::vector<std::string>& args)
             return fail(read.error());
         settings = read.value();
     }
-    auto loaded = readProjectFile(projectPath);
+    auto loaded = openProject(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
-    recomputeStatistics(project);
 
     paintingApplication();
     const PrintedPages pages(project, settings);

@@ -2,8 +2,8 @@
 #include "clicommand.h"
 #include "memberfields.h"
 
+#include "model/openproject.h"
 #include "model/pagecount.h"
-#include "model/projectfile.h"
 #include "model/statistics.h"
 
 #include <iostream>
@@ -56,10 +56,9 @@ void printAsText(const nlohmann::ordered_json& j)
 int runShowCommand(const std::vector<std::string>& args)
 {
     const Arguments arguments(args, {}, {"--json"});
-    auto loaded = readProjectFile(arguments.onePositional("project file"));
+    auto loaded = openProject(arguments.onePositional("project file"));
     if (!loaded)
         return fail(loaded.error());
-    recomputeStatistics(*loaded.value().project);
     const auto j = projectToJson(loaded.value());
     if (arguments.has("--json"))
         std::cout << j.dump() << '\n';

@@ -1,8 +1,7 @@
 // trellon-cli txt: the text report of a project.
 #include "clicommand.h"
 
-#include "model/projectfile.h"
-#include "model/statistics.h"
+#include "model/openproject.h"
 #include "reports/textexport.h"
 
 namespace trellon::cli {
@@ -12,11 +11,10 @@ int runTxtCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"-o"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
-    auto loaded = readProjectFile(projectPath);
+    auto loaded = openProject(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
-    recomputeStatistics(project);
     if (auto written = writeTextExport(outputPath, project); !written) {
         // The export's own words name no file; the command line names the one it could not open.
         if (written.error().kind == ErrorKind::cannotOpen)

@@ -1,8 +1,7 @@
 // trellon-cli xlsx: the spreadsheet report of a project's ticked members.
 #include "clicommand.h"
 
-#include "model/projectfile.h"
-#include "model/statistics.h"
+#include "model/openproject.h"
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
 
@@ -13,11 +12,10 @@ int runXlsxCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"-o"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
-    auto loaded = readProjectFile(projectPath);
+    auto loaded = openProject(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
-    recomputeStatistics(project); // as opening the project does; it counts a grid's X bars from its readings
     const auto writer = SpreadsheetWriter::start();
     if (!writer)
         return fail(writer.error());

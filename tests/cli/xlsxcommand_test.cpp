@@ -53,7 +53,8 @@ TEST(CliXlsx, gridBarsAreCountedFromTheReadingsAsOnOpening)
     ASSERT_EQ(grid.xBarCount, 8);
     ASSERT_EQ(grid.yBarCount, 7);
     grid.checked = 1;
-    grid.xBarCount = 2; // a stale count in the file; the readings hold 8 X bars
+    grid.xBarCount = 2; // stale counts in the file; the readings hold 8 X and 7 Y bars
+    grid.yBarCount = 40;
     const std::string input = (folder / "stale.gj").string();
     ASSERT_TRUE(writeProjectFile(input, project).ok());
 
@@ -62,7 +63,7 @@ TEST(CliXlsx, gridBarsAreCountedFromTheReadingsAsOnOpening)
     ASSERT_EQ(run.status, 0) << run.err;
     const auto sheet = zipEntry(out, "xl/worksheets/sheet1.xml");
     ASSERT_TRUE(sheet);
-    // 8 X and 7 Y covers: three rows, not the two that 2 + 7 would take.
+    // 8 X and 7 Y covers: three rows, not the seven that 2 + 40 would take.
     EXPECT_NE(sheet->find("<mergeCell ref=\"A3:A5\"/>"), std::string::npos) << *sheet;
 }
 
