@@ -3,7 +3,6 @@
 
 #include "printdialogs.h"
 
-#include "model/testmode.h"
 #include "views/printedpages.h"
 #include "widgets/userprompts.h"
 
@@ -49,66 +48,39 @@ PageRange chosenPages(const QPrinter& printer, const PrintedPages& pages)
     return {1, pages.pageCount()};
 }
 
-bool paintOrSay(QWidget* parent, const PrintedPages& pages, QPrinter& printer, PageRange range, UserPrompts& prompts)
+void paintOrSay(QWidget* parent, const PrintedPages& pages, QPrinter& printer, PageRange range, UserPrompts& prompts)
 {
     const auto [first, last] = range;
-    if (pages.paintPages(printer, first, last))
-        return true;
-    prompts.showMessage(parent, tr("打印失败：无法在所选打印机上打印。"), QMessageBox::Warning);
-    return false;
-}
-
-// Printed grid pages leave their members with the bar counts their readings hold.
-PrintRunEffect correctGridBarCounts(Project& project, const PrintedPages& pages, PageRange range)
-{
-    PrintRunEffect effect = PrintRunEffect::projectUnchanged;
-    const auto& members = pages.gridPageMembers();
-    for (std::size_t g = 0; g < members.size(); ++g) {
-        const std::int64_t page = pages.count().list + 1 + static_cast<std::int64_t>(g);
-        if (page < range.first || page > range.last)
-            continue;
-        MemberRecord& member = project.members[static_cast<std::size_t>(members[g])];
-        const auto before = std::make_pair(member.xBarCount, member.yBarCount);
-        countBarsAfterTransfer(member);
-        if (std::make_pair(member.xBarCount, member.yBarCount) != before)
-            effect = PrintRunEffect::barCountsCorrected;
-    }
-    return effect;
+    if (!pages.paintPages(printer, first, last))
+        prompts.showMessage(parent, tr("打印失败：无法在所选打印机上打印。"), QMessageBox::Warning);
 }
 
 } // namespace
 
-PrintRunEffect printCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
-                                   PrintDialogs& dialogs, UserPrompts& prompts)
+void printCheckedMembers(QWidget* parent, const Project& project, const PrintSettings& settings, PrintDialogs& dialogs,
+                         UserPrompts& prompts)
 {
     const PrintedPages pages(project, settings);
     if (sayWhenNothingToPrint(parent, pages, prompts))
-        return PrintRunEffect::projectUnchanged;
+        return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
     if (!dialogs.choosePrinter(parent, printer, pages.pageCount()))
-        return PrintRunEffect::projectUnchanged;
-    const PageRange range = chosenPages(printer, pages);
-    if (!paintOrSay(parent, pages, printer, range, prompts))
-        return PrintRunEffect::projectUnchanged;
-    return correctGridBarCounts(project, pages, range);
+        return;
+    paintOrSay(parent, pages, printer, chosenPages(printer, pages), prompts);
 }
 
-PrintRunEffect previewCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
-                                     PrintDialogs& dialogs, UserPrompts& prompts)
+void previewCheckedMembers(QWidget* parent, const Project& project, const PrintSettings& settings,
+                           PrintDialogs& dialogs, UserPrompts& prompts)
 {
     const PrintedPages pages(project, settings);
     if (sayWhenNothingToPrint(parent, pages, prompts))
-        return PrintRunEffect::projectUnchanged;
+        return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    bool painted = false;
     dialogs.showPreview(parent, printer, [&](QPrinter& target) {
-        painted = paintOrSay(parent, pages, target, chosenPages(target, pages), prompts) || painted;
+        paintOrSay(parent, pages, target, chosenPages(target, pages), prompts);
     });
-    if (!painted)
-        return PrintRunEffect::projectUnchanged;
-    return correctGridBarCounts(project, pages, {1, pages.pageCount()});
 }
 
 } // namespace trellon

@@ -12,16 +12,13 @@ namespace trellon {
 class PrintDialogs;
 class UserPrompts;
 
-// What a print or preview run did to the project: grid pages store the bar counts their readings hold.
-enum class PrintRunEffect { projectUnchanged, barCountsCorrected };
-
 // Asks for a printer and prints the chosen pages of the checked members. Says so instead of printing when the
-// run has no page, and when painting on the chosen printer fails.
-PrintRunEffect printCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
-                                   PrintDialogs& dialogs, UserPrompts& prompts);
+// run has no page, and when painting on the chosen printer fails. The project is only read.
+void printCheckedMembers(QWidget* parent, const Project& project, const PrintSettings& settings, PrintDialogs& dialogs,
+                         UserPrompts& prompts);
 
 // Opens the print preview of all pages of the checked members, or says there is nothing to print.
-PrintRunEffect previewCheckedMembers(QWidget* parent, Project& project, const PrintSettings& settings,
-                                     PrintDialogs& dialogs, UserPrompts& prompts);
+void previewCheckedMembers(QWidget* parent, const Project& project, const PrintSettings& settings,
+                           PrintDialogs& dialogs, UserPrompts& prompts);
 
 } // namespace trellon
