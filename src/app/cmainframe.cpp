@@ -15,6 +15,7 @@
 #include "usersettingsfolder.h"
 #include "wordreportcommand.h"
 
+#include "model/openproject.h"
 #include "model/projectfile.h"
 #include "model/statistics.h"
 #include "panel/controlpanel.h"
@@ -512,7 +513,7 @@ void CMainFrame::openProject()
 
 bool CMainFrame::openProjectFile(const QString& path)
 {
-    Result<LoadedProject> read = readProjectFile(localPath(path));
+    Result<LoadedProject> read = trellon::openProject(localPath(path));
     if (!read) {
         prompts_.showMessage(this,
                              tr("无法打开文件“%1”：\n%2\n\n已载入的数据保持不变。")
@@ -524,7 +525,6 @@ bool CMainFrame::openProjectFile(const QString& path)
     if (!confirmReplacingProject())
         return false;
     std::unique_ptr<Project> project = std::move(read.value().project);
-    recomputeStatistics(*project);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     dock_->show();
     // The control panel answers by choosing the single-point mode, which shows the list window with the first
@@ -678,15 +678,12 @@ void CMainFrame::showAbout()
     about.exec();
 }
 
-void CMainFrame::runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&))
+void CMainFrame::runPrint(void (*run)(QWidget*, const Project&, const PrintSettings&, PrintDialogs&, UserPrompts&))
 {
     const ChildKind before = activeChildKind();
     showListWindow();
-    if (const Project* project = document_.project()) {
-        // Printing reads the project; what the run would change of its copy stays there.
-        Project printed = *project;
-        run(this, printed, printSettings_, *printDialogs_, prompts_);
-    }
+    if (const Project* project = document_.project())
+        run(this, *project, printSettings_, *printDialogs_, prompts_);
     // The diagram window the run started from comes back, so that it and the panel show the same mode again.
     if ((before == ChildKind::section || before == ChildKind::grid) && childFrame(before) != nullptr)
         openOrActivate(before);

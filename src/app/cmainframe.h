@@ -162,7 +162,7 @@ private:
     bool confirmReplacingProject();
     void showPrintSettings();
     // Print and Print preview: the list window first, the ticks stored, then the run.
-    void runPrint(PrintRunEffect (*run)(QWidget*, Project&, const PrintSettings&, PrintDialogs&, UserPrompts&));
+    void runPrint(void (*run)(QWidget*, const Project&, const PrintSettings&, PrintDialogs&, UserPrompts&));
     void insertRowAbove();
     void insertRowBelow();
     void deleteBar();

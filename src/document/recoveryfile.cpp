@@ -2,8 +2,8 @@
 #include "recoveryfile.h"
 
 #include "model/atomicfile.h"
+#include "model/openproject.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -88,12 +88,10 @@ std::vector<RecoveryFile::Leftover> RecoveryFile::leftovers() const
 
 std::unique_ptr<Project> RecoveryFile::read(const Leftover& leftover) const
 {
-    auto read = readProjectFile(localPath(pathOf(leftover.id, ".gj")));
-    if (!read)
+    auto opened = openProject(localPath(pathOf(leftover.id, ".gj")));
+    if (!opened)
         return nullptr;
-    std::unique_ptr<Project> project = std::move(read.value().project);
-    recomputeStatistics(*project);
-    return project;
+    return std::move(opened.value().project);
 }
 
 void RecoveryFile::remove(const Leftover& leftover) const

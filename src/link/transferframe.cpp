@@ -1,6 +1,7 @@
 // Decoding of a complete transfer frame into member records.
 #include "transferframe.h"
 
+#include "model/barcounts.h"
 #include "model/bytes.h"
 #include "model/testmode.h"
 
@@ -122,7 +123,7 @@ Result<std::unique_ptr<Project>> unpackFrame(std::span<const std::uint8_t> frame
             const auto readings = sampleArea.subspan(entry.dataOffset, end - entry.dataOffset);
             member.replaceSamples(std::vector<std::int32_t>(readings.begin(), readings.end()));
             setCoverExtremes(member);
-            countBarsAfterTransfer(member);
+            recountBars(member);
         }
     } catch (const std::bad_alloc&) {
         return Error{ErrorKind::refused, "not enough memory for the received members", std::nullopt};

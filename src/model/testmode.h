@@ -1,7 +1,6 @@
 // Test modes of members and the layout of their readings.
 #pragma once
 
-#include "barcounts.h"
 #include "memberrecord.h"
 
 #include <cstdint>
@@ -62,12 +61,6 @@ constexpr std::int32_t decodePosition(std::int32_t high, std::int32_t low)
 
 // Index of the first of three consecutive separator values, or samples.size() when there is none.
 std::int32_t findRunSeparator(std::span<const std::int32_t> samples);
-
-// The name the transfer decoder calls recountBars by.
-inline void countBarsAfterTransfer(MemberRecord& member)
-{
-    recountBars(member);
-}
 
 // Where the readings of bar j of a triple run lie: cover, then position high and low.
 constexpr std::int64_t xBarCoverIndex(std::int64_t j)

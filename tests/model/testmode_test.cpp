@@ -1,4 +1,5 @@
 // Test-mode digits, bar positions, bar counts after a transfer, and the page count of a print run.
+#include "model/barcounts.h"
 #include "model/pagecount.h"
 #include "model/testmode.h"
 #include "projectfixtures.h"
