@@ -155,6 +155,8 @@ void CMainFrame::createDock()
     historyDock_->setObjectName(QStringLiteral("historyDock"));
     auto* history = new QUndoView(&document_.undoStack(), historyDock_);
     history->setEmptyLabel(tr("<打开的工程>"));
+    history->viewport()->installEventFilter(this);
+    historyView_ = history;
     historyDock_->setWidget(history);
     addDockWidget(Qt::RightDockWidgetArea, historyDock_);
     historyDock_->hide();
@@ -211,14 +213,41 @@ void CMainFrame::createActions()
 
 void CMainFrame::createUndoActions()
 {
-    undoAction_ = document_.undoStack().createUndoAction(this, tr("撤销"));
+    QUndoStack& history = document_.undoStack();
+    undoAction_ = new QAction(
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)), tr("撤销"), this);
     undoAction_->setShortcut(QKeySequence::Undo);
-    undoAction_->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     undoAction_->setStatusTip(tr("撤销上一个操作"));
-    redoAction_ = document_.undoStack().createRedoAction(this, tr("重做"));
+    redoAction_ =
+        new QAction(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)),
+                    tr("重做"), this);
     redoAction_->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
-    redoAction_->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
     redoAction_->setStatusTip(tr("重做撤销的操作"));
+    const auto nameActions = [this, &history] {
+        undoAction_->setEnabled(history.canUndo());
+        undoAction_->setText(history.canUndo() ? tr("撤销 %1").arg(history.undoText()) : tr("撤销"));
+        redoAction_->setEnabled(history.canRedo());
+        redoAction_->setText(history.canRedo() ? tr("重做 %1").arg(history.redoText()) : tr("重做"));
+    };
+    connect(&history, &QUndoStack::indexChanged, this, nameActions);
+    connect(&history, &QUndoStack::cleanChanged, this, nameActions);
+    nameActions();
+    // What is typed but not confirmed becomes a step first, so the history is never changed under an open editor.
+    connect(undoAction_, &QAction::triggered, this, [this] {
+        finishEditing();
+        document_.undoStack().undo();
+    });
+    connect(redoAction_, &QAction::triggered, this, [this] {
+        finishEditing();
+        document_.undoStack().redo();
+    });
+}
+
+void CMainFrame::finishEditing()
+{
+    controlPanel_->finishEditing();
+    if (CDataListView* list = listView())
+        list->commitOpenEditor();
 }
 
 void CMainFrame::createToolBar()
@@ -615,6 +644,7 @@ void CMainFrame::saveText()
 
 bool CMainFrame::confirmReplacingProject()
 {
+    finishEditing();
     if (document_.project() == nullptr || !document_.isModified())
         return true;
     switch (prompts_.ask(this, tr("您保存数据吗?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
@@ -648,8 +678,9 @@ void CMainFrame::installReceivedProject(std::shared_ptr<Project> project, const 
     const QString absolute = written ? QFileInfo(receivedFilePath).absoluteFilePath() : QString();
     document_.setReceivePath(absolute.toStdString());
     dock_->show();
-    // A transfer that could not write its file leaves a project that is nowhere else.
-    document_.replaceProject(std::move(installed), absolute.toStdString(), !written);
+    // A transfer that could not write its file leaves a project that is nowhere else, unless it holds nothing.
+    const bool unsaved = !written && installed->memberCount() > 0;
+    document_.replaceProject(std::move(installed), absolute.toStdString(), unsaved);
     showListWindow();
     if (written) {
         recentFiles_.add(absolute);
@@ -817,6 +848,14 @@ bool CMainFrame::offerRecovery()
         return true;
     }
     return false;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click in the history moves through it: what is typed but not confirmed becomes a step before.
+    if (historyView_ != nullptr && watched == historyView_->viewport() && event->type() == QEvent::MouseButtonPress)
+        finishEditing();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -1,5 +1,5 @@
 // The main window: document area with the list, section and grid windows, menus, toolbar, status bar and the
-// Workspace dock holding the control panel. It owns the loaded project and carries out the commands.
+// Workspace dock holding the control panel. It holds the project document and carries out the commands.
 #pragma once
 
 #include "commandtable.h"
@@ -28,6 +28,7 @@ class QMimeData;
 class QSettings;
 class QTimer;
 class QToolBar;
+class QUndoView;
 class QUrl;
 
 namespace trellon {
@@ -120,7 +121,7 @@ public:
 
 public slots:
     void openProject();
-    // Save and Save As: tick marks stored, then the save dialog and the writer. True when a file was written;
+    // Save and Save As: the save dialog and the writer. True when a file was written;
     // currentFilePath is then that file.
     bool saveProject();
     bool saveProjectAs();
@@ -136,12 +137,15 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
     // Undo and redo, named by the step they undo or redo.
     void createUndoActions();
+    // Stores what is typed but not yet confirmed in the panel and the list window.
+    void finishEditing();
     QMenu* editMenu();
     void createMenus();
     void createToolBar();
@@ -161,7 +165,7 @@ private:
     // the save did not happen).
     bool confirmReplacingProject();
     void showPrintSettings();
-    // Print and Print preview: the list window first, the ticks stored, then the run.
+    // Print and Print preview: the list window first, then the run; the window of the panel's mode comes back.
     void runPrint(void (*run)(QWidget*, const Project&, const PrintSettings&, PrintDialogs&, UserPrompts&));
     void insertRowAbove();
     void insertRowBelow();
@@ -186,6 +190,7 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QDockWidget* dock_ = nullptr;
     QDockWidget* historyDock_ = nullptr;
+    QUndoView* historyView_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     ControlPanel* controlPanel_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QSettings>
 #include <QTimer>
 
@@ -67,9 +68,15 @@ int main(int argc, char** argv)
 
     const QStringList files = parser.positionalArguments();
     QTimer::singleShot(0, &frame, [&frame, files, mode] {
-        // A project a crashed run left modified comes before the file named.
-        if (!frame.offerRecovery() && !files.isEmpty())
-            frame.openProjectFile(files.front());
+        // A project a crashed run left modified comes before the file named, and says it was not opened.
+        if (!frame.offerRecovery()) {
+            if (!files.isEmpty())
+                frame.openProjectFile(files.front());
+        } else if (!files.isEmpty()) {
+            frame.prompts().showMessage(&frame,
+                                        QApplication::translate("main", "已恢复上次未保存的修改，“%1”没有打开。")
+                                            .arg(QDir::toNativeSeparators(files.front())));
+        }
         if (mode)
             frame.controlPanel().chooseMode(*mode);
     });

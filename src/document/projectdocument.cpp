@@ -119,7 +119,7 @@ ProjectDocument::Fields ProjectDocument::fieldsOf(int memberIndex) const
 bool ProjectDocument::record(const QString& text, std::vector<Change> changes, int focus)
 {
     std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
-    if (changes.empty())
+    if (changes.empty() || applying_)
         return false;
     undoStack_->push(new MemberEdit(*this, text, std::move(changes), testMode_, focus));
     return true;
@@ -131,7 +131,7 @@ bool ProjectDocument::record(const QString& text, std::vector<FieldChange> chang
     std::erase_if(changes, [](const FieldChange& change) { return change.before == change.after; });
     if (rename && rename->before == rename->after)
         rename.reset();
-    if (changes.empty() && !rename)
+    if ((changes.empty() && !rename) || applying_)
         return false;
     undoStack_->push(new MemberEdit(*this, text, std::move(changes), figures, std::move(rename), testMode_, focus));
     return true;
@@ -139,24 +139,31 @@ bool ProjectDocument::record(const QString& text, std::vector<FieldChange> chang
 
 template <typename Edit> bool ProjectDocument::editReadings(const QString& text, int memberIndex, Edit edit)
 {
-    if (member(memberIndex) == nullptr)
+    if (member(memberIndex) == nullptr || applying_)
         return false;
-    MemberRecord before = *member(memberIndex);
-    MemberRecord after = before;
-    if (!edit(after))
+    MemberRecord edited = *member(memberIndex);
+    if (!edit(edited))
         return false;
+    const auto readingsOf = [](const MemberRecord& m) {
+        return Readings{m.samples, m.sampleCount, m.xBarCount, m.yBarCount};
+    };
     std::vector<Change> changes;
-    changes.push_back({memberIndex, std::move(before), std::move(after)});
+    changes.push_back({memberIndex, readingsOf(*member(memberIndex)), readingsOf(edited)});
     return record(text, std::move(changes), memberIndex);
 }
 
 void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
 {
+    applying_ = true;
     QList<int> touched;
     touched.reserve(static_cast<qsizetype>(step.readingChanges().size() + step.fieldChanges().size()));
     for (const Change& change : step.readingChanges()) {
         MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
-        live = after ? change.after : change.before;
+        const Readings& installed = after ? change.after : change.before;
+        live.samples = installed.samples;
+        live.sampleCount = installed.sampleCount;
+        live.xBarCount = installed.xBarCount;
+        live.yBarCount = installed.yBarCount;
         recomputeMemberStatistics(live);
         touched << change.index;
     }
@@ -180,6 +187,7 @@ void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
     if (show)
         select(step.mode(), step.focus());
     emit membersChanged(touched);
+    applying_ = false;
 }
 
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
@@ -227,17 +235,28 @@ bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
     });
 }
 
-BarEdit ProjectDocument::setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value)
+std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::vector<BarValue>& values)
 {
+    std::vector<BarEdit> outcomes(values.size(), BarEdit::noSuchBar);
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
-        return BarEdit::noSuchBar;
-    BarEdit outcome = BarEdit::noSuchBar;
-    editReadings(tr("修改%1").arg(barText(run, bar)), memberIndex, [&](MemberRecord& m) {
-        outcome = storeBarValue(m, run, bar, field, value);
-        return outcome == BarEdit::stored;
+        return outcomes;
+    const QString text =
+        values.size() == 1 ? tr("修改%1").arg(barText(values.front().run, values.front().bar)) : tr("修改钢筋数据");
+    editReadings(text, memberIndex, [&](MemberRecord& m) {
+        bool stored = false;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            outcomes[i] = storeBarValue(m, values[i].run, values[i].bar, values[i].field, values[i].value);
+            stored |= outcomes[i] == BarEdit::stored;
+        }
+        return stored;
     });
-    return outcome;
+    return outcomes;
+}
+
+BarEdit ProjectDocument::setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value)
+{
+    return setBarValues(memberIndex, {{run, bar, field, value}}).front();
 }
 
 bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after)
@@ -306,6 +325,8 @@ bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool che
         after.checked = checked ? 1 : 0;
         changes.push_back({index, std::move(before), std::move(after)});
     }
+    if (changes.empty())
+        return false;
     QString text;
     if (changes.size() == 1)
         text = (checked ? tr("勾选 %1") : tr("取消勾选 %1"))

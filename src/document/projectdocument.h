@@ -75,6 +75,15 @@ public:
     bool insertReadingRow(int memberIndex, std::int64_t row);
     bool deleteReadingRow(int memberIndex, std::int64_t row);
     BarEdit setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value);
+    // Several typed values of one member, as pasted or cut together: one step for all that are stored. Returns
+    // each value's outcome in order.
+    struct BarValue {
+        BarRun run;
+        int bar;
+        BarField field;
+        std::int64_t value;
+    };
+    std::vector<BarEdit> setBarValues(int memberIndex, const std::vector<BarValue>& values);
     bool insertBar(int memberIndex, BarRun run, int bar, bool after);
     bool deleteBar(int memberIndex, BarRun run, int bar);
     // The project information in one step: the member's name (GBK bytes, as the records hold them) and the
@@ -95,11 +104,18 @@ signals:
 private:
     friend class MemberEdit;
 
-    // A member before and after a step that changes its readings.
+    // What a step that changes readings changes of a member: the readings and the counts kept with them.
+    struct Readings {
+        std::vector<std::int32_t> samples;
+        std::int32_t sampleCount;
+        std::int32_t xBarCount;
+        std::int32_t yBarCount;
+        bool operator==(const Readings&) const = default;
+    };
     struct Change {
         int index;
-        MemberRecord before;
-        MemberRecord after;
+        Readings before;
+        Readings after;
     };
     // What the other steps change of a member, before and after.
     struct Fields {
@@ -142,6 +158,8 @@ private:
     TestMode testMode_ = TestMode::singlePoint;
     int selectedMember_ = -1;
     bool unsavedWithoutHistory_ = false;
+    // Set while a step is undone or redone: what answers its notices must not make another step meanwhile.
+    bool applying_ = false;
     bool modified_ = false;
     QUndoStack* undoStack_;
 };

@@ -65,7 +65,7 @@ bool RecoveryFile::exists() const
     return QFile::exists(pathOf(id_, ".gj"));
 }
 
-std::vector<RecoveryFile::Leftover> RecoveryFile::leftovers() const
+std::vector<RecoveryFile::Leftover> RecoveryFile::leftovers()
 {
     std::vector<Leftover> found;
     const QStringList projects = QDir(folder_).entryList({QStringLiteral("*.gj")}, QDir::Files, QDir::Time);
@@ -73,12 +73,14 @@ std::vector<RecoveryFile::Leftover> RecoveryFile::leftovers() const
         const QString id = name.chopped(3);
         if (id == id_)
             continue;
-        // A lock that can be taken belongs to a run that is gone.
-        QLockFile owner(pathOf(id, ".lock"));
-        owner.setStaleLockTime(0);
-        if (!owner.tryLock(0))
-            continue;
-        owner.unlock();
+        // A lock that can be taken belongs to a run that is gone; taking it claims the files.
+        if (!claimed_.contains(id)) {
+            auto owner = std::make_unique<QLockFile>(pathOf(id, ".lock"));
+            owner->setStaleLockTime(0);
+            if (!owner->tryLock(0))
+                continue;
+            claimed_.emplace(id, std::move(owner));
+        }
         QFile source(pathOf(id, ".source"));
         const QString sourcePath = source.open(QIODevice::ReadOnly) ? QFile::decodeName(source.readAll()) : QString();
         found.push_back({id, sourcePath});
@@ -94,11 +96,13 @@ std::unique_ptr<Project> RecoveryFile::read(const Leftover& leftover) const
     return std::move(opened.value().project);
 }
 
-void RecoveryFile::remove(const Leftover& leftover) const
+void RecoveryFile::remove(const Leftover& leftover)
 {
     QFile::remove(pathOf(leftover.id, ".gj"));
     QFile::remove(pathOf(leftover.id, ".source"));
-    QFile::remove(pathOf(leftover.id, ".lock"));
+    // Releasing the claim removes the lock file.
+    if (claimed_.erase(leftover.id) == 0)
+        QFile::remove(pathOf(leftover.id, ".lock"));
 }
 
 } // namespace trellon

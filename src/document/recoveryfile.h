@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,11 +38,13 @@ public:
     void discard();
     bool exists() const;
 
-    // The recovery files of runs whose lock is no longer held (they ended without discarding them).
-    std::vector<Leftover> leftovers() const;
+    // The recovery files of runs whose lock is no longer held (they ended without discarding them). Each is
+    // claimed: its lock is held by this instance until it is removed or this instance ends, so that two programs
+    // started together never offer the same one.
+    std::vector<Leftover> leftovers();
     // The left-over project with its statistics computed; null when it cannot be read.
     std::unique_ptr<Project> read(const Leftover& leftover) const;
-    void remove(const Leftover& leftover) const;
+    void remove(const Leftover& leftover);
 
 private:
     QString pathOf(const QString& id, const char* suffix) const;
@@ -49,6 +52,7 @@ private:
     QString folder_;
     QString id_;
     QLockFile lock_;
+    std::map<QString, std::unique_ptr<QLockFile>> claimed_;
 };
 
 } // namespace trellon

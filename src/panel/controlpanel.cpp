@@ -130,6 +130,12 @@ void ControlPanel::refreshSummaryForm()
     summaryForm_->refresh();
 }
 
+void ControlPanel::finishEditing()
+{
+    flushCellEdits();
+    summaryForm_->commitTypedValue();
+}
+
 void ControlPanel::select(TestMode mode, int memberIndex)
 {
     selecting_ = true;
@@ -318,35 +324,19 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
     const MemberRecord* member = document_.member(shownMember_);
     if (member == nullptr || shownLayout_ == TestMode::singlePoint || !hasBarRuns(*member))
         return;
-    // Every text is read before the first value is stored: storing refills the grid.
-    struct TypedValue {
-        BarCell bar;
-        std::int64_t value;
-    };
-    std::vector<TypedValue> typed;
+    // Every text is read before the value is stored: storing refills the grid.
+    std::vector<ProjectDocument::BarValue> typed;
     for (const QPoint& cell : cells) {
         const auto bar =
             shownLayout_ == TestMode::section ? sectionBarCell(cell.y(), cell.x()) : gridBarCell(cell.y(), cell.x());
         if (bar)
-            typed.push_back({*bar, leadingInteger(grid_->itemText(cell.y(), cell.x()))});
+            typed.push_back({bar->run, bar->bar, bar->field, leadingInteger(grid_->itemText(cell.y(), cell.x()))});
     }
-    bool rejected = false;
-    bool stored = false;
-    // Cells pasted at once are one step.
-    const bool several = typed.size() > 1;
-    if (several)
-        document_.undoStack().beginMacro(tr("粘贴钢筋数据"));
-    const int memberIndex = shownMember_;
-    for (const TypedValue& entry : typed) {
-        const BarEdit outcome =
-            document_.setBarValue(memberIndex, entry.bar.run, entry.bar.bar, entry.bar.field, entry.value);
-        rejected |= outcome == BarEdit::outOfRange;
-        stored |= outcome == BarEdit::stored;
-    }
-    if (several)
-        document_.undoStack().endMacro();
+    const int step = document_.undoStack().index();
+    const std::vector<BarEdit> outcomes = document_.setBarValues(shownMember_, typed);
+    const bool rejected = std::find(outcomes.begin(), outcomes.end(), BarEdit::outOfRange) != outcomes.end();
     // A rejected or unchanged value gives way to what the member holds.
-    if (!stored)
+    if (document_.undoStack().index() == step)
         showMemberInGrid(shownLayout_, shownMember_);
     if (rejected)
         host_.prompts().showMessage(this, tr("您输入的数据越界"));

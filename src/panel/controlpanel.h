@@ -45,6 +45,8 @@ public:
     // Lists the members of the mode in array order with their ticks and selects line 0.
     void fillMemberList(TestMode mode);
     void refreshSummaryForm();
+    // Stores what is typed but not yet confirmed: an open cell of the grid, the summary's design diameter.
+    void finishEditing();
     // The project information procedure for the selected line (menu command and double click).
     void showProjectInformation();
     void setProjectInfoEditor(ProjectInfoEditor editor) { projectInfoEditor_ = std::move(editor); }

@@ -38,7 +38,10 @@ ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& hos
 void ProjectSummaryForm::refresh()
 {
     const MemberRecord* member = document_.member(document_.selectedMember());
-    if (member == nullptr || !belongsToTestMode(*member, TestMode::singlePoint)) {
+    shownMember_ =
+        member != nullptr && belongsToTestMode(*member, TestMode::singlePoint) ? document_.selectedMember() : -1;
+    if (shownMember_ < 0) {
+        field(Field::designDiameter).setReadOnly(true);
         for (QLineEdit* f : fields_)
             f->clear();
         return;
@@ -78,15 +81,24 @@ bool ProjectSummaryForm::lowerDeviationAcceptable()
 
 void ProjectSummaryForm::designDiameterEdited()
 {
-    const MemberRecord* member = document_.member(document_.selectedMember());
+    // The value belongs to the member the field shows, whatever is selected by now.
+    const MemberRecord* member = document_.member(shownMember_);
     QLineEdit& edited = field(Field::designDiameter);
     if (member == nullptr || edited.isReadOnly())
         return;
     const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(edited.text()),
                                                                           std::numeric_limits<std::int32_t>::min(),
                                                                           std::numeric_limits<std::int32_t>::max()));
-    if (!document_.setDesignDiameter(document_.selectedMember(), value))
+    if (!document_.setDesignDiameter(shownMember_, value))
         edited.setText(QString::number(member->designDiameter));
+}
+
+void ProjectSummaryForm::commitTypedValue()
+{
+    if (field(Field::designDiameter).isModified()) {
+        designDiameterEdited();
+        field(Field::designDiameter).setModified(false);
+    }
 }
 
 } // namespace trellon

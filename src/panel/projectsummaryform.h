@@ -29,8 +29,10 @@ public:
 
     ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent = nullptr);
 
-    // Shows the document's selected member; every field is empty without one.
+    // Shows the document's selected single-point member; every field is empty without one.
     void refresh();
+    // Stores a design diameter typed but not yet confirmed.
+    void commitTypedValue();
 
     QLineEdit& field(Field which) { return *fields_[static_cast<int>(which)]; }
 
@@ -43,6 +45,7 @@ private:
     ProjectDocument& document_;
     PanelHost& host_;
     QLineEdit* fields_[10];
+    int shownMember_ = -1; // the member whose values the fields show
 };
 
 } // namespace trellon

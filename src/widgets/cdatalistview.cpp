@@ -202,8 +202,9 @@ void CDataListView::commitCellEdit(int row, int column, const QString& text)
     else if (document_.setReading(document_.selectedMember(), reading, static_cast<std::int32_t>(*value)))
         return; // the document's notice shows the reading, its mark and the figures
     // A refused or unchanged text gives way to the stored reading.
-    if (QTableWidgetItem* cell = item(row, column))
-        cell->setText(QString::number(currentMember()->sampleAt(reading)));
+    const MemberRecord* member = currentMember();
+    if (QTableWidgetItem* cell = item(row, column); cell != nullptr && member != nullptr)
+        cell->setText(QString::number(member->sampleAt(reading)));
 }
 
 void CDataListView::insertReadingRow(bool below)

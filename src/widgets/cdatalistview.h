@@ -42,6 +42,8 @@ public:
     void insertReadingRow(bool below);
     // Deletes the current row's reading (and its diameter); the Delete key does the same.
     void deleteReadingRow();
+    // Stores the text of an open editor, as a press elsewhere in the list does.
+    void commitOpenEditor();
 
     // Places the editor on the cell as a press on it does; false (editor hidden) when the cell is not editable.
     bool openCellEditor(int row, int column);
@@ -62,7 +64,6 @@ private:
     // The rows again after an edit of the member, keeping the current row and the scroll position.
     void showEditedReadings();
     bool isEditable(int row, int column) const;
-    void commitOpenEditor();
     void hideEditor();
     void writeMark(int row);
 

@@ -8,10 +8,12 @@
 #include "panel/controlpanel.h"
 #include "support/scriptedprompts.h"
 #include "widgets/cdatalistview.h"
+#include "widgets/cgridctrl.h"
 #include "widgets/csectionview.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -50,6 +52,19 @@ protected:
     }
 
     bool enabled(Command command) const { return frame->action(command)->isEnabled(); }
+    // The in-place editor of a cell of the panel's grid, opened as a double click does.
+    QLineEdit* openGridEditor(int row, int column)
+    {
+        CGridCtrl& grid = frame->controlPanel().parameterGrid();
+        const QModelIndex cell = grid.model()->index(row, column);
+        grid.setCurrentIndex(cell);
+        grid.edit(cell);
+        for (QLineEdit* editor : grid.viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
     // An edit through the list view, as the user makes it: the project is then modified.
     void correctAReading()
     {
@@ -363,6 +378,53 @@ TEST_F(MainFrameTest, undoShowsTheMemberTheEditWasMadeIn)
     EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
     EXPECT_EQ(frame->sectionView()->memberIndex(), section);
     EXPECT_EQ(frame->controlPanel().shownMember(), section);
+}
+
+TEST_F(MainFrameTest, aBarValueTypedButNotConfirmedIsStoredBeforeClosingAsks)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    frame->controlPanel().chooseMode(TestMode::section);
+    QLineEdit* editor = openGridEditor(4, 2);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("77"));
+    prompts.answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
+    EXPECT_EQ(frame->document().member(frame->controlPanel().shownMember())->samples[2], 77);
+}
+
+TEST_F(MainFrameTest, undoFromTheToolbarStoresAnOpenCellFirstAndUndoesThat)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    frame->controlPanel().chooseMode(TestMode::section);
+    const int member = frame->controlPanel().shownMember();
+    const std::int32_t secondCover = frame->document().member(member)->samples[5];
+    QLineEdit* first = openGridEditor(4, 2);
+    ASSERT_NE(first, nullptr);
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("41"));
+    QTest::keyClick(first, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QLineEdit* second = openGridEditor(5, 2);
+    ASSERT_NE(second, nullptr);
+    second->selectAll();
+    QTest::keyClicks(second, QStringLiteral("77"));
+    QTest::mouseClick(frame->toolBar().widgetForAction(&frame->undoAction()), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    const MemberRecord& edited = *frame->document().member(member);
+    EXPECT_EQ(edited.samples[2], 41) << "the earlier step stays";
+    EXPECT_EQ(edited.samples[5], secondCover) << "the typed value was stored, then undone";
+    EXPECT_TRUE(frame->isWindowModified());
+    frame->redoAction().trigger();
+    EXPECT_EQ(edited.samples[5], 77);
+    EXPECT_EQ(frame->document().undoStack().index(), frame->document().undoStack().count());
+    frame->undoAction().trigger();
+    frame->undoAction().trigger();
+    EXPECT_FALSE(frame->isWindowModified()) << "back at the file";
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)

@@ -56,6 +56,22 @@ TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirS
     EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.gj"), QStringLiteral("*.source")}).isEmpty());
 }
 
+TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
+{
+    QTemporaryDir folder;
+    {
+        RecoveryFile crashed(folder.path());
+        ASSERT_TRUE(crashed.write(smallProject(), ""));
+    }
+    RecoveryFile first(folder.path());
+    RecoveryFile second(folder.path());
+    const auto offered = first.leftovers();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_TRUE(second.leftovers().empty()) << "claimed by the first while it asks";
+    first.remove(offered.front());
+    EXPECT_TRUE(second.leftovers().empty());
+}
+
 TEST(RecoveryFileTest, discardedFilesAreNotOffered)
 {
     QTemporaryDir folder;

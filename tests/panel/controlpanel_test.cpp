@@ -264,6 +264,26 @@ TEST_F(CellEditTest, pasteGoesThroughTheLimits)
     EXPECT_EQ(member(1).samples[3] * 256 + member(1).samples[4], 100);
 }
 
+TEST_F(CellEditTest, pastingWhatTheCellsHoldOrOnlyRefusedValuesIsNoStep)
+{
+    panel->chooseMode(TestMode::section);
+    typeIntoCell(4, 2, "40");
+    document.undoStack().undo();
+    ASSERT_FALSE(document.isModified());
+    grid().setCurrentIndex(grid().model()->index(4, 1));
+    QApplication::clipboard()->setText("100\t20\n300\t25");
+    QTest::keyClick(&grid(), Qt::Key_V, Qt::ControlModifier);
+    grid().finishEditing();
+    grid().setCurrentIndex(grid().model()->index(4, 2));
+    QApplication::clipboard()->setText("186\n190");
+    QTest::keyClick(&grid(), Qt::Key_V, Qt::ControlModifier);
+    grid().finishEditing();
+    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界")});
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(document.undoStack().canRedo()) << "the step undone before is still there to redo";
+    EXPECT_EQ(grid().itemText(4, 2), "20");
+}
+
 TEST_F(CellEditTest, cutStoresZeroLikeAnEmptiedCell)
 {
     panel->chooseMode(TestMode::section);

@@ -42,6 +42,32 @@ TEST_F(SummaryTest, measuredDiameterMemberTakesATypedDesignDiameter)
     EXPECT_EQ(form.field(Field::designDiameter).text(), "0");
 }
 
+TEST_F(SummaryTest, aTypedDesignDiameterGoesToTheMemberItWasTypedForOnly)
+{
+    loadWith([](std::vector<MemberRecord>& members) { members[2].designDiameter = 16; });
+    panel->chooseMode(TestMode::section);
+    typeIntoCell(4, 2, "40");
+    panel->chooseMode(TestMode::singlePoint);
+    selectLine(1);
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    QLineEdit& field = panel->summaryForm().field(Field::designDiameter);
+    field.setFocus();
+    document.undoStack().undo(); // shows section member 4001 and hides the form that had the focus
+    QCoreApplication::processEvents();
+    EXPECT_EQ(member(1).designDiameter, 0) << "leaving the field changed nothing";
+    EXPECT_EQ(member(2).designDiameter, 16);
+
+    panel->chooseMode(TestMode::singlePoint);
+    selectLine(1);
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, "25");
+    panel->chooseMode(TestMode::section); // the form hides with the typed value
+    EXPECT_EQ(member(2).designDiameter, 25);
+    EXPECT_EQ(member(1).designDiameter, 0);
+}
+
 TEST_F(SummaryTest, positiveLowerDeviationIsShownAsZeroWithTheMessage)
 {
     loadWith([](std::vector<MemberRecord>& members) { members[0].lowerDeviation = 3; });
