@@ -2,6 +2,7 @@
 #pragma once
 
 #include "memberrecord.h"
+#include "projectextension.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@ namespace trellon {
 
 struct Project {
     std::vector<MemberRecord> members;
+    ProjectExtension extension;
 
     std::int32_t memberCount() const { return static_cast<std::int32_t>(members.size()); }
     bool operator==(const Project&) const = default;
