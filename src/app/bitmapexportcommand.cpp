@@ -40,7 +40,7 @@ void saveActiveDiagramBitmap(CMainFrame& frame)
     const MemberRecord* member =
         project != nullptr && index >= 0 ? &project->members[static_cast<std::size_t>(index)] : nullptr;
     const DiagramKind kind = active == ChildKind::section ? DiagramKind::section : DiagramKind::grid;
-    const QImage picture = renderDiagramPicture(kind, view->size(), member);
+    const QImage picture = renderDiagramPicture(kind, view->size(), member, view->passColours());
     const int depth = resolvedColourDepth(displayDepthRequest, view->screen());
 
     UserPrompts& prompts = frame.prompts();

@@ -53,6 +53,7 @@ namespace {
 const QString geometryKey = QStringLiteral("MainWindow/geometry");
 const QString stateKey = QStringLiteral("MainWindow/state");
 const QString previewKey = QStringLiteral("Settings/PreviewPages");
+const QString passColoursKey = QStringLiteral("View/PassColours");
 
 std::string localPath(const QString& path)
 {
@@ -201,6 +202,18 @@ void CMainFrame::createActions()
     addCommand(Command::insertRowBelow, &CMainFrame::insertRowBelow);
     addCommand(Command::deleteBar, &CMainFrame::deleteBar);
 
+    passColoursAction_ = new QAction(tr("按合格着色"), this);
+    passColoursAction_->setCheckable(true);
+    passColoursAction_->setChecked(settings_.value(passColoursKey, true).toBool());
+    passColoursAction_->setStatusTip(tr("示意图中合格的钢筋显示为绿色，不合格的显示为红色"));
+    connect(passColoursAction_, &QAction::toggled, this, [this](bool on) {
+        settings_.setValue(passColoursKey, on);
+        for (CDiagramView* view : {static_cast<CDiagramView*>(sectionView()), static_cast<CDiagramView*>(gridView())}) {
+            if (view != nullptr)
+                view->setPassColours(passColours());
+        }
+    });
+
     // The dock's own action checks itself by the dock's real visibility, also when its close button hid it.
     QAction* panel = dock_->toggleViewAction();
     const CommandTexts panelTexts = commandTexts(Command::controlPanel);
@@ -241,6 +254,11 @@ void CMainFrame::createUndoActions()
         finishEditing();
         document_.undoStack().redo();
     });
+}
+
+PassColours CMainFrame::passColours() const
+{
+    return passColoursAction_->isChecked() ? PassColours::on : PassColours::off;
 }
 
 void CMainFrame::finishEditing()
@@ -306,7 +324,7 @@ void CMainFrame::createMenus()
     transfer->addAction(action(Command::dataTransfer));
     auto* view = new QMenu(tr("查看(&V)"), this);
     view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel),
-                      historyDock_->toggleViewAction()});
+                      historyDock_->toggleViewAction(), passColoursAction_});
     auto* help = new QMenu(tr("帮助(&H)"), this);
     help->addActions({action(Command::helpTopics), action(Command::about)});
     noChildMenus_ = {file, editMenu(), transfer, view, help};
@@ -326,8 +344,8 @@ void CMainFrame::createMenus()
     auto* childView = new QMenu(tr("查看(&V)"), this);
     childView->addActions({action(Command::toolbar), action(Command::statusBar)});
     childView->addSeparator();
-    childView->addActions(
-        {action(Command::controlPanel), historyDock_->toggleViewAction(), action(Command::projectInformation)});
+    childView->addActions({action(Command::controlPanel), historyDock_->toggleViewAction(), passColoursAction_,
+                           action(Command::projectInformation)});
     auto* childHelp = new QMenu(tr("帮助(&H)"), this);
     childHelp->addActions({action(Command::helpTopics), action(Command::about)});
     childMenus_ = {childFile, editMenu(), childTransfer, childView, childHelp};
@@ -443,12 +461,18 @@ CChildFrame* CMainFrame::createChildFrame(ChildKind kind)
     case ChildKind::list:
         view = new CDataListView(document_, prompts_);
         break;
-    case ChildKind::section:
-        view = new CSectionView(document_);
+    case ChildKind::section: {
+        auto* section = new CSectionView(document_);
+        section->setPassColours(passColours());
+        view = section;
         break;
-    case ChildKind::grid:
-        view = new CGridView(document_);
+    }
+    case ChildKind::grid: {
+        auto* grid = new CGridView(document_);
+        grid->setPassColours(passColours());
+        view = grid;
         break;
+    }
     case ChildKind::none:
         return nullptr;
     }

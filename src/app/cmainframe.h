@@ -11,6 +11,7 @@
 #include "document/recoveryfile.h"
 #include "model/printsettings.h"
 #include "panel/panelhost.h"
+#include "views/passcolours.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -58,6 +59,9 @@ public:
     QDockWidget& historyDock() { return *historyDock_; }
     QAction& undoAction() { return *undoAction_; }
     QAction& redoAction() { return *redoAction_; }
+    // 查看 → 按合格着色: the diagram windows colour their marks by pass state; on unless turned off before.
+    QAction& passColoursAction() { return *passColoursAction_; }
+    PassColours passColours() const;
     QMdiArea& mdiArea() { return *mdiArea_; }
     QToolBar& toolBar() { return *toolBar_; }
     QAction* action(Command command) const { return actions_.at(command); }
@@ -192,6 +196,7 @@ private:
     QDockWidget* historyDock_ = nullptr;
     QUndoView* historyView_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* passColoursAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     ControlPanel* controlPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;

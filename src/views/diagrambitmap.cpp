@@ -67,16 +67,16 @@ int resolvedColourDepth(int request, const QScreen* screen)
     return screen != nullptr ? screen->depth() : headlessDepth;
 }
 
-QImage renderDiagramPicture(DiagramKind kind, QSize size, const MemberRecord* member)
+QImage renderDiagramPicture(DiagramKind kind, QSize size, const MemberRecord* member, PassColours colours)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     const QRect area(QPoint(0, 0), size);
     if (kind == DiagramKind::section)
-        paintSectionDiagram(painter, area, member, DiagramTitle::omitted);
+        paintSectionDiagram(painter, area, member, DiagramTitle::omitted, colours);
     else
-        paintGridDiagram(painter, area, member, DiagramTitle::omitted);
+        paintGridDiagram(painter, area, member, DiagramTitle::omitted, colours);
     return picture;
 }
 

@@ -1,6 +1,8 @@
 // The on-screen section or grid diagram as a bitmap picture: axes and marks without the title, on white.
 #pragma once
 
+#include "passcolours.h"
+
 #include "model/memberrecord.h"
 #include "reports/bitmapfile.h"
 
@@ -22,7 +24,8 @@ int resolvedColourDepth(int request, const QScreen* screen);
 
 // The diagram as its window paints it at size, without the title line. A member of the other kind, or none,
 // gives the frame and axes alone, as on screen.
-QImage renderDiagramPicture(DiagramKind kind, QSize size, const MemberRecord* member);
+QImage renderDiagramPicture(DiagramKind kind, QSize size, const MemberRecord* member,
+                            PassColours colours = PassColours::off);
 
 // The picture at the file depth of a display colour depth (bitmapBitsForDepth); up to 8 bits each pixel
 // takes the nearest colour of the 2-, 16- or 256-entry default palette.

@@ -74,7 +74,7 @@ void drawXScale(QPainter& painter, int width, std::int64_t labelStep)
     }
 }
 
-void drawStripes(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount)
+void drawStripes(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount, PassColours colours)
 {
     const std::int32_t scaleCode = member.sampleAt(1);
     const MarkExtent stripe = gridStripeExtent(spanCount, DiagramMedium::screen);
@@ -83,12 +83,13 @@ void drawStripes(QPainter& painter, QSize size, const MemberRecord& member, std:
     for (std::int32_t k = 0; k < runs.xBars; ++k) {
         const int x = gridStripeX(size, scaleCode, spanCount, barPositionAt(member, xBarCoverIndex(k)));
         painter.fillRect(x - stripe.before, frameTop, thickness, size.height() - frameTop - frameBottomMargin,
-                         Qt::black);
+                         passMarkColour(colours, member, member.sampleAt(xBarCoverIndex(k))));
     }
     for (std::int32_t k = 0; k < runs.yBars; ++k) {
-        const int y = gridStripeY(size, scaleCode, spanCount, barPositionAt(member, yBarCoverIndex(runs.separator, k)));
+        const std::int64_t coverIndex = yBarCoverIndex(runs.separator, k);
+        const int y = gridStripeY(size, scaleCode, spanCount, barPositionAt(member, coverIndex));
         painter.fillRect(frameLeft, y - stripe.before, size.width() - frameLeft - frameRightMargin, thickness,
-                         Qt::black);
+                         passMarkColour(colours, member, member.sampleAt(coverIndex)));
     }
 }
 
@@ -106,7 +107,8 @@ int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std:
     return truncated(static_cast<float>(position) * v + 80.0f);
 }
 
-void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title)
+void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title,
+                      PassColours colours)
 {
     painter.save();
     painter.setClipRect(area);
@@ -131,7 +133,9 @@ void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* 
     const bool drawable = member && testModeDigit(*member) == TestModeDigit::grid && !member->samples.empty() &&
                           member->samples.front() == runMarker;
     if (drawable)
-        drawStripes(painter, area.size(), *member, spanCount);
+        drawStripes(painter, area.size(), *member, spanCount, colours);
+    if (drawable && colours == PassColours::on)
+        drawPassLegend(painter, width - frameRightMargin, 40);
     painter.restore();
 }
 

@@ -8,7 +8,10 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPen>
+
 #include <QString>
+#include <algorithm>
 
 namespace trellon {
 
@@ -19,6 +22,7 @@ using namespace diagram;
 // The depth axis always reaches 150 mm, labelled every 10 mm.
 constexpr int depthTicks = 75;
 constexpr int positionTicks = 50;
+constexpr std::int64_t deepest = 150; // mm, the foot of the depth axis
 
 void drawGridRows(QPainter& painter, int width, int height)
 {
@@ -73,15 +77,36 @@ void drawPositionScale(QPainter& painter, int width, int height, std::int64_t la
     drawPositionCaption(painter, width);
 }
 
-void drawDots(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount)
+// The band of acceptable covers across the frame, and the design cover as a dashed line.
+void drawToleranceBand(QPainter& painter, QSize size, const MemberRecord& member)
+{
+    const auto yOf = [size](std::int64_t cover) {
+        return sectionDotCentre(size, 1, 1, 0, static_cast<std::int32_t>(std::clamp<std::int64_t>(cover, 0, deepest)))
+            .y();
+    };
+    const std::int64_t lower = std::int64_t{member.designCover} + member.lowerDeviation;
+    const std::int64_t upper = std::int64_t{member.designCover} + member.upperDeviation;
+    const int right = size.width() - frameRightMargin;
+    if (upper >= 0 && lower <= deepest && lower <= upper)
+        painter.fillRect(QRect(QPoint(frameLeft + 1, yOf(lower)), QPoint(right - 1, yOf(upper))), toleranceBandColour);
+    if (member.designCover >= 0 && member.designCover <= deepest) {
+        painter.save();
+        painter.setPen(QPen(designCoverColour, 1, Qt::DashLine));
+        drawLineTo(painter, frameLeft + 1, yOf(member.designCover), right - 1, yOf(member.designCover));
+        painter.restore();
+    }
+}
+
+void drawDots(QPainter& painter, QSize size, const MemberRecord& member, std::int32_t spanCount, PassColours colours)
 {
     const std::int32_t scaleCode = member.sampleAt(1);
     const MarkExtent dot = sectionDotExtent(spanCount, DiagramMedium::screen);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::black);
     const std::int32_t bars = countBars(member).x;
     for (std::int32_t k = 0; k < bars; ++k) {
         const std::int64_t coverIndex = xBarCoverIndex(k);
+        const QColor colour = passMarkColour(colours, member, member.sampleAt(coverIndex));
+        painter.setPen(colour);
+        painter.setBrush(colour);
         const QPoint centre = sectionDotCentre(size, scaleCode, spanCount, barPositionAt(member, coverIndex),
                                                member.sampleAt(coverIndex));
         // The ellipse's box runs from centre − before up to, not including, centre + after.
@@ -100,7 +125,8 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
     return {truncated(u * static_cast<float>(position) + 50.0f), truncated(v * static_cast<float>(cover)) + frameTop};
 }
 
-void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title)
+void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title,
+                         PassColours colours)
 {
     painter.save();
     painter.setClipRect(area);
@@ -111,6 +137,10 @@ void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecor
     drawTitleAndFrame(painter, width, height,
                       title == DiagramTitle::shown ? QCoreApplication::translate("Diagram", "钢筋剖面测量示意图")
                                                    : QString());
+    const bool drawable = member && testModeDigit(*member) == TestModeDigit::section && !member->samples.empty() &&
+                          member->samples.front() == runMarker;
+    if (drawable && colours == PassColours::on)
+        drawToleranceBand(painter, area.size(), *member);
     drawGridRows(painter, width, height);
     drawDepthScale(painter, height);
 
@@ -118,10 +148,10 @@ void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecor
     const std::int64_t labelStep = member ? axisScale(member->sampleAt(1), spanCount).labelStep : defaultLabelStep;
     drawPositionScale(painter, width, height, labelStep);
 
-    const bool drawable = member && testModeDigit(*member) == TestModeDigit::section && !member->samples.empty() &&
-                          member->samples.front() == runMarker;
     if (drawable)
-        drawDots(painter, area.size(), *member, spanCount);
+        drawDots(painter, area.size(), *member, spanCount, colours);
+    if (drawable && colours == PassColours::on)
+        drawPassLegend(painter, width - frameRightMargin, 40);
     painter.restore();
 }
 

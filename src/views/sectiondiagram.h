@@ -3,6 +3,7 @@
 
 #include "diagramscale.h"
 #include "model/memberrecord.h"
+#include "passcolours.h"
 
 #include <QPoint>
 #include <QRect>
@@ -20,8 +21,9 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
 
 // Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
 // section member starting with the run marker, only the title, frame, grid and axes are drawn; with no
-// member the position labels step by 200 mm.
+// member the position labels step by 200 mm. With pass colours the dots are green or red, the tolerance band
+// is shaded behind them with the design cover line, and a legend stands above the frame.
 void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member,
-                         DiagramTitle title = DiagramTitle::shown);
+                         DiagramTitle title = DiagramTitle::shown, PassColours colours = PassColours::off);
 
 } // namespace trellon

@@ -29,6 +29,12 @@ int CDiagramView::memberIndex() const
     return project ? memberIndexInMode(project->members, mode_, listPosition_) : -1;
 }
 
+void CDiagramView::setPassColours(PassColours colours)
+{
+    passColours_ = colours;
+    update();
+}
+
 QSize CDiagramView::sizeHint() const
 {
     return {800, 500};

@@ -1,6 +1,8 @@
 // What the section and grid windows' views share: the member of their mode chosen by its list position.
 #pragma once
 
+#include "views/passcolours.h"
+
 #include "model/memberrecord.h"
 #include "model/testmode.h"
 
@@ -22,6 +24,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // Marks coloured by pass state, or black; repaints.
+    void setPassColours(PassColours colours);
+    PassColours passColours() const { return passColours_; }
+
 protected:
     CDiagramView(ProjectDocument& document, TestMode mode, QWidget* parent);
 
@@ -40,6 +46,7 @@ private:
     ProjectDocument& document_;
     const TestMode mode_;
     int listPosition_ = 0;
+    PassColours passColours_ = PassColours::on;
 };
 
 } // namespace trellon

@@ -57,7 +57,7 @@ protected:
     QByteArray expectedFile(DiagramKind kind, const CDiagramView& view) const
     {
         const MemberRecord& member = frame->document().project()->members[static_cast<std::size_t>(view.memberIndex())];
-        const QImage picture = renderDiagramPicture(kind, view.size(), &member);
+        const QImage picture = renderDiagramPicture(kind, view.size(), &member, view.passColours());
         auto bytes = encodeBitmapFile(bitmapPictureOf(picture, view.screen()->depth()));
         EXPECT_TRUE(bytes.ok());
         return bytes.ok() ? QByteArray(reinterpret_cast<const char*>(bytes.value().data()),

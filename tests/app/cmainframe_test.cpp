@@ -9,6 +9,7 @@
 #include "support/scriptedprompts.h"
 #include "widgets/cdatalistview.h"
 #include "widgets/cgridctrl.h"
+#include "widgets/cgridview.h"
 #include "widgets/csectionview.h"
 
 #include <QAction>
@@ -425,6 +426,20 @@ TEST_F(MainFrameTest, undoFromTheToolbarStoresAnOpenCellFirstAndUndoesThat)
     frame->undoAction().trigger();
     frame->undoAction().trigger();
     EXPECT_FALSE(frame->isWindowModified()) << "back at the file";
+}
+
+TEST_F(MainFrameTest, passColoursAreOnByDefaultAndTheToggleReachesTheDiagramsAndTheNextRun)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->controlPanel().chooseMode(TestMode::section);
+    EXPECT_TRUE(frame->passColoursAction().isChecked());
+    EXPECT_EQ(frame->sectionView()->passColours(), PassColours::on);
+    frame->passColoursAction().trigger();
+    EXPECT_EQ(frame->sectionView()->passColours(), PassColours::off);
+    frame->controlPanel().chooseMode(TestMode::grid);
+    EXPECT_EQ(frame->gridView()->passColours(), PassColours::off) << "a window opened later follows";
+    CMainFrame next(prompts, settings, dir.filePath(QStringLiteral("recovery")));
+    EXPECT_FALSE(next.passColoursAction().isChecked());
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)

@@ -36,7 +36,12 @@ std::unique_ptr<Project> mixedProject()
 
 class GridViewTest : public ::testing::Test {
 protected:
-    GridViewTest() { view.resize(570, 600); }
+    // Black marks: these tests look at where the marks are.
+    GridViewTest()
+    {
+        view.resize(570, 600);
+        view.setPassColours(PassColours::off);
+    }
 
     QImage shown() { return view.grab().toImage(); }
 

@@ -36,7 +36,12 @@ std::unique_ptr<Project> mixedProject()
 
 class SectionViewTest : public ::testing::Test {
 protected:
-    SectionViewTest() { view.resize(570, 600); }
+    // Black marks: these tests look at where the marks are.
+    SectionViewTest()
+    {
+        view.resize(570, 600);
+        view.setPassColours(PassColours::off);
+    }
 
     QImage shown() { return view.grab().toImage(); }
 
@@ -104,6 +109,19 @@ TEST_F(SectionViewTest, editedReadingsAreDrawnAtOnce)
     EXPECT_EQ(view.spanCount(), 2);
     // 4000 mm on the 6000 mm axis of span count 2.
     EXPECT_TRUE(isBlack(shown(), 50 + 333, 190));
+}
+
+TEST(SectionViewColours, aNewViewColoursItsDotsByPassState)
+{
+    ProjectDocument document;
+    CSectionView view{document};
+    view.resize(570, 600);
+    EXPECT_EQ(view.passColours(), PassColours::on);
+    document.replaceProject(mixedProject()); // design cover 0: the cover of 33 fails
+    const QImage shown = view.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(170, 190), failingColour);
+    view.setPassColours(PassColours::off);
+    EXPECT_TRUE(isBlack(view.grab().toImage(), 170, 190));
 }
 
 } // namespace
