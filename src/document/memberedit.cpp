@@ -16,6 +16,13 @@ MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, std::vect
 {
 }
 
+MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, ProjectExtension before, ProjectExtension after,
+                       TestMode mode, int focus)
+    : QUndoCommand(text), document_(document), extension_(std::make_pair(std::move(before), std::move(after))),
+      mode_(mode), focus_(focus)
+{
+}
+
 void MemberEdit::undo()
 {
     document_.apply(*this, false, true);

@@ -5,6 +5,8 @@
 
 #include <QUndoCommand>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace trellon {
@@ -17,6 +19,9 @@ public:
 
     // Changes of the readings of members.
     MemberEdit(ProjectDocument& document, const QString& text, std::vector<Change> changes, TestMode mode, int focus);
+    // A change of the project's extension data.
+    MemberEdit(ProjectDocument& document, const QString& text, ProjectExtension before, ProjectExtension after,
+               TestMode mode, int focus);
     // Changes of other fields; `figures`: they decide the statistics.
     MemberEdit(ProjectDocument& document, const QString& text, std::vector<FieldChange> changes, bool figures,
                std::optional<Rename> rename, TestMode mode, int focus);
@@ -28,6 +33,8 @@ public:
     const std::vector<FieldChange>& fieldChanges() const { return fieldChanges_; }
     bool changesFigures() const { return figures_; }
     const std::optional<Rename>& rename() const { return rename_; }
+    // The extension data before and after, for a step that changes them.
+    const std::optional<std::pair<ProjectExtension, ProjectExtension>>& extension() const { return extension_; }
     TestMode mode() const { return mode_; }
     int focus() const { return focus_; }
 
@@ -37,6 +44,7 @@ private:
     std::vector<FieldChange> fieldChanges_;
     bool figures_ = true;
     std::optional<Rename> rename_;
+    std::optional<std::pair<ProjectExtension, ProjectExtension>> extension_;
     TestMode mode_;
     int focus_;
     bool done_ = false; // the first redo is the edit itself: the member is already in view

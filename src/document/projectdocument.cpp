@@ -14,6 +14,14 @@ namespace trellon {
 
 namespace {
 
+// Members past the last one with extras of its own take the defaults: the list stops there, so that two
+// extensions that mean the same compare equal.
+void trimDefaultExtras(ProjectExtension& extension)
+{
+    while (!extension.members.empty() && extension.members.back() == MemberExtras{})
+        extension.members.pop_back();
+}
+
 bool isMeasuredDiameter(const MemberRecord& member)
 {
     return testModeDigit(member) == TestModeDigit::singleMeasuredDiameter;
@@ -101,6 +109,8 @@ void ProjectDocument::replaceProject(std::unique_ptr<Project> project, std::stri
 {
     undoStack_->clear();
     project_ = std::move(project);
+    if (project_)
+        trimDefaultExtras(project_->extension);
     currentFilePath_ = std::move(filePath);
     testMode_ = TestMode::singlePoint;
     selectedMember_ = project_ ? memberIndexInMode(project_->members, TestMode::singlePoint, 0) : -1;
@@ -184,10 +194,85 @@ void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
         if (!touched.contains(rename->index))
             touched << rename->index;
     }
+    if (const auto& extension = step.extension()) {
+        const ProjectExtension& installed = after ? extension->second : extension->first;
+        const ProjectExtension& replaced = after ? extension->first : extension->second;
+        for (int index = 0; index < project_->memberCount(); ++index) {
+            const auto extrasOf = [index](const ProjectExtension& e) {
+                return static_cast<std::size_t>(index) < e.members.size() ? e.members[static_cast<std::size_t>(index)]
+                                                                          : MemberExtras{};
+            };
+            if (extrasOf(installed) != extrasOf(replaced))
+                touched << index;
+        }
+        project_->extension = installed;
+    }
     if (show)
         select(step.mode(), step.focus());
     emit membersChanged(touched);
+    if (step.extension())
+        emit extensionChanged();
     applying_ = false;
+}
+
+bool ProjectDocument::recordExtension(const QString& text, ProjectExtension after)
+{
+    trimDefaultExtras(after);
+    if (!project_ || applying_ || after == project_->extension)
+        return false;
+    undoStack_->push(new MemberEdit(*this, text, project_->extension, std::move(after), testMode_, selectedMember_));
+    return true;
+}
+
+bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type)
+{
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    for (const int index : memberIndexes) {
+        if (member(index) == nullptr)
+            continue;
+        if (after.members.size() <= static_cast<std::size_t>(index))
+            after.members.resize(static_cast<std::size_t>(index) + 1);
+        after.members[static_cast<std::size_t>(index)].type = type;
+    }
+    return recordExtension(type ? tr("设置构件类型") : tr("按名称推断构件类型"), std::move(after));
+}
+
+bool ProjectDocument::setSecondSample(const std::vector<int>& memberIndexes, bool secondSample)
+{
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    for (const int index : memberIndexes) {
+        if (member(index) == nullptr)
+            continue;
+        if (after.members.size() <= static_cast<std::size_t>(index))
+            after.members.resize(static_cast<std::size_t>(index) + 1);
+        after.members[static_cast<std::size_t>(index)].secondSample = secondSample;
+    }
+    return recordExtension(secondSample ? tr("设为复检") : tr("取消复检"), std::move(after));
+}
+
+bool ProjectDocument::setPointsPerBar(std::int32_t pointsPerBar)
+{
+    if (!project_ || pointsPerBar < 1 || pointsPerBar > maxPointsPerBar)
+        return false;
+    ProjectExtension after = project_->extension;
+    after.pointsPerBar = pointsPerBar;
+    return recordExtension(tr("每根钢筋测点数 %1").arg(pointsPerBar), std::move(after));
+}
+
+bool ProjectDocument::setPopulation(MemberType type, std::optional<std::int32_t> population)
+{
+    if (!project_ || (population && *population < 0))
+        return false;
+    ProjectExtension after = project_->extension;
+    if (population)
+        after.population[type] = *population;
+    else
+        after.population.erase(type);
+    return recordExtension(tr("修改构件总数"), std::move(after));
 }
 
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const

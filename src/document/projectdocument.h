@@ -91,6 +91,12 @@ public:
     bool setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
                                const DesignValues& values);
     bool setDesignDiameter(int memberIndex, std::int32_t diameter);
+    // The acceptance check's data: member types (none: inferred from the name) and second-sample flags of the
+    // members named, the points per bar (1 to maxPointsPerBar) and the population of a type (none: not entered).
+    bool setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type);
+    bool setSecondSample(const std::vector<int>& memberIndexes, bool secondSample);
+    bool setPointsPerBar(std::int32_t pointsPerBar);
+    bool setPopulation(MemberType type, std::optional<std::int32_t> population);
     // Ticks or unticks the members named, in one step.
     bool setChecked(const std::vector<int>& memberIndexes, bool checked);
 
@@ -100,6 +106,8 @@ signals:
     void membersChanged(const QList<int>& memberIndexes);
     void selectionChanged();
     void modifiedChanged(bool modified);
+    // The acceptance check's data changed (types, flags, points per bar, populations).
+    void extensionChanged();
 
 private:
     friend class MemberEdit;
@@ -143,6 +151,8 @@ private:
     bool record(const QString& text, std::vector<Change> changes, int focus);
     bool record(const QString& text, std::vector<FieldChange> changes, bool figures, int focus,
                 std::optional<Rename> rename = std::nullopt);
+    // Pushes one step that replaces the project's extension data.
+    bool recordExtension(const QString& text, ProjectExtension after);
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
     template <typename Edit> bool editReadings(const QString& text, int memberIndex, Edit edit);
     // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is

@@ -246,6 +246,37 @@ TEST_F(DocumentTest, selectionKeepsToTheMembersOfItsMode)
     EXPECT_EQ(document.selectedMember(), -1);
 }
 
+TEST_F(DocumentTest, acceptanceDataAreUndoableStepsNamingTheMembersTheyChange)
+{
+    QSignalSpy changed(&document, &ProjectDocument::membersChanged);
+    QSignalSpy extension(&document, &ProjectDocument::extensionChanged);
+    ASSERT_TRUE(document.setMemberType({2, 5}, MemberType::cantileverSlab));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.front().front().value<QList<int>>(), (QList<int>{2, 5}));
+    EXPECT_EQ(extension.count(), 1);
+    ASSERT_TRUE(document.setSecondSample({5}, true));
+    ASSERT_TRUE(document.setPointsPerBar(3));
+    EXPECT_FALSE(document.setPointsPerBar(6));
+    ASSERT_TRUE(document.setPopulation(MemberType::beam, 40));
+    const ProjectExtension& e = document.project()->extension;
+    ASSERT_EQ(e.members.size(), 6u);
+    EXPECT_EQ(e.members[5], (MemberExtras{MemberType::cantileverSlab, true}));
+    EXPECT_EQ(e.pointsPerBar, 3);
+    EXPECT_EQ(e.population.at(MemberType::beam), 40);
+    EXPECT_TRUE(document.isModified());
+
+    for (int i = 0; i < 4; ++i)
+        document.undoStack().undo();
+    EXPECT_EQ(document.project()->extension, ProjectExtension{});
+    EXPECT_FALSE(document.isModified());
+    document.undoStack().redo();
+    EXPECT_EQ(document.project()->extension.members[2].type, MemberType::cantileverSlab);
+
+    EXPECT_TRUE(document.setMemberType({2, 5}, std::nullopt));
+    EXPECT_TRUE(document.project()->extension.members.empty()) << "back to inferring: nothing left to store";
+    EXPECT_FALSE(document.setMemberType({2}, std::nullopt)) << "no change, no step";
+}
+
 TEST(ProjectDocumentWithoutProject, memberLookupRefusesIndexesOutsideTheProject)
 {
     ProjectDocument document;
