@@ -1,6 +1,7 @@
 // Control panel of the main window's Workspace dock.
 #include "controlpanel.h"
 
+#include "acceptancemenu.h"
 #include "leadinginteger.h"
 #include "panelhost.h"
 #include "parametergrid.h"
@@ -15,6 +16,7 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -68,6 +70,12 @@ ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* 
     connect(memberList_, &QListWidget::itemSelectionChanged, this, &ControlPanel::memberSelectionChanged);
     connect(memberList_, &QListWidget::itemChanged, this, &ControlPanel::tickChanged);
     connect(memberList_, &QListWidget::itemDoubleClicked, this, &ControlPanel::showProjectInformation);
+    memberList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(memberList_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const int index = lineMember(memberList_->row(memberList_->itemAt(at)));
+        if (index >= 0)
+            makeAcceptanceMenu(document_, index, this)->exec(memberList_->viewport()->mapToGlobal(at));
+    });
     connect(grid_, &CGridCtrl::cellEdited, this, [this](int row, int column) { storeCellEdits({{column, row}}); });
     connect(grid_, &CGridCtrl::cellsChangedByClipboard, this, &ControlPanel::storeCellEdits);
     connect(&document_, &ProjectDocument::projectReplaced, this, &ControlPanel::projectReplaced);

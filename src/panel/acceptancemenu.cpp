@@ -1,0 +1,95 @@
+// Context menu of the member list.
+#include "acceptancemenu.h"
+
+#include "document/projectdocument.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace trellon {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AcceptanceMenu", text);
+}
+
+struct TypeChoice {
+    std::optional<MemberType> type;
+    const char* text;
+};
+
+const TypeChoice typeChoices[] = {
+    {MemberType::beam, QT_TRANSLATE_NOOP("AcceptanceMenu", "梁")},
+    {MemberType::slab, QT_TRANSLATE_NOOP("AcceptanceMenu", "板")},
+    {MemberType::cantileverBeam, QT_TRANSLATE_NOOP("AcceptanceMenu", "悬挑梁")},
+    {MemberType::cantileverSlab, QT_TRANSLATE_NOOP("AcceptanceMenu", "悬挑板")},
+    {MemberType::other, QT_TRANSLATE_NOOP("AcceptanceMenu", "其他")},
+    {std::nullopt, QT_TRANSLATE_NOOP("AcceptanceMenu", "按名称推断")},
+};
+
+MemberExtras extrasOf(const ProjectDocument& document, int memberIndex)
+{
+    const auto& members = document.project()->extension.members;
+    return static_cast<std::size_t>(memberIndex) < members.size() ? members[static_cast<std::size_t>(memberIndex)]
+                                                                  : MemberExtras{};
+}
+
+// The type entries for the members; with `current`, the member's own setting is checked.
+void addTypeChoices(QMenu& menu, ProjectDocument& document, const std::vector<int>& members,
+                    const std::optional<MemberExtras>& current)
+{
+    auto* group = current ? new QActionGroup(&menu) : nullptr;
+    for (const TypeChoice& choice : typeChoices) {
+        QAction* entry = menu.addAction(tr(choice.text));
+        if (group != nullptr) {
+            entry->setCheckable(true);
+            entry->setChecked(current->type == choice.type);
+            group->addAction(entry);
+        }
+        const std::optional<MemberType> type = choice.type;
+        QObject::connect(entry, &QAction::triggered, &menu,
+                         [&document, members, type] { document.setMemberType(members, type); });
+    }
+}
+
+void addGroupEntries(QMenu& menu, ProjectDocument& document, const std::vector<int>& members)
+{
+    menu.setEnabled(!members.empty());
+    addTypeChoices(*menu.addMenu(tr("构件类型")), document, members, std::nullopt);
+    QObject::connect(menu.addAction(tr("设为复检")), &QAction::triggered, &menu,
+                     [&document, members] { document.setSecondSample(members, true); });
+    QObject::connect(menu.addAction(tr("取消复检")), &QAction::triggered, &menu,
+                     [&document, members] { document.setSecondSample(members, false); });
+}
+
+} // namespace
+
+std::unique_ptr<QMenu> makeAcceptanceMenu(ProjectDocument& document, int memberIndex, QWidget* parent)
+{
+    auto menu = std::make_unique<QMenu>(parent);
+    if (document.member(memberIndex) == nullptr)
+        return menu;
+    const MemberExtras current = extrasOf(document, memberIndex);
+    addTypeChoices(*menu->addMenu(tr("构件类型")), document, {memberIndex}, current);
+    QAction* second = menu->addAction(tr("复检"));
+    second->setCheckable(true);
+    second->setChecked(current.secondSample);
+    QObject::connect(second, &QAction::triggered, menu.get(),
+                     [&document, memberIndex](bool on) { document.setSecondSample({memberIndex}, on); });
+    menu->addSeparator();
+    std::vector<int> ticked;
+    std::vector<int> all;
+    for (int index = 0; index < document.memberCount(); ++index) {
+        all.push_back(index);
+        if (document.member(index)->checked != 0)
+            ticked.push_back(index);
+    }
+    addGroupEntries(*menu->addMenu(tr("已勾选的构件")), document, ticked);
+    addGroupEntries(*menu->addMenu(tr("全部构件")), document, all);
+    return menu;
+}
+
+} // namespace trellon
