@@ -45,6 +45,7 @@ int fail(const Error& error);
 int runDecodeCommand(const std::vector<std::string>& args);
 int runShowCommand(const std::vector<std::string>& args);
 int runTxtCommand(const std::vector<std::string>& args);
+int runCsvCommand(const std::vector<std::string>& args);
 int runDocxCommand(const std::vector<std::string>& args);
 int runXlsxCommand(const std::vector<std::string>& args);
 int runBmpCommand(const std::vector<std::string>& args);
