@@ -5,10 +5,12 @@
 #include "bitmapexportcommand.h"
 #include "cchildframe.h"
 #include "commandicons.h"
+#include "csvexportcommand.h"
 #include "desktopopener.h"
 #include "excelreportcommand.h"
 #include "helppage.h"
 #include "helpwindow.h"
+#include "pdfexportcommand.h"
 #include "printsettingsdialog.h"
 #include "savedprintsettings.h"
 #include "transferdialog.h"
@@ -185,6 +187,8 @@ void CMainFrame::createActions()
     save->setShortcut(QKeySequence(tr("Ctrl+S")));
     connect(save, &QAction::triggered, this, &CMainFrame::saveProject);
     addCommand(Command::saveTxt, &CMainFrame::saveText);
+    connect(addCommand(Command::exportCsv, nullptr), &QAction::triggered, this, [this] { exportCsv(*this); });
+    connect(addCommand(Command::exportPdf, nullptr), &QAction::triggered, this, [this] { exportPdf(*this); });
     connect(addCommand(Command::saveBmp, nullptr), &QAction::triggered, this,
             [this] { saveActiveDiagramBitmap(*this); });
     connect(addCommand(Command::saveAs, nullptr), &QAction::triggered, this, &CMainFrame::saveProjectAs);
@@ -333,6 +337,7 @@ void CMainFrame::createMenus()
     childFile->addActions({action(Command::open), action(Command::save), action(Command::saveTxt),
                            action(Command::saveBmp), action(Command::saveAs), action(Command::wordReport),
                            action(Command::excelReport)});
+    childFile->insertActions(action(Command::saveBmp), {action(Command::exportCsv), action(Command::exportPdf)});
     childFile->addSeparator();
     childFile->addActions({action(Command::print), action(Command::printPreview), action(Command::printSettings)});
     childFile->addSeparator();

@@ -25,6 +25,12 @@ CommandTexts commandTexts(Command command)
     case Command::saveTxt:
         return {CommandTable::tr("保存TXT文件(&T)"), CommandTable::tr("保存成txt文件"),
                 CommandTable::tr("保存txt文件")};
+    case Command::exportCsv:
+        return {CommandTable::tr("导出CSV文件"), CommandTable::tr("将全部数据导出成csv文件"),
+                CommandTable::tr("导出csv文件")};
+    case Command::exportPdf:
+        return {CommandTable::tr("导出PDF文件"), CommandTable::tr("将选中构件的打印页面导出成pdf文件"),
+                CommandTable::tr("导出pdf文件")};
     case Command::saveBmp:
         return {CommandTable::tr("保存BMP文件(&C)"), CommandTable::tr("将视图保存成bmp文件"),
                 CommandTable::tr("保存bmp文件")};
@@ -77,6 +83,8 @@ bool commandEnabled(Command command, const CommandContext& context)
     switch (command) {
     case Command::save:
     case Command::saveTxt:
+    case Command::exportCsv:
+    case Command::exportPdf:
     case Command::wordReport:
     case Command::excelReport:
     case Command::projectInformation:
