@@ -13,13 +13,13 @@
 
 namespace trellon {
 
-void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
-                       const std::function<Status(const std::string& path)>& write)
+QString saveReport(CMainFrame& frame, const ReportFile& file,
+                   const std::function<Status(const std::string& path)>& write)
 {
     UserPrompts& prompts = frame.prompts();
     QString path = prompts.chooseFileToSave(&frame, file.filter, file.suffix.mid(1), frame.proposedPath(file.suffix));
     if (path.isEmpty())
-        return;
+        return {};
     if (!path.endsWith(file.suffix, Qt::CaseInsensitive))
         path += file.suffix;
 
@@ -34,10 +34,18 @@ void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
             QCoreApplication::translate("ReportOutput", "无法保存文件“%1”：\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
             QMessageBox::Warning);
-        return;
+        return {};
     }
-    if (frame.openUrl(QUrl::fromLocalFile(path)))
+    return path;
+}
+
+void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
+                       const std::function<Status(const std::string& path)>& write)
+{
+    const QString path = saveReport(frame, file, write);
+    if (path.isEmpty() || frame.openUrl(QUrl::fromLocalFile(path)))
         return;
+    UserPrompts& prompts = frame.prompts();
     // The report is written: say where, and offer its folder.
     const QString folder = QFileInfo(path).absolutePath();
     if (prompts.ask(&frame, file.openFailed.arg(QDir::toNativeSeparators(path)), QMessageBox::Yes | QMessageBox::No,

@@ -19,6 +19,11 @@ struct ReportFile {
                         // its folder
 };
 
+// Asks where to save (proposing the project's name beside it) and runs write on the local path under a wait
+// cursor; a failed write is told with the file's name. The path written, or empty when cancelled or failed.
+QString saveReport(CMainFrame& frame, const ReportFile& file,
+                   const std::function<Status(const std::string& path)>& write);
+
 // Asks where to save (proposing the project's name beside it), runs write on the local path, then opens the file
 // in the desktop's application, or, when none opens it, says where it was written and offers to open its folder.
 // A cancelled dialog does nothing; a failed write is told with the file's name.

@@ -224,7 +224,8 @@ bool ProjectDocument::recordExtension(const QString& text, ProjectExtension afte
     return true;
 }
 
-bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type)
+template <typename Edit>
+bool ProjectDocument::editExtras(const QString& text, const std::vector<int>& memberIndexes, Edit edit)
 {
     if (!project_)
         return false;
@@ -234,24 +235,21 @@ bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::
             continue;
         if (after.members.size() <= static_cast<std::size_t>(index))
             after.members.resize(static_cast<std::size_t>(index) + 1);
-        after.members[static_cast<std::size_t>(index)].type = type;
+        edit(after.members[static_cast<std::size_t>(index)]);
     }
-    return recordExtension(type ? tr("设置构件类型") : tr("按名称推断构件类型"), std::move(after));
+    return recordExtension(text, std::move(after));
+}
+
+bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type)
+{
+    return editExtras(type ? tr("设置构件类型") : tr("按名称推断构件类型"), memberIndexes,
+                      [type](MemberExtras& extras) { extras.type = type; });
 }
 
 bool ProjectDocument::setSecondSample(const std::vector<int>& memberIndexes, bool secondSample)
 {
-    if (!project_)
-        return false;
-    ProjectExtension after = project_->extension;
-    for (const int index : memberIndexes) {
-        if (member(index) == nullptr)
-            continue;
-        if (after.members.size() <= static_cast<std::size_t>(index))
-            after.members.resize(static_cast<std::size_t>(index) + 1);
-        after.members[static_cast<std::size_t>(index)].secondSample = secondSample;
-    }
-    return recordExtension(secondSample ? tr("设为复检") : tr("取消复检"), std::move(after));
+    return editExtras(secondSample ? tr("设为复检") : tr("取消复检"), memberIndexes,
+                      [secondSample](MemberExtras& extras) { extras.secondSample = secondSample; });
 }
 
 bool ProjectDocument::setPointsPerBar(std::int32_t pointsPerBar)

@@ -153,6 +153,8 @@ private:
                 std::optional<Rename> rename = std::nullopt);
     // Pushes one step that replaces the project's extension data.
     bool recordExtension(const QString& text, ProjectExtension after);
+    // Pushes one step that changes the extras of the members named.
+    template <typename Edit> bool editExtras(const QString& text, const std::vector<int>& memberIndexes, Edit edit);
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
     template <typename Edit> bool editReadings(const QString& text, int memberIndex, Edit edit);
     // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is
