@@ -7,11 +7,14 @@
 //           sampleCount maxCover minCover dataOffset barDiameter designDiameter xBarCount yBarCount
 //           checked samples[sampleCount]
 // "VER1.1" blocks lack `checked`; unversioned blocks lack `name` and `checked`.
+// In any version an extension block may follow the last member (projectextensionblock.h); other trailing bytes
+// are ignored.
 #include "projectfile.h"
 
 #include "atomicfile.h"
 #include "bytes.h"
 #include "gbk.h"
+#include "projectextensionblock.h"
 
 #include <algorithm>
 #include <cstring>
@@ -199,11 +202,14 @@ Result<LoadedProject> parseProjectFile(std::span<const std::uint8_t> bytes)
         return Error{ErrorKind::truncated,
                      "the file claims " + std::to_string(count) + " members, more than it can hold", countOffset};
 
-    LoadedProject loaded{format, allocateMembers(count)};
+    LoadedProject loaded{format, allocateMembers(count), std::nullopt};
     for (std::int32_t i = 0; i < count; ++i) {
         if (auto status = readMember(in, layout, i, loaded.project->members[static_cast<std::size_t>(i)]); !status)
             return status.error();
     }
+    auto block = readExtensionBlock(bytes.subspan(in.offset()), loaded.project->members.size(), in.offset());
+    loaded.project->extension = std::move(block.extension);
+    loaded.extensionWarning = std::move(block.warning);
     return loaded;
 }
 
@@ -219,6 +225,8 @@ Result<LoadedProject> readProjectFile(const std::string& path)
             error.detail = path + ": " + error.detail;
             return error;
         }
+        if (auto& warning = parsed.value().extensionWarning)
+            *warning = path + ": " + *warning;
         return parsed;
     } catch (const std::bad_alloc&) {
         return Error{ErrorKind::refused, "not enough memory to read " + path, std::nullopt};
@@ -246,6 +254,8 @@ std::vector<std::uint8_t> encodeProjectFile(const Project& project)
             block.putInt32(value);
         block.putInt32s(member.samples);
     }
+    const auto extension = encodeExtensionBlock(project.extension, project.members.size());
+    out.insert(out.end(), extension.begin(), extension.end());
     return out;
 }
 
