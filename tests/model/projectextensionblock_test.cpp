@@ -147,20 +147,6 @@ TEST(ExtensionBlock, olderVersionsReadTheBlockThatFollowsTheirLastMember)
     EXPECT_EQ(empty.project->extension.pointsPerBar, 4);
 }
 
-TEST(ExtensionBlock, membersListOfAnotherLengthIsCutOrPadded)
-{
-    const auto plain = encodeProjectFile(twoMembers());
-    const LoadedProject shorter = parsed(join(plain, blockAround(R"({"members":[{"secondSample":true}]})")));
-    EXPECT_EQ(shorter.project->extension.members, (std::vector<MemberExtras>{{std::nullopt, true}, {}}));
-    EXPECT_FALSE(shorter.extensionWarning);
-
-    const LoadedProject longer = parsed(join(
-        plain, blockAround(R"({"members":[{"type":"beam"},{"type":"slab"},{"type":"other","secondSample":true}]})")));
-    EXPECT_EQ(longer.project->extension.members,
-              (std::vector<MemberExtras>{{MemberType::beam, false}, {MemberType::slab, false}}));
-    EXPECT_FALSE(longer.extensionWarning);
-}
-
 struct DamagedCase {
     const char* what;
     std::vector<std::uint8_t> block;
