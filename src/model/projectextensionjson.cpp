@@ -2,6 +2,7 @@
 // "population": {name: n, ...}} followed by the keys a later version added.
 #include "projectextensionjson.h"
 
+#include "membertype.h"
 #include "rawjsonobject.h"
 
 #include <nlohmann/json.hpp>
@@ -20,26 +21,16 @@ using nlohmann::json;
 constexpr std::int32_t payloadVersion = 1;
 constexpr std::array knownKeys = {"version", "pointsPerBar", "members", "population"};
 
-constexpr std::array<std::pair<MemberType, const char*>, 5> typeNames = {{
-    {MemberType::beam, "beam"},
-    {MemberType::slab, "slab"},
-    {MemberType::cantileverBeam, "cantileverBeam"},
-    {MemberType::cantileverSlab, "cantileverSlab"},
-    {MemberType::other, "other"},
-}};
-
-const char* nameOf(MemberType type)
-{
-    const auto found = std::find_if(typeNames.begin(), typeNames.end(), [type](auto& t) { return t.first == type; });
-    return found->second;
-}
+constexpr std::array allTypes = {MemberType::beam, MemberType::slab, MemberType::cantileverBeam,
+                                 MemberType::cantileverSlab, MemberType::other};
 
 std::optional<MemberType> typeNamed(const std::string& name)
 {
-    const auto found = std::find_if(typeNames.begin(), typeNames.end(), [&](auto& t) { return name == t.second; });
-    if (found == typeNames.end())
+    const auto found =
+        std::find_if(allTypes.begin(), allTypes.end(), [&](MemberType type) { return memberTypeName(type) == name; });
+    if (found == allTypes.end())
         return std::nullopt;
-    return found->first;
+    return *found;
 }
 
 bool isKnownKey(const std::string& key)
@@ -137,13 +128,13 @@ std::string encodeExtensionPayload(const ProjectExtension& extension, std::size_
     for (std::size_t i = 0; i < memberCount; ++i) {
         const MemberExtras extras = i < extension.members.size() ? extension.members[i] : MemberExtras{};
         nlohmann::ordered_json member;
-        member["type"] = extras.type ? nlohmann::ordered_json(nameOf(*extras.type)) : nlohmann::ordered_json();
+        member["type"] = extras.type ? nlohmann::ordered_json(memberTypeName(*extras.type)) : nlohmann::ordered_json();
         member["secondSample"] = extras.secondSample;
         root["members"].push_back(std::move(member));
     }
     root["population"] = nlohmann::ordered_json::object();
     for (const auto& [type, count] : extension.population)
-        root["population"][nameOf(type)] = count;
+        root["population"][std::string(memberTypeName(type))] = count;
 
     std::string text = root.dump();
     if (const auto unknown = rawObjectMembers(extension.unknownKeys)) {
