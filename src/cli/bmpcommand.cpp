@@ -2,7 +2,6 @@
 #include "clicommand.h"
 #include "paintingapplication.h"
 
-#include "model/openproject.h"
 #include "model/testmode.h"
 #include "views/diagrambitmap.h"
 
@@ -62,7 +61,7 @@ int runBmpCommand(const std::vector<std::string>& args)
         size = *parsed;
     }
 
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     const Project& project = *loaded.value().project;

@@ -1,6 +1,7 @@
 // The commands of trellon-cli and what they share: arguments, exit statuses, one-line errors.
 #pragma once
 
+#include "model/projectfile.h"
 #include "model/result.h"
 
 #include <optional>
@@ -41,6 +42,10 @@ private:
 // Prints "trellon-cli: <message>" on stderr and returns exitFailure.
 int fail(const std::string& message);
 int fail(const Error& error);
+
+// Opens a project as the application does; a damaged extension block, whose data are left out, is told on stderr
+// as "trellon-cli: warning: <why>" and the command goes on.
+Result<LoadedProject> openProjectWarning(const std::string& path);
 
 int runDecodeCommand(const std::vector<std::string>& args);
 int runShowCommand(const std::vector<std::string>& args);

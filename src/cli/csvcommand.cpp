@@ -1,7 +1,6 @@
 // trellon-cli csv: one row per reading of a project, for spreadsheets and scripts.
 #include "clicommand.h"
 
-#include "model/openproject.h"
 #include "reports/csvexport.h"
 
 namespace trellon::cli {
@@ -11,7 +10,7 @@ int runCsvCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"-o"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     if (auto written = writeCsvExport(outputPath, *loaded.value().project); !written)

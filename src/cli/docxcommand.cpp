@@ -1,7 +1,6 @@
 // trellon-cli docx: the Word inspection report of the checked members, in the normal or the Yunnan format.
 #include "clicommand.h"
 
-#include "model/openproject.h"
 #include "model/reportparametersfile.h"
 #include "reports/normalreport.h"
 #include "reports/reporttemplate.h"
@@ -54,7 +53,7 @@ int runDocxCommand(const std::vector<std::string>& args)
             return fail(read.error());
         parameters = std::move(read.value());
     }
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;

@@ -3,7 +3,6 @@
 #include "paintingapplication.h"
 
 #include "model/atomicfile.h"
-#include "model/openproject.h"
 #include "model/printsettingsfile.h"
 #include "views/pdfpages.h"
 #include "views/printedpages.h"
@@ -29,7 +28,7 @@ int runPdfCommand(const std::vector<std::string>& args)
             return fail(read.error());
         settings = read.value();
     }
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;

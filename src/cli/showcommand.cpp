@@ -2,7 +2,6 @@
 #include "clicommand.h"
 #include "memberfields.h"
 
-#include "model/openproject.h"
 #include "model/pagecount.h"
 #include "model/statistics.h"
 
@@ -56,7 +55,7 @@ void printAsText(const nlohmann::ordered_json& j)
 int runShowCommand(const std::vector<std::string>& args)
 {
     const Arguments arguments(args, {}, {"--json"});
-    auto loaded = openProject(arguments.onePositional("project file"));
+    auto loaded = openProjectWarning(arguments.onePositional("project file"));
     if (!loaded)
         return fail(loaded.error());
     const auto j = projectToJson(loaded.value());

@@ -1,7 +1,6 @@
 // trellon-cli txt: the text report of a project.
 #include "clicommand.h"
 
-#include "model/openproject.h"
 #include "reports/textexport.h"
 
 namespace trellon::cli {
@@ -11,7 +10,7 @@ int runTxtCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"-o"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;

@@ -1,7 +1,6 @@
 // trellon-cli xlsx: the spreadsheet report of a project's ticked members.
 #include "clicommand.h"
 
-#include "model/openproject.h"
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
 
@@ -12,7 +11,7 @@ int runXlsxCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"-o"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
-    auto loaded = openProject(projectPath);
+    auto loaded = openProjectWarning(projectPath);
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
