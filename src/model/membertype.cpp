@@ -8,19 +8,33 @@
 namespace trellon {
 namespace {
 
-// Searched in UTF-8: in GBK bytes a character's second byte and the next one's first can spell another character.
-MemberType typeFromName(const std::string& gbkName)
+// Whether the GBK text holds the GBK word at a character boundary: in GBK bytes a character's second byte and the
+// next one's first can spell another character, so the search steps over whole characters (a byte from 0x81 on
+// begins a two-byte one). Searching the bytes spares converting every name.
+bool containsWord(std::string_view gbkText, std::string_view gbkWord)
 {
-    const std::string name = gbkToUtf8(gbkName);
-    const auto has = [&name](std::string_view part) { return name.find(part) != std::string::npos; };
-    const bool cantilever = has("悬挑");
-    if (cantilever && has("梁"))
+    for (std::size_t i = 0; i + gbkWord.size() <= gbkText.size();) {
+        if (gbkText[i] == gbkWord.front() && gbkText.compare(i, gbkWord.size(), gbkWord) == 0)
+            return true;
+        i += static_cast<unsigned char>(gbkText[i]) >= 0x81 ? 2 : 1;
+    }
+    return false;
+}
+
+MemberType typeFromName(std::string_view gbkName)
+{
+    static const std::string cantileverWord = systemText("悬挑");
+    static const std::string beamWord = systemText("梁");
+    static const std::string slabWord = systemText("板");
+    const auto has = [gbkName](std::string_view word) { return containsWord(gbkName, word); };
+    const bool cantilever = has(cantileverWord);
+    if (cantilever && has(beamWord))
         return MemberType::cantileverBeam;
-    if (cantilever && has("板"))
+    if (cantilever && has(slabWord))
         return MemberType::cantileverSlab;
-    if (has("梁"))
+    if (has(beamWord))
         return MemberType::beam;
-    if (has("板"))
+    if (has(slabWord))
         return MemberType::slab;
     return MemberType::other;
 }

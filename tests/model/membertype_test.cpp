@@ -38,6 +38,13 @@ TEST(MemberTypeTest, nameIsReadAsCharactersNotBytes)
     EXPECT_EQ(typeOfName("亮何"), MemberType::other);
 }
 
+TEST(MemberTypeTest, charactersAreCountedAfterSingleByteOnes)
+{
+    EXPECT_EQ(typeOfName("K亮何"), MemberType::other);
+    EXPECT_EQ(typeOfName("KL2亮何 梁"), MemberType::beam);
+    EXPECT_EQ(typeOfName("3 悬挑板"), MemberType::cantileverSlab);
+}
+
 TEST(MemberTypeTest, theUsersTypeOutranksTheName)
 {
     Project project = projectOf({member("1001", {30}, systemText("KL1 梁")), member("1002", {30}, systemText("板")),
