@@ -1,0 +1,208 @@
+// Lots, samples and verdicts of the acceptance check.
+#include "acceptanceevaluation.h"
+
+#include "judgedvalues.h"
+#include "samplesize.h"
+
+#include "model/membertype.h"
+#include "model/testmode.h"
+
+#include <algorithm>
+
+namespace trellon {
+namespace {
+
+struct Deviations {
+    std::int32_t upper;
+    std::int32_t lower;
+};
+
+constexpr Deviations beamDeviations{10, -7};
+constexpr Deviations slabDeviations{8, -5};
+constexpr std::size_t fewestSlabValues = 6;
+
+std::optional<LotKind> lotOf(MemberType type)
+{
+    switch (type) {
+    case MemberType::beam:
+    case MemberType::cantileverBeam:
+        return LotKind::beam;
+    case MemberType::slab:
+    case MemberType::cantileverSlab:
+        return LotKind::slab;
+    case MemberType::other:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The member's entry in the project's extension; none beyond its end, where the defaults hold.
+const MemberExtras* extrasOf(const Project& project, std::int32_t index)
+{
+    const auto& extras = project.extension.members;
+    const auto at = static_cast<std::size_t>(index);
+    return at < extras.size() ? &extras[at] : nullptr;
+}
+
+MemberEvaluation evaluateMember(const Project& project, std::int32_t index, std::int32_t pointsPerBar)
+{
+    const MemberRecord& record = project.members[static_cast<std::size_t>(index)];
+    MemberEvaluation m;
+    m.index = index;
+    const MemberExtras* extras = extrasOf(project, index);
+    m.type = memberType(project, index);
+    m.typeSet = extras != nullptr && extras->type.has_value();
+    m.lot = lotOf(m.type);
+    m.secondSample = extras != nullptr && extras->secondSample;
+    JudgedValues judged = judgedValues(record, pointsPerBar);
+    m.values = std::move(judged.values);
+    m.incompleteGroup = judged.incompleteGroup;
+    const ValueLimits limits(record);
+    m.moments = CoverMoments::of(m.values, limits.designCover(), [&](double deviation) {
+        m.acceptable += limits.isAcceptableDeviation(deviation) ? 1 : 0;
+    });
+    // The extremes are the values furthest out on either side.
+    m.anyBeyondLimit =
+        !m.values.empty() && (limits.isBeyondLimit(m.moments.min) || limits.isBeyondLimit(m.moments.max));
+    m.statistics = describeCovers(m.moments);
+    if (m.lot) {
+        const Deviations expected = *m.lot == LotKind::beam ? beamDeviations : slabDeviations;
+        m.deviationMismatch = record.upperDeviation != expected.upper || record.lowerDeviation != expected.lower;
+        m.tooFewBars = *m.lot == LotKind::slab && m.values.size() < fewestSlabValues;
+    }
+    return m;
+}
+
+// The sample of the given members, its figures merged from theirs.
+SampleEvaluation evaluateSample(const std::vector<const MemberEvaluation*>& members)
+{
+    SampleEvaluation s;
+    CoverMoments moments;
+    for (const MemberEvaluation* m : members) {
+        s.members.push_back(m->index);
+        s.acceptable += m->acceptable;
+        moments.merge(m->moments);
+    }
+    s.values = moments.n;
+    if (s.values == 0)
+        return s;
+    s.rate = static_cast<double>(s.acceptable) / static_cast<double>(s.values) * 100.0;
+    s.statistics = describeCovers(moments);
+    std::vector<std::span<const double>> parts;
+    parts.reserve(members.size());
+    for (const MemberEvaluation* m : members)
+        parts.emplace_back(m->values);
+    s.histogram = coverHistogram(parts, moments.min, moments.max);
+    return s;
+}
+
+void collectBeyondLimit(const MemberRecord& record, const MemberEvaluation& m, std::vector<BeyondLimitValue>& out)
+{
+    const ValueLimits limits(record);
+    for (const double v : m.values) {
+        if (limits.isBeyondLimit(v))
+            out.push_back({m.index, v, limits.deviation(v)});
+    }
+}
+
+SampleSize sampleSizeOf(const Project& project, MemberType type, const std::vector<const MemberEvaluation*>& first)
+{
+    SampleSize size;
+    size.type = type;
+    const auto population = project.extension.population.find(type);
+    if (population != project.extension.population.end()) {
+        size.population = population->second;
+        size.required = requiredSampleSize(type, population->second);
+    }
+    size.tested = static_cast<std::int32_t>(
+        std::count_if(first.begin(), first.end(), [type](const MemberEvaluation* m) { return m->type == type; }));
+    return size;
+}
+
+LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vector<MemberEvaluation>& members)
+{
+    LotEvaluation lot;
+    lot.kind = kind;
+    std::vector<const MemberEvaluation*> first;
+    std::vector<const MemberEvaluation*> second;
+    bool firstBeyond = false;
+    bool secondBeyond = false;
+    for (const MemberEvaluation& m : members) {
+        if (m.lot != kind)
+            continue;
+        (m.secondSample ? second : first).push_back(&m);
+        if (!m.anyBeyondLimit)
+            continue;
+        collectBeyondLimit(project.members[static_cast<std::size_t>(m.index)], m, lot.beyondLimit);
+        (m.secondSample ? secondBeyond : firstBeyond) = true;
+    }
+    lot.first = evaluateSample(first);
+    if (!second.empty()) {
+        lot.second = evaluateSample(second);
+        if (lot.first.values > 0 && lot.second->values > 0)
+            lot.combinedRate = static_cast<double>(lot.first.acceptable + lot.second->acceptable) /
+                               static_cast<double>(lot.first.values + lot.second->values) * 100.0;
+    }
+    lot.result = lotResult(lot.first.rate, firstBeyond, lot.combinedRate, secondBeyond);
+    const MemberType plain = kind == LotKind::beam ? MemberType::beam : MemberType::slab;
+    const MemberType cantilever = kind == LotKind::beam ? MemberType::cantileverBeam : MemberType::cantileverSlab;
+    lot.sampleSizes = {sampleSizeOf(project, plain, first), sampleSizeOf(project, cantilever, first)};
+    return lot;
+}
+
+} // namespace
+
+AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t pointsPerBar)
+{
+    AcceptanceEvaluation evaluation;
+    evaluation.pointsPerBar = std::clamp(pointsPerBar, 1, maxPointsPerBar);
+    for (std::int32_t i = 0; i < project.memberCount(); ++i) {
+        const MemberRecord& record = project.members[static_cast<std::size_t>(i)];
+        if (record.checked && isKnownTestMode(testModeDigit(record)))
+            evaluation.members.push_back(evaluateMember(project, i, evaluation.pointsPerBar));
+    }
+    evaluation.lots = {evaluateLot(project, LotKind::beam, evaluation.members),
+                       evaluateLot(project, LotKind::slab, evaluation.members)};
+    return evaluation;
+}
+
+AcceptanceEvaluation evaluateAcceptance(const Project& project)
+{
+    return evaluateAcceptance(project, project.extension.pointsPerBar);
+}
+
+LotResult lotResult(std::optional<double> firstRate, bool firstBeyondLimit, std::optional<double> combinedRate,
+                    bool secondBeyondLimit)
+{
+    if (!firstRate)
+        return LotResult::noData;
+    if (firstBeyondLimit || *firstRate < retestRate)
+        return LotResult::rejected;
+    if (*firstRate >= acceptedRate)
+        return LotResult::accepted;
+    if (!combinedRate)
+        return LotResult::retest;
+    return *combinedRate >= acceptedRate && !secondBeyondLimit ? LotResult::accepted : LotResult::rejected;
+}
+
+std::string_view lotResultText(LotResult result)
+{
+    switch (result) {
+    case LotResult::accepted:
+        return "合格";
+    case LotResult::rejected:
+        return "不合格";
+    case LotResult::retest:
+        return "需复检";
+    case LotResult::noData:
+        break;
+    }
+    return "无数据";
+}
+
+std::string_view lotKindName(LotKind kind)
+{
+    return kind == LotKind::beam ? "beam" : "slab";
+}
+
+} // namespace trellon

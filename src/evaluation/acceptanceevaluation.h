@@ -1,0 +1,92 @@
+// The acceptance check of the ticked members: beam and slab lots, their samples, verdicts and sample sizes.
+#pragma once
+
+#include "coverstatistics.h"
+
+#include "model/project.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace trellon {
+
+enum class LotKind { beam, slab };
+
+// "合格", "不合格", "需复检" (retest with a second sample) or "无数据" (no values in the first sample).
+enum class LotResult { accepted, rejected, retest, noData };
+
+struct MemberEvaluation {
+    std::int32_t index = 0; // in the project's array
+    MemberType type = MemberType::other;
+    bool typeSet = false;
+    std::optional<LotKind> lot; // none for other members
+    bool secondSample = false;
+    std::vector<double> values;
+    std::int32_t acceptable = 0;
+    bool anyBeyondLimit = false; // a value lies beyond the limit
+    CoverMoments moments;
+    CoverStatistics statistics;
+    bool deviationMismatch = false; // beam lot not +10/-7, slab lot not +8/-5
+    bool tooFewBars = false;        // slab lot with fewer than 6 values
+    bool incompleteGroup = false;
+};
+
+struct SampleEvaluation {
+    std::vector<std::int32_t> members; // array indexes
+    std::int32_t values = 0;
+    std::int32_t acceptable = 0;
+    std::optional<double> rate; // percent; none without values
+    CoverStatistics statistics;
+    CoverHistogram histogram;
+};
+
+struct BeyondLimitValue {
+    std::int32_t member = 0;
+    double value = 0.0;
+    double deviation = 0.0; // value - designCover
+};
+
+struct SampleSize {
+    MemberType type = MemberType::other;
+    std::optional<std::int32_t> population;
+    std::optional<std::int32_t> required; // none without a population
+    std::int32_t tested = 0;              // first-sample members of the type
+};
+
+struct LotEvaluation {
+    LotKind kind = LotKind::beam;
+    SampleEvaluation first;
+    std::optional<SampleEvaluation> second;    // present when a member of the lot is flagged second sample
+    std::optional<double> combinedRate;        // over both samples, when both have values
+    std::vector<BeyondLimitValue> beyondLimit; // of both samples, in member order
+    LotResult result = LotResult::noData;
+    std::array<SampleSize, 2> sampleSizes; // the lot's plain type, then its cantilever type
+};
+
+struct AcceptanceEvaluation {
+    std::int32_t pointsPerBar = defaultPointsPerBar;
+    std::array<LotEvaluation, 2> lots;     // beam, then slab
+    std::vector<MemberEvaluation> members; // the ticked members with digit 1 to 4, in array order
+};
+
+constexpr double acceptedRate = 90.0; // percent, inclusive
+constexpr double retestRate = 80.0;   // percent, inclusive
+
+// Evaluates the project's ticked members, grouping single-point readings into bars of pointsPerBar (taken as 1
+// to 5).
+AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t pointsPerBar);
+
+// With the project's own points per bar.
+AcceptanceEvaluation evaluateAcceptance(const Project& project);
+
+// The verdict of a lot from the rates of its samples and whether a value lies beyond the limit in either.
+LotResult lotResult(std::optional<double> firstRate, bool firstBeyondLimit, std::optional<double> combinedRate,
+                    bool secondBeyondLimit);
+
+std::string_view lotResultText(LotResult result);
+std::string_view lotKindName(LotKind kind);
+
+} // namespace trellon
