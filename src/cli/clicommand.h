@@ -49,6 +49,7 @@ Result<LoadedProject> openProjectWarning(const std::string& path);
 
 int runDecodeCommand(const std::vector<std::string>& args);
 int runShowCommand(const std::vector<std::string>& args);
+int runEvaluateCommand(const std::vector<std::string>& args);
 int runTxtCommand(const std::vector<std::string>& args);
 int runCsvCommand(const std::vector<std::string>& args);
 int runDocxCommand(const std::vector<std::string>& args);

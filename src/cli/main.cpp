@@ -29,6 +29,10 @@ const std::vector<Command>& commands()
         {"show", "show FILE.gj [--json]",
          "Prints every member of a project with all its fields; --json prints one JSON object.",
          trellon::cli::runShowCommand},
+        {"evaluate", "evaluate FILE.gj [--json] [--points-per-bar K]",
+         "Judges the ticked members in beam and slab lots: statistics, verdicts, limits and sample sizes; K (1 to "
+         "5) readings of a single-point member make one bar, overriding the project's setting.",
+         trellon::cli::runEvaluateCommand},
         {"txt", "txt FILE.gj -o OUT.txt", "Writes the text report of a project (GBK, CR LF line ends).",
          trellon::cli::runTxtCommand},
         {"csv", "csv FILE.gj -o OUT.csv",

@@ -1,0 +1,115 @@
+// Text summary of lots and members of the acceptance check.
+#include "evaluationsummary.h"
+
+#include "model/gbk.h"
+#include "model/membertype.h"
+
+#include <cstdio>
+#include <string>
+
+namespace trellon::cli {
+namespace {
+
+std::string fixed(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string fixedOrDash(const std::optional<double>& value, int decimals)
+{
+    return value ? fixed(*value, decimals) : "-";
+}
+
+std::string countOrDash(const std::optional<std::int32_t>& value)
+{
+    return value ? std::to_string(*value) : "-";
+}
+
+std::string figures(const CoverStatistics& s)
+{
+    return "mean " + fixedOrDash(s.mean, 2) + ", sd " + fixedOrDash(s.sd, 2) + ", min " + fixedOrDash(s.min, 1) +
+           ", max " + fixedOrDash(s.max, 1) + ", characteristic " + fixedOrDash(s.characteristic, 2);
+}
+
+std::string memberList(const std::vector<std::int32_t>& members)
+{
+    std::string list;
+    for (const std::int32_t index : members)
+        list += (list.empty() ? "" : ", ") + std::to_string(index);
+    return list.empty() ? "none" : list;
+}
+
+void printSample(std::ostream& out, const char* label, const SampleEvaluation& s)
+{
+    out << "  " << label << ": members " << memberList(s.members) << "; " << s.values << " values, " << s.acceptable
+        << " acceptable, rate " << fixedOrDash(s.rate, 1) << " %\n";
+    out << "    " << figures(s.statistics) << '\n';
+    if (s.histogram.empty())
+        return;
+    out << "    histogram (mm: count):";
+    for (std::size_t i = 0; i < s.histogram.size(); ++i)
+        out << (i == 0 ? " " : ", ") << s.histogram[i].from << ": " << s.histogram[i].count;
+    out << '\n';
+}
+
+void printLot(std::ostream& out, const LotEvaluation& lot)
+{
+    out << lotKindName(lot.kind) << " lot: " << lotResultText(lot.result) << '\n';
+    printSample(out, "first sample", lot.first);
+    if (lot.second) {
+        printSample(out, "second sample", *lot.second);
+        out << "  combined rate " << fixedOrDash(lot.combinedRate, 1) << " %\n";
+    } else {
+        out << "  second sample: none\n";
+    }
+    out << "  beyond the limit:";
+    if (lot.beyondLimit.empty())
+        out << " none";
+    for (std::size_t i = 0; i < lot.beyondLimit.size(); ++i) {
+        const BeyondLimitValue& b = lot.beyondLimit[i];
+        out << (i == 0 ? " member " : ", member ") << b.member << ": " << fixed(b.value, 1) << " ("
+            << (b.deviation > 0 ? "+" : "") << fixed(b.deviation, 1) << ')';
+    }
+    out << '\n';
+    for (const SampleSize& size : lot.sampleSizes)
+        out << "  sample size " << memberTypeName(size.type) << ": population " << countOrDash(size.population)
+            << ", required " << countOrDash(size.required) << ", tested " << size.tested << '\n';
+}
+
+void printMember(std::ostream& out, const MemberRecord& record, const MemberEvaluation& m)
+{
+    out << "  " << m.index << ' ' << gbkToUtf8(record.number) << ' ' << gbkToUtf8(record.name) << ": "
+        << memberTypeName(m.type) << (m.typeSet ? " (set)" : " (from the name)") << ", ";
+    if (m.lot)
+        out << lotKindName(*m.lot) << " lot, " << (m.secondSample ? "second" : "first") << " sample";
+    else
+        out << "no lot";
+    out << "; " << m.statistics.n << " values, " << m.acceptable << " acceptable; " << figures(m.statistics);
+    if (m.deviationMismatch)
+        out << "; deviations differ from the lot's";
+    if (m.tooFewBars)
+        out << "; fewer than 6 bars";
+    if (m.incompleteGroup)
+        out << "; last bar incomplete";
+    out << '\n';
+}
+
+} // namespace
+
+void printEvaluationSummary(std::ostream& out, const Project& project, const AcceptanceEvaluation& evaluation)
+{
+    out << "points per bar: " << evaluation.pointsPerBar << "\n\n";
+    for (const LotEvaluation& lot : evaluation.lots) {
+        printLot(out, lot);
+        out << '\n';
+    }
+    out << "members:\n";
+    if (evaluation.members.empty())
+        out << "  none\n";
+    for (const MemberEvaluation& m : evaluation.members)
+        printMember(out, project.members[static_cast<std::size_t>(m.index)], m);
+}
+
+} // namespace trellon::cli

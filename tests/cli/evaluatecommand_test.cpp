@@ -1,0 +1,135 @@
+// trellon-cli evaluate on the bundled sample: its JSON read back and one member's figures recomputed here.
+#include "clirunner.h"
+
+#include "model/projectfile.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace trellon {
+namespace {
+
+using namespace trellon::testing;
+
+const std::string sampleProject = std::string(TRELLON_SOURCE_DIR) + "/data/samples/site-survey.gj";
+
+nlohmann::json evaluateSample(const std::vector<std::string>& options = {})
+{
+    std::vector<std::string> args{"evaluate", sampleProject, "--json"};
+    args.insert(args.end(), options.begin(), options.end());
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+}
+
+Project readSample()
+{
+    auto loaded = readProjectFile(sampleProject);
+    if (!loaded)
+        throw std::runtime_error(loaded.error().describe());
+    return std::move(*loaded.value().project);
+}
+
+TEST(CliEvaluate, listsBothLotsAndTheTickedMembersWithAKnownDigit)
+{
+    const nlohmann::json j = evaluateSample();
+    const Project project = readSample();
+    EXPECT_EQ(j["pointsPerBar"], 1);
+    ASSERT_EQ(j["lots"].size(), 2u);
+    EXPECT_EQ(j["lots"][0]["kind"], "beam");
+    EXPECT_EQ(j["lots"][1]["kind"], "slab");
+    std::vector<int> expected;
+    for (int i = 0; i < project.memberCount(); ++i) {
+        const char digit = project.members[static_cast<std::size_t>(i)].number.front();
+        if (project.members[static_cast<std::size_t>(i)].checked && digit >= '1' && digit <= '4')
+            expected.push_back(i);
+    }
+    std::vector<int> listed;
+    for (const auto& member : j["members"])
+        listed.push_back(member["index"]);
+    EXPECT_EQ(listed, expected);
+    for (const auto& lot : j["lots"]) {
+        EXPECT_TRUE(lot["second"].is_null());
+        EXPECT_TRUE(lot["combinedRate"].is_null());
+        EXPECT_EQ(lot["sampleSize"].size(), 2u);
+        EXPECT_TRUE(lot["sampleSize"][0]["required"].is_null());
+    }
+}
+
+TEST(CliEvaluate, firstMembersFiguresMatchItsReadings)
+{
+    const nlohmann::json j = evaluateSample();
+    const Project project = readSample();
+    const MemberRecord& m = project.members[0];
+    ASSERT_EQ(m.number.front(), '1');
+    const auto& member = j["members"][0];
+    ASSERT_EQ(member["index"], 0);
+    EXPECT_EQ(member["type"], "beam");
+    EXPECT_EQ(member["lot"], "beam");
+    EXPECT_FALSE(member["typeSet"].get<bool>());
+
+    const double n = static_cast<double>(m.samples.size());
+    ASSERT_EQ(m.samples.size(), 24u); // k_n for 24 lies between those of 20 and 30
+    double sum = 0;
+    int acceptable = 0;
+    for (const int v : m.samples) {
+        sum += v;
+        acceptable += m.designCover + m.lowerDeviation <= v && v <= m.designCover + m.upperDeviation ? 1 : 0;
+    }
+    const double mean = sum / n;
+    double squares = 0;
+    for (const int v : m.samples)
+        squares += (v - mean) * (v - mean);
+    const double sd = std::sqrt(squares / (n - 1));
+    EXPECT_EQ(member["values"], 24);
+    EXPECT_EQ(member["acceptable"], acceptable);
+    EXPECT_NEAR(member["mean"].get<double>(), mean, 1e-9);
+    EXPECT_NEAR(member["sd"].get<double>(), sd, 1e-9);
+    EXPECT_EQ(member["min"], *std::min_element(m.samples.begin(), m.samples.end()));
+    EXPECT_EQ(member["max"], *std::max_element(m.samples.begin(), m.samples.end()));
+    EXPECT_NEAR(member["characteristic"].get<double>(), mean - 1.748 * sd, 1e-9);
+    EXPECT_EQ(member["deviationMismatch"], m.upperDeviation != 10 || m.lowerDeviation != -7);
+}
+
+TEST(CliEvaluate, pointsPerBarGroupsSinglePointsButNotBars)
+{
+    const nlohmann::json one = evaluateSample();
+    const nlohmann::json two = evaluateSample({"--points-per-bar", "2"});
+    EXPECT_EQ(two["pointsPerBar"], 2);
+    for (std::size_t i = 0; i < one["members"].size(); ++i) {
+        const std::string number = one["members"][i]["number"];
+        const int values = one["members"][i]["values"];
+        const int expected = number.front() == '3' || number.front() == '4' ? values : (values + 1) / 2;
+        EXPECT_EQ(two["members"][i]["values"], expected) << number;
+        EXPECT_EQ(two["members"][i]["incompleteGroup"], expected != values && values % 2 == 1) << number;
+    }
+}
+
+TEST(CliEvaluate, refusesPointsPerBarOutsideOneToFiveAndMissingFiles)
+{
+    for (const char* k : {"0", "6", "x", "2.5", "-1"}) {
+        const CliRun run = runCli({"evaluate", sampleProject, "--points-per-bar", k});
+        EXPECT_EQ(run.status, 2) << k;
+        EXPECT_TRUE(run.out.empty()) << k;
+    }
+    const CliRun missing = runCli({"evaluate", sampleProject + ".missing"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.empty());
+}
+
+TEST(CliEvaluate, summaryGivesEachLotsVerdictAsTheJsonDoes)
+{
+    const nlohmann::json j = evaluateSample();
+    const CliRun run = runCli({"evaluate", sampleProject});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const auto& lot : j["lots"]) {
+        const std::string line = lot["kind"].get<std::string>() + " lot: " + lot["result"].get<std::string>() + "\n";
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    }
+}
+
+} // namespace
+} // namespace trellon
