@@ -53,6 +53,7 @@ bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLON_BENCH=ON > /dev/null
 	@ninja -C build-bench -j$(JOBS)
 	@build-bench/trellon-bench
+	@build-bench/trellon-evaluation-bench
 	@build-bench/trellon-document-bench
 	@build-bench/trellon-app-bench
 
