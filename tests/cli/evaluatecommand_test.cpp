@@ -108,6 +108,39 @@ TEST(CliEvaluate, pointsPerBarGroupsSinglePointsButNotBars)
     }
 }
 
+TEST(CliEvaluate, followsTheProjectsTypesSecondSamplesPopulationsAndPointsPerBar)
+{
+    Project project = readSample();
+    project.extension.pointsPerBar = 2;
+    project.extension.members.resize(3);
+    project.extension.members[1].secondSample = true;
+    project.extension.members[2].type = MemberType::cantileverBeam; // named a column
+    project.extension.population[MemberType::beam] = 251;
+    ScratchFolder folder;
+    const std::string path = (folder / "extended.gj").string();
+    ASSERT_TRUE(writeProjectFile(path, project));
+
+    const CliRun run = runCli({"evaluate", path, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["pointsPerBar"], 2);
+    const auto& beam = j["lots"][0];
+    ASSERT_FALSE(beam["second"].is_null());
+    EXPECT_EQ(beam["second"]["members"], nlohmann::json::array({1}));
+    EXPECT_EQ(beam["first"]["members"].front(), 0);
+    EXPECT_EQ(beam["first"]["members"][1], 2);
+    EXPECT_EQ(beam["sampleSize"][0]["population"], 251);
+    EXPECT_EQ(beam["sampleSize"][0]["required"], 6);
+    EXPECT_EQ(beam["sampleSize"][1]["type"], "cantileverBeam");
+    EXPECT_EQ(beam["sampleSize"][1]["tested"], 1);
+    EXPECT_EQ(j["members"][2]["typeSet"], true);
+
+    const nlohmann::json overridden =
+        nlohmann::json::parse(runCli({"evaluate", path, "--json", "--points-per-bar", "1"}).out);
+    EXPECT_EQ(overridden["pointsPerBar"], 1);
+    EXPECT_EQ(overridden["members"][0]["values"], project.members[0].samples.size());
+}
+
 TEST(CliEvaluate, refusesPointsPerBarOutsideOneToFiveAndMissingFiles)
 {
     for (const char* k : {"0", "6", "x", "2.5", "-1"}) {
