@@ -3,8 +3,6 @@
 #include "evaluationjson.h"
 #include "evaluationsummary.h"
 
-#include "model/openproject.h"
-
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -32,7 +30,7 @@ int runEvaluateCommand(const std::vector<std::string>& args)
     const Arguments arguments(args, {"--points-per-bar"}, {"--json"});
     const std::string& path = arguments.onePositional("project file");
     const std::optional<std::int32_t> pointsPerBar = pointsPerBarOption(arguments);
-    auto loaded = openProject(path);
+    auto loaded = openProjectWarning(path);
     if (!loaded)
         return fail(loaded.error());
     const Project& project = *loaded.value().project;

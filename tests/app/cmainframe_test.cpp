@@ -237,6 +237,25 @@ TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
     EXPECT_EQ(frame->document().project(), loaded);
 }
 
+TEST_F(MainFrameTest, aDamagedExtensionBlockIsToldAfterTheMeasurementsOpened)
+{
+    auto loaded = readProjectFile(sample.toStdString());
+    ASSERT_TRUE(loaded.ok());
+    Project project = *loaded.value().project;
+    project.extension.pointsPerBar = 2;
+    std::vector<std::uint8_t> bytes = encodeProjectFile(project);
+    bytes.back() ^= 0xFF; // the block's CRC
+    const QString damaged = dir.filePath(QStringLiteral("damaged.gj"));
+    std::ofstream(damaged.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(frame->openProjectFile(damaged));
+    EXPECT_EQ(frame->document().project()->memberCount(), project.memberCount());
+    EXPECT_EQ(frame->document().project()->extension, ProjectExtension{});
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.front().contains(QStringLiteral("damaged.gj")));
+    EXPECT_EQ(prompts.messageIcons.front(), QMessageBox::Warning);
+}
+
 TEST_F(MainFrameTest, cancelledOpenDialogChangesNothing)
 {
     frame->openProject();
