@@ -81,6 +81,8 @@ ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* 
     connect(&document_, &ProjectDocument::projectReplaced, this, &ControlPanel::projectReplaced);
     connect(&document_, &ProjectDocument::membersChanged, this, &ControlPanel::membersChanged);
     connect(&document_, &ProjectDocument::selectionChanged, this, &ControlPanel::followDocumentSelection);
+    // The points per bar change what the summary's statistics are taken over.
+    connect(&document_, &ProjectDocument::extensionChanged, this, &ControlPanel::refreshSummaryForm);
 }
 
 ControlPanel::~ControlPanel() = default;

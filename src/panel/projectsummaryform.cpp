@@ -7,6 +7,8 @@
 #include "document/projectdocument.h"
 #include "widgets/userprompts.h"
 
+#include "evaluation/coverstatistics.h"
+#include "evaluation/judgedvalues.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
 
@@ -21,11 +23,13 @@ namespace trellon {
 ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent)
     : QWidget(parent), document_(document), host_(host)
 {
-    const QString labels[] = {tr("工程名称"),         tr("工程编号"),        tr("数据个(组)数"),   tr("已知直径(mm)"),
-                              tr("设计直径(mm)"),     tr("设计厚度(mm)"),    tr("厚度最大值(mm)"), tr("厚度最小值(mm)"),
-                              tr("允许偏差上限(mm)"), tr("允许偏差下限(mm)")};
+    const QString labels[] = {tr("工程名称"),         tr("工程编号"),       tr("数据个(组)数"),
+                              tr("已知直径(mm)"),     tr("设计直径(mm)"),   tr("设计厚度(mm)"),
+                              tr("厚度最大值(mm)"),   tr("厚度最小值(mm)"), tr("允许偏差上限(mm)"),
+                              tr("允许偏差下限(mm)"), tr("平均厚度(mm)"),   tr("标准差(mm)"),
+                              tr("特征值(mm)"),       tr("合格率")};
     auto* layout = new QFormLayout(this);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < fieldCount; ++i) {
         fields_[i] = new QLineEdit(this);
         fields_[i]->setReadOnly(true);
         layout->addRow(labels[i], fields_[i]);
@@ -66,7 +70,26 @@ void ProjectSummaryForm::refresh()
     else if (digit == TestModeDigit::singleMeasuredDiameter)
         field(Field::knownDiameter).clear();
     field(Field::designDiameter).setReadOnly(digit != TestModeDigit::singleMeasuredDiameter);
+    showCoverStatistics(*member);
     lowerDeviationAcceptable();
+}
+
+void ProjectSummaryForm::showCoverStatistics(const MemberRecord& member)
+{
+    const JudgedValues judged = judgedValues(member, document_.project()->extension.pointsPerBar);
+    const CoverStatistics figures = describeCovers(judged.values);
+    const auto tenths = [](const std::optional<double>& v) { return v ? QString::number(*v, 'f', 1) : QString(); };
+    field(Field::meanCover).setText(tenths(figures.mean));
+    field(Field::standardDeviation).setText(tenths(figures.sd));
+    field(Field::characteristicCover).setText(tenths(figures.characteristic));
+    const ValueLimits limits(member);
+    const auto acceptable = std::count_if(judged.values.begin(), judged.values.end(),
+                                          [&limits](double v) { return limits.isAcceptable(v); });
+    field(Field::passRate)
+        .setText(judged.values.empty() ? QString()
+                                       : QStringLiteral("%1%").arg(100.0 * static_cast<double>(acceptable) /
+                                                                       static_cast<double>(judged.values.size()),
+                                                                   0, 'f', 1));
 }
 
 bool ProjectSummaryForm::lowerDeviationAcceptable()

@@ -8,6 +8,7 @@ class QLineEdit;
 namespace trellon {
 
 class PanelHost;
+struct MemberRecord;
 class ProjectDocument;
 
 class ProjectSummaryForm final : public QWidget {
@@ -25,7 +26,13 @@ public:
         minCover,
         upperDeviation,
         lowerDeviation,
+        // The member's cover statistics, below the fields the instrument gives.
+        meanCover,
+        standardDeviation,
+        characteristicCover,
+        passRate,
     };
+    static constexpr int fieldCount = 14;
 
     ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent = nullptr);
 
@@ -44,7 +51,10 @@ private:
 
     ProjectDocument& document_;
     PanelHost& host_;
-    QLineEdit* fields_[10];
+    // The statistics of the values the member is judged on.
+    void showCoverStatistics(const MemberRecord& member);
+
+    QLineEdit* fields_[fieldCount];
     int shownMember_ = -1; // the member whose values the fields show
 };
 

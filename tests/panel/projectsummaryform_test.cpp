@@ -68,6 +68,25 @@ TEST_F(SummaryTest, aTypedDesignDiameterGoesToTheMemberItWasTypedForOnly)
     EXPECT_EQ(member(1).designDiameter, 0);
 }
 
+TEST_F(SummaryTest, coverStatisticsOfTheJudgedValuesStandBelowTheFields)
+{
+    loadWith([](std::vector<MemberRecord>& members) {
+        members[0].replaceSamples({30, 31, 32, 36});
+        members[0].designCover = 30;
+        members[0].lowerDeviation = -2;
+        members[0].upperDeviation = 2;
+    });
+    auto& form = panel->summaryForm();
+    EXPECT_EQ(form.field(Field::meanCover).text(), "32.3");
+    EXPECT_EQ(form.field(Field::standardDeviation).text(), "2.6");    // sqrt(20.75 / 3)
+    EXPECT_EQ(form.field(Field::characteristicCover).text(), "25.3"); // 32.25 − 2.63 × 2.630
+    EXPECT_EQ(form.field(Field::passRate).text(), "75.0%");
+    ASSERT_TRUE(document.setPointsPerBar(2)); // means 30.5 and 34
+    EXPECT_EQ(form.field(Field::meanCover).text(), "32.3");
+    EXPECT_EQ(form.field(Field::passRate).text(), "50.0%");
+    EXPECT_TRUE(form.field(Field::characteristicCover).text().isEmpty()) << "two values give no characteristic";
+}
+
 TEST_F(SummaryTest, positiveLowerDeviationIsShownAsZeroWithTheMessage)
 {
     loadWith([](std::vector<MemberRecord>& members) { members[0].lowerDeviation = 3; });
