@@ -17,6 +17,7 @@
 #include "usersettingsfolder.h"
 #include "wordreportcommand.h"
 
+#include "evaluation/standarddeviations.h"
 #include "model/openproject.h"
 #include "model/projectfile.h"
 #include "model/statistics.h"
@@ -230,6 +231,9 @@ void CMainFrame::createActions()
 
 void CMainFrame::createUndoActions()
 {
+    standardDeviationsAction_ = new QAction(tr("按规范设置允许偏差"), this);
+    standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
+    connect(standardDeviationsAction_, &QAction::triggered, this, &CMainFrame::setStandardDeviations);
     QUndoStack& history = document_.undoStack();
     undoAction_ = new QAction(
         QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)), tr("撤销"), this);
@@ -364,7 +368,23 @@ QMenu* CMainFrame::editMenu()
 {
     auto* edit = new QMenu(tr("编辑(&E)"), this);
     edit->addActions({undoAction_, redoAction_});
+    edit->addSeparator();
+    edit->addAction(standardDeviationsAction_);
     return edit;
+}
+
+void CMainFrame::setStandardDeviations()
+{
+    const Project* project = document_.project();
+    if (project == nullptr)
+        return;
+    std::vector<ProjectDocument::Deviations> deviations;
+    for (const StandardDeviations& wanted : standardDeviationsOfLots(*project))
+        deviations.push_back({wanted.memberIndex, wanted.upperDeviation, wanted.lowerDeviation});
+    if (deviations.empty())
+        prompts_.showMessage(this, tr("没有已勾选的梁或板构件。"));
+    else
+        document_.setDeviations(tr("按规范设置允许偏差"), deviations);
 }
 
 QList<QMenu*> CMainFrame::shownMenus() const
@@ -448,6 +468,7 @@ void CMainFrame::updateCommands()
     context.memberCount = document_.memberCount();
     for (const auto& [command, act] : actions_)
         act->setEnabled(commandEnabled(command, context));
+    standardDeviationsAction_->setEnabled(context.loaded);
 
     const bool anyChild = listFrame_ != nullptr || sectionFrame_ != nullptr || gridFrame_ != nullptr;
     if (menusBuilt_ && anyChild == childMenusShown_)

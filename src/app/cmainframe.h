@@ -61,6 +61,9 @@ public:
     QAction& redoAction() { return *redoAction_; }
     // 查看 → 按合格着色: the diagram windows colour their marks by pass state; on unless turned off before.
     QAction& passColoursAction() { return *passColoursAction_; }
+    // 编辑 → 按规范设置允许偏差: the standard's deviations for the ticked beams and slabs, one step.
+    QAction& standardDeviationsAction() { return *standardDeviationsAction_; }
+    void setStandardDeviations();
     PassColours passColours() const;
     QMdiArea& mdiArea() { return *mdiArea_; }
     QToolBar& toolBar() { return *toolBar_; }
@@ -197,6 +200,7 @@ private:
     QUndoView* historyView_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* passColoursAction_ = nullptr;
+    QAction* standardDeviationsAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     ControlPanel* controlPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -385,6 +385,21 @@ bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, c
                   Rename{memberIndex, member(memberIndex)->name, std::move(name)});
 }
 
+bool ProjectDocument::setDeviations(const QString& text, const std::vector<Deviations>& deviations)
+{
+    std::vector<FieldChange> changes;
+    for (const Deviations& wanted : deviations) {
+        if (member(wanted.memberIndex) == nullptr)
+            continue;
+        Fields before = fieldsOf(wanted.memberIndex);
+        Fields after = before;
+        after.upperDeviation = wanted.upperDeviation;
+        after.lowerDeviation = wanted.lowerDeviation;
+        changes.push_back({wanted.memberIndex, before, after});
+    }
+    return record(text, std::move(changes), true, selectedMember_);
+}
+
 bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
 {
     if (member(memberIndex) == nullptr)

@@ -91,6 +91,13 @@ public:
     bool setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
                                const DesignValues& values);
     bool setDesignDiameter(int memberIndex, std::int32_t diameter);
+    // Permitted deviations of several members at once, each its own, in one step.
+    struct Deviations {
+        int memberIndex;
+        std::int32_t upperDeviation;
+        std::int32_t lowerDeviation;
+    };
+    bool setDeviations(const QString& text, const std::vector<Deviations>& deviations);
     // The acceptance check's data: member types (none: inferred from the name) and second-sample flags of the
     // members named, the points per bar (1 to maxPointsPerBar) and the population of a type (none: not entered).
     bool setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type);

@@ -4,6 +4,7 @@
 #include "app/helpwindow.h"
 #include "app/transferdialog.h"
 
+#include "model/membertype.h"
 #include "model/projectfile.h"
 #include "panel/controlpanel.h"
 #include "support/scriptedprompts.h"
@@ -32,6 +33,7 @@
 
 #include <fstream>
 #include <memory>
+#include <numeric>
 
 namespace trellon {
 namespace {
@@ -459,6 +461,38 @@ TEST_F(MainFrameTest, passColoursAreOnByDefaultAndTheToggleReachesTheDiagramsAnd
     EXPECT_EQ(frame->gridView()->passColours(), PassColours::off) << "a window opened later follows";
     CMainFrame next(prompts, settings, dir.filePath(QStringLiteral("recovery")));
     EXPECT_FALSE(next.passColoursAction().isChecked());
+}
+
+TEST_F(MainFrameTest, standardDeviationsAreOneStepForTheTickedBeamsAndSlabs)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    const Project& project = *frame->document().project();
+    std::vector<int> all(static_cast<std::size_t>(project.memberCount()));
+    std::iota(all.begin(), all.end(), 0);
+    ASSERT_TRUE(frame->document().setProjectInformation(0, project.members[0].name, all, {25, 3, -3}));
+    const Project before = project;
+    frame->standardDeviationsAction().trigger();
+    int beams = 0;
+    int slabs = 0;
+    for (int i = 0; i < project.memberCount(); ++i) {
+        const MemberRecord& member = project.members[static_cast<std::size_t>(i)];
+        if (member.checked == 0)
+            continue;
+        const MemberType type = memberType(project, i);
+        if (type == MemberType::beam || type == MemberType::cantileverBeam) {
+            ++beams;
+            EXPECT_EQ(std::pair(member.upperDeviation, member.lowerDeviation), std::pair(10, -7)) << i;
+        } else if (type == MemberType::slab || type == MemberType::cantileverSlab) {
+            ++slabs;
+            EXPECT_EQ(std::pair(member.upperDeviation, member.lowerDeviation), std::pair(8, -5)) << i;
+        }
+    }
+    EXPECT_GT(beams, 0);
+    EXPECT_GT(slabs, 0);
+    EXPECT_EQ(frame->document().undoStack().count(), 2);
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 按规范设置允许偏差"));
+    frame->undoAction().trigger();
+    EXPECT_EQ(project, before);
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)
