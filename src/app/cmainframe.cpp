@@ -7,6 +7,7 @@
 #include "commandicons.h"
 #include "csvexportcommand.h"
 #include "desktopopener.h"
+#include "evaluationwindow.h"
 #include "excelreportcommand.h"
 #include "helppage.h"
 #include "helpwindow.h"
@@ -231,6 +232,9 @@ void CMainFrame::createActions()
 
 void CMainFrame::createUndoActions()
 {
+    evaluationAction_ = new QAction(tr("检验评定"), this);
+    evaluationAction_->setStatusTip(tr("按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度"));
+    connect(evaluationAction_, &QAction::triggered, this, &CMainFrame::showEvaluation);
     standardDeviationsAction_ = new QAction(tr("按规范设置允许偏差"), this);
     standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
     connect(standardDeviationsAction_, &QAction::triggered, this, &CMainFrame::setStandardDeviations);
@@ -332,7 +336,7 @@ void CMainFrame::createMenus()
     transfer->addAction(action(Command::dataTransfer));
     auto* view = new QMenu(tr("查看(&V)"), this);
     view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel),
-                      historyDock_->toggleViewAction(), passColoursAction_});
+                      historyDock_->toggleViewAction(), passColoursAction_, evaluationAction_});
     auto* help = new QMenu(tr("帮助(&H)"), this);
     help->addActions({action(Command::helpTopics), action(Command::about)});
     noChildMenus_ = {file, editMenu(), transfer, view, help};
@@ -354,7 +358,7 @@ void CMainFrame::createMenus()
     childView->addActions({action(Command::toolbar), action(Command::statusBar)});
     childView->addSeparator();
     childView->addActions({action(Command::controlPanel), historyDock_->toggleViewAction(), passColoursAction_,
-                           action(Command::projectInformation)});
+                           evaluationAction_, action(Command::projectInformation)});
     auto* childHelp = new QMenu(tr("帮助(&H)"), this);
     childHelp->addActions({action(Command::helpTopics), action(Command::about)});
     childMenus_ = {childFile, editMenu(), childTransfer, childView, childHelp};
@@ -371,6 +375,15 @@ QMenu* CMainFrame::editMenu()
     edit->addSeparator();
     edit->addAction(standardDeviationsAction_);
     return edit;
+}
+
+void CMainFrame::showEvaluation()
+{
+    if (evaluationWindow_ == nullptr)
+        evaluationWindow_ = new EvaluationWindow(document_, this);
+    evaluationWindow_->show();
+    evaluationWindow_->raise();
+    evaluationWindow_->activateWindow();
 }
 
 void CMainFrame::setStandardDeviations()

@@ -39,6 +39,7 @@ class CDataListView;
 class CGridView;
 class CSectionView;
 class ControlPanel;
+class EvaluationWindow;
 class HelpWindow;
 class TransferDialog;
 struct Project;
@@ -64,6 +65,10 @@ public:
     // 编辑 → 按规范设置允许偏差: the standard's deviations for the ticked beams and slabs, one step.
     QAction& standardDeviationsAction() { return *standardDeviationsAction_; }
     void setStandardDeviations();
+    // 查看 → 检验评定: opens or brings forward the evaluation window; null until then.
+    QAction& evaluationAction() { return *evaluationAction_; }
+    void showEvaluation();
+    EvaluationWindow* evaluationWindow() const { return evaluationWindow_; }
     PassColours passColours() const;
     QMdiArea& mdiArea() { return *mdiArea_; }
     QToolBar& toolBar() { return *toolBar_; }
@@ -201,6 +206,8 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* passColoursAction_ = nullptr;
     QAction* standardDeviationsAction_ = nullptr;
+    QAction* evaluationAction_ = nullptr;
+    EvaluationWindow* evaluationWindow_ = nullptr;
     QAction* redoAction_ = nullptr;
     ControlPanel* controlPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -1,9 +1,11 @@
 // The main window's commands, menus and file flows, driven with scripted dialogs.
 #include "app/cchildframe.h"
 #include "app/cmainframe.h"
+#include "app/evaluationwindow.h"
 #include "app/helpwindow.h"
 #include "app/transferdialog.h"
 
+#include "evaluation/acceptanceevaluation.h"
 #include "model/membertype.h"
 #include "model/projectfile.h"
 #include "panel/controlpanel.h"
@@ -22,6 +24,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -493,6 +496,32 @@ TEST_F(MainFrameTest, standardDeviationsAreOneStepForTheTickedBeamsAndSlabs)
     EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 按规范设置允许偏差"));
     frame->undoAction().trigger();
     EXPECT_EQ(project, before);
+}
+
+TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndPopulations)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->evaluationAction().trigger();
+    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_NE(window, nullptr);
+    const AcceptanceEvaluation expected = evaluateAcceptance(*frame->document().project());
+    const QString page = window->page().toPlainText();
+    EXPECT_TRUE(page.contains(QStringLiteral("钢筋保护层厚度检验评定（GB 50204-2015 附录E）")));
+    const std::string_view beams = lotResultText(expected.lots[0].result);
+    EXPECT_TRUE(page.contains(QStringLiteral("梁类构件：") + QString::fromUtf8(beams.data(), beams.size())))
+        << page.toStdString();
+
+    window->pointsPerBarField().setValue(2);
+    EXPECT_EQ(frame->document().project()->extension.pointsPerBar, 2);
+    QSpinBox& beamsTotal = window->populationField(MemberType::beam);
+    beamsTotal.setValue(40);
+    emit beamsTotal.editingFinished();
+    EXPECT_EQ(frame->document().project()->extension.population.at(MemberType::beam), 40);
+    EXPECT_TRUE(window->page().toPlainText().contains(QStringLiteral("构件总数 40，应抽 5"))) << "live";
+    frame->undoAction().trigger();
+    frame->undoAction().trigger();
+    EXPECT_EQ(window->pointsPerBarField().value(), 1) << "the fields follow an undo";
+    EXPECT_EQ(beamsTotal.value(), -1);
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)
