@@ -120,10 +120,13 @@ void ProjectDocument::replaceProject(std::unique_ptr<Project> project, std::stri
     emit projectReplaced();
 }
 
-ProjectDocument::Fields ProjectDocument::fieldsOf(int memberIndex) const
+template <typename Edit> ProjectDocument::FieldChange ProjectDocument::fieldChange(int memberIndex, Edit edit) const
 {
     const MemberRecord& m = *member(memberIndex);
-    return {m.designCover, m.upperDeviation, m.lowerDeviation, m.designDiameter, m.checked};
+    const Fields before{m.designCover, m.upperDeviation, m.lowerDeviation, m.designDiameter, m.checked};
+    Fields after = before;
+    edit(after);
+    return {memberIndex, before, after};
 }
 
 bool ProjectDocument::record(const QString& text, std::vector<Change> changes, int focus)
@@ -374,12 +377,11 @@ bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, c
     std::vector<FieldChange> changes;
     changes.reserve(indexes.size());
     for (const int index : indexes) {
-        Fields before = fieldsOf(index);
-        Fields after = before;
-        after.designCover = values.designCover;
-        after.upperDeviation = values.upperDeviation;
-        after.lowerDeviation = values.lowerDeviation;
-        changes.push_back({index, before, after});
+        changes.push_back(fieldChange(index, [&values](Fields& f) {
+            f.designCover = values.designCover;
+            f.upperDeviation = values.upperDeviation;
+            f.lowerDeviation = values.lowerDeviation;
+        }));
     }
     return record(tr("修改工程信息"), std::move(changes), true, memberIndex,
                   Rename{memberIndex, member(memberIndex)->name, std::move(name)});
@@ -391,11 +393,10 @@ bool ProjectDocument::setDeviations(const QString& text, const std::vector<Devia
     for (const Deviations& wanted : deviations) {
         if (member(wanted.memberIndex) == nullptr)
             continue;
-        Fields before = fieldsOf(wanted.memberIndex);
-        Fields after = before;
-        after.upperDeviation = wanted.upperDeviation;
-        after.lowerDeviation = wanted.lowerDeviation;
-        changes.push_back({wanted.memberIndex, before, after});
+        changes.push_back(fieldChange(wanted.memberIndex, [&wanted](Fields& f) {
+            f.upperDeviation = wanted.upperDeviation;
+            f.lowerDeviation = wanted.lowerDeviation;
+        }));
     }
     return record(text, std::move(changes), true, selectedMember_);
 }
@@ -404,11 +405,7 @@ bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
 {
     if (member(memberIndex) == nullptr)
         return false;
-    Fields before = fieldsOf(memberIndex);
-    Fields after = before;
-    after.designDiameter = diameter;
-    std::vector<FieldChange> changes;
-    changes.push_back({memberIndex, std::move(before), std::move(after)});
+    std::vector<FieldChange> changes{fieldChange(memberIndex, [diameter](Fields& f) { f.designDiameter = diameter; })};
     return record(tr("修改设计直径"), std::move(changes), true, memberIndex);
 }
 
@@ -418,10 +415,7 @@ bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool che
     for (const int index : memberIndexes) {
         if (member(index) == nullptr || (member(index)->checked != 0) == checked)
             continue;
-        Fields before = fieldsOf(index);
-        Fields after = before;
-        after.checked = checked ? 1 : 0;
-        changes.push_back({index, std::move(before), std::move(after)});
+        changes.push_back(fieldChange(index, [checked](Fields& f) { f.checked = checked ? 1 : 0; }));
     }
     if (changes.empty())
         return false;

@@ -152,7 +152,8 @@ private:
         std::string before;
         std::string after;
     };
-    Fields fieldsOf(int memberIndex) const;
+    // The member's fields before and after `edit` changes them.
+    template <typename Edit> FieldChange fieldChange(int memberIndex, Edit edit) const;
     // Pushes one step that turns each `before` into its `after`; undoing or redoing it shows the member `focus`.
     // `figures`: the statistics of the members follow (design values), else only labels change.
     bool record(const QString& text, std::vector<Change> changes, int focus);

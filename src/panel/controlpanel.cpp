@@ -2,7 +2,6 @@
 #include "controlpanel.h"
 
 #include "acceptancemenu.h"
-#include "leadinginteger.h"
 #include "panelhost.h"
 #include "parametergrid.h"
 #include "projectinfodialog.h"
@@ -10,6 +9,7 @@
 
 #include "document/projectdocument.h"
 #include "widgets/cgridctrl.h"
+#include "widgets/leadinginteger.h"
 #include "widgets/userprompts.h"
 
 #include "model/gbk.h"
@@ -340,7 +340,8 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
         const auto bar =
             shownLayout_ == TestMode::section ? sectionBarCell(cell.y(), cell.x()) : gridBarCell(cell.y(), cell.x());
         if (bar)
-            typed.push_back({bar->run, bar->bar, bar->field, leadingInteger(grid_->itemText(cell.y(), cell.x()))});
+            typed.push_back(
+                {bar->run, bar->bar, bar->field, leadingInteger(grid_->itemText(cell.y(), cell.x())).value_or(0)});
     }
     const int step = document_.undoStack().index();
     const std::vector<BarEdit> outcomes = document_.setBarValues(shownMember_, typed);

@@ -1,10 +1,10 @@
 // Summary of the selected single-point member.
 #include "projectsummaryform.h"
 
-#include "leadinginteger.h"
 #include "panelhost.h"
 
 #include "document/projectdocument.h"
+#include "widgets/leadinginteger.h"
 #include "widgets/userprompts.h"
 
 #include "evaluation/coverstatistics.h"
@@ -109,7 +109,7 @@ void ProjectSummaryForm::designDiameterEdited()
     QLineEdit& edited = field(Field::designDiameter);
     if (member == nullptr || edited.isReadOnly())
         return;
-    const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(edited.text()),
+    const auto value = static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingInteger(edited.text()).value_or(0),
                                                                           std::numeric_limits<std::int32_t>::min(),
                                                                           std::numeric_limits<std::int32_t>::max()));
     if (!document_.setDesignDiameter(shownMember_, value))

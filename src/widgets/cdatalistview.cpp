@@ -2,6 +2,7 @@
 #include "cdatalistview.h"
 
 #include "document/projectdocument.h"
+#include "leadinginteger.h"
 #include "passmarkdelegate.h"
 #include "userprompts.h"
 
@@ -22,30 +23,6 @@
 namespace trellon {
 
 namespace {
-
-// Leading blanks, an optional sign, then the decimal digits up to the first other character; nothing without
-// digits. Far beyond a reading's range the value stops growing.
-std::optional<std::int64_t> leadingInteger(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    constexpr std::int64_t ceiling = std::int64_t{1} << 40;
-    const qsizetype firstDigit = i;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        if (value < ceiling)
-            value = value * 10 + (text[i].unicode() - u'0');
-    }
-    if (i == firstDigit)
-        return std::nullopt;
-    return negative ? -value : value;
-}
 
 QTableWidgetItem* centredItem(const QString& text)
 {
