@@ -1,0 +1,62 @@
+// Verdict sentences.
+#include "verdictsentence.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace trellon {
+namespace {
+
+bool inSample(const SampleEvaluation& sample, std::int32_t member)
+{
+    return std::find(sample.members.begin(), sample.members.end(), member) != sample.members.end();
+}
+
+bool beyondLimitIn(const LotEvaluation& lot, const SampleEvaluation& sample)
+{
+    return std::any_of(lot.beyondLimit.begin(), lot.beyondLimit.end(),
+                       [&](const BeyondLimitValue& b) { return inSample(sample, b.member); });
+}
+
+} // namespace
+
+std::string rateText(double percent)
+{
+    // The small allowance keeps a rate such as 90.0, held as 89.99999…, at its own tenth.
+    const double tenths = std::floor(percent * 10.0 + 1e-6);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", tenths / 10.0);
+    return text;
+}
+
+std::string lotTitle(LotKind kind)
+{
+    return kind == LotKind::beam ? "梁类构件" : "板类构件";
+}
+
+std::string verdictSentence(const LotEvaluation& lot)
+{
+    const std::string title = lotTitle(lot.kind);
+    if (!lot.first.rate)
+        return title + "无检验数据，不作评定。";
+    const double rate = *lot.first.rate;
+    std::string sentence = title + "钢筋保护层厚度检验的合格率为" + rateText(rate) + "%";
+    if (beyondLimitIn(lot, lot.first))
+        return sentence + "，不合格点的最大偏差大于附录E.0.4条规定允许偏差的1.5倍，判为不合格。";
+    if (rate >= acceptedRate)
+        return sentence + "，为90%及以上，且不合格点的最大偏差均不大于允许偏差的1.5倍，判为合格。";
+    if (rate < retestRate)
+        return sentence + "，小于80%，判为不合格。";
+    sentence += "，小于90%但不小于80%";
+    if (!lot.combinedRate)
+        return sentence + "，应再抽取相同数量的构件进行检验。";
+    sentence += "；按两次抽样总和计算的合格率为" + rateText(*lot.combinedRate) + "%";
+    if (beyondLimitIn(lot, *lot.second))
+        return sentence + "，但复检中不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
+    if (*lot.combinedRate >= acceptedRate)
+        return sentence + "，为90%及以上，且每次抽样不合格点的最大偏差均不大于允许偏差的1.5倍，判为合格。";
+    return sentence + "，小于90%，判为不合格。";
+}
+
+} // namespace trellon
