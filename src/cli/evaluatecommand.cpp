@@ -3,9 +3,18 @@
 #include "evaluationjson.h"
 #include "evaluationsummary.h"
 
+#include "paintingapplication.h"
+
+#include "model/atomicfile.h"
+#include "views/evaluationpdf.h"
+
+#include <QFileInfo>
+
 #include <charconv>
+#include <cstdint>
 #include <iostream>
 #include <optional>
+#include <span>
 
 namespace trellon::cli {
 namespace {
@@ -23,11 +32,23 @@ std::optional<std::int32_t> pointsPerBarOption(const Arguments& arguments)
     return k;
 }
 
+Status writeEvaluationPdf(const std::string& projectPath, const Project& project,
+                          const AcceptanceEvaluation& evaluation, const std::string& pdfPath)
+{
+    paintingApplication();
+    const QByteArray pdf =
+        renderEvaluationPdf(project, evaluation, QFileInfo(QString::fromStdString(projectPath)).fileName());
+    if (pdf.isEmpty())
+        return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
+    return writeFileAtomically(pdfPath, bytes, "cannot create the PDF file");
+}
+
 } // namespace
 
 int runEvaluateCommand(const std::vector<std::string>& args)
 {
-    const Arguments arguments(args, {"--points-per-bar"}, {"--json"});
+    const Arguments arguments(args, {"--points-per-bar", "--pdf"}, {"--json"});
     const std::string& path = arguments.onePositional("project file");
     const std::optional<std::int32_t> pointsPerBar = pointsPerBarOption(arguments);
     auto loaded = openProjectWarning(path);
@@ -36,9 +57,15 @@ int runEvaluateCommand(const std::vector<std::string>& args)
     const Project& project = *loaded.value().project;
     const AcceptanceEvaluation evaluation =
         evaluateAcceptance(project, pointsPerBar.value_or(project.extension.pointsPerBar));
+    const std::optional<std::string> pdfPath = arguments.value("--pdf");
+    if (pdfPath) {
+        if (auto written = writeEvaluationPdf(path, project, evaluation, *pdfPath); !written)
+            return fail(written.error());
+    }
+    // With a report to write, the summary is left out; JSON is printed when asked for.
     if (arguments.has("--json"))
         std::cout << evaluationToJson(project, evaluation).dump() << '\n';
-    else
+    else if (!pdfPath)
         printEvaluationSummary(std::cout, project, evaluation);
     return exitSuccess;
 }

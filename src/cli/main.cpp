@@ -29,9 +29,10 @@ const std::vector<Command>& commands()
         {"show", "show FILE.gj [--json]",
          "Prints every member of a project with all its fields; --json prints one JSON object.",
          trellon::cli::runShowCommand},
-        {"evaluate", "evaluate FILE.gj [--json] [--points-per-bar K]",
+        {"evaluate", "evaluate FILE.gj [--json] [--points-per-bar K] [--pdf OUT.pdf]",
          "Judges the ticked members in beam and slab lots: statistics, verdicts, limits and sample sizes; K (1 to "
-         "5) readings of a single-point member make one bar, overriding the project's setting.",
+         "5) readings of a single-point member make one bar, overriding the project's setting. --pdf writes the "
+         "evaluation report as an A4 PDF instead of printing the summary.",
          trellon::cli::runEvaluateCommand},
         {"txt", "txt FILE.gj -o OUT.txt", "Writes the text report of a project (GBK, CR LF line ends).",
          trellon::cli::runTxtCommand},

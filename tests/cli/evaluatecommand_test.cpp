@@ -1,6 +1,9 @@
-// trellon-cli evaluate on the bundled sample: its JSON read back and one member's figures recomputed here.
+// trellon-cli evaluate on the bundled sample: its JSON read back, one member's figures recomputed here, and the
+// PDF report read back as text.
 #include "clirunner.h"
 
+#include "evaluation/verdictsentence.h"
+#include "model/gbk.h"
 #include "model/projectfile.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 namespace trellon {
 namespace {
@@ -162,6 +166,79 @@ TEST(CliEvaluate, summaryGivesEachLotsVerdictAsTheJsonDoes)
         const std::string line = lot["kind"].get<std::string>() + " lot: " + lot["result"].get<std::string>() + "\n";
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
+}
+
+// The text of a PDF with all white space taken out, as pdftotext breaks lines and cells where the page does.
+std::string pdfTextWithoutSpaces(const std::string& pdf)
+{
+    const CliRun text = runProgram("/usr/bin/pdftotext", {pdf, "-"});
+    EXPECT_EQ(text.status, 0) << text.err;
+    std::string packed;
+    for (const char c : text.out)
+        if (c != ' ' && c != '\n' && c != '\r' && c != '\f' && c != '\t')
+            packed += c;
+    return packed;
+}
+
+std::string withoutSpaces(std::string text)
+{
+    std::erase(text, ' ');
+    return text;
+}
+
+TEST(CliEvaluatePdf, holdsTheTitleEachLotsVerdictSentenceEveryMemberAndPageNumbers)
+{
+    Project project = readSample();
+    project.extension.members.resize(2);
+    project.extension.members[1].secondSample = true;
+    ScratchFolder folder;
+    const std::string path = (folder / "retest.gj").string();
+    ASSERT_TRUE(writeProjectFile(path, project));
+    const std::string pdf = (folder / "report.pdf").string();
+
+    const CliRun run = runCli({"evaluate", path, "--pdf", pdf});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.empty()) << "the summary is left out when a report is written";
+    const std::string text = pdfTextWithoutSpaces(pdf);
+    EXPECT_NE(text.find("钢筋保护层厚度检验评定（GB50204-2015附录E）"), std::string::npos);
+
+    const AcceptanceEvaluation evaluation = evaluateAcceptance(project);
+    ASSERT_TRUE(evaluation.lots[0].second.has_value());
+    for (const LotEvaluation& lot : evaluation.lots)
+        EXPECT_NE(text.find(withoutSpaces(verdictSentence(lot))), std::string::npos) << verdictSentence(lot);
+    for (const MemberEvaluation& m : evaluation.members) {
+        const MemberRecord& member = project.members[static_cast<std::size_t>(m.index)];
+        EXPECT_NE(text.find(member.number), std::string::npos) << member.number;
+        EXPECT_NE(text.find(withoutSpaces(gbkToUtf8(member.name))), std::string::npos) << member.number;
+    }
+    const CliRun info = runProgram("/usr/bin/pdfinfo", {pdf});
+    const int pages = std::atoi(info.out.c_str() + info.out.find("Pages:") + 6);
+    ASSERT_GE(pages, 2);
+    for (int page = 1; page <= pages; ++page) {
+        const std::string footer = "第" + std::to_string(page) + "页共" + std::to_string(pages) + "页";
+        EXPECT_NE(text.find(footer), std::string::npos) << footer;
+    }
+    // pdffonts: a line per font after the ruler; its first yes/no column says whether the font is embedded.
+    const CliRun fonts = runProgram("/usr/bin/pdffonts", {pdf});
+    std::istringstream lines(fonts.out.substr(fonts.out.find("---")));
+    std::string line;
+    std::getline(lines, line);
+    int listed = 0;
+    while (std::getline(lines, line)) {
+        ++listed;
+        const auto yes = line.find(" yes "), no = line.find(" no ");
+        EXPECT_TRUE(yes != std::string::npos && (no == std::string::npos || yes < no)) << "not embedded: " << line;
+    }
+    EXPECT_GE(listed, 1) << fonts.out;
+}
+
+TEST(CliEvaluatePdf, aReportThatCannotBeWrittenFailsAndLeavesNothing)
+{
+    ScratchFolder folder;
+    const CliRun run = runCli({"evaluate", sampleProject, "--pdf", (folder / "missing" / "report.pdf").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create the PDF file"), std::string::npos) << run.err;
+    EXPECT_EQ(folder.entries(), 0u);
 }
 
 } // namespace
