@@ -7,6 +7,7 @@
 #include "commandicons.h"
 #include "csvexportcommand.h"
 #include "desktopopener.h"
+#include "evaluationpdfcommand.h"
 #include "evaluationwindow.h"
 #include "excelreportcommand.h"
 #include "helppage.h"
@@ -379,8 +380,10 @@ QMenu* CMainFrame::editMenu()
 
 void CMainFrame::showEvaluation()
 {
-    if (evaluationWindow_ == nullptr)
+    if (evaluationWindow_ == nullptr) {
         evaluationWindow_ = new EvaluationWindow(document_, this);
+        connect(evaluationWindow_, &EvaluationWindow::exportPdfRequested, this, [this] { exportEvaluationPdf(*this); });
+    }
     evaluationWindow_->show();
     evaluationWindow_->raise();
     evaluationWindow_->activateWindow();

@@ -1,17 +1,19 @@
 // Evaluation window.
 #include "evaluationwindow.h"
 
-#include "evaluationhtml.h"
-
 #include "document/projectdocument.h"
 #include "evaluation/acceptanceevaluation.h"
+#include "views/evaluationdocument.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace trellon {
@@ -24,7 +26,8 @@ constexpr int largestPopulation = 1000000;
 } // namespace
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
-    : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), page_(new QTextBrowser(this))
+    : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)),
+      exportPdf_(new QPushButton(tr("导出PDF"), this)), page_(new QTextBrowser(this))
 {
     setWindowTitle(tr("检验评定"));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
@@ -52,9 +55,13 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addLayout(settings);
     left->addStretch();
+    exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
+    exportPdf_->setAutoDefault(false);
+    left->addWidget(exportPdf_);
+    connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
     layout->addLayout(left);
     layout->addWidget(page_, 1);
-    resize(900, 640);
+    resize(1000, 700);
 
     connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::refresh);
     connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::refresh);
@@ -80,7 +87,16 @@ void EvaluationWindow::refresh()
         field->setValue(entered == project->extension.population.end() ? notEntered : entered->second);
     }
     const int scrolled = page_->verticalScrollBar()->value();
-    page_->setHtml(evaluationHtml(*project, evaluateAcceptance(*project)));
+    const QString path = QString::fromStdString(document_.currentFilePath());
+    std::unique_ptr<QTextDocument> report = evaluationDocument(
+        *project, evaluateAcceptance(*project), path.isEmpty() ? tr("无标题") : QFileInfo(path).fileName());
+    // The browser deletes a document of its own when given another; the reports this window gave it go here.
+    QTextDocument* shown = page_->document();
+    const bool shownIsAReport = shown->parent() == page_;
+    report->setParent(page_);
+    page_->setDocument(report.release());
+    if (shownIsAReport)
+        delete shown;
     page_->verticalScrollBar()->setValue(scrolled);
 }
 

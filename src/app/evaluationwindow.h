@@ -1,5 +1,5 @@
-// The evaluation window (查看 → 检验评定): the acceptance check of the ticked members, live as the project changes,
-// with the points per bar and the populations of the lots.
+// The evaluation window (查看 → 检验评定): the evaluation report of the ticked members, live as the project
+// changes, with the points per bar, the populations of the lots and "导出PDF".
 #pragma once
 
 #include "model/projectextension.h"
@@ -8,6 +8,7 @@
 
 #include <map>
 
+class QPushButton;
 class QSpinBox;
 class QTextBrowser;
 
@@ -24,16 +25,22 @@ public:
 
     QTextBrowser& page() { return *page_; }
     QSpinBox& pointsPerBarField() { return *pointsPerBar_; }
+    QPushButton& exportPdfButton() { return *exportPdf_; }
     // -1 stands for a population not entered.
     QSpinBox& populationField(MemberType type) { return *population_.at(type); }
 
     // The page and fields again from the document.
     void refresh();
 
+signals:
+    // "导出PDF" was pressed.
+    void exportPdfRequested();
+
 private:
     ProjectDocument& document_;
     QSpinBox* pointsPerBar_;
     std::map<MemberType, QSpinBox*> population_;
+    QPushButton* exportPdf_;
     QTextBrowser* page_;
 };
 

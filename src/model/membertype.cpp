@@ -21,6 +21,8 @@ bool containsWord(std::string_view gbkText, std::string_view gbkWord)
     return false;
 }
 
+} // namespace
+
 MemberType typeFromName(std::string_view gbkName)
 {
     static const std::string cantileverWord = systemText("悬挑");
@@ -38,8 +40,6 @@ MemberType typeFromName(std::string_view gbkName)
         return MemberType::slab;
     return MemberType::other;
 }
-
-} // namespace
 
 MemberType memberType(const Project& project, std::int32_t index)
 {

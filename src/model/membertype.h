@@ -14,6 +14,10 @@ namespace trellon {
 // "梁" a beam and "板" a slab; any other name is other. `index` must lie below memberCount().
 MemberType memberType(const Project& project, std::int32_t index);
 
+// The type a member's name (GBK) implies: "悬挑" with "梁" a cantilever beam, "悬挑" with "板" a cantilever slab,
+// then "梁" a beam and "板" a slab; any other name is other.
+MemberType typeFromName(std::string_view gbkName);
+
 // The type's name in files and exports: "beam", "slab", "cantileverBeam", "cantileverSlab" or "other".
 std::string_view memberTypeName(MemberType type);
 

@@ -1,6 +1,8 @@
 // Context menu of the member list.
 #include "acceptancemenu.h"
 
+#include "membertypechoices.h"
+
 #include "document/projectdocument.h"
 
 #include <QActionGroup>
@@ -16,20 +18,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("AcceptanceMenu", text);
 }
 
-struct TypeChoice {
-    std::optional<MemberType> type;
-    const char* text;
-};
-
-const TypeChoice typeChoices[] = {
-    {MemberType::beam, QT_TRANSLATE_NOOP("AcceptanceMenu", "梁")},
-    {MemberType::slab, QT_TRANSLATE_NOOP("AcceptanceMenu", "板")},
-    {MemberType::cantileverBeam, QT_TRANSLATE_NOOP("AcceptanceMenu", "悬挑梁")},
-    {MemberType::cantileverSlab, QT_TRANSLATE_NOOP("AcceptanceMenu", "悬挑板")},
-    {MemberType::other, QT_TRANSLATE_NOOP("AcceptanceMenu", "其他")},
-    {std::nullopt, QT_TRANSLATE_NOOP("AcceptanceMenu", "按名称推断")},
-};
-
 MemberExtras extrasOf(const ProjectDocument& document, int memberIndex)
 {
     const auto& members = document.project()->extension.members;
@@ -42,8 +30,8 @@ void addTypeChoices(QMenu& menu, ProjectDocument& document, const std::vector<in
                     const std::optional<MemberExtras>& current)
 {
     auto* group = current ? new QActionGroup(&menu) : nullptr;
-    for (const TypeChoice& choice : typeChoices) {
-        QAction* entry = menu.addAction(tr(choice.text));
+    for (const MemberTypeChoice& choice : memberTypeChoices()) {
+        QAction* entry = menu.addAction(memberTypeChoiceText(choice));
         if (group != nullptr) {
             entry->setCheckable(true);
             entry->setChecked(current->type == choice.type);

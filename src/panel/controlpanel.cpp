@@ -403,8 +403,12 @@ void ControlPanel::showProjectInformation()
     const MemberRecord* member = document_.member(index);
     if (member == nullptr)
         return;
-    const ProjectInfo initial{member->name, member->designCover, member->upperDeviation, member->lowerDeviation,
-                              ApplyTo::currentMember};
+    const auto& extras = document_.project()->extension.members;
+    const MemberExtras acceptance =
+        static_cast<std::size_t>(index) < extras.size() ? extras[static_cast<std::size_t>(index)] : MemberExtras{};
+    const ProjectInfo initial{member->name,           member->designCover,    member->upperDeviation,
+                              member->lowerDeviation, ApplyTo::currentMember, acceptance.type,
+                              acceptance.secondSample};
     const std::optional<ProjectInfo> chosen = projectInfoEditor_(this, initial);
     if (!chosen)
         return;
@@ -414,8 +418,25 @@ void ControlPanel::showProjectInformation()
             (chosen->applyTo == ApplyTo::tickedMembers && document_.member(other)->checked != 0))
             alsoTo.push_back(other);
     }
-    document_.setProjectInformation(index, chosen->name, alsoTo,
-                                    {chosen->designCover, chosen->upperDeviation, chosen->lowerDeviation});
+    // The acceptance data go to the same members, only where changed; all of it is one step to undo.
+    const bool typeChanged = chosen->memberType != initial.memberType;
+    const bool secondSampleChanged = chosen->secondSample != initial.secondSample;
+    std::vector<int> members{index};
+    std::copy_if(alsoTo.begin(), alsoTo.end(), std::back_inserter(members),
+                 [index](int other) { return other != index; });
+    const DesignValues values{chosen->designCover, chosen->upperDeviation, chosen->lowerDeviation};
+    if (!typeChanged && !secondSampleChanged) {
+        document_.setProjectInformation(index, chosen->name, alsoTo, values);
+        return;
+    }
+    QUndoStack& steps = document_.undoStack();
+    steps.beginMacro(tr("修改工程信息"));
+    document_.setProjectInformation(index, chosen->name, alsoTo, values);
+    if (typeChanged)
+        document_.setMemberType(members, chosen->memberType);
+    if (secondSampleChanged)
+        document_.setSecondSample(members, chosen->secondSample);
+    steps.endMacro();
 }
 
 } // namespace trellon

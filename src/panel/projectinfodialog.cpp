@@ -1,12 +1,17 @@
 // Project information dialog.
 #include "projectinfodialog.h"
 
+#include "membertypechoices.h"
+
 #include "widgets/userprompts.h"
 
 #include "model/gbk.h"
+#include "model/membertype.h"
 #include "model/projectfile.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -29,7 +34,8 @@ bool within(std::int32_t v, std::int32_t low, std::int32_t high)
 
 ProjectInfoDialog::ProjectInfoDialog(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), name_(new QLineEdit(this)), designCover_(new QLineEdit(this)),
-      upperDeviation_(new QLineEdit(this)), lowerDeviation_(new QLineEdit(this))
+      upperDeviation_(new QLineEdit(this)), lowerDeviation_(new QLineEdit(this)), memberType_(new QComboBox(this)),
+      secondSample_(new QCheckBox(tr("复检（第二次抽样）"), this))
 {
     setWindowTitle(tr("输入工程信息"));
 
@@ -41,6 +47,14 @@ ProjectInfoDialog::ProjectInfoDialog(UserPrompts& prompts, QWidget* parent)
     coverForm->addRow(tr("设计厚度(mm)"), designCover_);
     coverForm->addRow(tr("上偏差(mm)"), upperDeviation_);
     coverForm->addRow(tr("下偏差(mm)"), lowerDeviation_);
+
+    auto* acceptance = new QGroupBox(tr("检验评定"), this);
+    auto* acceptanceForm = new QFormLayout(acceptance);
+    for (const MemberTypeChoice& choice : memberTypeChoices())
+        memberType_->addItem(memberTypeChoiceText(choice));
+    acceptanceForm->addRow(tr("构件类型"), memberType_);
+    acceptanceForm->addRow(secondSample_);
+    connect(name_, &QLineEdit::textChanged, this, &ProjectInfoDialog::showInferredType);
 
     auto* applyBox = new QGroupBox(tr(" 应用于 "), this);
     auto* applyRow = new QHBoxLayout(applyBox);
@@ -62,6 +76,7 @@ ProjectInfoDialog::ProjectInfoDialog(UserPrompts& prompts, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(cover);
+    layout->addWidget(acceptance);
     layout->addWidget(applyBox);
     layout->addWidget(buttons);
 
@@ -86,7 +101,25 @@ void ProjectInfoDialog::setValues(const ProjectInfo& info)
     designCover_->setText(QString::number(values_.designCover));
     upperDeviation_->setText(QString::number(values_.upperDeviation));
     lowerDeviation_->setText(QString::number(values_.lowerDeviation));
+    const auto choices = memberTypeChoices();
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i].type == values_.memberType)
+            memberType_->setCurrentIndex(static_cast<int>(i));
+    }
+    secondSample_->setChecked(values_.secondSample);
     applyButton(values_.applyTo).setChecked(true);
+}
+
+void ProjectInfoDialog::showInferredType()
+{
+    const auto gbk = utf8ToGbk(name_->text().toStdString());
+    const MemberType type = typeFromName(gbk ? std::string_view(gbk.value()) : std::string_view());
+    const auto choices = memberTypeChoices();
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (!choices[i].type)
+            memberType_->setItemText(static_cast<int>(i),
+                                     tr("%1（%2）").arg(memberTypeChoiceText(choices[i]), memberTypeText(type)));
+    }
 }
 
 bool ProjectInfoDialog::readNumber(QLineEdit& field, std::int32_t low, std::int32_t high, std::int32_t& value)
@@ -130,6 +163,8 @@ void ProjectInfoDialog::accept()
         if (apply_[i]->isChecked())
             read.applyTo = static_cast<ApplyTo>(i);
     }
+    read.memberType = memberTypeChoices()[static_cast<std::size_t>(memberType_->currentIndex())].type;
+    read.secondSample = secondSample_->isChecked();
     values_ = std::move(read);
     QDialog::accept();
 }

@@ -1,10 +1,13 @@
-// The dialog for a member's name, design cover and permitted deviations, and the members they apply to.
+// The dialog for a member's name, design cover and permitted deviations, its type and second-sample flag for the
+// acceptance check, and the members they apply to.
 #pragma once
 
 #include "projectinfo.h"
 
 #include <QDialog>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -28,6 +31,8 @@ public:
     QLineEdit& designCoverField() { return *designCover_; }
     QLineEdit& upperDeviationField() { return *upperDeviation_; }
     QLineEdit& lowerDeviationField() { return *lowerDeviation_; }
+    QComboBox& memberTypeField() { return *memberType_; }
+    QCheckBox& secondSampleField() { return *secondSample_; }
     QRadioButton& applyButton(ApplyTo choice);
     QPushButton& okButton() { return *ok_; }
 
@@ -36,6 +41,8 @@ public:
     void accept() override;
 
 private:
+    // Names the type the name field implies in the choice "按名称推断".
+    void showInferredType();
     bool readNumber(QLineEdit& field, std::int32_t low, std::int32_t high, std::int32_t& value);
 
     UserPrompts& prompts_;
@@ -43,6 +50,8 @@ private:
     QLineEdit* designCover_;
     QLineEdit* upperDeviation_;
     QLineEdit* lowerDeviation_;
+    QComboBox* memberType_;
+    QCheckBox* secondSample_;
     QRadioButton* apply_[3];
     QPushButton* ok_;
     ProjectInfo values_;

@@ -22,6 +22,9 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
@@ -517,11 +520,38 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     beamsTotal.setValue(40);
     emit beamsTotal.editingFinished();
     EXPECT_EQ(frame->document().project()->extension.population.at(MemberType::beam), 40);
-    EXPECT_TRUE(window->page().toPlainText().contains(QStringLiteral("构件总数 40，应抽 5"))) << "live";
+    // The sample-size row of beams: type, population, required, tested.
+    const QString sizes = window->page().toPlainText().simplified();
+    EXPECT_TRUE(sizes.contains(QStringLiteral("梁 40 5 6 满足"))) << "live: " << sizes.toStdString();
     frame->undoAction().trigger();
     frame->undoAction().trigger();
     EXPECT_EQ(window->pointsPerBarField().value(), 1) << "the fields follow an undo";
     EXPECT_EQ(beamsTotal.value(), -1);
+}
+
+TEST_F(MainFrameTest, theEvaluationWindowExportsItsReportAsAPdf)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->evaluationAction().trigger();
+    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_NE(window, nullptr);
+    const QString pdf = dir.filePath(QStringLiteral("evaluation"));
+    prompts.filesToSave = {pdf};
+    QPushButton& button = window->exportPdfButton();
+    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+    ASSERT_TRUE(QFileInfo::exists(pdf + QStringLiteral(".pdf"))) << "the suffix is added";
+    QProcess text;
+    text.start(QStringLiteral("/usr/bin/pdftotext"), {pdf + QStringLiteral(".pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString words =
+        QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_TRUE(words.contains(QStringLiteral("钢筋保护层厚度检验评定（GB50204-2015附录E）")));
+    EXPECT_TRUE(words.contains(QFileInfo(sample).fileName())) << "the report names its project";
+
+    prompts.filesToSave = {dir.filePath(QStringLiteral("missing/evaluation.pdf"))};
+    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+    ASSERT_FALSE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.back().contains(QStringLiteral("evaluation.pdf"))) << "the file is named";
 }
 
 TEST_F(MainFrameTest, closeWithoutProjectAsksNothing)

@@ -6,8 +6,12 @@
 
 #include "model/gbk.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QUndoStack>
 
 namespace trellon::testing {
 namespace {
@@ -62,12 +66,30 @@ TEST_F(ProjectInfoDialogTest, acceptedValuesCarryTheNameAsGbk)
     dialog.applyButton(ApplyTo::tickedMembers).setChecked(true);
     submit("25", "8", "-5");
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.values(), (ProjectInfo{systemText("一号楼"), 25, 8, -5, ApplyTo::tickedMembers}));
+    EXPECT_EQ(dialog.values(),
+              (ProjectInfo{systemText("一号楼"), 25, 8, -5, ApplyTo::tickedMembers, std::nullopt, false}));
+}
+
+TEST_F(ProjectInfoDialogTest, memberTypeAndSecondSampleAreChosenWithKeysAndClicks)
+{
+    dialog.setValues({"", 25, 10, -7, ApplyTo::currentMember, MemberType::slab, false});
+    QComboBox& type = dialog.memberTypeField();
+    EXPECT_EQ(type.currentText(), QStringLiteral("板"));
+    dialog.nameField().setText(QStringLiteral("三层 悬挑梁 XL1"));
+    EXPECT_EQ(type.itemText(type.count() - 1), QStringLiteral("按名称推断（悬挑梁）")) << "follows the typed name";
+    type.setFocus();
+    QTest::keyClick(&type, Qt::Key_End);
+    QCheckBox& second = dialog.secondSampleField();
+    QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(8, second.height() / 2));
+    submit("25", "10", "-7");
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.values().memberType, std::nullopt);
+    EXPECT_TRUE(dialog.values().secondSample);
 }
 
 TEST_F(ProjectInfoDialogTest, storedValuesOutsideTheirRangesShowAsZero)
 {
-    dialog.setValues({"", 20000, 12, 7, ApplyTo::currentMember});
+    dialog.setValues({"", 20000, 12, 7, ApplyTo::currentMember, std::nullopt, false});
     EXPECT_EQ(dialog.designCoverField().text(), "0");
     EXPECT_EQ(dialog.upperDeviationField().text(), "12");
     EXPECT_EQ(dialog.lowerDeviationField().text(), "0");
@@ -99,7 +121,7 @@ TEST_F(ProjectInfoProcedureTest, allMembersGetTheValuesAndOnlyTheSelectedOneTheN
 {
     panel->chooseMode(TestMode::section);
     selectLine(1);
-    answerWith({systemText("二号梁"), 25, 5, -5, ApplyTo::allMembers});
+    answerWith({systemText("二号梁"), 25, 5, -5, ApplyTo::allMembers, std::nullopt, false});
     panel->showProjectInformation();
     for (const MemberRecord& m : document.project()->members) {
         EXPECT_EQ(m.designCover, 25);
@@ -117,7 +139,7 @@ TEST_F(ProjectInfoProcedureTest, tickedMembersAreTheTicksShownInTheList)
 {
     panel->chooseMode(TestMode::section);
     list().item(2)->setCheckState(Qt::Checked);
-    answerWith({"", 30, 6, -4, ApplyTo::tickedMembers});
+    answerWith({"", 30, 6, -4, ApplyTo::tickedMembers, std::nullopt, false});
     panel->showProjectInformation();
     EXPECT_EQ(member(1).designCover, 30); // the selected member
     EXPECT_EQ(member(5).designCover, 30); // ticked
@@ -132,7 +154,7 @@ TEST_F(ProjectInfoProcedureTest, currentMemberOnlyAndTheSummaryFollows)
         members[2].lowerDeviation = 4; // stored positive: offered as 0
     });
     selectLine(1);
-    answerWith({"", 22, 3, -2, ApplyTo::currentMember});
+    answerWith({"", 22, 3, -2, ApplyTo::currentMember, std::nullopt, false});
     panel->showProjectInformation();
     EXPECT_EQ(shownInitially.designCover, 18);
     EXPECT_EQ(member(2).designCover, 22);
@@ -140,10 +162,49 @@ TEST_F(ProjectInfoProcedureTest, currentMemberOnlyAndTheSummaryFollows)
     EXPECT_EQ(panel->summaryForm().field(ProjectSummaryForm::Field::designCover).text(), "22");
 }
 
+TEST_F(ProjectInfoProcedureTest, changedTypeAndSecondSampleGoToTheChosenMembersInOneStep)
+{
+    loadWith([](std::vector<MemberRecord>& members) { members[4].checked = 1; });
+    document.setMemberType({4}, MemberType::other);
+    const Project& project = *document.project();
+    const Project before = project;
+    const int steps = document.undoStack().count();
+    clickLine(1);
+    const MemberRecord& selected = member(2);
+    answerWith({selected.name, selected.designCover, selected.upperDeviation, selected.lowerDeviation,
+                ApplyTo::tickedMembers, MemberType::cantileverSlab, true});
+    panel->showProjectInformation();
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        const bool chosen = i == 2 || project.members[i].checked != 0;
+        const MemberExtras extras =
+            i < project.extension.members.size() ? project.extension.members[i] : MemberExtras{};
+        EXPECT_EQ(extras.type, chosen ? std::optional(MemberType::cantileverSlab) : before.extension.members[i].type)
+            << i;
+        EXPECT_EQ(extras.secondSample, chosen) << i;
+    }
+    EXPECT_EQ(document.undoStack().count(), steps + 1);
+    document.undoStack().undo();
+    EXPECT_EQ(*document.project(), before);
+}
+
+TEST_F(ProjectInfoProcedureTest, unchangedTypeLeavesTheOtherMembersTheirOwn)
+{
+    document.setMemberType({4}, MemberType::beam);
+    document.setSecondSample({5}, true);
+    const Project& project = *document.project();
+    clickLine(1);
+    answerWith({"", 30, 6, -4, ApplyTo::allMembers, std::nullopt, false});
+    panel->showProjectInformation();
+    EXPECT_EQ(shownInitially.memberType, std::nullopt);
+    EXPECT_EQ(project.extension.members[4].type, MemberType::beam);
+    EXPECT_TRUE(project.extension.members[5].secondSample);
+    EXPECT_EQ(member(4).designCover, 30);
+}
+
 TEST_F(ProjectInfoProcedureTest, cancelChangesNothing)
 {
     const Project before = *document.project();
-    answerWith({"", 22, 3, -2, ApplyTo::allMembers}, false);
+    answerWith({"", 22, 3, -2, ApplyTo::allMembers, std::nullopt, false}, false);
     panel->showProjectInformation();
     EXPECT_EQ(*document.project(), before);
 }

@@ -1,0 +1,37 @@
+// The evaluation report export.
+#include "evaluationpdfcommand.h"
+
+#include "cmainframe.h"
+#include "reportoutput.h"
+
+#include "model/atomicfile.h"
+#include "views/evaluationpdf.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdint>
+#include <span>
+
+namespace trellon {
+
+void exportEvaluationPdf(CMainFrame& frame)
+{
+    const Project* project = frame.document().project();
+    if (project == nullptr)
+        return;
+    const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
+    const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
+    saveReport(frame, file, [project, projectFile](const std::string& path) -> Status {
+        const QString name = projectFile.isEmpty() ? QCoreApplication::translate("CMainFrame", "无标题")
+                                                   : QFileInfo(projectFile).fileName();
+        const QByteArray pdf = renderEvaluationPdf(*project, evaluateAcceptance(*project), name);
+        if (pdf.isEmpty())
+            return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
+        const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                              static_cast<std::size_t>(pdf.size()));
+        return writeFileAtomically(path, bytes, "cannot create the PDF file");
+    });
+}
+
+} // namespace trellon
