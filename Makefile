@@ -3,7 +3,8 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build test test-unit test-asan test-tsan run demo screenshots bench fuzz samples clean
+.PHONY: deps configure build test test-unit test-asan test-tsan run demo screenshots bench fuzz samples clean package \
+	package-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -32,6 +33,21 @@ test-tsan: deps
 		-DTRELLON_SANITIZE=thread > /dev/null
 	@ninja -C build-tsan -j$(JOBS)
 	@cd build-tsan && ctest --output-on-failure -j$(JOBS) -L link
+
+# The Debian package, build/trellon_<version>_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# Installs the package on this machine, runs the installed trellon-cli, checks the package with lintian when
+# it is installed, and removes the package again. Needs root (or sudo).
+package-check: package
+	@sudo=$$( [ "$$(id -u)" -eq 0 ] || echo sudo ); \
+	deb=$$(ls $(BUILD)/trellon_*_amd64.deb); \
+	$$sudo apt-get install -y -qq "./$$deb" && \
+	/usr/bin/trellon-cli --version && \
+	man -w trellon-cli && \
+	{ ! command -v lintian > /dev/null || lintian "$$deb"; }; \
+	status=$$?; $$sudo apt-get remove -y -qq trellon; exit $$status
 
 # Starts the desktop application on the bundled sample project.
 run: build

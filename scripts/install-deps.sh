@@ -13,6 +13,7 @@ packages=(
   xvfb xauth imagemagick
   libxlsxwriter-dev libzip-dev
   libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils
+  dpkg-dev unzip
 )
 
 missing=()
