@@ -38,25 +38,26 @@ std::string lotTitle(LotKind kind)
 std::string verdictSentence(const LotEvaluation& lot)
 {
     const std::string title = lotTitle(lot.kind);
-    if (!lot.first.rate)
+    if (lot.result == LotResult::noData || !lot.first.rate)
         return title + "无检验数据，不作评定。";
     const double rate = *lot.first.rate;
-    std::string sentence = title + "钢筋保护层厚度检验的合格率为" + rateText(rate) + "%";
+    const std::string opening = title + "钢筋保护层厚度检验的合格率为" + rateText(rate) + "%";
+    const std::string withinLimit = "不合格点的最大偏差均不大于允许偏差的1.5倍";
     if (beyondLimitIn(lot, lot.first))
-        return sentence + "，不合格点的最大偏差大于附录E.0.4条规定允许偏差的1.5倍，判为不合格。";
+        return opening + "，不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
     if (rate >= acceptedRate)
-        return sentence + "，为90%及以上，且不合格点的最大偏差均不大于允许偏差的1.5倍，判为合格。";
+        return opening + "，为90%及以上，且" + withinLimit + "，判为合格。";
     if (rate < retestRate)
-        return sentence + "，小于80%，判为不合格。";
-    sentence += "，小于90%但不小于80%";
-    if (!lot.combinedRate)
-        return sentence + "，应再抽取相同数量的构件进行检验。";
-    sentence += "；按两次抽样总和计算的合格率为" + rateText(*lot.combinedRate) + "%";
-    if (beyondLimitIn(lot, *lot.second))
-        return sentence + "，但复检中不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
-    if (*lot.combinedRate >= acceptedRate)
-        return sentence + "，为90%及以上，且每次抽样不合格点的最大偏差均不大于允许偏差的1.5倍，判为合格。";
-    return sentence + "，小于90%，判为不合格。";
+        return opening + "，小于80%，判为不合格。";
+    const std::string retest = opening + "，小于90%但不小于80%";
+    if (lot.result == LotResult::retest || !lot.combinedRate)
+        return retest + "，应再抽取相同数量的构件进行检验。";
+    const std::string combined = retest + "；按两次抽样总和计算的合格率为" + rateText(*lot.combinedRate) + "%";
+    if (lot.result == LotResult::accepted)
+        return combined + "，为90%及以上，且每次抽样" + withinLimit + "，判为合格。";
+    if (lot.second && beyondLimitIn(lot, *lot.second))
+        return combined + "，但复检中不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
+    return combined + "，小于90%，判为不合格。";
 }
 
 } // namespace trellon

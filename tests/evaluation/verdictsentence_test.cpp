@@ -49,9 +49,8 @@ TEST(VerdictSentence, firstSampleResultsGiveTheRateAndTheRuleApplied)
     const std::string low = verdictSentence(lotOf({singlePointMember("梁", readings(799, std::vector(201, 36)))}));
     EXPECT_EQ(low, "梁类构件钢筋保护层厚度检验的合格率为79.9%，小于80%，判为不合格。");
     const std::string beyond = verdictSentence(lotOf({singlePointMember("梁", readings(19, {41}))}));
-    EXPECT_EQ(beyond,
-              "梁类构件钢筋保护层厚度检验的合格率为95.0%，不合格点的最大偏差大于附录E.0.4条规定允许偏差的1.5倍，"
-              "判为不合格。");
+    EXPECT_EQ(beyond, "梁类构件钢筋保护层厚度检验的合格率为95.0%，不合格点的最大偏差大于允许偏差的1.5倍，"
+                      "判为不合格。");
 }
 
 TEST(VerdictSentence, aSecondSampleIsToldWithTheCombinedRate)
@@ -69,6 +68,30 @@ TEST(VerdictSentence, aSecondSampleIsToldWithTheCombinedRate)
     EXPECT_TRUE(endsWith(beyond, "但复检中不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。")) << beyond;
     // A second sample without values leaves the lot to be retested.
     EXPECT_TRUE(endsWith(retestWith({}), "应再抽取相同数量的构件进行检验。"));
+}
+
+// The sentence ends with the lot's own result, whichever way the lot came to it.
+TEST(VerdictSentence, endsWithTheLotsResult)
+{
+    const std::vector<std::vector<MemberRecord>> lots = {
+        {singlePointMember("梁", readings(9, {36}))},
+        {singlePointMember("梁", readings(17, {36, 36, 36}))},
+        {singlePointMember("梁", readings(7, {36, 36, 36}))},
+        {singlePointMember("梁", readings(19, {41}))},
+        {singlePointMember("梁", readings(17, {36, 36, 36})), singlePointMember("梁", readings(20, {}))},
+        {singlePointMember("梁", readings(17, {36, 36, 36})), singlePointMember("梁", readings(18, {36, 36}))},
+        {singlePointMember("梁", readings(17, {36, 36, 36})), singlePointMember("梁", readings(39, {41}))},
+        {singlePointMember("梁", readings(10, {})), singlePointMember("梁", {41, 41})},
+    };
+    for (std::size_t i = 0; i < lots.size(); ++i) {
+        const LotEvaluation lot =
+            lotOf(lots[i], lots[i].size() > 1 ? std::vector<std::size_t>{1} : std::vector<std::size_t>{});
+        const std::string sentence = verdictSentence(lot);
+        const std::string ending = lot.result == LotResult::retest
+                                       ? "应再抽取相同数量的构件进行检验。"
+                                       : "判为" + std::string(lotResultText(lot.result)) + "。";
+        EXPECT_TRUE(endsWith(sentence, ending)) << i << ": " << sentence;
+    }
 }
 
 TEST(VerdictSentence, aLotWithoutValuesIsNotJudged)
