@@ -5,6 +5,7 @@
 #include "reportoutput.h"
 
 #include "model/atomicfile.h"
+#include "views/evaluationdocument.h"
 #include "views/evaluationpdf.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,8 @@ void exportEvaluationPdf(CMainFrame& frame)
     const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
     saveReport(frame, file, [project, projectFile](const std::string& path) -> Status {
-        const QString name = projectFile.isEmpty() ? QCoreApplication::translate("CMainFrame", "无标题")
-                                                   : QFileInfo(projectFile).fileName();
+        const QString name =
+            projectFile.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(projectFile).fileName();
         const QByteArray pdf = renderEvaluationPdf(*project, evaluateAcceptance(*project), name);
         if (pdf.isEmpty())
             return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};

@@ -88,8 +88,9 @@ void EvaluationWindow::refresh()
     }
     const int scrolled = page_->verticalScrollBar()->value();
     const QString path = QString::fromStdString(document_.currentFilePath());
-    std::unique_ptr<QTextDocument> report = evaluationDocument(
-        *project, evaluateAcceptance(*project), path.isEmpty() ? tr("无标题") : QFileInfo(path).fileName());
+    std::unique_ptr<QTextDocument> report =
+        evaluationDocument(*project, evaluateAcceptance(*project),
+                           path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName());
     // The browser deletes a document of its own when given another; the reports this window gave it go here.
     QTextDocument* shown = page_->document();
     const bool shownIsAReport = shown->parent() == page_;

@@ -22,8 +22,8 @@ constexpr int displayDepthRequest = 100;
 // any other value as it is.
 int resolvedColourDepth(int request, const QScreen* screen);
 
-// The diagram as its window paints it at size, without the title line. A member of the other kind, or none,
-// gives the frame and axes alone, as on screen.
+// The diagram as its window paints it at size, without the title line and with its words in Chinese whatever the
+// interface's language. A member of the other kind, or none, gives the frame and axes alone, as on screen.
 QImage renderDiagramPicture(DiagramKind kind, QSize size, const MemberRecord* member,
                             PassColours colours = PassColours::off);
 

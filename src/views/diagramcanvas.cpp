@@ -20,6 +20,12 @@ constexpr float coordinateLimit = 1.0e6f;
 
 } // namespace
 
+QString diagramWord(const char* source, DiagramWords words)
+{
+    return words == DiagramWords::translated ? QCoreApplication::translate("Diagram", source)
+                                             : QString::fromUtf8(source);
+}
+
 QFont screenFont(const QString& face, int points)
 {
     QFont font(face);
@@ -97,11 +103,11 @@ void drawDownwardCaption(QPainter& painter, int x, int y, const QString& text)
     painter.restore();
 }
 
-void drawPositionCaption(QPainter& painter, int width)
+void drawPositionCaption(QPainter& painter, int width, DiagramWords words)
 {
     painter.setFont(screenFont(QStringLiteral("宋体"), 10));
     painter.setPen(Qt::black);
-    drawTextAt(painter, width / 2 - 50, 47, QCoreApplication::translate("Diagram", "X方向钢筋位置(mm)"));
+    drawTextAt(painter, width / 2 - 50, 47, diagramWord(QT_TRANSLATE_NOOP("Diagram", "X方向钢筋位置(mm)"), words));
 }
 
 } // namespace trellon::diagram

@@ -1,6 +1,8 @@
 // Drawing steps shared by the on-screen section and grid diagrams: pixels, origin top-left, y downwards.
 #pragma once
 
+#include "diagramscale.h"
+
 #include <QFont>
 #include <QString>
 
@@ -13,6 +15,9 @@ constexpr int frameLeft = 50;
 constexpr int frameTop = 80;
 constexpr int frameRightMargin = 20;
 constexpr int frameBottomMargin = 20;
+
+// A word of the diagrams, given as QT_TRANSLATE_NOOP("Diagram", …): as written, or translated.
+QString diagramWord(const char* source, DiagramWords words);
 
 // A face at a point size as the screen shows it, 96 pixels per inch.
 QFont screenFont(const QString& face, int points);
@@ -40,6 +45,6 @@ void drawTitleAndFrame(QPainter& painter, int width, int height, const QString& 
 void drawDownwardCaption(QPainter& painter, int x, int y, const QString& text);
 
 // "X方向钢筋位置(mm)" above the top axis.
-void drawPositionCaption(QPainter& painter, int width);
+void drawPositionCaption(QPainter& painter, int width, DiagramWords words);
 
 } // namespace trellon::diagram

@@ -46,6 +46,10 @@ enum class DiagramMedium { screen, paper };
 // Whether an on-screen diagram carries its title line; the saved bitmap leaves it out.
 enum class DiagramTitle { shown, omitted };
 
+// The language of a diagram's words: Chinese on the pictures the program writes (bitmap files), the interface's
+// language in its windows.
+enum class DiagramWords { chinese, translated };
+
 // How far a mark reaches before and after its coordinate: pixels on screen, twips on paper.
 struct MarkExtent {
     int before = 0;

@@ -14,6 +14,8 @@ class QTextDocument;
 namespace trellon {
 
 inline constexpr char evaluationReportTitle[] = "钢筋保护层厚度检验评定（GB 50204-2015 附录E）";
+// The project's name in the report while it has no file.
+inline constexpr char untitledProjectName[] = "无标题";
 
 // projectName names the project in the report's opening line.
 std::unique_ptr<QTextDocument> evaluationDocument(const Project& project, const AcceptanceEvaluation& evaluation,

@@ -108,7 +108,7 @@ int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std:
 }
 
 void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title,
-                      PassColours colours)
+                      PassColours colours, DiagramWords words)
 {
     painter.save();
     painter.setClipRect(area);
@@ -117,8 +117,9 @@ void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* 
     const int height = area.height();
 
     drawTitleAndFrame(painter, width, height,
-                      title == DiagramTitle::shown ? QCoreApplication::translate("Diagram", "钢筋网格测量示意图")
-                                                   : QString());
+                      title == DiagramTitle::shown
+                          ? diagramWord(QT_TRANSLATE_NOOP("Diagram", "钢筋网格测量示意图"), words)
+                          : QString());
     drawGridLines(painter, width, height);
 
     const std::int32_t spanCount = member ? gridSpanCount(*member) : 0;
@@ -127,15 +128,15 @@ void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* 
     const int yLabelsLeft = drawYScale(painter, height, labelStep);
     drawXScale(painter, width, labelStep);
     drawDownwardCaption(painter, std::min(yCaptionX, yLabelsLeft - 1), height / 2 - 50,
-                        QCoreApplication::translate("Diagram", "Y方向钢筋位置(mm)"));
-    drawPositionCaption(painter, width);
+                        diagramWord(QT_TRANSLATE_NOOP("Diagram", "Y方向钢筋位置(mm)"), words));
+    drawPositionCaption(painter, width, words);
 
     const bool drawable = member && testModeDigit(*member) == TestModeDigit::grid && !member->samples.empty() &&
                           member->samples.front() == runMarker;
     if (drawable)
         drawStripes(painter, area.size(), *member, spanCount, colours);
     if (drawable && colours == PassColours::on)
-        drawPassLegend(painter, width - frameRightMargin, 40);
+        drawPassLegend(painter, width - frameRightMargin, 40, words);
     painter.restore();
 }
 

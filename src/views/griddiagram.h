@@ -22,8 +22,9 @@ int gridStripeY(QSize size, std::int32_t scaleCode, std::int32_t spanCount, std:
 // Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
 // grid member starting with the run marker, only the title, frame, grid and axes are drawn; with no member
 // the labels step by 200 mm. With pass colours each stripe is green or red by its cover, with a legend above the
-// frame.
+// frame. The words are Chinese unless translated ones are asked for.
 void paintGridDiagram(QPainter& painter, const QRect& area, const MemberRecord* member,
-                      DiagramTitle title = DiagramTitle::shown, PassColours colours = PassColours::off);
+                      DiagramTitle title = DiagramTitle::shown, PassColours colours = PassColours::off,
+                      DiagramWords words = DiagramWords::chinese);
 
 } // namespace trellon

@@ -7,8 +7,6 @@
 
 #include "model/testmode.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace trellon {
@@ -22,11 +20,6 @@ constexpr int headingRise = 700;
 constexpr int axisTicks = 50;
 // Right edge of the Y axis labels, where the major ticks begin.
 constexpr int labelsRight = 1700;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintedPage", text);
-}
 
 // Returns the left edge of the widest label.
 int drawYAxis(PageCanvas& canvas, const DiagramLayout& layout, std::int64_t labelStep)
@@ -140,24 +133,25 @@ void paintGridPage(PageCanvas& canvas, const MemberRecord& member)
     const std::int32_t spanCount = gridSpanCount(member);
     const std::int64_t labelStep = axisScale(member.sampleAt(1), spanCount).labelStep;
 
-    drawMemberHeadings(canvas, member, tr("网格测试数据:"));
+    drawMemberHeadings(canvas, member, QStringLiteral("网格测试数据:"));
     canvas.setFont(bodyFont());
     TextRow(canvas, -1750)
-        .add(2500, tr("X钢筋直径:") + QString::number(member.knownDiameter) + QStringLiteral("mm"))
-        .add(4500, tr("Y钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
+        .add(2500, QStringLiteral("X钢筋直径:") + QString::number(member.knownDiameter) + QStringLiteral("mm"))
+        .add(4500, QStringLiteral("Y钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
 
     canvas.scaleAbout(tableLeft, tableTop, layout.tableScale);
     drawTableRules(canvas, blocks, rowsPerBlock);
     drawRowLabels(canvas, blocks,
-                  {tr("钢筋序号"), tr("X位置(mm)"), tr("X保护层(mm)"), tr("Y位置(mm)"), tr("Y保护层(mm)")});
+                  {QStringLiteral("钢筋序号"), QStringLiteral("X位置(mm)"), QStringLiteral("X保护层(mm)"),
+                   QStringLiteral("Y位置(mm)"), QStringLiteral("Y保护层(mm)")});
     drawTableCells(canvas, member, runs, bars);
     canvas.scaleAbout(tableLeft, tableTop, 1.0);
 
     canvas.setFont(headingFont());
-    canvas.drawText(800, layout.top + headingRise, tr("钢筋网格测量示意图:"));
+    canvas.drawText(800, layout.top + headingRise, QStringLiteral("钢筋网格测量示意图:"));
     drawFrameAndPositionAxis(canvas, layout, labelStep);
     const int labelsLeft = drawYAxis(canvas, layout, labelStep);
-    drawSideCaption(canvas, layout, labelsLeft, tr("Y方向钢筋位置(mm)"));
+    drawSideCaption(canvas, layout, labelsLeft, QStringLiteral("Y方向钢筋位置(mm)"));
     drawStripes(canvas, layout, member, runs, spanCount);
 }
 

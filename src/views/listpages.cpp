@@ -9,7 +9,6 @@
 #include "model/statistics.h"
 #include "model/testmode.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -32,11 +31,6 @@ constexpr int cellTextRoom = cellWidth - (cellTextLeft - labelRight) - 40;
 constexpr int labelDrop = 100;
 constexpr int cellsPerRow = 10;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintedPage", text);
-}
-
 QString number(std::int64_t value)
 {
     return QString::number(value);
@@ -49,7 +43,7 @@ QString fromGbk(const std::string& text)
 
 QString passMark(const MemberRecord& member, std::int32_t cover)
 {
-    return isWithinTolerance(member, cover) ? tr("√") : tr("×");
+    return isWithinTolerance(member, cover) ? QStringLiteral("√") : QStringLiteral("×");
 }
 
 std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
@@ -131,25 +125,25 @@ void drawRow(PageCanvas& canvas, SlotRun& run, const QString& label, auto cell)
 void drawNoReadingsLine(PageCanvas& canvas, SlotRun& run)
 {
     if (const auto top = run.take())
-        canvas.drawText(textLeft, *top, tr("   该工程测点数为零"));
+        canvas.drawText(textLeft, *top, QStringLiteral("   该工程测点数为零"));
 }
 
 void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberRecord& m)
 {
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("工程名称(编号):"))
+            .add(900, QStringLiteral("工程名称(编号):"))
             .add(2700, fromGbk(m.name) + QLatin1Char('(') + fromGbk(m.number) + QLatin1Char(')'))
-            .add(6900, tr("已知直径:"))
+            .add(6900, QStringLiteral("已知直径:"))
             .add(8100, number(m.knownDiameter))
             .add(8400, QStringLiteral("mm"));
     }
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("设计厚度:"))
+            .add(900, QStringLiteral("设计厚度:"))
             .add(2100, number(m.designCover))
             .add(2400, QStringLiteral("mm"))
-            .add(6900, tr("厚度允许偏差下(上)限:"))
+            .add(6900, QStringLiteral("厚度允许偏差下(上)限:"))
             .add(9200, number(m.lowerDeviation))
             .add(9400, QStringLiteral("("))
             .add(9600, number(m.upperDeviation))
@@ -158,9 +152,9 @@ void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberReco
     }
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("数据个数:"))
+            .add(900, QStringLiteral("数据个数:"))
             .add(2100, number(m.sampleCount))
-            .add(6900, tr("厚度最小(大)值:"))
+            .add(6900, QStringLiteral("厚度最小(大)值:"))
             .add(8700, number(m.minCover))
             .add(9000, QStringLiteral("("))
             .add(9200, number(m.maxCover))
@@ -168,7 +162,7 @@ void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberReco
             .add(9600, QStringLiteral("mm"));
     }
     if (const auto y = run.take())
-        canvas.drawText(900, *y, tr("测量结果数据:"));
+        canvas.drawText(900, *y, QStringLiteral("测量结果数据:"));
 
     const auto n = static_cast<std::int64_t>(m.samples.size());
     if (n == 0)
@@ -177,10 +171,10 @@ void paintKnownDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberReco
         if (run.skipBeforePage(3))
             continue;
         const auto reading = [&](int k) { return cellsPerRow * b + k; };
-        drawRow(canvas, run, tr("序 号"), [&](int k) { return number(reading(k) + 1); });
-        drawRow(canvas, run, tr("厚度数值"),
+        drawRow(canvas, run, QStringLiteral("序 号"), [&](int k) { return number(reading(k) + 1); });
+        drawRow(canvas, run, QStringLiteral("厚度数值"),
                 [&](int k) { return reading(k) < n ? number(m.sampleAt(reading(k))) : QString(); });
-        drawRow(canvas, run, tr("厚度合格"),
+        drawRow(canvas, run, QStringLiteral("厚度合格"),
                 [&](int k) { return reading(k) < n ? passMark(m, m.sampleAt(reading(k))) : QString(); });
     }
     run.take();
@@ -190,34 +184,34 @@ void paintMeasuredDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberR
 {
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("工程名称:"))
+            .add(900, QStringLiteral("工程名称:"))
             .add(2700, fromGbk(m.name))
-            .add(6900, tr("工程编号:"))
+            .add(6900, QStringLiteral("工程编号:"))
             .add(8100, fromGbk(m.number));
     }
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("设计直径:"))
+            .add(900, QStringLiteral("设计直径:"))
             .add(2100, number(m.designDiameter))
             .add(2400, QStringLiteral("mm"))
-            .add(6900, tr("设计厚度:"))
+            .add(6900, QStringLiteral("设计厚度:"))
             .add(8100, number(m.designCover))
             .add(8400, QStringLiteral("mm"));
     }
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("厚度允许偏差下(上)限:"))
+            .add(900, QStringLiteral("厚度允许偏差下(上)限:"))
             .add(3200, number(m.lowerDeviation))
             .add(3400, QStringLiteral("("))
             .add(3600, number(m.upperDeviation))
             .add(3800, QStringLiteral(")"))
             .add(4000, QStringLiteral("mm"))
-            .add(6900, tr("数据个数:"))
+            .add(6900, QStringLiteral("数据个数:"))
             .add(8100, number(m.sampleCount / 2));
     }
     if (const auto y = run.take()) {
         TextRow(canvas, *y)
-            .add(900, tr("厚度最小(大)值:"))
+            .add(900, QStringLiteral("厚度最小(大)值:"))
             .add(2700, number(m.minCover))
             .add(2950, QStringLiteral("("))
             .add(3100, number(m.maxCover))
@@ -225,7 +219,7 @@ void paintMeasuredDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberR
             .add(3500, QStringLiteral("mm"));
     }
     if (const auto y = run.take())
-        canvas.drawText(900, *y, tr("测量结果数据:"));
+        canvas.drawText(900, *y, QStringLiteral("测量结果数据:"));
 
     const auto n = static_cast<std::int64_t>(m.samples.size());
     const std::int64_t pairs = n / 2;
@@ -235,12 +229,12 @@ void paintMeasuredDiameterMember(PageCanvas& canvas, SlotRun& run, const MemberR
         if (run.skipBeforePage(4))
             continue;
         const auto pair = [&](int k) { return cellsPerRow * b + k; };
-        drawRow(canvas, run, tr("序 号"), [&](int k) { return number(pair(k) + 1); });
-        drawRow(canvas, run, tr("钢筋直径"),
+        drawRow(canvas, run, QStringLiteral("序 号"), [&](int k) { return number(pair(k) + 1); });
+        drawRow(canvas, run, QStringLiteral("钢筋直径"),
                 [&](int k) { return pair(k) < pairs ? number(m.sampleAt(2 * pair(k) + 1)) : QString(); });
-        drawRow(canvas, run, tr("厚度数值"),
+        drawRow(canvas, run, QStringLiteral("厚度数值"),
                 [&](int k) { return pair(k) < pairs ? number(m.sampleAt(2 * pair(k))) : QString(); });
-        drawRow(canvas, run, tr("厚度合格"),
+        drawRow(canvas, run, QStringLiteral("厚度合格"),
                 [&](int k) { return pair(k) < pairs ? passMark(m, m.sampleAt(2 * pair(k))) : QString(); });
     }
     run.take();
@@ -279,7 +273,8 @@ void paintListPart(PageCanvas& canvas, const Project& project, std::int64_t page
 {
     if (page == 1 && hasCheckedSinglePointMember(project)) {
         canvas.setFont(PageCanvas::font(QStringLiteral("黑体"), 16));
-        canvas.drawText(PageBox{800, -1200, 10000, -2200}, Qt::AlignHCenter | Qt::AlignTop, tr("钢筋仪测量数据结果"));
+        canvas.drawText(PageBox{800, -1200, 10000, -2200}, Qt::AlignHCenter | Qt::AlignTop,
+                        QStringLiteral("钢筋仪测量数据结果"));
     }
     canvas.setFont(PageCanvas::font(QStringLiteral("宋体"), 10.8));
     SlotRun run(page, lineHeight);

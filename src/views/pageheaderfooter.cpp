@@ -3,8 +3,6 @@
 
 #include "pagecanvas.h"
 
-#include <QCoreApplication>
-
 namespace trellon {
 
 namespace {
@@ -52,16 +50,15 @@ QString pageNumberText(const PrintSettings& settings, std::int64_t page, std::in
 {
     const std::int64_t p = page + settings.firstPageNumber - 1;
     const std::int64_t t = total + settings.firstPageNumber - 1;
-    const auto translate = [](const char* text) { return QCoreApplication::translate("PrintedPage", text); };
     switch (settings.pageNumberFormat) {
     case 1:
         return QStringLiteral(".%1.").arg(p);
     case 2:
         return QStringLiteral("--%1--").arg(p);
     case 3:
-        return translate("第%1页").arg(p);
+        return QStringLiteral("第%1页").arg(p);
     case 4:
-        return translate("第%1页  共%2页").arg(p).arg(t);
+        return QStringLiteral("第%1页  共%2页").arg(p).arg(t);
     default:
         return QString::number(p);
     }

@@ -3,8 +3,6 @@
 
 #include "model/gbk.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 
@@ -27,11 +25,6 @@ constexpr int positionLabelRise = 300;
 constexpr int positionCaptionRise = 500;
 constexpr int sideCaptionX = 1300;
 constexpr int sideCaptionGap = 40;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintedPage", text);
-}
 
 QString fromGbk(const std::string& text)
 {
@@ -72,7 +65,7 @@ void drawMemberHeadings(PageCanvas& canvas, const MemberRecord& member, const QS
 {
     canvas.setFont(headingFont());
     canvas.drawText(800, -1700, dataHeading);
-    canvas.drawText(800, -1200, tr("工程名称(编号):"));
+    canvas.drawText(800, -1200, QStringLiteral("工程名称(编号):"));
     canvas.drawText(2600, -1200, fromGbk(member.name) + QLatin1Char('(') + fromGbk(member.number) + QLatin1Char(')'));
 }
 
@@ -153,7 +146,7 @@ void drawFrameAndPositionAxis(PageCanvas& canvas, const DiagramLayout& layout, s
     canvas.setFont(bodyFont());
     const int captionHeight = canvas.metrics().ascent() + canvas.metrics().descent();
     const int captionRise = std::max(positionCaptionRise, positionLabelRise + captionHeight);
-    canvas.drawText(5550, layout.top + captionRise, tr("X方向钢筋位置(mm)"));
+    canvas.drawText(5550, layout.top + captionRise, QStringLiteral("X方向钢筋位置(mm)"));
 }
 
 void drawSideCaption(PageCanvas& canvas, const DiagramLayout& layout, int labelsLeft, const QString& text)

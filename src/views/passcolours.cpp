@@ -18,13 +18,13 @@ QColor passMarkColour(PassColours colours, const MemberRecord& member, std::int3
     return isWithinTolerance(member, cover) ? passingColour : failingColour;
 }
 
-void drawPassLegend(QPainter& painter, int right, int top)
+void drawPassLegend(QPainter& painter, int right, int top, DiagramWords words)
 {
     painter.save();
     painter.setFont(diagram::screenFont(QStringLiteral("宋体"), 9));
     const QFontMetrics metrics = painter.fontMetrics();
-    const QString texts[] = {QCoreApplication::translate("Diagram", "合格"),
-                             QCoreApplication::translate("Diagram", "不合格")};
+    const QString texts[] = {diagram::diagramWord(QT_TRANSLATE_NOOP("Diagram", "合格"), words),
+                             diagram::diagramWord(QT_TRANSLATE_NOOP("Diagram", "不合格"), words)};
     const QColor colours[] = {passingColour, failingColour};
     constexpr int swatch = 9;
     constexpr int gap = 4;

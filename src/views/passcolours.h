@@ -1,6 +1,8 @@
 // Diagrams coloured by pass state: acceptable bars green, the others red, with the tolerance band and a legend.
 #pragma once
 
+#include "diagramscale.h"
+
 #include "model/memberrecord.h"
 
 #include <QColor>
@@ -23,6 +25,6 @@ constexpr QColor designCoverColour{0, 120, 50};
 QColor passMarkColour(PassColours colours, const MemberRecord& member, std::int32_t cover);
 
 // Two swatches with "合格" and "不合格", their top-right corner at right, top.
-void drawPassLegend(QPainter& painter, int right, int top);
+void drawPassLegend(QPainter& painter, int right, int top, DiagramWords words);
 
 } // namespace trellon

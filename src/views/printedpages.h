@@ -1,5 +1,6 @@
 // A print run of the checked members: list pages, then a grid page per grid member, then a section page per
-// section member, each with the header, footer and page number of the print settings.
+// section member, each with the header, footer and page number of the print settings. The pages are written in
+// Chinese whatever the language of the interface.
 #pragma once
 
 #include "model/pagecount.h"

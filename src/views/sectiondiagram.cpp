@@ -33,7 +33,7 @@ void drawGridRows(QPainter& painter, int width, int height)
     }
 }
 
-void drawDepthScale(QPainter& painter, int height)
+void drawDepthScale(QPainter& painter, int height, DiagramWords words)
 {
     painter.setFont(screenFont(QStringLiteral("宋体"), 9));
     const float step = static_cast<float>(height - 100) * 0.013333334f;
@@ -49,10 +49,11 @@ void drawDepthScale(QPainter& painter, int height)
         const int x = depth == 0 ? 36 : depth < 100 ? 30 : 25;
         drawTextAt(painter, x, y - 5, QString::number(depth));
     }
-    drawDownwardCaption(painter, 25, height / 2 - 50, QCoreApplication::translate("Diagram", "保护层厚度(mm)"));
+    drawDownwardCaption(painter, 25, height / 2 - 50,
+                        diagramWord(QT_TRANSLATE_NOOP("Diagram", "保护层厚度(mm)"), words));
 }
 
-void drawPositionScale(QPainter& painter, int width, int height, std::int64_t labelStep)
+void drawPositionScale(QPainter& painter, int width, int height, std::int64_t labelStep, DiagramWords words)
 {
     painter.setFont(screenFont(QStringLiteral("宋体"), 9));
     const float step = static_cast<float>(width - 70) * 0.02f;
@@ -74,7 +75,7 @@ void drawPositionScale(QPainter& painter, int width, int height, std::int64_t la
         painter.drawText(QRect(QPoint(x - 15, 62), QPoint(x + 19, 71)), Qt::AlignHCenter | Qt::AlignTop,
                          QString::number(o * labelStep));
     }
-    drawPositionCaption(painter, width);
+    drawPositionCaption(painter, width, words);
 }
 
 // The band of acceptable covers across the frame, and the design cover as a dashed line.
@@ -126,7 +127,7 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
 }
 
 void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member, DiagramTitle title,
-                         PassColours colours)
+                         PassColours colours, DiagramWords words)
 {
     painter.save();
     painter.setClipRect(area);
@@ -135,23 +136,24 @@ void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecor
     const int height = area.height();
 
     drawTitleAndFrame(painter, width, height,
-                      title == DiagramTitle::shown ? QCoreApplication::translate("Diagram", "钢筋剖面测量示意图")
-                                                   : QString());
+                      title == DiagramTitle::shown
+                          ? diagramWord(QT_TRANSLATE_NOOP("Diagram", "钢筋剖面测量示意图"), words)
+                          : QString());
     const bool drawable = member && testModeDigit(*member) == TestModeDigit::section && !member->samples.empty() &&
                           member->samples.front() == runMarker;
     if (drawable && colours == PassColours::on)
         drawToleranceBand(painter, area.size(), *member);
     drawGridRows(painter, width, height);
-    drawDepthScale(painter, height);
+    drawDepthScale(painter, height, words);
 
     const std::int32_t spanCount = member ? sectionSpanCount(*member) : 0;
     const std::int64_t labelStep = member ? axisScale(member->sampleAt(1), spanCount).labelStep : defaultLabelStep;
-    drawPositionScale(painter, width, height, labelStep);
+    drawPositionScale(painter, width, height, labelStep, words);
 
     if (drawable)
         drawDots(painter, area.size(), *member, spanCount, colours);
     if (drawable && colours == PassColours::on)
-        drawPassLegend(painter, width - frameRightMargin, 40);
+        drawPassLegend(painter, width - frameRightMargin, 40, words);
     painter.restore();
 }
 

@@ -22,8 +22,10 @@ QPoint sectionDotCentre(QSize size, std::int32_t scaleCode, std::int32_t spanCou
 // Draws the diagram into area in pixels, erasing it first. Without a member, or for a member that is not a
 // section member starting with the run marker, only the title, frame, grid and axes are drawn; with no
 // member the position labels step by 200 mm. With pass colours the dots are green or red, the tolerance band
-// is shaded behind them with the design cover line, and a legend stands above the frame.
+// is shaded behind them with the design cover line, and a legend stands above the frame. The words are Chinese
+// unless translated ones are asked for.
 void paintSectionDiagram(QPainter& painter, const QRect& area, const MemberRecord* member,
-                         DiagramTitle title = DiagramTitle::shown, PassColours colours = PassColours::off);
+                         DiagramTitle title = DiagramTitle::shown, PassColours colours = PassColours::off,
+                         DiagramWords words = DiagramWords::chinese);
 
 } // namespace trellon

@@ -7,8 +7,6 @@
 #include "model/barcounts.h"
 #include "model/testmode.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace trellon {
@@ -20,11 +18,6 @@ using namespace paper;
 constexpr int rowsPerBlock = 3;
 constexpr int headingRise = 800;
 constexpr int depthTicks = 75;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintedPage", text);
-}
 
 // Returns the left edge of the leftmost label.
 int drawDepthAxis(PageCanvas& canvas, const DiagramLayout& layout)
@@ -125,21 +118,23 @@ void paintSectionPage(PageCanvas& canvas, const MemberRecord& member)
     const DiagramLayout layout = sectionPageLayout(blocks);
     const std::int32_t spanCount = sectionSpanCount(member);
 
-    drawMemberHeadings(canvas, member, tr("剖面测试数据:"));
+    drawMemberHeadings(canvas, member, QStringLiteral("剖面测试数据:"));
     canvas.setFont(bodyFont());
-    canvas.drawText(2500, -1750, tr("钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
+    canvas.drawText(2500, -1750,
+                    QStringLiteral("钢筋直径:") + QString::number(member.barDiameter) + QStringLiteral("mm"));
 
     canvas.scaleAbout(tableLeft, tableTop, layout.tableScale);
     drawTableRules(canvas, blocks, rowsPerBlock);
-    drawRowLabels(canvas, blocks, {tr("钢筋序号"), tr("位置(mm)"), tr("保护层厚度(mm)")});
+    drawRowLabels(canvas, blocks,
+                  {QStringLiteral("钢筋序号"), QStringLiteral("位置(mm)"), QStringLiteral("保护层厚度(mm)")});
     drawTableCells(canvas, member, bars);
     canvas.scaleAbout(tableLeft, tableTop, 1.0);
 
     canvas.setFont(headingFont());
-    canvas.drawText(800, layout.top + headingRise, tr("钢筋剖面测量示意图:"));
+    canvas.drawText(800, layout.top + headingRise, QStringLiteral("钢筋剖面测量示意图:"));
     drawFrameAndPositionAxis(canvas, layout, axisScale(member.sampleAt(1), spanCount).labelStep);
     const int labelsLeft = drawDepthAxis(canvas, layout);
-    drawSideCaption(canvas, layout, labelsLeft, tr("钢筋保护层厚度(mm)"));
+    drawSideCaption(canvas, layout, labelsLeft, QStringLiteral("钢筋保护层厚度(mm)"));
     drawDots(canvas, layout, member, bars, spanCount);
 }
 

@@ -16,7 +16,7 @@ int CGridView::spanCount() const
 
 void CGridView::paintDiagram(QPainter& painter, const MemberRecord* member)
 {
-    paintGridDiagram(painter, rect(), member, DiagramTitle::shown, passColours());
+    paintGridDiagram(painter, rect(), member, DiagramTitle::shown, passColours(), DiagramWords::translated);
 }
 
 } // namespace trellon

@@ -19,7 +19,7 @@ int CSectionView::spanCount() const
 
 void CSectionView::paintDiagram(QPainter& painter, const MemberRecord* member)
 {
-    paintSectionDiagram(painter, rect(), member, DiagramTitle::shown, passColours());
+    paintSectionDiagram(painter, rect(), member, DiagramTitle::shown, passColours(), DiagramWords::translated);
 }
 
 } // namespace trellon
