@@ -17,10 +17,9 @@ namespace trellon {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BitmapExport", text);
-}
+struct BitmapExport {
+    Q_DECLARE_TR_FUNCTIONS(BitmapExport)
+};
 
 } // namespace
 
@@ -44,17 +43,18 @@ void saveActiveDiagramBitmap(CMainFrame& frame)
     const int depth = resolvedColourDepth(displayDepthRequest, view->screen());
 
     UserPrompts& prompts = frame.prompts();
-    const QString path = prompts.chooseFileToSaveUnconfirmed(&frame, tr("位图文件(*.bmp)"), QStringLiteral("bmp"));
+    const QString path =
+        prompts.chooseFileToSaveUnconfirmed(&frame, BitmapExport::tr("位图文件(*.bmp)"), QStringLiteral("bmp"));
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path) && prompts.ask(&frame, tr("指定的文件名已经存在,是否覆盖原来的文件?"),
+    if (QFileInfo::exists(path) && prompts.ask(&frame, BitmapExport::tr("指定的文件名已经存在,是否覆盖原来的文件?"),
                                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const Status written = writeBitmapFile(QFile::encodeName(path).toStdString(), bitmapPictureOf(picture, depth));
     if (!written)
         prompts.showMessage(
             &frame,
-            tr("无法保存文件“%1”：\n%2")
+            BitmapExport::tr("无法保存文件“%1”：\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
             QMessageBox::Warning);
 }

@@ -15,10 +15,9 @@ namespace trellon {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ExcelReport", text);
-}
+struct ExcelReport {
+    Q_DECLARE_TR_FUNCTIONS(ExcelReport)
+};
 
 } // namespace
 
@@ -31,11 +30,12 @@ void makeExcelReport(CMainFrame& frame)
     UserPrompts& prompts = frame.prompts();
     const auto writer = SpreadsheetWriter::start();
     if (!writer) {
-        prompts.showMessage(&frame, tr("创建Excel服务失败!"), QMessageBox::Warning);
+        prompts.showMessage(&frame, ExcelReport::tr("创建Excel服务失败!"), QMessageBox::Warning);
         return;
     }
-    const ReportFile file{tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
-                          tr("Excel报表已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
+    const ReportFile file{
+        ExcelReport::tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
+        ExcelReport::tr("Excel报表已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
     saveReportAndOpen(frame, file,
                       [&](const std::string& path) { return writer.value().write(path, layoutExcelReport(*project)); });
 }

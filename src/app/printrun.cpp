@@ -15,10 +15,9 @@ namespace trellon {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintRun", text);
-}
+struct PrintRun {
+    Q_DECLARE_TR_FUNCTIONS(PrintRun)
+};
 
 void setUpPrinter(QPrinter& printer)
 {
@@ -31,7 +30,7 @@ bool sayWhenNothingToPrint(QWidget* parent, const PrintedPages& pages, UserPromp
 {
     if (pages.pageCount() > 0)
         return false;
-    prompts.showMessage(parent, tr("没有可打印的内容：请先在控制面板中勾选要打印的构件。"));
+    prompts.showMessage(parent, PrintRun::tr("没有可打印的内容：请先在控制面板中勾选要打印的构件。"));
     return true;
 }
 
@@ -52,7 +51,7 @@ void paintOrSay(QWidget* parent, const PrintedPages& pages, QPrinter& printer, P
 {
     const auto [first, last] = range;
     if (!pages.paintPages(printer, first, last))
-        prompts.showMessage(parent, tr("打印失败：无法在所选打印机上打印。"), QMessageBox::Warning);
+        prompts.showMessage(parent, PrintRun::tr("打印失败：无法在所选打印机上打印。"), QMessageBox::Warning);
 }
 
 } // namespace

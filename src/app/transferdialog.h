@@ -1,6 +1,7 @@
 // The data transfer dialog: storage path, link kind, port or device, start, cancel and progress.
 #pragma once
 
+#include "link/transfersession.h"
 #include "model/project.h"
 
 #include <QDialog>
@@ -20,8 +21,6 @@ namespace trellon {
 
 class UsbBlockDevice;
 class UserPrompts;
-enum class LinkKind : std::int32_t;
-struct TransferReport;
 
 class TransferDialog : public QDialog {
     Q_OBJECT

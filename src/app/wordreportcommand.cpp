@@ -21,10 +21,9 @@
 namespace trellon {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("WordReport", text);
-}
+struct WordReport {
+    Q_DECLARE_TR_FUNCTIONS(WordReport)
+};
 
 std::filesystem::path localPath(const QString& path)
 {
@@ -70,13 +69,14 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
         openReportTemplate(templatePath(places.templateFolder, normal ? normalTemplateName : yunnanTemplateName));
     if (!reportTemplate) {
         prompts.showMessage(&frame,
-                            tr("创建Word2000服务失败!") + QLatin1Char('\n') +
+                            WordReport::tr("创建Word2000服务失败!") + QLatin1Char('\n') +
                                 QString::fromStdString(reportTemplate.error().describe()),
                             QMessageBox::Warning);
         return;
     }
-    const ReportFile file{tr("Word文档(*.docx)"), QStringLiteral(".docx"),
-                          tr("Word报告已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
+    const ReportFile file{
+        WordReport::tr("Word文档(*.docx)"), QStringLiteral(".docx"),
+        WordReport::tr("Word报告已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
     saveReportAndOpen(frame, file, [&](const std::string& path) {
         return normal
                    ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()), path)

@@ -13,10 +13,9 @@ namespace trellon {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AcceptanceMenu", text);
-}
+struct AcceptanceMenu {
+    Q_DECLARE_TR_FUNCTIONS(AcceptanceMenu)
+};
 
 MemberExtras extrasOf(const ProjectDocument& document, int memberIndex)
 {
@@ -46,10 +45,10 @@ void addTypeChoices(QMenu& menu, ProjectDocument& document, const std::vector<in
 void addGroupEntries(QMenu& menu, ProjectDocument& document, const std::vector<int>& members)
 {
     menu.setEnabled(!members.empty());
-    addTypeChoices(*menu.addMenu(tr("构件类型")), document, members, std::nullopt);
-    QObject::connect(menu.addAction(tr("设为复检")), &QAction::triggered, &menu,
+    addTypeChoices(*menu.addMenu(AcceptanceMenu::tr("构件类型")), document, members, std::nullopt);
+    QObject::connect(menu.addAction(AcceptanceMenu::tr("设为复检")), &QAction::triggered, &menu,
                      [&document, members] { document.setSecondSample(members, true); });
-    QObject::connect(menu.addAction(tr("取消复检")), &QAction::triggered, &menu,
+    QObject::connect(menu.addAction(AcceptanceMenu::tr("取消复检")), &QAction::triggered, &menu,
                      [&document, members] { document.setSecondSample(members, false); });
 }
 
@@ -61,8 +60,8 @@ std::unique_ptr<QMenu> makeAcceptanceMenu(ProjectDocument& document, int memberI
     if (document.member(memberIndex) == nullptr)
         return menu;
     const MemberExtras current = extrasOf(document, memberIndex);
-    addTypeChoices(*menu->addMenu(tr("构件类型")), document, {memberIndex}, current);
-    QAction* second = menu->addAction(tr("复检"));
+    addTypeChoices(*menu->addMenu(AcceptanceMenu::tr("构件类型")), document, {memberIndex}, current);
+    QAction* second = menu->addAction(AcceptanceMenu::tr("复检"));
     second->setCheckable(true);
     second->setChecked(current.secondSample);
     QObject::connect(second, &QAction::triggered, menu.get(),
@@ -75,8 +74,8 @@ std::unique_ptr<QMenu> makeAcceptanceMenu(ProjectDocument& document, int memberI
         if (document.member(index)->checked != 0)
             ticked.push_back(index);
     }
-    addGroupEntries(*menu->addMenu(tr("已勾选的构件")), document, ticked);
-    addGroupEntries(*menu->addMenu(tr("全部构件")), document, all);
+    addGroupEntries(*menu->addMenu(AcceptanceMenu::tr("已勾选的构件")), document, ticked);
+    addGroupEntries(*menu->addMenu(AcceptanceMenu::tr("全部构件")), document, all);
     return menu;
 }
 

@@ -17,10 +17,9 @@ namespace {
 const CellFormat labelFormat{Qt::AlignCenter, true};
 const CellFormat valueFormat{Qt::AlignCenter, false};
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ParameterGrid", text);
-}
+struct ParameterGrid {
+    Q_DECLARE_TR_FUNCTIONS(ParameterGrid)
+};
 
 // Clears the grid to the given size with every cell read-only, values centred and the rows numbered.
 void layOut(CGridCtrl& grid, int columns, int fixedRows)
@@ -85,12 +84,12 @@ void layOutSectionGrid(CGridCtrl& grid)
     grid.setRowHeight(2, 30);
     for (int c = 0; c < 3; ++c)
         grid.setColumnWidth(c, 80);
-    grid.setItemText(0, 0, tr("工程名称"));
-    grid.setItemText(1, 0, tr("设计厚度"));
-    grid.setItemText(2, 0, tr("钢筋直径(mm)"));
-    grid.setItemText(3, 0, tr("钢筋序号"));
-    grid.setItemText(3, 1, tr("位置(mm)"));
-    grid.setItemText(3, 2, tr("保护层(mm)"));
+    grid.setItemText(0, 0, ParameterGrid::tr("工程名称"));
+    grid.setItemText(1, 0, ParameterGrid::tr("设计厚度"));
+    grid.setItemText(2, 0, ParameterGrid::tr("钢筋直径(mm)"));
+    grid.setItemText(3, 0, ParameterGrid::tr("钢筋序号"));
+    grid.setItemText(3, 1, ParameterGrid::tr("位置(mm)"));
+    grid.setItemText(3, 2, ParameterGrid::tr("保护层(mm)"));
     for (int r = 0; r < 3; ++r)
         grid.mergeCells(r, 1, 0, 1);
     widenToFitLabels(grid, sectionFirstBarRow);
@@ -105,15 +104,15 @@ void layOutGridGrid(CGridCtrl& grid)
     const int widths[] = {69, 43, 40, 43, 40};
     for (int c = 0; c < 5; ++c)
         grid.setColumnWidth(c, widths[c]);
-    grid.setItemText(0, 0, tr("工程名称"));
-    grid.setItemText(1, 0, tr("设计厚度"));
-    grid.setItemText(2, 0, tr("X直径(mm)"));
-    grid.setItemText(3, 0, tr("Y直径(mm)"));
-    grid.setItemText(4, 0, tr("钢筋序号"));
-    grid.setItemText(4, 1, tr("X位置\n(mm)"));
-    grid.setItemText(4, 2, tr("X保护层\n(mm)"));
-    grid.setItemText(4, 3, tr("Y位置\n(mm)"));
-    grid.setItemText(4, 4, tr("Y保护层\n(mm)"));
+    grid.setItemText(0, 0, ParameterGrid::tr("工程名称"));
+    grid.setItemText(1, 0, ParameterGrid::tr("设计厚度"));
+    grid.setItemText(2, 0, ParameterGrid::tr("X直径(mm)"));
+    grid.setItemText(3, 0, ParameterGrid::tr("Y直径(mm)"));
+    grid.setItemText(4, 0, ParameterGrid::tr("钢筋序号"));
+    grid.setItemText(4, 1, ParameterGrid::tr("X位置\n(mm)"));
+    grid.setItemText(4, 2, ParameterGrid::tr("X保护层\n(mm)"));
+    grid.setItemText(4, 3, ParameterGrid::tr("Y位置\n(mm)"));
+    grid.setItemText(4, 4, ParameterGrid::tr("Y保护层\n(mm)"));
     for (int r = 0; r < 4; ++r)
         grid.mergeCells(r, 1, 0, 3);
     widenToFitLabels(grid, gridFirstBarRow);
