@@ -30,6 +30,7 @@
 #include "widgets/csectionview.h"
 #include "widgets/userprompts.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
@@ -45,6 +46,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
@@ -89,7 +91,6 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
       recovery_(recoveryFolder.isEmpty() ? RecoveryFile::defaultFolder() : recoveryFolder),
       urlOpener_(&openWithDesktopApplication)
 {
-    setWindowTitle(tr("Velmora钢筋检测分析软件V1.0"));
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
     setDockOptions(dockOptions() | QMainWindow::AllowTabbedDocks);
@@ -109,6 +110,7 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
     createToolBar();
     createStatusBar();
     createMenus();
+    retranslate();
     restoreState(settings_.value(stateKey).toByteArray());
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
@@ -147,7 +149,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createDock()
 {
-    dock_ = new QDockWidget(tr("Workspace"), this);
+    dock_ = new QDockWidget(this);
     dock_->setObjectName(QStringLiteral("workspaceDock"));
     dock_->setAllowedAreas(Qt::AllDockWidgetAreas);
     dock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
@@ -157,25 +159,19 @@ void CMainFrame::createDock()
     addDockWidget(Qt::LeftDockWidgetArea, dock_);
     resizeDocks({dock_}, {410}, Qt::Horizontal);
 
-    historyDock_ = new QDockWidget(tr("操作历史"), this);
+    historyDock_ = new QDockWidget(this);
     historyDock_->setObjectName(QStringLiteral("historyDock"));
     auto* history = new QUndoView(&document_.undoStack(), historyDock_);
-    history->setEmptyLabel(tr("<打开的工程>"));
     history->viewport()->installEventFilter(this);
     historyView_ = history;
     historyDock_->setWidget(history);
     addDockWidget(Qt::RightDockWidgetArea, historyDock_);
     historyDock_->hide();
-    historyDock_->toggleViewAction()->setText(tr("操作历史"));
-    historyDock_->toggleViewAction()->setStatusTip(tr("显示或隐藏可以撤销的操作"));
 }
 
 QAction* CMainFrame::addCommand(Command command, void (CMainFrame::*handler)())
 {
-    const CommandTexts texts = commandTexts(command);
-    auto* act = new QAction(commandIcon(command), texts.text, this);
-    act->setStatusTip(texts.prompt);
-    act->setToolTip(texts.toolTip);
+    auto* act = new QAction(commandIcon(command), QString(), this);
     if (handler != nullptr)
         connect(act, &QAction::triggered, this, handler);
     actions_[command] = act;
@@ -209,10 +205,9 @@ void CMainFrame::createActions()
     addCommand(Command::insertRowBelow, &CMainFrame::insertRowBelow);
     addCommand(Command::deleteBar, &CMainFrame::deleteBar);
 
-    passColoursAction_ = new QAction(tr("按合格着色"), this);
+    passColoursAction_ = new QAction(this);
     passColoursAction_->setCheckable(true);
     passColoursAction_->setChecked(settings_.value(passColoursKey, true).toBool());
-    passColoursAction_->setStatusTip(tr("示意图中合格的钢筋显示为绿色，不合格的显示为红色"));
     connect(passColoursAction_, &QAction::toggled, this, [this](bool on) {
         settings_.setValue(passColoursKey, on);
         for (CDiagramView* view : {static_cast<CDiagramView*>(sectionView()), static_cast<CDiagramView*>(gridView())}) {
@@ -223,41 +218,25 @@ void CMainFrame::createActions()
 
     // The dock's own action checks itself by the dock's real visibility, also when its close button hid it.
     QAction* panel = dock_->toggleViewAction();
-    const CommandTexts panelTexts = commandTexts(Command::controlPanel);
-    panel->setText(panelTexts.text);
-    panel->setStatusTip(panelTexts.prompt);
-    panel->setToolTip(panelTexts.toolTip);
     panel->setIcon(commandIcon(Command::controlPanel));
     actions_[Command::controlPanel] = panel;
 }
 
 void CMainFrame::createUndoActions()
 {
-    evaluationAction_ = new QAction(tr("检验评定"), this);
-    evaluationAction_->setStatusTip(tr("按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度"));
+    evaluationAction_ = new QAction(this);
     connect(evaluationAction_, &QAction::triggered, this, &CMainFrame::showEvaluation);
-    standardDeviationsAction_ = new QAction(tr("按规范设置允许偏差"), this);
-    standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
+    standardDeviationsAction_ = new QAction(this);
     connect(standardDeviationsAction_, &QAction::triggered, this, &CMainFrame::setStandardDeviations);
     QUndoStack& history = document_.undoStack();
     undoAction_ = new QAction(
-        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)), tr("撤销"), this);
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)), QString(), this);
     undoAction_->setShortcut(QKeySequence::Undo);
-    undoAction_->setStatusTip(tr("撤销上一个操作"));
-    redoAction_ =
-        new QAction(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)),
-                    tr("重做"), this);
+    redoAction_ = new QAction(
+        QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)), QString(), this);
     redoAction_->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
-    redoAction_->setStatusTip(tr("重做撤销的操作"));
-    const auto nameActions = [this, &history] {
-        undoAction_->setEnabled(history.canUndo());
-        undoAction_->setText(history.canUndo() ? tr("撤销 %1").arg(history.undoText()) : tr("撤销"));
-        redoAction_->setEnabled(history.canRedo());
-        redoAction_->setText(history.canRedo() ? tr("重做 %1").arg(history.redoText()) : tr("重做"));
-    };
-    connect(&history, &QUndoStack::indexChanged, this, nameActions);
-    connect(&history, &QUndoStack::cleanChanged, this, nameActions);
-    nameActions();
+    connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::nameUndoActions);
+    connect(&history, &QUndoStack::cleanChanged, this, &CMainFrame::nameUndoActions);
     // What is typed but not confirmed becomes a step first, so the history is never changed under an open editor.
     connect(undoAction_, &QAction::triggered, this, [this] {
         finishEditing();
@@ -274,6 +253,15 @@ PassColours CMainFrame::passColours() const
     return passColoursAction_->isChecked() ? PassColours::on : PassColours::off;
 }
 
+void CMainFrame::nameUndoActions()
+{
+    const QUndoStack& history = document_.undoStack();
+    undoAction_->setEnabled(history.canUndo());
+    undoAction_->setText(history.canUndo() ? tr("撤销 %1").arg(history.undoText()) : tr("撤销"));
+    redoAction_->setEnabled(history.canRedo());
+    redoAction_->setText(history.canRedo() ? tr("重做 %1").arg(history.redoText()) : tr("重做"));
+}
+
 void CMainFrame::finishEditing()
 {
     controlPanel_->finishEditing();
@@ -283,7 +271,7 @@ void CMainFrame::finishEditing()
 
 void CMainFrame::createToolBar()
 {
-    toolBar_ = new QToolBar(tr("工具栏"), this);
+    toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setIconSize(QSize(32, 32));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -304,17 +292,12 @@ void CMainFrame::createToolBar()
     toolBar_->addSeparator();
     toolBar_->addActions({undoAction_, redoAction_});
 
-    QAction* toolbar = toolBar_->toggleViewAction();
-    const CommandTexts texts = commandTexts(Command::toolbar);
-    toolbar->setText(texts.text);
-    toolbar->setStatusTip(texts.prompt);
-    toolbar->setToolTip(texts.toolTip);
-    actions_[Command::toolbar] = toolbar;
+    actions_[Command::toolbar] = toolBar_->toggleViewAction();
 }
 
 void CMainFrame::createStatusBar()
 {
-    readyLabel_ = new QLabel(tr("就绪"), this);
+    readyLabel_ = new QLabel(this);
     statusBar()->addWidget(readyLabel_, 1);
     QAction* shown = addCommand(Command::statusBar, nullptr);
     shown->setCheckable(true);
@@ -324,7 +307,7 @@ void CMainFrame::createStatusBar()
 
 void CMainFrame::createMenus()
 {
-    auto* file = new QMenu(tr("文件(&F)"), this);
+    auto* file = new QMenu(this);
     file->addAction(action(Command::newFile));
     file->addAction(action(Command::open));
     file->addSeparator();
@@ -333,16 +316,19 @@ void CMainFrame::createMenus()
     addRecentFileSection(file);
     file->addAction(action(Command::exit));
 
-    auto* transfer = new QMenu(tr("数据传输"), this);
+    auto* transfer = new QMenu(this);
     transfer->addAction(action(Command::dataTransfer));
-    auto* view = new QMenu(tr("查看(&V)"), this);
+    createLanguageMenu();
+    auto* view = new QMenu(this);
     view->addActions({action(Command::toolbar), action(Command::statusBar), action(Command::controlPanel),
                       historyDock_->toggleViewAction(), passColoursAction_, evaluationAction_});
-    auto* help = new QMenu(tr("帮助(&H)"), this);
+    view->addSeparator();
+    view->addMenu(languageMenu_);
+    auto* help = new QMenu(this);
     help->addActions({action(Command::helpTopics), action(Command::about)});
     noChildMenus_ = {file, editMenu(), transfer, view, help};
 
-    auto* childFile = new QMenu(tr("文件(&F)"), this);
+    auto* childFile = new QMenu(this);
     childFile->addActions({action(Command::open), action(Command::save), action(Command::saveTxt),
                            action(Command::saveBmp), action(Command::saveAs), action(Command::wordReport),
                            action(Command::excelReport)});
@@ -352,26 +338,103 @@ void CMainFrame::createMenus()
     childFile->addSeparator();
     addRecentFileSection(childFile);
     childFile->addAction(action(Command::exit));
-    auto* childTransfer = new QMenu(tr("数据传输"), this);
+    auto* childTransfer = new QMenu(this);
     childTransfer->addAction(action(Command::dataTransfer));
     childTransfer->addSeparator();
-    auto* childView = new QMenu(tr("查看(&V)"), this);
+    auto* childView = new QMenu(this);
     childView->addActions({action(Command::toolbar), action(Command::statusBar)});
     childView->addSeparator();
     childView->addActions({action(Command::controlPanel), historyDock_->toggleViewAction(), passColoursAction_,
                            evaluationAction_, action(Command::projectInformation)});
-    auto* childHelp = new QMenu(tr("帮助(&H)"), this);
+    childView->addSeparator();
+    childView->addMenu(languageMenu_);
+    auto* childHelp = new QMenu(this);
     childHelp->addActions({action(Command::helpTopics), action(Command::about)});
     childMenus_ = {childFile, editMenu(), childTransfer, childView, childHelp};
 
     for (QMenu* m : noChildMenus_ + childMenus_)
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+}
+
+void CMainFrame::createLanguageMenu()
+{
+    languageMenu_ = new QMenu(this);
+    auto* group = new QActionGroup(languageMenu_);
+    // Each language is named in its own words, so it can be found whatever language the menus are in.
+    const std::pair<InterfaceLanguage, QString> languages[] = {{InterfaceLanguage::chinese, QStringLiteral("中文")},
+                                                               {InterfaceLanguage::english, QStringLiteral("English")}};
+    for (const auto& [language, name] : languages) {
+        QAction* entry = languageMenu_->addAction(name);
+        entry->setCheckable(true);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, language = language] { chooseLanguage(language); });
+        languageActions_[language] = entry;
+    }
+}
+
+void CMainFrame::chooseLanguage(InterfaceLanguage language)
+{
+    const InterfaceLanguage shown = useInterfaceLanguage(language);
+    rememberLanguage(settings_, shown);
+    languageActions_.at(shown)->setChecked(true);
+    if (shown != language)
+        prompts_.showMessage(this, tr("找不到英文界面的翻译文件，界面仍为中文。"), QMessageBox::Warning);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::retranslate()
+{
+    // Docks and the toolbar name their toggle actions after their titles: the titles come first.
+    dock_->setWindowTitle(tr("Workspace"));
+    historyDock_->setWindowTitle(tr("操作历史"));
+    toolBar_->setWindowTitle(tr("工具栏"));
+    for (const auto& [command, act] : actions_) {
+        const CommandTexts texts = commandTexts(command);
+        act->setText(texts.text);
+        act->setStatusTip(texts.prompt);
+        act->setToolTip(texts.toolTip);
+    }
+    QAction* history = historyDock_->toggleViewAction();
+    history->setText(tr("操作历史"));
+    history->setStatusTip(tr("显示或隐藏可以撤销的操作"));
+    historyView_->setEmptyLabel(tr("<打开的工程>"));
+    passColoursAction_->setText(tr("按合格着色"));
+    passColoursAction_->setStatusTip(tr("示意图中合格的钢筋显示为绿色，不合格的显示为红色"));
+    evaluationAction_->setText(tr("检验评定"));
+    evaluationAction_->setStatusTip(tr("按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度"));
+    standardDeviationsAction_->setText(tr("按规范设置允许偏差"));
+    standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
+    undoAction_->setStatusTip(tr("撤销上一个操作"));
+    redoAction_->setStatusTip(tr("重做撤销的操作"));
+    nameUndoActions();
+    readyLabel_->setText(tr("就绪"));
+
+    // Both menu sets hold the same menus in the same order.
+    const QString menuTitles[] = {tr("文件(&F)"), tr("编辑(&E)"), tr("数据传输"), tr("查看(&V)"), tr("帮助(&H)")};
+    for (const QList<QMenu*>& menus : {noChildMenus_, childMenus_}) {
+        for (qsizetype i = 0; i < menus.size(); ++i)
+            menus[i]->setTitle(menuTitles[i]);
+    }
+    languageMenu_->setTitle(tr("语言"));
+    languageActions_.at(interfaceLanguage())->setChecked(true);
+    for (const RecentFileSection& section : recentFileSections_)
+        section.placeholder->setText(tr("最近文件"));
     rebuildRecentFileMenu();
+    retitleWindows();
+    // A help page shown in the program's own window changes to the page of the language.
+    if (helpWindow_ != nullptr && !helpWindow_->browser().source().isEmpty())
+        helpWindow_->browser().setSource(QUrl::fromLocalFile(helpPagePath()));
 }
 
 QMenu* CMainFrame::editMenu()
 {
-    auto* edit = new QMenu(tr("编辑(&E)"), this);
+    auto* edit = new QMenu(this);
     edit->addActions({undoAction_, redoAction_});
     edit->addSeparator();
     edit->addAction(standardDeviationsAction_);
@@ -410,7 +473,7 @@ QList<QMenu*> CMainFrame::shownMenus() const
 
 void CMainFrame::addRecentFileSection(QMenu* menu)
 {
-    RecentFileSection section{menu, menu->addAction(tr("最近文件")), nullptr, {}};
+    RecentFileSection section{menu, menu->addAction(QString()), nullptr, {}};
     section.placeholder->setEnabled(false);
     section.end = menu->addSeparator();
     recentFileSections_.push_back(section);

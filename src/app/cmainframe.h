@@ -6,6 +6,7 @@
 #include "printdialogs.h"
 #include "printrun.h"
 #include "recentfilelist.h"
+#include "translations.h"
 
 #include "document/projectdocument.h"
 #include "document/recoveryfile.h"
@@ -75,6 +76,9 @@ public:
     QAction* action(Command command) const { return actions_.at(command); }
     // The menus now on the menu bar.
     QList<QMenu*> shownMenus() const;
+    // 查看 → 语言: one entry for each language of the interface; the choice applies at once to every window and
+    // is remembered in the settings.
+    QMenu& languageMenu() { return *languageMenu_; }
     // The open child windows and their views; null when closed.
     CChildFrame* childFrame(ChildKind kind) const;
     CDataListView* listView() const;
@@ -147,6 +151,7 @@ public slots:
     void printPreview();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -154,8 +159,9 @@ protected:
 
 private:
     void createActions();
-    // Undo and redo, named by the step they undo or redo.
     void createUndoActions();
+    // Undo and redo, named by the step they undo or redo.
+    void nameUndoActions();
     // Stores what is typed but not yet confirmed in the panel and the list window.
     void finishEditing();
     QMenu* editMenu();
@@ -163,6 +169,10 @@ private:
     void createToolBar();
     void createStatusBar();
     void createDock();
+    void createLanguageMenu();
+    void chooseLanguage(InterfaceLanguage language);
+    // Every text of the window, its menus, actions and docks in the language of the interface.
+    void retranslate();
     QAction* addCommand(Command command, void (CMainFrame::*handler)());
     // A disabled "最近文件" line while the list is empty, then the recent files, then a separator.
     void addRecentFileSection(QMenu* menu);
@@ -215,6 +225,8 @@ private:
     TransferDialog* transferDialog_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     std::map<Command, QAction*> actions_;
+    QMenu* languageMenu_ = nullptr;
+    std::map<InterfaceLanguage, QAction*> languageActions_;
     QList<QMenu*> noChildMenus_;
     QList<QMenu*> childMenus_;
     struct RecentFileSection {

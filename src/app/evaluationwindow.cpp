@@ -5,9 +5,11 @@
 #include "evaluation/acceptanceevaluation.h"
 #include "views/evaluationdocument.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -26,24 +28,21 @@ constexpr int largestPopulation = 1000000;
 } // namespace
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
-    : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)),
-      exportPdf_(new QPushButton(tr("导出PDF"), this)), page_(new QTextBrowser(this))
+    : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
+      exportPdf_(new QPushButton(this)), page_(new QTextBrowser(this))
 {
-    setWindowTitle(tr("检验评定"));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
     auto* settings = new QFormLayout;
-    settings->addRow(tr("每根钢筋测点数"), pointsPerBar_);
-    const std::pair<MemberType, QString> types[] = {{MemberType::beam, tr("梁构件总数")},
-                                                    {MemberType::slab, tr("板构件总数")},
-                                                    {MemberType::cantileverBeam, tr("悬挑梁构件总数")},
-                                                    {MemberType::cantileverSlab, tr("悬挑板构件总数")}};
-    for (const auto& [type, label] : types) {
+    settings->addRow(pointsPerBarLabel_, pointsPerBar_);
+    for (const MemberType type :
+         {MemberType::beam, MemberType::slab, MemberType::cantileverBeam, MemberType::cantileverSlab}) {
         auto* field = new QSpinBox(this);
         field->setRange(notEntered, largestPopulation);
-        field->setSpecialValueText(tr("未填"));
+        auto* label = new QLabel(this);
         settings->addRow(label, field);
         population_[type] = field;
+        populationLabels_[type] = label;
         connect(field, &QSpinBox::editingFinished, this, [this, type = type, field] {
             const int value = field->value();
             document_.setPopulation(type, value == notEntered ? std::nullopt : std::optional<std::int32_t>(value));
@@ -55,7 +54,6 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addLayout(settings);
     left->addStretch();
-    exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
     exportPdf_->setAutoDefault(false);
     left->addWidget(exportPdf_);
     connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
@@ -66,7 +64,30 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::refresh);
     connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::refresh);
     connect(&document_, &ProjectDocument::extensionChanged, this, &EvaluationWindow::refresh);
+    retranslate();
     refresh();
+}
+
+void EvaluationWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void EvaluationWindow::retranslate()
+{
+    // The report itself is written in Chinese, like every report of the program.
+    setWindowTitle(tr("检验评定"));
+    pointsPerBarLabel_->setText(tr("每根钢筋测点数"));
+    populationLabels_.at(MemberType::beam)->setText(tr("梁构件总数"));
+    populationLabels_.at(MemberType::slab)->setText(tr("板构件总数"));
+    populationLabels_.at(MemberType::cantileverBeam)->setText(tr("悬挑梁构件总数"));
+    populationLabels_.at(MemberType::cantileverSlab)->setText(tr("悬挑板构件总数"));
+    for (const auto& [type, field] : population_)
+        field->setSpecialValueText(tr("未填"));
+    exportPdf_->setText(tr("导出PDF"));
+    exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
 }
 
 void EvaluationWindow::refresh()

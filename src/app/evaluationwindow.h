@@ -8,6 +8,7 @@
 
 #include <map>
 
+class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTextBrowser;
@@ -28,6 +29,7 @@ public:
     QPushButton& exportPdfButton() { return *exportPdf_; }
     // -1 stands for a population not entered.
     QSpinBox& populationField(MemberType type) { return *population_.at(type); }
+    QLabel& populationLabel(MemberType type) { return *populationLabels_.at(type); }
 
     // The page and fields again from the document.
     void refresh();
@@ -36,10 +38,17 @@ signals:
     // "导出PDF" was pressed.
     void exportPdfRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     ProjectDocument& document_;
     QSpinBox* pointsPerBar_;
+    QLabel* pointsPerBarLabel_;
     std::map<MemberType, QSpinBox*> population_;
+    std::map<MemberType, QLabel*> populationLabels_;
     QPushButton* exportPdf_;
     QTextBrowser* page_;
 };

@@ -6,17 +6,22 @@
 
 namespace trellon {
 
-QString helpPagePath()
+QString helpPagePath(InterfaceLanguage language)
 {
-    const QString bin = QCoreApplication::applicationDirPath();
-    const QString candidates[] = {
-        bin + QStringLiteral("/../share/trellon/help/index.html"),
-        QStringLiteral(TRELLON_HELP_SOURCE_DIR "/index.html"),
+    const QString folders[] = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/trellon/help"),
+        QStringLiteral(TRELLON_HELP_SOURCE_DIR),
     };
-    for (const QString& candidate : candidates) {
-        const QFileInfo file(candidate);
-        if (file.isFile())
-            return file.canonicalFilePath();
+    QStringList pages;
+    if (language == InterfaceLanguage::english)
+        pages << QStringLiteral("/en/index.html");
+    pages << QStringLiteral("/index.html");
+    for (const QString& page : pages) {
+        for (const QString& folder : folders) {
+            const QFileInfo file(folder + page);
+            if (file.isFile())
+                return file.canonicalFilePath();
+        }
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // Help window.
 #include "helpwindow.h"
 
+#include <QEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -9,13 +10,25 @@ namespace trellon {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
 {
-    setWindowTitle(tr("帮助主题"));
+    retranslate();
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(820, 640);
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void HelpWindow::retranslate()
+{
+    setWindowTitle(tr("帮助主题"));
 }
 
 void HelpWindow::showPage(const QString& path)

@@ -17,7 +17,12 @@ public:
     void showPage(const QString& path);
     QTextBrowser& browser() { return *browser_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QTextBrowser* browser_;
 };
 

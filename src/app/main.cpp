@@ -38,7 +38,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(TRELLON_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("trellon"));
     trellon::installCjkFontSubstitutions();
-    trellon::installTranslations(application);
+    QSettings settings(QStringLiteral("Trellon"), QStringLiteral("Trellon"));
+    trellon::useInterfaceLanguage(trellon::startLanguage(settings));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QApplication::translate("main", "钢筋保护层检测数据的接收、查看、校正与报告"));
@@ -62,7 +63,6 @@ int main(int argc, char** argv)
     }
 
     trellon::DialogPrompts prompts;
-    QSettings settings(QStringLiteral("Trellon"), QStringLiteral("Trellon"));
     trellon::CMainFrame frame(prompts, settings);
     frame.showAtStart();
 

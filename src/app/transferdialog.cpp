@@ -147,50 +147,47 @@ struct TransferDialog::Transfer {
 TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), storedPath_(QDir::homePath() + QStringLiteral("/data"))
 {
-    setWindowTitle(tr("数据传输设置"));
-
-    auto* pathLabel = new QLabel(tr("文件存储路径："), this);
+    pathLabel_ = new QLabel(this);
     pathEdit_ = new QLineEdit(this);
     pathEdit_->setMinimumWidth(240);
-    pathLabel->setBuddy(pathEdit_);
-    browseButton_ = new QPushButton(tr("浏览..."), this);
+    pathLabel_->setBuddy(pathEdit_);
+    browseButton_ = new QPushButton(this);
     browseButton_->setAutoDefault(false);
 
-    auto* portTypeLabel = new QLabel(tr("端口类型："), this);
+    portTypeLabel_ = new QLabel(this);
     portTypeList_ = new QComboBox(this);
-    portTypeList_->addItems({tr("COM"), tr("USB")});
-    portTypeLabel->setBuddy(portTypeList_);
+    portTypeList_->addItems({QString(), QString()});
+    portTypeLabel_->setBuddy(portTypeList_);
     portLabel_ = new QLabel(this);
     portList_ = new QComboBox(this);
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setMinimumContentsLength(18);
     portLabel_->setBuddy(portList_);
 
-    startButton_ = new QPushButton(tr("数据传输"), this);
+    startButton_ = new QPushButton(this);
     startButton_->setDefault(true);
-    cancelButton_ = new QPushButton(tr("取 消"), this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setAutoDefault(false);
 
-    auto* stateLabel = new QLabel(tr("通信状态："), this);
+    stateLabel_ = new QLabel(this);
     auto* stateFrame = new QFrame(this);
     stateFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     progressBar_ = new QProgressBar(stateFrame);
-    progressBar_->setFormat(tr("%v / %m 字节"));
     auto* frameLayout = new QVBoxLayout(stateFrame);
     frameLayout->addWidget(progressBar_);
     frameLayout->addStretch();
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(pathLabel, 0, 0, Qt::AlignRight);
+    layout->addWidget(pathLabel_, 0, 0, Qt::AlignRight);
     layout->addWidget(pathEdit_, 0, 1);
     layout->addWidget(browseButton_, 0, 2);
-    layout->addWidget(portTypeLabel, 1, 0, Qt::AlignRight);
+    layout->addWidget(portTypeLabel_, 1, 0, Qt::AlignRight);
     layout->addWidget(portTypeList_, 1, 1);
     layout->addWidget(startButton_, 1, 2);
     layout->addWidget(portLabel_, 2, 0, Qt::AlignRight);
     layout->addWidget(portList_, 2, 1);
     layout->addWidget(cancelButton_, 2, 2);
-    layout->addWidget(stateLabel, 3, 0, 1, 3);
+    layout->addWidget(stateLabel_, 3, 0, 1, 3);
     layout->addWidget(stateFrame, 4, 0, 1, 3);
     layout->setRowStretch(4, 1);
 
@@ -199,7 +196,31 @@ TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
     connect(startButton_, &QPushButton::clicked, this, &TransferDialog::startTransfer);
     connect(cancelButton_, &QPushButton::clicked, this, &TransferDialog::reject);
 
+    retranslate();
     prepareForOpening();
+}
+
+void TransferDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void TransferDialog::retranslate()
+{
+    setWindowTitle(tr("数据传输设置"));
+    pathLabel_->setText(tr("文件存储路径："));
+    browseButton_->setText(tr("浏览..."));
+    portTypeLabel_->setText(tr("端口类型："));
+    portTypeList_->setItemText(portTypeCom, tr("COM"));
+    portTypeList_->setItemText(portTypeUsb, tr("USB"));
+    startButton_->setText(tr("数据传输"));
+    cancelButton_->setText(tr("取 消"));
+    stateLabel_->setText(tr("通信状态："));
+    progressBar_->setFormat(tr("%v / %m 字节"));
+    // The port list and its label are filled each time the dialog opens; being modal, it is closed while the
+    // language changes.
 }
 
 TransferDialog::~TransferDialog()

@@ -62,12 +62,14 @@ signals:
     void projectReceived(std::shared_ptr<trellon::Project> project, QString receivedFilePath);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     struct Transfer;
     class Relay;
 
+    void retranslate();
     void prepareForOpening();
     void resetProgress();
     void portTypeChanged(int index);
@@ -92,6 +94,9 @@ private:
     QString storedPath_;
     DeviceFactory simulatedInstrument_;
 
+    QLabel* pathLabel_ = nullptr;
+    QLabel* portTypeLabel_ = nullptr;
+    QLabel* stateLabel_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QPushButton* browseButton_ = nullptr;
     QComboBox* portTypeList_ = nullptr;

@@ -1,48 +1,103 @@
+// Installing the interface's translations and choosing its language.
 #include "translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace trellon {
+
+namespace {
+
+const QString languageKey = QStringLiteral("View/Language");
+const QString chineseName = QStringLiteral("zh_CN");
+const QString englishName = QStringLiteral("en");
+// The translators this file installed carry this in their object name, the program's English one in full.
+const QString installedMark = QStringLiteral("interfaceTranslator:");
+const QString englishInterface = installedMark + QStringLiteral("trellon_en");
+
+bool isEnglish(const QLocale& locale)
+{
+    const QStringList languages = locale.uiLanguages();
+    return !languages.isEmpty() && QLocale(languages.front()).language() == QLocale::English;
+}
+
+bool install(const QString& name, const QStringList& folders)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    for (const QString& folder : folders) {
+        auto* translator = new QTranslator(application);
+        if (translator->load(name, folder)) {
+            translator->setObjectName(installedMark + name);
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+        delete translator;
+    }
+    return false;
+}
+
+void removeInstalled()
+{
+    const auto translators = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+    for (QTranslator* translator : translators) {
+        if (translator->objectName().startsWith(installedMark)) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+}
+
+} // namespace
 
 QStringList translationFolders()
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
     return {executableFolder + QStringLiteral("/translations"),
-            QDir::cleanPath(executableFolder + QStringLiteral("/../share/trellon/translations"))};
+            QDir::cleanPath(executableFolder + QStringLiteral("/../share/trellon/translations")),
+            QStringLiteral(TRELLON_BUILD_TRANSLATION_DIR)};
 }
 
-namespace {
-
-bool loadInto(QCoreApplication& application, const QLocale& locale, const QString& name, const QString& folder)
+InterfaceLanguage startLanguage(const QSettings& settings, const QLocale& system)
 {
-    auto* translator = new QTranslator(&application);
-    if (!translator->load(locale, name, QStringLiteral("_"), folder)) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
+    const QString chosen = settings.value(languageKey).toString();
+    if (chosen == englishName)
+        return InterfaceLanguage::english;
+    if (chosen == chineseName)
+        return InterfaceLanguage::chinese;
+    return isEnglish(system) ? InterfaceLanguage::english : InterfaceLanguage::chinese;
 }
 
-} // namespace
-
-QString installTranslations(QCoreApplication& application)
+void rememberLanguage(QSettings& settings, InterfaceLanguage language)
 {
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const QLocale system;
-    for (const QString& folder : translationFolders()) {
-        if (loadInto(application, system, QStringLiteral("trellon"), folder)) {
-            loadInto(application, system, QStringLiteral("qtbase"), qtFolder);
-            return system.name();
-        }
+    settings.setValue(languageKey, language == InterfaceLanguage::english ? englishName : chineseName);
+}
+
+InterfaceLanguage useInterfaceLanguage(InterfaceLanguage language)
+{
+    removeInstalled();
+    const QStringList qtFolder{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    const QLocale system = QLocale::system();
+    if (language == InterfaceLanguage::english && install(QStringLiteral("trellon_en"), translationFolders())) {
+        install(QStringLiteral("qtbase_en"), qtFolder);
+        // Dates and numbers of Qt's dialogs (calendar, file list) in the same language.
+        QLocale::setDefault(isEnglish(system) ? system : QLocale(QLocale::English, QLocale::UnitedStates));
+        return InterfaceLanguage::english;
     }
-    const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
-    loadInto(application, chinese, QStringLiteral("qtbase"), qtFolder);
-    return chinese.name();
+    install(QStringLiteral("qtbase_zh_CN"), qtFolder);
+    QLocale::setDefault(system.language() == QLocale::Chinese ? system : QLocale(QLocale::Chinese, QLocale::China));
+    return InterfaceLanguage::chinese;
+}
+
+InterfaceLanguage interfaceLanguage()
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application != nullptr &&
+                   application->findChild<QTranslator*>(englishInterface, Qt::FindDirectChildrenOnly) != nullptr
+               ? InterfaceLanguage::english
+               : InterfaceLanguage::chinese;
 }
 
 } // namespace trellon

@@ -14,6 +14,7 @@
 
 #include "model/gbk.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
@@ -31,11 +32,10 @@ ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* 
     : QWidget(parent), document_(document), host_(host), memberList_(new QListWidget(this)), grid_(new CGridCtrl(this)),
       summaryForm_(new ProjectSummaryForm(document, host, this))
 {
-    const QString modeTexts[] = {tr("单点测试"), tr("剖面测试"), tr("网格测试")};
     auto* modeRow = new QHBoxLayout;
-    for (int i = 0; i < 3; ++i) {
-        modeButtons_[i] = new QRadioButton(modeTexts[i], this);
-        modeRow->addWidget(modeButtons_[i]);
+    for (QRadioButton*& button : modeButtons_) {
+        button = new QRadioButton(this);
+        modeRow->addWidget(button);
     }
     modeRow->addStretch();
     memberList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,6 +54,7 @@ ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* 
     grid_->deleteAllItems();
     grid_->hide();
     modeButtons_[0]->setChecked(true);
+    retranslate();
 
     projectInfoEditor_ = [this](QWidget* dialogParent, const ProjectInfo& initial) -> std::optional<ProjectInfo> {
         ProjectInfoDialog dialog(host_.prompts(), dialogParent);
@@ -86,6 +87,23 @@ ControlPanel::ControlPanel(ProjectDocument& document, PanelHost& host, QWidget* 
 }
 
 ControlPanel::~ControlPanel() = default;
+
+void ControlPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ControlPanel::retranslate()
+{
+    const QString modeTexts[] = {tr("单点测试"), tr("剖面测试"), tr("网格测试")};
+    for (int i = 0; i < 3; ++i)
+        modeButtons_[i]->setText(modeTexts[i]);
+    // The grid's labels come with its layout.
+    if (!grid_->isHidden())
+        showMemberInGrid(shownLayout_, shownMember_);
+}
 
 QRadioButton& ControlPanel::modeButton(TestMode mode)
 {

@@ -65,7 +65,11 @@ public slots:
     void insertRowBelow();
     void deleteBar();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void showSinglePointMode();
     void showBarMode(TestMode mode);
     void memberSelectionChanged();

@@ -12,7 +12,9 @@
 #include "model/gbk.h"
 #include "model/testmode.h"
 
+#include <QEvent>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -23,20 +25,35 @@ namespace trellon {
 ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& host, QWidget* parent)
     : QWidget(parent), document_(document), host_(host)
 {
-    const QString labels[] = {tr("工程名称"),         tr("工程编号"),       tr("数据个(组)数"),
-                              tr("已知直径(mm)"),     tr("设计直径(mm)"),   tr("设计厚度(mm)"),
-                              tr("厚度最大值(mm)"),   tr("厚度最小值(mm)"), tr("允许偏差上限(mm)"),
-                              tr("允许偏差下限(mm)"), tr("平均厚度(mm)"),   tr("标准差(mm)"),
-                              tr("特征值(mm)"),       tr("合格率")};
     auto* layout = new QFormLayout(this);
     for (int i = 0; i < fieldCount; ++i) {
+        labels_[i] = new QLabel(this);
         fields_[i] = new QLineEdit(this);
         fields_[i]->setReadOnly(true);
-        layout->addRow(labels[i], fields_[i]);
+        layout->addRow(labels_[i], fields_[i]);
     }
+    retranslate();
     // Typing "25" is one edit: the value goes to the member when the field is left or Enter is pressed.
     connect(&field(Field::designDiameter), &QLineEdit::editingFinished, this,
             &ProjectSummaryForm::designDiameterEdited);
+}
+
+void ProjectSummaryForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ProjectSummaryForm::retranslate()
+{
+    const QString texts[] = {tr("工程名称"),         tr("工程编号"),       tr("数据个(组)数"),
+                             tr("已知直径(mm)"),     tr("设计直径(mm)"),   tr("设计厚度(mm)"),
+                             tr("厚度最大值(mm)"),   tr("厚度最小值(mm)"), tr("允许偏差上限(mm)"),
+                             tr("允许偏差下限(mm)"), tr("平均厚度(mm)"),   tr("标准差(mm)"),
+                             tr("特征值(mm)"),       tr("合格率")};
+    for (int i = 0; i < fieldCount; ++i)
+        labels_[i]->setText(texts[i]);
 }
 
 void ProjectSummaryForm::refresh()

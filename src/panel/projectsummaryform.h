@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 
 namespace trellon {
@@ -42,8 +43,13 @@ public:
     void commitTypedValue();
 
     QLineEdit& field(Field which) { return *fields_[static_cast<int>(which)]; }
+    QLabel& label(Field which) { return *labels_[static_cast<int>(which)]; }
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     // The typed design diameter goes to the selected member as one step of the document's history.
     void designDiameterEdited();
     // False (with the message, and the field reset to 0) when the lower deviation is neither negative nor zero.
@@ -54,6 +60,7 @@ private:
     // The statistics of the values the member is judged on.
     void showCoverStatistics(const MemberRecord& member);
 
+    QLabel* labels_[fieldCount];
     QLineEdit* fields_[fieldCount];
     int shownMember_ = -1; // the member whose values the fields show
 };

@@ -37,7 +37,7 @@ QTableWidgetItem* centredItem(const QString& text)
 CDataListView::CDataListView(ProjectDocument& document, UserPrompts& prompts, QWidget* parent)
     : QTableWidget(0, 4, parent), document_(document), prompts_(prompts), editor_(new QLineEdit(viewport()))
 {
-    setHorizontalHeaderLabels({tr("测点序号"), tr("测量直径(mm)"), tr("测量厚度(mm)"), tr("厚度合格")});
+    retranslate();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->hide();
@@ -60,6 +60,18 @@ CDataListView::CDataListView(ProjectDocument& document, UserPrompts& prompts, QW
         if (members.contains(document_.selectedMember()))
             showEditedReadings();
     });
+}
+
+void CDataListView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QTableWidget::changeEvent(event);
+}
+
+void CDataListView::retranslate()
+{
+    setHorizontalHeaderLabels({tr("测点序号"), tr("测量直径(mm)"), tr("测量厚度(mm)"), tr("厚度合格")});
 }
 
 const MemberRecord* CDataListView::currentMember() const
@@ -116,7 +128,7 @@ void CDataListView::writeMark(int row)
     const bool measuredDiameter = testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter;
     const std::int32_t cover = member->sampleAt(measuredDiameter ? 2 * std::int64_t{row} : row);
     const bool passes = isWithinTolerance(*member, cover);
-    mark->setText(passes ? tr("√") : tr("×"));
+    mark->setText(passes ? QStringLiteral("√") : QStringLiteral("×"));
     mark->setData(PassMarkDelegate::passesRole, passes);
 }
 

@@ -52,11 +52,13 @@ public:
     int editorColumn() const { return editorColumn_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void retranslate();
     // The selected member when it is a single-point member, else null.
     const MemberRecord* currentMember() const;
     // Index of the reading a cell shows, or -1.
