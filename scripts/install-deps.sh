@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  qt6-base-dev qt6-serialport-dev qt6-translations-l10n
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libusb-1.0-0-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-arphic-ukai
   xvfb xauth imagemagick

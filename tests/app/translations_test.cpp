@@ -1,7 +1,11 @@
-// The language the interface starts in, and what installing a language changes.
+// The language the interface starts in, what installing a language changes, and the help page of each language.
+#include "app/helppage.h"
 #include "app/translations.h"
+#include "interfacelanguage.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -9,6 +13,8 @@
 
 namespace trellon {
 namespace {
+
+using testing::InterfaceLanguageScope;
 
 class StartLanguageTest : public ::testing::Test {
 protected:
@@ -40,6 +46,55 @@ TEST(Translations, qtDialogTextsFollowTheChineseInterface)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
     EXPECT_TRUE(QCoreApplication::translate("QPlatformTheme", "&Yes").startsWith(QStringLiteral("是")));
     EXPECT_EQ(QCoreApplication::translate("CommandTable", "新建(&N)"), QStringLiteral("新建(&N)"));
+}
+
+TEST(Translations, englishReplacesTheChineseTextsOfTheProgramAndOfQtAndGoesAgain)
+{
+    {
+        const InterfaceLanguageScope english(InterfaceLanguage::english);
+        ASSERT_EQ(interfaceLanguage(), InterfaceLanguage::english) << "trellon_en.qm not found in the build";
+        EXPECT_EQ(QCoreApplication::translate("CommandTable", "新建(&N)"), QStringLiteral("&New"));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        EXPECT_EQ(QLocale().language(), QLocale::English);
+        // Installing it twice leaves one English translator, which the next switch takes away.
+        useInterfaceLanguage(InterfaceLanguage::english);
+    }
+    EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::chinese);
+    EXPECT_EQ(QCoreApplication::translate("CommandTable", "新建(&N)"), QStringLiteral("新建(&N)"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    EXPECT_EQ(QLocale().language(), QLocale::Chinese);
+}
+
+QStringList sectionIds(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList ids;
+    const QString page = QString::fromUtf8(file.readAll());
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("<h2 id=\"(\\w+)\"")).globalMatch(page))
+        ids << match.captured(1);
+    return ids;
+}
+
+TEST(HelpPage, eachLanguageHasItsPageWithTheSameSections)
+{
+    const QString chinese = helpPagePath(InterfaceLanguage::chinese);
+    const QString english = helpPagePath(InterfaceLanguage::english);
+    EXPECT_TRUE(chinese.endsWith(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(english.endsWith(QStringLiteral("help/en/index.html")));
+    const QStringList sections = sectionIds(chinese);
+    EXPECT_GE(sections.size(), 9);
+    EXPECT_TRUE(sections.contains(QStringLiteral("language")));
+    EXPECT_EQ(sectionIds(english), sections);
+}
+
+TEST(HelpPage, theHelpOfTheInterfacesLanguageIsShown)
+{
+    EXPECT_EQ(helpPagePath(), helpPagePath(InterfaceLanguage::chinese));
+    const InterfaceLanguageScope english(InterfaceLanguage::english);
+    EXPECT_EQ(helpPagePath(), helpPagePath(InterfaceLanguage::english));
 }
 
 } // namespace
