@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots of trellon on the bundled sample in each test mode, taken under Xvfb into docs/.
+# Screenshots of trellon on the bundled sample in each test mode, in Chinese (docs/screenshot-<mode>.png) and in
+# English (docs/screenshot-en-<mode>.png), taken under Xvfb.
 set -euo pipefail
 
 trellon=${1:-build/trellon}
@@ -24,16 +25,21 @@ for _ in $(seq 50); do
 done
 
 mkdir -p docs
-for mode in single section grid; do
-  # A fresh settings folder each time, so no remembered window place gets in the way. Without a window
-  # manager the window is placed by -geometry to fill the screen.
-  DISPLAY=$display XDG_CONFIG_HOME="$workdir/config-$mode" XDG_RUNTIME_DIR="$workdir" \
-    "$trellon" -geometry 1280x800+0+0 --mode "$mode" "$sample" >/dev/null 2>&1 &
-  app_pid=$!
-  sleep 3
-  DISPLAY=$display import -window root "docs/screenshot-$mode.png"
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=""
-  echo "docs/screenshot-$mode.png"
+for language in zh en; do
+  # The interface follows the locale; a fresh settings folder holds no language chosen before.
+  if [ "$language" = zh ]; then locale=zh_CN.UTF-8 prefix=docs/screenshot; else locale=en_US.UTF-8 prefix=docs/screenshot-en; fi
+  for mode in single section grid; do
+    # A fresh settings folder each time, so no remembered window place gets in the way. Without a window
+    # manager the window is placed by -geometry to fill the screen.
+    DISPLAY=$display XDG_CONFIG_HOME="$workdir/config-$language-$mode" XDG_RUNTIME_DIR="$workdir" \
+      LANGUAGE= LC_ALL=$locale LANG=$locale \
+      "$trellon" -geometry 1280x800+0+0 --mode "$mode" "$sample" >/dev/null 2>&1 &
+    app_pid=$!
+    sleep 3
+    DISPLAY=$display import -window root "$prefix-$mode.png"
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+    echo "$prefix-$mode.png"
+  done
 done
