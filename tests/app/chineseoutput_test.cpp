@@ -13,8 +13,6 @@
 #include "panel/controlpanel.h"
 #include "support/scriptedprompts.h"
 #include "views/printedpages.h"
-#include "views/sectiondiagram.h"
-#include "widgets/csectionview.h"
 
 #include <QFile>
 #include <QImage>
@@ -27,8 +25,6 @@
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace trellon {
 namespace {
@@ -83,29 +79,6 @@ TEST(ChineseOutput, printedPagesAreTheSameInEnglish)
     ASSERT_EQ(inEnglish.size(), chinese.size());
     for (std::size_t page = 0; page < chinese.size(); ++page)
         EXPECT_EQ(inEnglish[page], chinese[page]) << "page " << page + 1;
-}
-
-TEST(ChineseOutput, theDiagramWindowSpeaksTheInterfacesLanguageButItsPictureStaysChinese)
-{
-    const auto read = readProjectFile(sample.toStdString());
-    ASSERT_TRUE(read.ok());
-    const MemberRecord* section = nullptr;
-    for (const MemberRecord& member : read.value().project->members) {
-        if (testModeDigit(member) == TestModeDigit::section)
-            section = &member;
-    }
-    ASSERT_NE(section, nullptr);
-    const auto paint = [section](DiagramWords words) {
-        QImage picture(600, 400, QImage::Format_RGB32);
-        QPainter painter(&picture);
-        paintSectionDiagram(painter, picture.rect(), section, DiagramTitle::shown, PassColours::on, words);
-        return picture;
-    };
-    const QImage chinese = paint(DiagramWords::chinese);
-    EXPECT_EQ(paint(DiagramWords::translated), chinese);
-    const InterfaceLanguageScope english(InterfaceLanguage::english);
-    EXPECT_EQ(paint(DiagramWords::chinese), chinese);
-    EXPECT_NE(paint(DiagramWords::translated), chinese);
 }
 
 class ChineseOutputTest : public ::testing::Test {
