@@ -45,7 +45,6 @@ package-check: package
 	deb=$$(ls $(BUILD)/trellon_*_amd64.deb); \
 	$$sudo apt-get install -y -qq "./$$deb" && \
 	/usr/bin/trellon-cli --version && \
-	man -w trellon-cli && \
 	{ ! command -v lintian > /dev/null || lintian "$$deb"; }; \
 	status=$$?; $$sudo apt-get remove -y -qq trellon; exit $$status
 

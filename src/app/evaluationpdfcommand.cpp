@@ -4,15 +4,11 @@
 #include "cmainframe.h"
 #include "reportoutput.h"
 
-#include "model/atomicfile.h"
 #include "views/evaluationdocument.h"
 #include "views/evaluationpdf.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
-#include <cstdint>
-#include <span>
 
 namespace trellon {
 
@@ -26,12 +22,7 @@ void exportEvaluationPdf(CMainFrame& frame)
     saveReport(frame, file, [project, projectFile](const std::string& path) -> Status {
         const QString name =
             projectFile.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(projectFile).fileName();
-        const QByteArray pdf = renderEvaluationPdf(*project, evaluateAcceptance(*project), name);
-        if (pdf.isEmpty())
-            return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
-        const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                              static_cast<std::size_t>(pdf.size()));
-        return writeFileAtomically(path, bytes, "cannot create the PDF file");
+        return writeEvaluationPdf(path, *project, evaluateAcceptance(*project), name);
     });
 }
 

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace trellon {
@@ -24,12 +25,13 @@ namespace {
 
 constexpr int notEntered = -1;
 constexpr int largestPopulation = 1000000;
+constexpr int refreshDelayMs = 150;
 
 } // namespace
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
-      exportPdf_(new QPushButton(this)), page_(new QTextBrowser(this))
+      exportPdf_(new QPushButton(this)), page_(new QTextBrowser(this)), refreshTimer_(new QTimer(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -61,11 +63,28 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     layout->addWidget(page_, 1);
     resize(1000, 700);
 
-    connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::refresh);
-    connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::refresh);
-    connect(&document_, &ProjectDocument::extensionChanged, this, &EvaluationWindow::refresh);
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(refreshDelayMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &EvaluationWindow::refresh);
+    connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::scheduleRefresh);
+    connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::scheduleRefresh);
+    connect(&document_, &ProjectDocument::extensionChanged, this, &EvaluationWindow::scheduleRefresh);
     retranslate();
     refresh();
+}
+
+void EvaluationWindow::scheduleRefresh()
+{
+    stale_ = true;
+    if (isVisible())
+        refreshTimer_->start();
+}
+
+void EvaluationWindow::showEvent(QShowEvent* event)
+{
+    if (stale_)
+        refresh();
+    QDialog::showEvent(event);
 }
 
 void EvaluationWindow::changeEvent(QEvent* event)
@@ -92,6 +111,8 @@ void EvaluationWindow::retranslate()
 
 void EvaluationWindow::refresh()
 {
+    refreshTimer_->stop();
+    stale_ = false;
     const Project* project = document_.project();
     setEnabled(project != nullptr);
     if (project == nullptr) {

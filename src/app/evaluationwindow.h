@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTextBrowser;
+class QTimer;
 
 namespace trellon {
 
@@ -33,6 +34,8 @@ public:
 
     // The page and fields again from the document.
     void refresh();
+    // Whether the page waits for a refresh after a change of the document.
+    bool isStale() const { return stale_; }
 
 signals:
     // "导出PDF" was pressed.
@@ -40,9 +43,13 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void retranslate();
+    // A change of the document: the page is built again once the changes of the moment are done, and only while
+    // the window is shown, as a large project's report takes a while to build.
+    void scheduleRefresh();
 
     ProjectDocument& document_;
     QSpinBox* pointsPerBar_;
@@ -51,6 +58,8 @@ private:
     std::map<MemberType, QLabel*> populationLabels_;
     QPushButton* exportPdf_;
     QTextBrowser* page_;
+    QTimer* refreshTimer_;
+    bool stale_ = true;
 };
 
 } // namespace trellon

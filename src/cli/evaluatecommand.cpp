@@ -1,20 +1,17 @@
-// trellon-cli evaluate: the acceptance check of the ticked members, as a summary or as JSON.
+// trellon-cli evaluate: the acceptance check of the ticked members, as a summary, as JSON or as a PDF report.
 #include "clicommand.h"
 #include "evaluationjson.h"
 #include "evaluationsummary.h"
 
 #include "paintingapplication.h"
 
-#include "model/atomicfile.h"
 #include "views/evaluationpdf.h"
 
 #include <QFileInfo>
 
 #include <charconv>
-#include <cstdint>
 #include <iostream>
 #include <optional>
-#include <span>
 
 namespace trellon::cli {
 namespace {
@@ -32,18 +29,6 @@ std::optional<std::int32_t> pointsPerBarOption(const Arguments& arguments)
     return k;
 }
 
-Status writeEvaluationPdf(const std::string& projectPath, const Project& project,
-                          const AcceptanceEvaluation& evaluation, const std::string& pdfPath)
-{
-    paintingApplication();
-    const QByteArray pdf =
-        renderEvaluationPdf(project, evaluation, QFileInfo(QString::fromStdString(projectPath)).fileName());
-    if (pdf.isEmpty())
-        return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
-    return writeFileAtomically(pdfPath, bytes, "cannot create the PDF file");
-}
-
 } // namespace
 
 int runEvaluateCommand(const std::vector<std::string>& args)
@@ -59,7 +44,9 @@ int runEvaluateCommand(const std::vector<std::string>& args)
         evaluateAcceptance(project, pointsPerBar.value_or(project.extension.pointsPerBar));
     const std::optional<std::string> pdfPath = arguments.value("--pdf");
     if (pdfPath) {
-        if (auto written = writeEvaluationPdf(path, project, evaluation, *pdfPath); !written)
+        paintingApplication();
+        const QString projectName = QFileInfo(QString::fromStdString(path)).fileName();
+        if (auto written = writeEvaluationPdf(*pdfPath, project, evaluation, projectName); !written)
             return fail(written.error());
     }
     // With a report to write, the summary is left out; JSON is printed when asked for.

@@ -1,6 +1,7 @@
 // Text summary of lots and members of the acceptance check.
 #include "evaluationsummary.h"
 
+#include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/membertype.h"
 
@@ -20,6 +21,12 @@ std::string fixed(double value, int decimals)
 std::string fixedOrDash(const std::optional<double>& value, int decimals)
 {
     return value ? fixed(*value, decimals) : "-";
+}
+
+// Rates are cut to a tenth as the report shows them, so that none reads as a threshold it falls short of.
+std::string rateOrDash(const std::optional<double>& rate)
+{
+    return rate ? rateText(*rate) : "-";
 }
 
 std::string countOrDash(const std::optional<std::int32_t>& value)
@@ -44,7 +51,7 @@ std::string memberList(const std::vector<std::int32_t>& members)
 void printSample(std::ostream& out, const char* label, const SampleEvaluation& s)
 {
     out << "  " << label << ": members " << memberList(s.members) << "; " << s.values << " values, " << s.acceptable
-        << " acceptable, rate " << fixedOrDash(s.rate, 1) << " %\n";
+        << " acceptable, rate " << rateOrDash(s.rate) << " %\n";
     out << "    " << figures(s.statistics) << '\n';
     if (s.histogram.empty())
         return;
@@ -60,7 +67,7 @@ void printLot(std::ostream& out, const LotEvaluation& lot)
     printSample(out, "first sample", lot.first);
     if (lot.second) {
         printSample(out, "second sample", *lot.second);
-        out << "  combined rate " << fixedOrDash(lot.combinedRate, 1) << " %\n";
+        out << "  combined rate " << rateOrDash(lot.combinedRate) << " %\n";
     } else {
         out << "  second sample: none\n";
     }

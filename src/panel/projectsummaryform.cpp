@@ -9,6 +9,7 @@
 
 #include "evaluation/coverstatistics.h"
 #include "evaluation/judgedvalues.h"
+#include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
 
@@ -102,11 +103,12 @@ void ProjectSummaryForm::showCoverStatistics(const MemberRecord& member)
     const ValueLimits limits(member);
     const auto acceptable = std::count_if(judged.values.begin(), judged.values.end(),
                                           [&limits](double v) { return limits.isAcceptable(v); });
+    // Cut to a tenth as the evaluation report shows it.
     field(Field::passRate)
         .setText(judged.values.empty() ? QString()
-                                       : QStringLiteral("%1%").arg(100.0 * static_cast<double>(acceptable) /
-                                                                       static_cast<double>(judged.values.size()),
-                                                                   0, 'f', 1));
+                                       : QString::fromStdString(rateText(100.0 * static_cast<double>(acceptable) /
+                                                                         static_cast<double>(judged.values.size()))) +
+                                             QLatin1Char('%'));
 }
 
 bool ProjectSummaryForm::lowerDeviationAcceptable()

@@ -20,6 +20,7 @@ namespace {
 
 constexpr char histogramScheme[] = "histogram:";
 constexpr QSizeF histogramSizeMm{160.0, 55.0};
+constexpr qsizetype listedBeyondLimit = 6; // values listed per member, the others counted
 constexpr char tableStart[] =
     "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse:collapse;"
     " border-color:#000; font-size:8pt\">";
@@ -88,9 +89,8 @@ public:
         QString html = QStringLiteral("<h1 align=\"center\" style=\"font-size:15pt\">%1</h1>")
                            .arg(QString::fromUtf8(evaluationReportTitle));
         html += QStringLiteral("<p>工程文件：%1　　每根钢筋测点数：%2　　评定日期：%3</p>")
-                    .arg(projectName.toHtmlEscaped())
-                    .arg(evaluation_.pointsPerBar)
-                    .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+                    .arg(projectName.toHtmlEscaped(), QString::number(evaluation_.pointsPerBar),
+                         QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
         for (const LotEvaluation& lot : evaluation_.lots)
             html += lotHtml(lot);
         std::vector<const MemberEvaluation*> others;
@@ -106,12 +106,6 @@ public:
 
 private:
     const MemberRecord& record(std::int32_t index) const { return project_.members[static_cast<std::size_t>(index)]; }
-
-    const MemberEvaluation& member(std::int32_t index) const
-    {
-        return *std::find_if(evaluation_.members.begin(), evaluation_.members.end(),
-                             [index](const MemberEvaluation& m) { return m.index == index; });
-    }
 
     QString lotHtml(const LotEvaluation& lot)
     {
@@ -146,26 +140,43 @@ private:
     {
         const CoverStatistics& s = sample.statistics;
         return row({label, QString::number(sample.members.size()), QString::number(sample.values),
-                    QString::number(sample.acceptable), rate(sample.rate), figure(s.mean, 1), figure(s.sd, 2),
+                    QString::number(sample.acceptable), rate(sample.rate), figure(s.mean, 1), figure(s.sd, 1),
                     figure(s.min, 1), figure(s.max, 1), figure(s.characteristic, 1)});
     }
 
+    // One row per member: how many of its values lie beyond the limit, and the first of them.
     QString beyondLimitHtml(const LotEvaluation& lot) const
     {
         if (lot.beyondLimit.empty())
             return QStringLiteral("<p>超出允许偏差1.5倍的测点：无。</p>");
         QString rows;
-        for (const BeyondLimitValue& b : lot.beyondLimit) {
-            const MemberRecord& m = record(b.member);
+        for (auto first = lot.beyondLimit.begin(); first != lot.beyondLimit.end();) {
+            const auto last = std::find_if(first, lot.beyondLimit.end(),
+                                           [first](const BeyondLimitValue& b) { return b.member != first->member; });
+            const MemberRecord& m = record(first->member);
+            QStringList values;
+            for (auto b = first; b != last && values.size() < listedBeyondLimit; ++b)
+                values << QStringLiteral("%1（%2%3）")
+                              .arg(QString::number(b->value, 'f', 1),
+                                   b->deviation > 0 ? QStringLiteral("+") : QString(),
+                                   QString::number(b->deviation, 'f', 1));
+            if (last - first > listedBeyondLimit)
+                values << QStringLiteral("…");
             rows += row({systemText(m.number), systemText(m.name),
-                         member(b.member).secondSample ? QStringLiteral("复检") : QStringLiteral("第一次抽样"),
-                         QString::number(b.value, 'f', 1), QString::number(b.deviation, 'f', 1),
+                         isSecondSample(lot, first->member) ? QStringLiteral("复检") : QStringLiteral("第一次抽样"),
+                         QString::number(last - first), values.join(QStringLiteral("、")),
                          QStringLiteral("+%1 / %2").arg(m.upperDeviation * 1.5).arg(m.lowerDeviation * 1.5)});
+            first = last;
         }
         return QStringLiteral("<p>超出允许偏差1.5倍的测点：</p>") +
                headedTable({QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("抽样"),
-                            QStringLiteral("测值"), QStringLiteral("偏差"), QStringLiteral("1.5倍允许偏差")},
+                            QStringLiteral("测点数"), QStringLiteral("测值（偏差）"), QStringLiteral("1.5倍允许偏差")},
                            rows);
+    }
+
+    static bool isSecondSample(const LotEvaluation& lot, std::int32_t member)
+    {
+        return lot.second && std::binary_search(lot.second->members.begin(), lot.second->members.end(), member);
     }
 
     static QString sampleSizeHtml(const LotEvaluation& lot)
@@ -199,10 +210,13 @@ private:
                 ranges.push_back(range);
         }
         histograms_.push_back(histogramFormat(sample.histogram, ranges, histogramSizeMm));
-        return QStringLiteral("<p>%1测点分布（按1 mm分组，绿色为允许范围，虚线为设计值）：</p>"
+        const QString mixed = ranges.size() > 1
+                                  ? QStringLiteral("；各构件设计值或允许偏差不同，绿色为各自允许范围的合计，"
+                                                   "测点是否合格以各构件的允许范围为准")
+                                  : QString();
+        return QStringLiteral("<p>%1测点分布（按1 mm分组，绿色为允许范围，虚线为设计值%4）：</p>"
                               "<p align=\"center\"><img src=\"%2%3\" width=\"1\" height=\"1\"></p>")
-            .arg(label, QLatin1String(histogramScheme))
-            .arg(histograms_.size() - 1);
+            .arg(label, QLatin1String(histogramScheme), QString::number(histograms_.size() - 1), mixed);
     }
 
     QString membersTable(const std::vector<const MemberEvaluation*>& members) const
@@ -226,7 +240,7 @@ private:
                          QString::number(r.designCover),
                          QStringLiteral("+%1/%2").arg(r.upperDeviation).arg(r.lowerDeviation),
                          QString::number(m->values.size()), QString::number(m->acceptable), rate(memberRate),
-                         figure(s.mean, 1), figure(s.sd, 2), figure(s.min, 1), figure(s.max, 1),
+                         figure(s.mean, 1), figure(s.sd, 1), figure(s.min, 1), figure(s.max, 1),
                          figure(s.characteristic, 1), notes.join(QStringLiteral("；"))});
         }
         return headedTable({QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("类型"),

@@ -3,6 +3,8 @@
 
 #include "evaluationdocument.h"
 
+#include "model/atomicfile.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QMarginsF>
@@ -11,6 +13,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+
+#include <cstdint>
+#include <span>
 
 namespace trellon {
 namespace {
@@ -65,10 +70,23 @@ QByteArray renderEvaluationPdf(const Project& project, const AcceptanceEvaluatio
         writer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
         writer.setCreator(QStringLiteral("Trellon"));
         writer.setTitle(projectName);
-        if (!paintReport(writer, *document))
+        const bool painted = paintReport(writer, *document);
+        // The layout must not keep the writer, which goes before the document.
+        document->documentLayout()->setPaintDevice(nullptr);
+        if (!painted)
             return {};
     }
     return pdf;
+}
+
+Status writeEvaluationPdf(const std::string& path, const Project& project, const AcceptanceEvaluation& evaluation,
+                          const QString& projectName)
+{
+    const QByteArray pdf = renderEvaluationPdf(project, evaluation, projectName);
+    if (pdf.isEmpty())
+        return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
+    return writeFileAtomically(path, bytes, "cannot create the PDF file");
 }
 
 } // namespace trellon

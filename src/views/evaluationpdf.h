@@ -2,6 +2,7 @@
 #pragma once
 
 #include "evaluation/acceptanceevaluation.h"
+#include "model/result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,5 +13,9 @@ namespace trellon {
 // not be painted.
 QByteArray renderEvaluationPdf(const Project& project, const AcceptanceEvaluation& evaluation,
                                const QString& projectName);
+
+// The same written whole to the local path, or not at all.
+Status writeEvaluationPdf(const std::string& path, const Project& project, const AcceptanceEvaluation& evaluation,
+                          const QString& projectName);
 
 } // namespace trellon

@@ -101,7 +101,7 @@ void paintCoverHistogram(QPainter& painter, const QRectF& rect, const CoverHisto
     double to = classes.empty() ? 1.0 : classes.back().from + 1.0;
     for (const AcceptedRange& r : ranges) {
         from = std::min(from, std::floor(r.low));
-        to = std::max(to, std::ceil(r.high) + 1.0);
+        to = std::max(to, std::floor(r.high) + 1.0);
     }
     from -= 1.0;
     to += 1.0;
@@ -112,13 +112,17 @@ void paintCoverHistogram(QPainter& painter, const QRectF& rect, const CoverHisto
     const double top = std::ceil(most / countStep) * countStep;
 
     const QRectF area(
-        QPointF(rect.left() + metrics.horizontalAdvance(QString::number(top)) + 1.5 * line, rect.top() + line * 0.5),
+        QPointF(rect.left() + metrics.horizontalAdvance(QString::number(top)) + 2.2 * line, rect.top() + line * 0.5),
         QPointF(rect.right() - line * 0.5, rect.bottom() - 2.6 * line));
     const auto x = [&](double cover) { return area.left() + (cover - from) / (to - from) * area.width(); };
     const auto y = [&](double count) { return area.bottom() - count / top * area.height(); };
 
+    // The band covers the classes that hold acceptable covers: a cover at the upper limit lies in the class
+    // beginning there.
     for (const AcceptedRange& r : ranges)
-        painter.fillRect(QRectF(QPointF(x(r.low), area.top()), QPointF(x(r.high), area.bottom())), toleranceBandColour);
+        painter.fillRect(
+            QRectF(QPointF(x(std::floor(r.low)), area.top()), QPointF(x(std::floor(r.high) + 1.0), area.bottom())),
+            toleranceBandColour);
     const double gap = 0.08 * area.width() / (to - from);
     for (const HistogramClass& c : classes)
         painter.fillRect(QRectF(QPointF(x(c.from) + gap, y(c.count)), QPointF(x(c.from + 1.0) - gap, area.bottom())),

@@ -24,7 +24,8 @@ struct AcceptedRange {
     bool operator==(const AcceptedRange&) const = default;
 };
 
-// Draws the classes as bars in rect, over the accepted ranges shaded, with a count axis and a cover axis in mm.
+// Draws the classes as bars in rect, over the classes of the accepted ranges shaded, with a count axis and a
+// cover axis in mm.
 void paintCoverHistogram(QPainter& painter, const QRectF& rect, const CoverHistogram& classes,
                          const std::vector<AcceptedRange>& ranges);
 

@@ -520,13 +520,26 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     beamsTotal.setValue(40);
     emit beamsTotal.editingFinished();
     EXPECT_EQ(frame->document().project()->extension.population.at(MemberType::beam), 40);
-    // The sample-size row of beams: type, population, required, tested.
+    // The two changes bring one refresh, once they are done. The sample-size row of beams: type, population,
+    // required, tested.
+    EXPECT_TRUE(window->isStale());
+    ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
     const QString sizes = window->page().toPlainText().simplified();
     EXPECT_TRUE(sizes.contains(QStringLiteral("梁 40 5 6 满足"))) << "live: " << sizes.toStdString();
     frame->undoAction().trigger();
     frame->undoAction().trigger();
+    ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
     EXPECT_EQ(window->pointsPerBarField().value(), 1) << "the fields follow an undo";
     EXPECT_EQ(beamsTotal.value(), -1);
+
+    // Hidden, the window builds nothing until it is shown again.
+    window->hide();
+    window->pointsPerBarField().setValue(3);
+    QTest::qWait(300);
+    EXPECT_TRUE(window->isStale());
+    frame->evaluationAction().trigger();
+    EXPECT_FALSE(window->isStale());
+    EXPECT_TRUE(window->page().toPlainText().contains(QStringLiteral("每根钢筋测点数：3")));
 }
 
 TEST_F(MainFrameTest, theEvaluationWindowExportsItsReportAsAPdf)

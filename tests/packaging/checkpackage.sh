@@ -55,4 +55,6 @@ unzip -p "$work/report.docx" word/document.xml | grep -q "1001" || fail "the rep
 (cd "$work" && "$cli" pdf "$sample" -o "$work/pages.pdf") || fail "pdf"
 pages=$(pdfinfo "$work/pages.pdf" | awk '/^Pages:/ {print $2}')
 [ "${pages:-0}" -ge 1 ] || fail "the PDF has no page"
+(cd "$work" && "$cli" evaluate "$sample" --pdf "$work/evaluation.pdf") || fail "evaluate --pdf"
+pdftotext "$work/evaluation.pdf" - | tr -d ' \n' | grep -q "钢筋保护层厚度检验评定" || fail "the evaluation report has no title"
 echo "package $deb: $(wc -l <<< "$listing") entries, show/docx/pdf from the unpacked tree"

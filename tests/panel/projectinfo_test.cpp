@@ -178,13 +178,22 @@ TEST_F(ProjectInfoProcedureTest, changedTypeAndSecondSampleGoToTheChosenMembersI
         const bool chosen = i == 2 || project.members[i].checked != 0;
         const MemberExtras extras =
             i < project.extension.members.size() ? project.extension.members[i] : MemberExtras{};
-        EXPECT_EQ(extras.type, chosen ? std::optional(MemberType::cantileverSlab) : before.extension.members[i].type)
-            << i;
+        const std::optional<MemberType> own = i == 4 ? std::optional(MemberType::other) : std::nullopt;
+        EXPECT_EQ(extras.type, chosen ? std::optional(MemberType::cantileverSlab) : own) << i;
         EXPECT_EQ(extras.secondSample, chosen) << i;
     }
     EXPECT_EQ(document.undoStack().count(), steps + 1);
+    const Project after = project;
     document.undoStack().undo();
     EXPECT_EQ(*document.project(), before);
+    document.undoStack().redo();
+    EXPECT_EQ(*document.project(), after);
+
+    // Confirmed again without a change, the dialog adds no step.
+    answerWith({selected.name, selected.designCover, selected.upperDeviation, selected.lowerDeviation,
+                ApplyTo::tickedMembers, MemberType::cantileverSlab, true});
+    panel->showProjectInformation();
+    EXPECT_EQ(document.undoStack().count(), steps + 1);
 }
 
 TEST_F(ProjectInfoProcedureTest, unchangedTypeLeavesTheOtherMembersTheirOwn)
