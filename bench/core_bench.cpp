@@ -197,20 +197,6 @@ Fixture makeFixture()
     return f;
 }
 
-// With TRELLON_BENCH_KEEP naming a folder, the files the benchmarks wrote are copied there (the reports of the
-// largest project, for timing their conversion in an office application).
-void keepOutputs(const std::filesystem::path& folder)
-{
-    const char* keep = std::getenv("TRELLON_BENCH_KEEP");
-    if (keep == nullptr || *keep == '\0')
-        return;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(), std::filesystem::path(keep) / entry.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -224,7 +210,6 @@ int main(int argc, char** argv)
                     fixture.text.size());
         const auto rows = registerCoreBenchmarks(fixture);
         const int status = bench::runWithRatioTable(rows, ratioGoal);
-        keepOutputs(fixture.folder);
         std::filesystem::remove_all(fixture.folder);
         return status;
     } catch (const std::exception& e) {
