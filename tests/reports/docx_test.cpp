@@ -2,6 +2,7 @@
 #include "reports/docx/docxpackage.h"
 #include "reports/docx/paragraphsplit.h"
 #include "reports/docx/placeholders.h"
+#include "reports/docx/tableparts.h"
 #include "reports/docx/wordtablexml.h"
 #include "reports/docx/xmlscan.h"
 
@@ -269,6 +270,56 @@ TEST(WordTableXml, rowsAboveTheRepeatedHeadingGoInATableOfTheirOwn)
     table.rows.front().repeatsOnEveryPage = true;
     const std::string single = wordTableXml(table);
     EXPECT_EQ(elementsNamed(scanTags(single).value(), "w:tbl").size(), 1u);
+}
+
+// Rows in groups of the given sizes, each row holding its index as text.
+std::vector<TableRow> groupedRows(const std::vector<std::size_t>& groupSizes)
+{
+    std::vector<TableRow> rows;
+    for (const std::size_t size : groupSizes) {
+        for (std::size_t r = 0; r < size; ++r) {
+            TableRow row;
+            row.keepsWithRowAbove = r > 0;
+            row.cells.push_back({1, VerticalMerge::none, false, {{std::to_string(rows.size()), 12, Alignment::left}}});
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+std::vector<std::size_t> partSizes(const std::vector<TableRow>& rows, std::size_t maxRows)
+{
+    std::vector<std::size_t> sizes;
+    const TableRow* next = rows.data();
+    for (const auto part : cutIntoParts(rows, maxRows)) {
+        EXPECT_EQ(part.data(), next) << "parts must follow each other";
+        next = part.data() + part.size();
+        sizes.push_back(part.size());
+    }
+    EXPECT_EQ(next, rows.data() + rows.size()) << "parts must cover every row";
+    return sizes;
+}
+
+TEST(TableParts, groupsStayWholeAndEachPartTakesAsManyAsFit)
+{
+    using Sizes = std::vector<std::size_t>;
+    EXPECT_EQ(partSizes(groupedRows({3, 2, 4, 1, 5}), 5), (Sizes{5, 5, 5}));
+    EXPECT_EQ(partSizes(groupedRows({3, 3, 3}), 5), (Sizes{3, 3, 3}));
+    EXPECT_EQ(partSizes(groupedRows({1, 1, 1, 1, 1, 1, 1}), 3), (Sizes{3, 3, 1}));
+    EXPECT_EQ(partSizes(groupedRows({2, 2}), 100), (Sizes{4}));
+    EXPECT_TRUE(cutIntoParts({}, 5).empty());
+}
+
+TEST(TableParts, aGroupLongerThanThePartStartsOneAndIsCutEveryMaxRows)
+{
+    using Sizes = std::vector<std::size_t>;
+    EXPECT_EQ(partSizes(groupedRows({2, 7, 1}), 3), (Sizes{2, 3, 3, 2}));
+    EXPECT_EQ(partSizes(groupedRows({6, 6}), 3), (Sizes{3, 3, 3, 3}));
+    EXPECT_EQ(partSizes(groupedRows({4}), 0), (Sizes{1, 1, 1, 1}));
+    // A first row that claims to keep with a row above has none: it still starts the first part.
+    std::vector<TableRow> rows = groupedRows({2, 2});
+    rows.front().keepsWithRowAbove = true;
+    EXPECT_EQ(partSizes(rows, 3), (Sizes{2, 2}));
 }
 
 } // namespace

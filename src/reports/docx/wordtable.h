@@ -33,6 +33,7 @@ struct TableRow {
     std::vector<TableCell> cells;
     int minimumHeightPoints = 0; // 0: as tall as its content
     bool repeatsOnEveryPage = false;
+    bool keepsWithRowAbove = false; // in the same table as the row above, where a long table is cut
 };
 
 struct WordTable {
