@@ -90,7 +90,8 @@ std::vector<TableRow> columnHeadingRows()
     return {std::move(names), std::move(positions)};
 }
 
-// k = ceil(n / 6) rows, at least one: the label and design cover in the first, readings six to a row.
+// k = ceil(n / 6) rows, at least one, kept in one table: the label and design cover in the first, readings six
+// to a row.
 void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
 {
     const auto readings = coverReadings(member);
@@ -98,6 +99,7 @@ void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
     for (std::size_t r = 0; r < blockRows; ++r) {
         TableRow row;
         row.cells.resize(columnCount);
+        row.keepsWithRowAbove = r > 0;
         if (r == 0) {
             row.cells[0] = textCell(gbkToUtf8(member.name) + "(" + gbkToUtf8(member.number) + ")", headingPoints,
                                     Alignment::centred);

@@ -44,6 +44,7 @@ constexpr int readingsPerRow = 6;
 struct NormalReport {
     docx::PlaceholderValues fields;
     // T + 4 rows: the section heading, two heading rows repeated on every page, T member rows, the conclusion.
+    // A long one is written as consecutive tables, cut between members (docx::wordTableXml).
     docx::WordTable results;
     Verdict verdict;
 };

@@ -5,6 +5,7 @@
 #include "reports/docx/tableparts.h"
 #include "reports/docx/wordtablexml.h"
 #include "reports/docx/xmlscan.h"
+#include "support/writtentables.h"
 
 #include <gtest/gtest.h>
 
@@ -320,6 +321,78 @@ TEST(TableParts, aGroupLongerThanThePartStartsOneAndIsCutEveryMaxRows)
     std::vector<TableRow> rows = groupedRows({2, 2});
     rows.front().keepsWithRowAbove = true;
     EXPECT_EQ(partSizes(rows, 3), (Sizes{2, 2}));
+}
+
+std::vector<testing::WrittenTable> writtenTables(const std::string& tableXml)
+{
+    return testing::writtenTables("<x>" + tableXml + "</x>");
+}
+
+TEST(WordTableXml, aLongTableIsWrittenAsTablesEachStartingWithTheRepeatedRows)
+{
+    WordTable table;
+    table.columnWidthsPoints = {100};
+    TableRow lead;
+    lead.cells.push_back({1, VerticalMerge::none, false, {{"title", 14, Alignment::left}}});
+    TableRow heading;
+    heading.repeatsOnEveryPage = true;
+    heading.cells.push_back({1, VerticalMerge::none, false, {{"heading", 12, Alignment::left}}});
+    table.rows = {lead, heading, heading};
+    for (TableRow& row : groupedRows({2, 3, 1, 2}))
+        table.rows.push_back(std::move(row));
+
+    const std::string xml = wordTableXml(table, 4);
+    const auto tables = writtenTables(xml);
+    ASSERT_EQ(tables.size(), 4u);
+    ASSERT_EQ(tables[0].size(), 1u);
+    EXPECT_EQ(tables[0][0].cells, std::vector<std::string>{"title"});
+    const std::vector<std::vector<std::string>> bodies = {{"0", "1"}, {"2", "3", "4", "5"}, {"6", "7"}};
+    for (std::size_t t = 1; t < tables.size(); ++t) {
+        ASSERT_EQ(tables[t].size(), 2 + bodies[t - 1].size()) << "table " << t;
+        for (std::size_t r = 0; r < tables[t].size(); ++r) {
+            EXPECT_EQ(tables[t][r].repeats, r < 2) << "table " << t << " row " << r;
+            EXPECT_EQ(tables[t][r].cells.at(0), r < 2 ? "heading" : bodies[t - 1][r - 2]);
+        }
+    }
+
+    // Each joint is a hidden paragraph. The section table is open at the bottom above a full rule; where parts of
+    // the body meet, each side has a quarter-point rule; the last part is closed.
+    const std::string hidden = "<w:rPr><w:vanish/>";
+    const std::string quarter = "w:val=\"single\" w:sz=\"2\"";
+    std::vector<std::string> borders;
+    for (std::size_t at = 0; (at = xml.find("<w:tblBorders>", at)) != std::string::npos; ++at)
+        borders.push_back(xml.substr(at, xml.find("</w:tblBorders>", at) - at));
+    ASSERT_EQ(borders.size(), 4u);
+    EXPECT_NE(borders[0].find("<w:bottom w:val=\"nil\"/>"), std::string::npos);
+    EXPECT_NE(borders[1].find("<w:top w:val=\"single\" w:sz=\"4\""), std::string::npos);
+    EXPECT_NE(borders[1].find("<w:bottom " + quarter), std::string::npos);
+    EXPECT_NE(borders[2].find("<w:top " + quarter), std::string::npos);
+    EXPECT_NE(borders[2].find("<w:bottom " + quarter), std::string::npos);
+    EXPECT_NE(borders[3].find("<w:top " + quarter), std::string::npos);
+    EXPECT_NE(borders[3].find("<w:bottom w:val=\"single\" w:sz=\"4\""), std::string::npos);
+    std::size_t joints = 0;
+    for (std::size_t at = 0; (at = xml.find("</w:tbl><w:p><w:pPr>", at)) != std::string::npos; ++at) {
+        EXPECT_NE(xml.find(hidden, at), std::string::npos);
+        ++joints;
+    }
+    EXPECT_EQ(joints, 3u);
+}
+
+TEST(WordTableXml, repeatedRowsWithoutBodyMakeOneTableAndNoRowsNone)
+{
+    WordTable table;
+    table.columnWidthsPoints = {100};
+    TableRow heading;
+    heading.repeatsOnEveryPage = true;
+    table.rows = {heading};
+    EXPECT_EQ(writtenTables(wordTableXml(table, 4)).size(), 1u);
+    table.rows.clear();
+    EXPECT_EQ(wordTableXml(table, 4), "");
+    // Without repeated rows the rows are still cut, into tables of their own.
+    table.rows = groupedRows({3, 3});
+    const auto tables = writtenTables(wordTableXml(table, 4));
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[1].front().cells.at(0), "3");
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
 #include "model/testmode.h"
+#include "reports/docx/wordtablexml.h"
 #include "reports/docx/xmlscan.h"
 #include "reports/reporttemplate.h"
+#include "support/writtentables.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,8 @@ namespace fs = std::filesystem;
 using testing::member;
 using testing::projectOf;
 using testing::withTolerance;
+using testing::WrittenTable;
+using testing::writtenTables;
 
 constexpr CalendarDate someDay{2024, 3, 9};
 
@@ -68,6 +72,9 @@ TEST(NormalReportLayout, eightAndThreeReadingsMakeSevenRowsAndElevenPoints)
     // Readings 7 and 8 (counted from 1) go to columns 3 and 4 of row 5.
     EXPECT_EQ(rowTexts(table, 4), (std::vector<std::string>{"", "", "27", "28", "", "", "", ""}));
     EXPECT_EQ(rowTexts(table, 5), (std::vector<std::string>{"(1002)", "25", "31", "32", "33", "", "", ""}));
+    // Where the table is cut, a member's rows stay together.
+    for (std::size_t r = 0; r < table.rows.size(); ++r)
+        EXPECT_EQ(table.rows[r].keepsWithRowAbove, r == 4) << "row " << r;
     EXPECT_EQ(report.verdict.points, 11);
     EXPECT_EQ(report.verdict.acceptable, 8);
     EXPECT_EQ(conclusionOf(report),
@@ -238,6 +245,63 @@ TEST_F(NormalReportFile, fillsEveryPlaceholderAndPlacesTheTableAfterItsParagraph
         }
     }
     EXPECT_EQ(out.parts().size(), template_.parts().size());
+}
+
+TEST_F(NormalReportFile, aLongResultsSectionIsCutIntoTablesBetweenMemberBlocks)
+{
+    // Blocks of 1 to 9 rows, and one longer than a table.
+    std::vector<MemberRecord> members;
+    for (int k = 0; k < 150; ++k) {
+        std::vector<std::int32_t> values;
+        const int count = k == 70 ? static_cast<int>(docx::rowsPerTable) * readingsPerRow + 7 : (k * 7) % 53 + 1;
+        for (int i = 0; i < count; ++i)
+            values.push_back(10 + (k + i) % 90);
+        members.push_back(ticked(withTolerance(member(std::to_string(1001 + k), values), 25, -5, 5)));
+    }
+    const NormalReport report = layOutNormalReport(projectOf(members), {}, someDay);
+    const auto& rows = report.results.rows;
+    const std::size_t memberRows = rows.size() - 4;
+    ASSERT_GT(memberRows, 3 * docx::rowsPerTable);
+
+    const auto tables = writtenTables(*written(report, template_).part("word/document.xml"));
+    ASSERT_GE(tables.size(), 6u); // the section heading, four results tables at least, the closing page
+    EXPECT_EQ(tables.front().at(0).cells.at(0), "三、检测结果检  测  结   果");
+    const std::vector<WrittenTable> results(tables.begin() + 1, tables.end() - 1);
+
+    // Across the tables: the headings on top of each, the member rows with their readings in order, the
+    // conclusion last; T + 4 rows with the headings counted once.
+    std::vector<std::vector<std::string>> body;
+    std::vector<std::size_t> tableOfRow;
+    for (std::size_t t = 0; t < results.size(); ++t) {
+        ASSERT_GT(results[t].size(), 2u);
+        EXPECT_LE(results[t].size(), 2 + docx::rowsPerTable) << "table " << t;
+        for (std::size_t r = 0; r < results[t].size(); ++r) {
+            EXPECT_EQ(results[t][r].repeats, r < 2) << "table " << t << " row " << r;
+            if (r < 2)
+                EXPECT_EQ(results[t][r].cells, rowTexts(report.results, 1 + r)) << "table " << t;
+            else {
+                body.push_back(results[t][r].cells);
+                tableOfRow.push_back(t);
+            }
+        }
+    }
+    ASSERT_EQ(body.size(), memberRows + 1);
+    for (std::size_t r = 0; r < memberRows; ++r)
+        EXPECT_EQ(body[r], rowTexts(report.results, 3 + r)) << "member row " << r;
+    EXPECT_EQ(body.back().at(0), "四、检测结论：" + conclusionOf(report) + "（以下空白）");
+    EXPECT_EQ(tableOfRow.back(), results.size() - 1);
+
+    // A table ends within a member's rows only when the member alone has more rows than a table.
+    std::size_t blockBegin = 0;
+    for (std::size_t r = 1; r <= memberRows; ++r) {
+        if (r < memberRows && rows[3 + r].keepsWithRowAbove)
+            continue;
+        if (r - blockBegin <= docx::rowsPerTable)
+            EXPECT_EQ(tableOfRow[blockBegin], tableOfRow[r - 1]) << body[blockBegin].at(0);
+        else
+            EXPECT_EQ(body[blockBegin].at(0), "(1071)");
+        blockBegin = r;
+    }
 }
 
 TEST_F(NormalReportFile, aRestyledTemplateWithSplitPlaceholdersStillFills)

@@ -1,6 +1,8 @@
 // Serialisation of WordTable rows, cells and paragraphs.
 #include "wordtablexml.h"
 
+#include "tablejoint.h"
+#include "tableparts.h"
 #include "xmlscan.h"
 
 #include <algorithm>
@@ -84,43 +86,59 @@ void appendRow(std::string& out, const TableRow& row, const std::vector<int>& wi
     out += "</w:tr>";
 }
 
-void appendTable(std::string& out, std::span<const TableRow> rows, const std::vector<int>& widths, bool openAtBottom)
+void openTable(std::string& out, const std::vector<int>& widths, Edge top, Edge bottom)
 {
     const int total = std::accumulate(widths.begin(), widths.end(), 0);
-    const auto border = [](const char* edge, bool drawn) {
-        return std::string("<w:") + edge +
-               (drawn ? " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>" : " w:val=\"nil\"/>");
-    };
     out += "<w:tbl><w:tblPr><w:tblW w:w=\"" + twips(total) + "\" w:type=\"dxa\"/><w:jc w:val=\"center\"/>";
-    out += "<w:tblBorders>" + border("top", true) + border("left", true) + border("bottom", !openAtBottom) +
-           border("right", true) + border("insideH", true) + border("insideV", true) + "</w:tblBorders>";
+    out += "<w:tblBorders>" + tableBorderXml("top", top) + tableBorderXml("left", Edge::ruled) +
+           tableBorderXml("bottom", bottom) + tableBorderXml("right", Edge::ruled) +
+           tableBorderXml("insideH", Edge::ruled) + tableBorderXml("insideV", Edge::ruled) + "</w:tblBorders>";
     out += "<w:tblLayout w:type=\"fixed\"/><w:tblCellMar><w:left w:w=\"" + std::to_string(cellSideMarginTwips) +
            "\" w:type=\"dxa\"/><w:right w:w=\"" + std::to_string(cellSideMarginTwips) +
            "\" w:type=\"dxa\"/></w:tblCellMar><w:tblLook w:val=\"0000\"/></w:tblPr><w:tblGrid>";
     for (const int width : widths)
         out += "<w:gridCol w:w=\"" + twips(width) + "\"/>";
     out += "</w:tblGrid>";
-    for (const TableRow& row : rows)
-        appendRow(out, row, widths);
-    out += "</w:tbl>";
 }
 
 } // namespace
 
-std::string wordTableXml(const WordTable& table)
+std::string wordTableXml(const WordTable& table, std::size_t maxRowsPerTable)
 {
-    const auto firstRepeating =
-        std::find_if(table.rows.begin(), table.rows.end(), [](const TableRow& row) { return row.repeatsOnEveryPage; });
-    const auto lead = static_cast<std::size_t>(
-        firstRepeating == table.rows.end() ? 0 : std::distance(table.rows.begin(), firstRepeating));
     const std::span<const TableRow> rows(table.rows);
+    const auto repeating = [](const TableRow& row) { return row.repeatsOnEveryPage; };
+    const auto firstRepeating = std::find_if(rows.begin(), rows.end(), repeating);
+    const auto headingBegin = firstRepeating == rows.end() ? rows.begin() : firstRepeating;
+    const auto headingEnd = std::find_if_not(headingBegin, rows.end(), repeating);
+    const std::span<const TableRow> lead(rows.begin(), headingBegin);
+    const std::span<const TableRow> heading(headingBegin, headingEnd);
+    const std::span<const TableRow> body(headingEnd, rows.end());
+
     std::string out;
-    if (lead > 0) {
-        appendTable(out, rows.first(lead), table.columnWidthsPoints, true);
-        out += "<w:p><w:pPr><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"20\" w:lineRule=\"exact\"/>"
-               "<w:rPr><w:vanish/><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr></w:pPr></w:p>";
+    if (!lead.empty()) {
+        openTable(out, table.columnWidthsPoints, Edge::ruled, Edge::open);
+        for (const TableRow& row : lead)
+            appendRow(out, row, table.columnWidthsPoints);
+        out += "</w:tbl>";
+        out += jointParagraphXml();
     }
-    appendTable(out, rows.subspan(lead), table.columnWidthsPoints, false);
+    std::string headingXml;
+    for (const TableRow& row : heading)
+        appendRow(headingXml, row, table.columnWidthsPoints);
+    auto parts = cutIntoParts(body, maxRowsPerTable);
+    if (parts.empty() && !heading.empty())
+        parts.emplace_back();
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const bool last = p + 1 == parts.size();
+        openTable(out, table.columnWidthsPoints, p == 0 ? Edge::ruled : Edge::joined,
+                  last ? Edge::ruled : Edge::joined);
+        out += headingXml;
+        for (const TableRow& row : parts[p])
+            appendRow(out, row, table.columnWidthsPoints);
+        out += "</w:tbl>";
+        if (!last)
+            out += jointParagraphXml();
+    }
     return out;
 }
 

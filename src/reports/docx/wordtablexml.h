@@ -3,14 +3,20 @@
 
 #include "wordtable.h"
 
+#include <cstddef>
 #include <string>
 
 namespace trellon::docx {
 
-// A w:tbl with fixed column widths, single borders and the rows' repeat flags. Only a table's top rows can
+// Rows of one table at most, below its repeating rows: a few pages. Word processors lay out a table spanning many
+// pages in time growing with the square of its length.
+constexpr std::size_t rowsPerTable = 120;
+
+// w:tbl elements with fixed column widths, single borders and the rows' repeat flags. Only a table's top rows can
 // repeat on every page, so rows above the first repeating row are written as a table of their own, open at the
-// bottom, followed by a hidden paragraph that keeps word processors from joining the two; vertical merges must
-// not cross that boundary.
-std::string wordTableXml(const WordTable& table);
+// bottom. The rows below the repeating ones follow in consecutive tables of at most maxRowsPerTable rows
+// (docx::cutIntoParts), each starting with the repeating rows; they meet with joined borders (docx::Edge). A hidden
+// paragraph stands between any two tables. Vertical merges must not cross from one table to the next.
+std::string wordTableXml(const WordTable& table, std::size_t maxRowsPerTable = rowsPerTable);
 
 } // namespace trellon::docx
