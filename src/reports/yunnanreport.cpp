@@ -3,7 +3,9 @@
 
 #include "reporttemplate.h"
 
+#include "docx/continuedtable.h"
 #include "docx/placeholders.h"
+#include "docx/tablejoint.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
 
@@ -77,9 +79,13 @@ Status writeYunnanReport(const docx::DocxPackage& templatePackage, const std::ve
     if (!found.value())
         return reportTemplateError("the template has no table row holding the row.* placeholders");
     const docx::XmlRange at = *found.value();
+    const auto tags = docx::scanTags(*document);
+    const auto table = tags ? docx::enclosingElement(tags.value(), at, "w:tbl") : std::nullopt;
+    if (!table)
+        return reportTemplateError("the template's member row stands in no table");
     const std::string memberRow = document->substr(at.begin, at.size());
 
-    std::string filled = document->substr(0, at.begin);
+    std::vector<std::string> filledRows;
     for (const YunnanRow& row : rows) {
         docx::PlaceholderValues values;
         for (std::size_t c = 0; c < row.cells.size(); ++c)
@@ -87,9 +93,11 @@ Status writeYunnanReport(const docx::DocxPackage& templatePackage, const std::ve
         auto cloned = docx::fillPlaceholders(memberRow, values);
         if (!cloned)
             return reportTemplateError("the template's member row cannot be read: " + cloned.error().describe());
-        filled += cloned.value();
+        filledRows.push_back(std::move(cloned.value()));
     }
-    filled += document->substr(at.end);
+    std::string filled = document->substr(0, table->begin) +
+                         docx::continuedTableXml(*document, tags.value(), *table, at, filledRows, docx::rowsPerTable) +
+                         document->substr(table->end);
     package.setPart(std::string(mainDocumentPart), std::move(filled));
     return package.write(outputPath);
 }

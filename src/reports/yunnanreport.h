@@ -40,8 +40,9 @@ struct YunnanRow {
 // part, so a grid without a Y run shows its X figures.
 std::vector<YunnanRow> layOutYunnanRows(const Project& project);
 
-// Fills a copy of the template and writes it to outputPath atomically. Refuses a template without the member
-// row; nothing is written then.
+// Fills a copy of the template and writes it to outputPath atomically. More rows than docx::rowsPerTable go on in
+// further tables, each starting as the template's table does. Refuses a template without the member row in a
+// table; nothing is written then.
 Status writeYunnanReport(const docx::DocxPackage& templatePackage, const std::vector<YunnanRow>& rows,
                          const std::string& outputPath);
 

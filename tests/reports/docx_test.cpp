@@ -1,7 +1,9 @@
 // Tests of the .docx layer: tag scanning, placeholders split over runs, packages and table XML.
+#include "reports/docx/continuedtable.h"
 #include "reports/docx/docxpackage.h"
 #include "reports/docx/paragraphsplit.h"
 #include "reports/docx/placeholders.h"
+#include "reports/docx/tablejoint.h"
 #include "reports/docx/tableparts.h"
 #include "reports/docx/wordtablexml.h"
 #include "reports/docx/xmlscan.h"
@@ -393,6 +395,60 @@ TEST(WordTableXml, repeatedRowsWithoutBodyMakeOneTableAndNoRowsNone)
     const auto tables = writtenTables(wordTableXml(table, 4));
     ASSERT_EQ(tables.size(), 2u);
     EXPECT_EQ(tables[1].front().cells.at(0), "3");
+}
+
+std::string cellRow(std::string_view text)
+{
+    return "<w:tr><w:tc><w:p>" + run(text) + "</w:p></w:tc></w:tr>";
+}
+
+TEST(ContinuedTable, eachPartStartsAsTheTemplateTableAndOnlyTheLastEndsAsIt)
+{
+    const std::string start = "<w:tbl><w:tblPr><w:tblBorders><w:top w:val=\"single\" w:sz=\"8\"/><w:left/>"
+                              "<w:bottom w:val=\"double\"></w:bottom></w:tblBorders></w:tblPr><w:tblGrid/>" +
+                              cellRow("head");
+    const std::string xml = "<w:body>" + start + cellRow("{{row}}") + cellRow("note") + "</w:tbl></w:body>";
+    const auto tags = scanTags(xml).value();
+    const XmlRange table = elementsNamed(tags, "w:tbl").at(0);
+    const XmlRange replaced = elementsNamed(tags, "w:tr").at(1);
+    std::vector<std::string> rows;
+    for (int r = 0; r < 5; ++r)
+        rows.push_back(cellRow("r" + std::to_string(r)));
+
+    const std::string out = continuedTableXml(xml, tags, table, replaced, rows, 2);
+    const auto tables = writtenTables(out);
+    ASSERT_EQ(tables.size(), 3u);
+    const std::vector<std::vector<std::string>> texts = {
+        {"head", "r0", "r1"}, {"head", "r2", "r3"}, {"head", "r4", "note"}};
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        std::vector<std::string> cells;
+        for (const auto& row : tables[t])
+            cells.push_back(row.cells.at(0));
+        EXPECT_EQ(cells, texts[t]);
+    }
+    // The template's own borders outside, quarter-point rules where the tables meet, hidden paragraphs between.
+    const std::string quarterTop = "<w:top w:val=\"single\" w:sz=\"2\"";
+    const std::string quarterBottom = "<w:bottom w:val=\"single\" w:sz=\"2\"";
+    const std::size_t second = out.find("<w:tbl>", 1);
+    const std::size_t third = out.find("<w:tbl>", second + 1);
+    EXPECT_EQ(out.find("<w:top w:val=\"single\" w:sz=\"8\"/>"), start.find("<w:top"));
+    EXPECT_LT(out.find(quarterBottom), second);
+    EXPECT_EQ(out.find(quarterTop), out.find("<w:top", second));
+    EXPECT_EQ(out.rfind(quarterBottom), out.find("<w:bottom", second));
+    EXPECT_EQ(out.rfind(quarterTop), out.find("<w:top", third));
+    EXPECT_EQ(out.find("<w:bottom w:val=\"double\"></w:bottom>"), out.find("<w:bottom", third));
+    const std::string joint = "</w:tbl>" + jointParagraphXml();
+    EXPECT_EQ(out.find(joint), second - joint.size());
+    EXPECT_EQ(out.rfind(joint), third - joint.size());
+
+    // Without rows the table loses its cloned row; without borders there are none to join.
+    EXPECT_EQ(continuedTableXml(xml, tags, table, replaced, {}, 2), start + cellRow("note") + "</w:tbl>");
+    const std::string plain = "<w:tbl><w:tblPr/>" + cellRow("{{row}}") + "</w:tbl>";
+    const auto plainTags = scanTags(plain).value();
+    const std::string parts = continuedTableXml(plain, plainTags, elementsNamed(plainTags, "w:tbl").at(0),
+                                                elementsNamed(plainTags, "w:tr").at(0), rows, 4);
+    EXPECT_EQ(writtenTables(parts).size(), 2u);
+    EXPECT_EQ(parts.find("Borders"), std::string::npos);
 }
 
 } // namespace

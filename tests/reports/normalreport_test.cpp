@@ -5,7 +5,7 @@
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
 #include "model/testmode.h"
-#include "reports/docx/wordtablexml.h"
+#include "reports/docx/tablejoint.h"
 #include "reports/docx/xmlscan.h"
 #include "reports/reporttemplate.h"
 #include "support/writtentables.h"

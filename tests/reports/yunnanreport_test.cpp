@@ -4,8 +4,10 @@
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
 #include "reports/docx/placeholders.h"
+#include "reports/docx/tablejoint.h"
 #include "reports/docx/xmlscan.h"
 #include "reports/reporttemplate.h"
+#include "support/writtentables.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::member;
 using testing::projectOf;
+using testing::writtenTables;
 
 using Cells = std::array<std::string, 8>;
 
@@ -103,17 +106,21 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // The paragraph texts of the written main document.
-    std::vector<std::string> writtenTexts(const std::vector<YunnanRow>& rows)
+    // The written main document.
+    std::string writtenDocument(const std::vector<YunnanRow>& rows)
     {
         const std::string path = (dir_ / "report.docx").string();
         const Status status = writeYunnanReport(template_, rows, path);
         EXPECT_TRUE(status.ok()) << (status ? "" : status.error().describe());
         const auto read = docx::DocxPackage::read(path);
         EXPECT_TRUE(read.ok());
-        if (!read)
-            return {};
-        const std::string& document = *read.value().part("word/document.xml");
+        return read ? *read.value().part("word/document.xml") : std::string();
+    }
+
+    // The paragraph texts of the written main document.
+    std::vector<std::string> writtenTexts(const std::vector<YunnanRow>& rows)
+    {
+        const std::string document = writtenDocument(rows);
         std::vector<std::string> texts;
         for (const auto& paragraph : docx::paragraphTexts(document, docx::scanTags(document).value()))
             texts.push_back(paragraph.text);
@@ -141,6 +148,35 @@ TEST_F(YunnanReportFile, theMemberRowIsRepeatedPerRowAndTheNoteFollows)
     EXPECT_EQ(table[16], "3");
     EXPECT_EQ(table[17], "{{note}}"); // a member's text is not taken for a placeholder
     EXPECT_EQ(table[24], yunnanNote);
+}
+
+TEST_F(YunnanReportFile, manyMembersMakeConsecutiveTablesEachStartingWithTheHeadings)
+{
+    std::vector<YunnanRow> rows;
+    for (std::size_t m = 1; m <= 2 * docx::rowsPerTable + 3; ++m)
+        rows.push_back({{std::to_string(m), "(" + std::to_string(1000 + m) + ")", "33", "17", "24", "24", "", "150"}});
+    const auto tables = writtenTables(writtenDocument(rows));
+    ASSERT_EQ(tables.size(), 3u);
+
+    const std::vector<std::string> names = {"序号", "构件名称(编号)", "保护层厚度(mm)", "测值个数", "钢筋间距(mm)"};
+    std::vector<Cells> written;
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        ASSERT_GT(tables[t].size(), 2u);
+        EXPECT_TRUE(tables[t][0].repeats && tables[t][1].repeats) << "table " << t;
+        EXPECT_EQ(tables[t][0].cells, names) << "table " << t;
+        const bool last = t + 1 == tables.size();
+        EXPECT_EQ(tables[t].back().cells == std::vector<std::string>{std::string(yunnanNote)}, last) << "table " << t;
+        for (std::size_t r = 2; r < tables[t].size() - (last ? 1 : 0); ++r) {
+            ASSERT_EQ(tables[t][r].cells.size(), 8u);
+            EXPECT_FALSE(tables[t][r].repeats);
+            written.emplace_back();
+            std::copy(tables[t][r].cells.begin(), tables[t][r].cells.end(), written.back().begin());
+        }
+        EXPECT_LE(tables[t].size(), 2 + docx::rowsPerTable + (last ? 1 : 0));
+    }
+    ASSERT_EQ(written.size(), rows.size());
+    for (std::size_t m = 0; m < rows.size(); ++m)
+        EXPECT_EQ(written[m], rows[m].cells) << "row " << m;
 }
 
 TEST_F(YunnanReportFile, withoutMembersOnlyTheNoteRowRemains)

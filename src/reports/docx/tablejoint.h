@@ -1,10 +1,15 @@
-// How the consecutive tables that stand for one long table meet on the page.
+// Consecutive tables that stand for one long table: their length and how they meet on the page.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace trellon::docx {
+
+// Rows of one table at most, below its heading rows: a few pages. Word processors lay out a table spanning many
+// pages in time growing with the square of its length.
+constexpr std::size_t rowsPerTable = 120;
 
 // A table's top or bottom border.
 enum class Edge {

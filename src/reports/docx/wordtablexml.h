@@ -1,16 +1,13 @@
 // WordprocessingML for a WordTable, to be placed in a document body where a paragraph may stand.
 #pragma once
 
+#include "tablejoint.h"
 #include "wordtable.h"
 
 #include <cstddef>
 #include <string>
 
 namespace trellon::docx {
-
-// Rows of one table at most, below its repeating rows: a few pages. Word processors lay out a table spanning many
-// pages in time growing with the square of its length.
-constexpr std::size_t rowsPerTable = 120;
 
 // w:tbl elements with fixed column widths, single borders and the rows' repeat flags. Only a table's top rows can
 // repeat on every page, so rows above the first repeating row are written as a table of their own, open at the
