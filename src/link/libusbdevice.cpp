@@ -4,8 +4,6 @@
 #include <libusb.h>
 
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
 
 namespace trellon {
 namespace {
@@ -19,33 +17,47 @@ Error usbError(ErrorKind kind, const std::string& what, int code)
     return Error{kind, what + ": " + libusb_strerror(code), std::nullopt};
 }
 
-std::string hex4(std::uint16_t value)
+struct MatchingDevice {
+    libusb_device* device;
+    UsbId id;
+};
+
+// The devices of the list whose ids are in ids, in the list's order: the order device indexes count in.
+std::vector<MatchingDevice> matchingDevices(libusb_device** list, ssize_t count, const std::vector<UsbId>& ids)
 {
-    char text[5];
-    std::snprintf(text, sizeof text, "%04x", value);
-    return text;
+    std::vector<MatchingDevice> matches;
+    for (ssize_t k = 0; k < count; ++k) {
+        libusb_device_descriptor descriptor{};
+        if (libusb_get_device_descriptor(list[k], &descriptor) != 0)
+            continue;
+        const UsbId id{descriptor.idVendor, descriptor.idProduct};
+        if (std::find(ids.begin(), ids.end(), id) != ids.end())
+            matches.push_back({list[k], id});
+    }
+    return matches;
 }
 
 } // namespace
 
-std::vector<UsbId> defaultUsbIds()
+Result<std::vector<FoundUsbDevice>> findUsbDevices(const std::vector<UsbId>& ids)
 {
-    return {{0x4348, 0x5537}, {0x1a86, 0x5537}};
-}
-
-std::optional<UsbId> parseUsbId(std::string_view text)
-{
-    const auto colon = text.find(':');
-    if (colon != 4 || text.size() != 9)
-        return std::nullopt;
-    UsbId id;
-    const auto parse = [](std::string_view part, std::uint16_t& value) {
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value, 16);
-        return error == std::errc{} && end == part.data() + part.size();
-    };
-    if (!parse(text.substr(0, 4), id.vendor) || !parse(text.substr(5), id.product))
-        return std::nullopt;
-    return id;
+    libusb_context* context = nullptr;
+    if (const int code = libusb_init(&context); code != 0)
+        return usbError(ErrorKind::cannotOpen, "cannot initialise libusb", code);
+    libusb_device** list = nullptr;
+    const ssize_t count = libusb_get_device_list(context, &list);
+    if (count < 0) {
+        libusb_exit(context);
+        return usbError(ErrorKind::cannotOpen, "cannot list the USB devices", static_cast<int>(count));
+    }
+    std::vector<FoundUsbDevice> found;
+    for (const MatchingDevice& match : matchingDevices(list, count, ids)) {
+        found.push_back({static_cast<int>(found.size()), libusb_get_bus_number(match.device),
+                         libusb_get_device_address(match.device), match.id});
+    }
+    libusb_free_device_list(list, 1);
+    libusb_exit(context);
+    return found;
 }
 
 LibusbDevice::LibusbDevice(int deviceIndex, std::vector<UsbId> ids)
@@ -62,6 +74,7 @@ Status LibusbDevice::open()
 {
     close();
     aborted_.store(false);
+    name_ = "USB device " + std::to_string(deviceIndex_ + 1);
     if (const int code = libusb_init(&context_); code != 0) {
         context_ = nullptr;
         return usbError(ErrorKind::cannotOpen, "cannot initialise libusb", code);
@@ -72,21 +85,13 @@ Status LibusbDevice::open()
         close();
         return usbError(ErrorKind::cannotOpen, "cannot list the USB devices", static_cast<int>(count));
     }
-    int matches = 0;
     int code = LIBUSB_ERROR_NO_DEVICE;
-    for (ssize_t k = 0; k < count; ++k) {
-        libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(list[k], &descriptor) != 0)
-            continue;
-        const UsbId id{descriptor.idVendor, descriptor.idProduct};
-        if (std::find(ids_.begin(), ids_.end(), id) == ids_.end())
-            continue;
-        if (matches++ != deviceIndex_)
-            continue;
-        name_ = "USB " + std::to_string(libusb_get_bus_number(list[k])) + "-" +
-                std::to_string(libusb_get_device_address(list[k])) + " " + hex4(id.vendor) + ":" + hex4(id.product);
-        code = libusb_open(list[k], &handle_);
-        break;
+    const std::vector<MatchingDevice> matches = matchingDevices(list, count, ids_);
+    if (deviceIndex_ >= 0 && static_cast<std::size_t>(deviceIndex_) < matches.size()) {
+        const MatchingDevice& match = matches[static_cast<std::size_t>(deviceIndex_)];
+        name_ = "USB " + std::to_string(libusb_get_bus_number(match.device)) + "-" +
+                std::to_string(libusb_get_device_address(match.device)) + " " + formatUsbId(match.id);
+        code = libusb_open(match.device, &handle_);
     }
     libusb_free_device_list(list, 1);
     if (handle_ == nullptr) {

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "usbblockdevice.h"
+#include "usbid.h"
 
 #include <atomic>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct libusb_context;
@@ -15,17 +14,17 @@ struct libusb_device_handle;
 
 namespace trellon {
 
-struct UsbId {
-    std::uint16_t vendor = 0;
-    std::uint16_t product = 0;
-    bool operator==(const UsbId&) const = default;
+// An attached device with matching ids, numbered as LibusbDevice counts them.
+struct FoundUsbDevice {
+    int deviceIndex = 0; // 0 for the first
+    int bus = 0;
+    int address = 0;
+    UsbId id;
+    bool operator==(const FoundUsbDevice&) const = default;
 };
 
-// The chip's own ids: 4348:5537 and 1a86:5537.
-std::vector<UsbId> defaultUsbIds();
-
-// "VVVV:PPPP", four hexadecimal digits each.
-std::optional<UsbId> parseUsbId(std::string_view text);
+// The attached devices whose ids are in ids, in libusb's enumeration order.
+Result<std::vector<FoundUsbDevice>> findUsbDevices(const std::vector<UsbId>& ids);
 
 class LibusbDevice final : public UsbBlockDevice {
 public:
