@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libusb-1.0-0-dev
+  umockdev libumockdev-dev
   fonts-arphic-uming fonts-wqy-zenhei fonts-arphic-ukai
   xvfb xauth imagemagick
   libxlsxwriter-dev libzip-dev
