@@ -445,6 +445,10 @@ void TransferDialog::tellOutcome(TransferReport& report)
     case TransferOutcome::cannotOpenPort:
         prompts_.showMessage(messageParent(), tr("不能打开串口!"));
         return;
+    case TransferOutcome::portLost:
+        prompts_.showMessage(messageParent(), tr("串口已断开，数据传输中断!\n%1").arg(errorText(report.detail)),
+                             QMessageBox::Warning);
+        return;
     case TransferOutcome::cannotOpenDevice:
         tellUsbLinkFailure(tr("打开设备失败！"));
         return;

@@ -85,6 +85,8 @@ std::optional<std::string> receiveFailureLine(const TransferReport& report)
         return "transfer cancelled; nothing was written";
     case TransferOutcome::cannotOpenPort:
         return linkFailure("不能打开串口!", report.detail);
+    case TransferOutcome::portLost:
+        return linkFailure("串口已断开，数据传输中断!", report.detail);
     case TransferOutcome::cannotOpenDevice:
         return linkFailure("DEBUG372: 打开设备失败！", report.detail);
     case TransferOutcome::cannotOpenPipes:

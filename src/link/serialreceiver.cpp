@@ -33,7 +33,13 @@ std::size_t SerialReceiver::pollSerialPort()
     if (!port_.isOpen())
         return 0;
     Result<std::size_t> received = port_.read(receiveBuffer_, std::chrono::milliseconds{0});
-    if (!received || received.value() == 0)
+    if (!received) {
+        port_.close();
+        started_ = false;
+        session_.linkEnded(TransferOutcome::portLost, received.error());
+        return 0;
+    }
+    if (received.value() == 0)
         return 0;
     const std::size_t count = received.value();
     session_.feed(std::span(receiveBuffer_).first(count));

@@ -25,7 +25,7 @@ public:
     bool start();
 
     // Reads what is queued, at most 1024 bytes, and feeds it to the decoder. 0 when nothing was queued
-    // or the port is closed.
+    // or the port is closed. A port that cannot be read any more is closed and the session ends (portLost).
     std::size_t pollSerialPort();
 
     // Closes the port; a frame not yet complete is dropped and nothing is written.

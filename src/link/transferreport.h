@@ -17,6 +17,7 @@ enum class TransferOutcome {
     frameRefused,            // the frame arrived whole but its directory is inconsistent; nothing was decoded
     cancelled,               // the user cancelled before the frame was complete; nothing was written
     cannotOpenPort,          // the serial port could not be opened or set up
+    portLost,                // reading the serial port failed: the adapter was unplugged or the port broke down
     cannotOpenDevice,        // the USB device is absent or could not be opened
     cannotOpenPipes,         // the USB device's endpoints could not be claimed
     readerNotStarted,        // the USB reader thread could not be started

@@ -35,6 +35,14 @@ Error SerialPortTransport::portError(ErrorKind kind, const char* what) const
     return Error{kind, path_ + ": " + what + ": " + port_.errorString().toStdString(), std::nullopt};
 }
 
+Error SerialPortTransport::readFailure() const
+{
+    // An unplugged adapter's port reads as ended, which leaves no system error worth showing.
+    if (::access(path_.c_str(), F_OK) != 0)
+        return Error{ErrorKind::truncated, path_ + ": the port is gone (adapter unplugged?)", std::nullopt};
+    return portError(ErrorKind::truncated, "read");
+}
+
 Status SerialPortTransport::open()
 {
     close();
@@ -66,12 +74,12 @@ Result<std::size_t> SerialPortTransport::read(std::span<std::uint8_t> buffer, st
             return std::size_t{0};
         }
         if (port_.error() != QSerialPort::NoError)
-            return portError(ErrorKind::truncated, "read");
+            return readFailure();
     }
     const qint64 wanted = std::min<qint64>(static_cast<qint64>(buffer.size()), inputQueueSize);
     const qint64 got = port_.read(reinterpret_cast<char*>(buffer.data()), wanted);
     if (got < 0)
-        return portError(ErrorKind::truncated, "read");
+        return readFailure();
     return static_cast<std::size_t>(got);
 }
 

@@ -25,6 +25,7 @@ public:
     // The flow control the driver has is kept; everything else of the line is set.
     Status open() override;
     bool isOpen() const override { return port_.isOpen(); }
+    // Fails once the port cannot be read any more, for one thing when its adapter has been unplugged.
     Result<std::size_t> read(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override;
     Status write(std::span<const std::uint8_t> bytes, std::chrono::milliseconds timeout) override;
     Status purge() override;
@@ -33,6 +34,7 @@ public:
 
 private:
     Error portError(ErrorKind kind, const char* what) const;
+    Error readFailure() const;
 
     std::string path_;
     QSerialPort port_;

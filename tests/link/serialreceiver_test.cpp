@@ -24,6 +24,8 @@ public:
     bool isOpen() const override { return open_; }
     Result<std::size_t> read(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
     {
+        if (readFailure && queue.empty())
+            return *readFailure;
         const std::size_t n = std::min(buffer.size(), queue.size());
         std::copy_n(queue.begin(), n, buffer.begin());
         queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(n));
@@ -46,6 +48,7 @@ public:
     void arrive(std::span<const std::uint8_t> bytes) { queue.insert(queue.end(), bytes.begin(), bytes.end()); }
 
     bool openable = true;
+    std::optional<Error> readFailure; // once the queue is empty: the adapter is gone
     int opens = 0;
     int purges = 0;
     int writes = 0;
@@ -188,6 +191,25 @@ TEST_F(SerialReceiverTest, cancelClosesThePortAndWritesNothing)
     EXPECT_EQ(receiver.pollSerialPort(), 0u);
     EXPECT_FALSE(fs::exists(folder.file("data.gj")));
     EXPECT_FALSE(fs::exists(folder.file("data.raw")));
+}
+
+TEST_F(SerialReceiverTest, aPortThatCanNoLongerBeReadEndsTheTransferOnceAndWritesNothing)
+{
+    const auto frame = frameOfMembers(3, 30);
+    ASSERT_TRUE(receiver.start());
+    port.arrive(std::span(frame).first(100));
+    port.readFailure = Error{ErrorKind::truncated, "/dev/ttyUSB0: the port is gone", std::nullopt};
+    EXPECT_EQ(receiver.pollSerialPort(), 100u);
+    EXPECT_EQ(receiver.pollSerialPort(), 0u);
+    EXPECT_FALSE(receiver.polling());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(receiver.pollSerialPort(), 0u);
+    EXPECT_EQ(observer.endings(), 1);
+    ASSERT_EQ(observer.outcome(), TransferOutcome::portLost);
+    ASSERT_TRUE(observer.report().detail);
+    EXPECT_EQ(observer.report().detail->detail, "/dev/ttyUSB0: the port is gone");
+    EXPECT_TRUE(observer.announcements().empty());
+    EXPECT_EQ(folder.names(), std::vector<std::string>{});
 }
 
 TEST_F(SerialReceiverTest, refusedFrameKeepsTheRawStreamOnly)
