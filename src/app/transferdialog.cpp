@@ -81,7 +81,7 @@ public:
     }
 
     // The files are written only once the user has been told: the reader thread waits for the dialog.
-    void frameCompleted(LinkKind kind) override
+    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>&) override
     {
         if (QThread::currentThread() == dialog_.thread()) {
             dialog_.frameCompleted(generation_, kind);

@@ -108,7 +108,7 @@ std::optional<std::string> receiveFailureLine(const TransferReport& report)
 // Progress and the end of the transfer on stderr; the report kept for the one closing line.
 class ConsoleTransfer : public TransferObserver {
 public:
-    void frameCompleted(LinkKind) override
+    void frameCompleted(LinkKind, const std::optional<TransferSummary>&) override
     {
         const std::lock_guard lock(mutex_);
         endProgressLine();

@@ -38,7 +38,10 @@ void TransferSession::feed(std::span<const std::uint8_t> chunk)
     if (!state_.compare_exchange_strong(expected, State::completing))
         return;
     reportProgress();
-    endOfTransfer();
+    std::optional<TransferSummary> arrived;
+    if (completed->project)
+        arrived = summarizeTransfer(*completed->project.value());
+    endOfTransfer(arrived);
     TransferReport report = keepFrame(std::move(*completed));
     state_.store(State::ended);
     observer_.transferEnded(std::move(report));
@@ -53,15 +56,15 @@ void TransferSession::reportProgress()
     observer_.transferProgress(progress);
 }
 
-void TransferSession::endOfTransfer()
+void TransferSession::endOfTransfer(const std::optional<TransferSummary>& arrived)
 {
     // Serial: the end is announced while the port is still open. USB: the reader is told to stop first.
     if (kind_ == LinkKind::serial) {
-        observer_.frameCompleted(kind_);
+        observer_.frameCompleted(kind_, arrived);
         link_->stopAtEndOfTransfer();
     } else {
         link_->stopAtEndOfTransfer();
-        observer_.frameCompleted(kind_);
+        observer_.frameCompleted(kind_, arrived);
     }
 }
 

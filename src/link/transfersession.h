@@ -3,6 +3,7 @@
 
 #include "framedecoder.h"
 #include "transferreport.h"
+#include "transfersummary.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,10 +21,11 @@ public:
     virtual ~TransferObserver() = default;
     // After a chunk has moved the frame on; on the thread that feeds (the reader thread for USB).
     virtual void transferProgress(const TransferProgress& /*progress*/) {}
-    // The last byte has arrived and nothing is written yet: the owner announces the end of the transfer.
-    // Serial: before the port closes. USB: after the reader was told to stop. The session writes the files
-    // once this returns; an owner that waits for its UI thread must let a join from there go on.
-    virtual void frameCompleted(LinkKind /*kind*/) {}
+    // The last byte has arrived and nothing is written yet: the owner announces the end of the transfer, with
+    // what arrived when the frame could be unpacked. Serial: before the port closes. USB: after the reader was
+    // told to stop. The session writes the files once this returns; an owner that waits for its UI thread must
+    // let a join from there go on.
+    virtual void frameCompleted(LinkKind /*kind*/, const std::optional<TransferSummary>& /*arrived*/) {}
     // Exactly once per begin(), on the link's thread or inside the link's start or cancel.
     virtual void transferEnded(TransferReport report) = 0;
 };
@@ -61,7 +63,7 @@ public:
 private:
     enum class State { idle, running, completing, cancelled, ended };
 
-    void endOfTransfer();
+    void endOfTransfer(const std::optional<TransferSummary>& arrived);
     TransferReport keepFrame(CompletedFrame frame) const;
     TransferReport newReport(TransferOutcome outcome) const;
     void reportProgress();

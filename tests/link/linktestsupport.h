@@ -68,11 +68,12 @@ public:
         const std::lock_guard lock(mutex_);
         progress_.push_back(progress);
     }
-    void frameCompleted(LinkKind kind) override
+    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>& arrived) override
     {
         {
             const std::lock_guard lock(mutex_);
             announcements_.push_back(kind);
+            summaries_.push_back(arrived);
         }
         if (onFrameCompleted)
             onFrameCompleted(kind);
@@ -109,6 +110,12 @@ public:
         const std::lock_guard lock(mutex_);
         return announcements_;
     }
+    // What each announcement said had arrived.
+    std::vector<std::optional<TransferSummary>> summaries() const
+    {
+        const std::lock_guard lock(mutex_);
+        return summaries_;
+    }
 
 private:
     mutable std::mutex mutex_;
@@ -116,6 +123,7 @@ private:
     TransferReport report_;
     std::vector<TransferProgress> progress_;
     std::vector<LinkKind> announcements_;
+    std::vector<std::optional<TransferSummary>> summaries_;
 };
 
 // n single-point members of readingsEach readings; their bytes differ from member to member.
