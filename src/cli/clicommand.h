@@ -1,6 +1,7 @@
 // The commands of trellon-cli and what they share: arguments, exit statuses, one-line errors.
 #pragma once
 
+#include "link/usbid.h"
 #include "model/projectfile.h"
 #include "model/result.h"
 
@@ -47,6 +48,9 @@ int fail(const Error& error);
 // as "trellon-cli: warning: <why>" and the command goes on.
 Result<LoadedProject> openProjectWarning(const std::string& path);
 
+// The chip's own ids, and the pair given with --usb-id.
+std::vector<UsbId> instrumentUsbIds(const Arguments& arguments);
+
 int runDecodeCommand(const std::vector<std::string>& args);
 int runShowCommand(const std::vector<std::string>& args);
 int runEvaluateCommand(const std::vector<std::string>& args);
@@ -57,5 +61,6 @@ int runXlsxCommand(const std::vector<std::string>& args);
 int runBmpCommand(const std::vector<std::string>& args);
 int runPdfCommand(const std::vector<std::string>& args);
 int runReceiveCommand(const std::vector<std::string>& args);
+int runPortsCommand(const std::vector<std::string>& args);
 
 } // namespace trellon::cli

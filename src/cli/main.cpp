@@ -55,6 +55,10 @@ const std::vector<Command>& commands()
         {"receive", "receive (--serial PORT | --usb N [--usb-id VVVV:PPPP] | --usb-sim CAPTURE | --usb-demo) -o OUT.gj",
          "Receives a transfer from the instrument into OUT.gj, keeping the bytes as received in OUT.raw.",
          trellon::cli::runReceiveCommand},
+        {"ports", "ports [--usb-id VVVV:PPPP]",
+         "Lists the serial ports and the USB instruments found, one per line: the option that picks it for "
+         "receive, the port or the device's bus and address, and the ids.",
+         trellon::cli::runPortsCommand},
     };
     return table;
 }

@@ -213,18 +213,6 @@ int receiveOverSerial(const std::string& port, TransferSession& session, Console
     return console.finish();
 }
 
-std::vector<UsbId> usbIds(const Arguments& arguments)
-{
-    std::vector<UsbId> ids = defaultUsbIds();
-    if (const auto text = arguments.value("--usb-id")) {
-        const auto id = parseUsbId(*text);
-        if (!id)
-            throw UsageError("--usb-id needs VVVV:PPPP in hexadecimal");
-        ids.push_back(*id);
-    }
-    return ids;
-}
-
 } // namespace
 
 int runReceiveCommand(const std::vector<std::string>& args)
@@ -252,7 +240,7 @@ int runReceiveCommand(const std::vector<std::string>& args)
         const long number = arguments.numberOr("--usb", 1, 1);
         if (number > 6)
             throw UsageError("--usb needs a device number from 1 to 6");
-        LibusbDevice device(static_cast<int>(number - 1), usbIds(arguments));
+        LibusbDevice device(static_cast<int>(number - 1), instrumentUsbIds(arguments));
         return receiveOverUsb(device, session, console);
     }
 

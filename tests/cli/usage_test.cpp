@@ -9,8 +9,8 @@ namespace {
 
 using namespace trellon::testing;
 
-const std::vector<std::string> commandNames{"decode", "show", "evaluate", "txt", "csv",
-                                            "docx",   "xlsx", "bmp",      "pdf", "receive"};
+const std::vector<std::string> commandNames{"decode", "show", "evaluate", "txt",     "csv",  "docx",
+                                            "xlsx",   "bmp",  "pdf",      "receive", "ports"};
 const std::string versionLine = std::string("trellon-cli ") + TRELLON_VERSION + "\n";
 
 TEST(CliUsage, everyCommandAnswersHelpWithItsOwnUsage)
