@@ -32,7 +32,7 @@ class SilentPrompts final : public UserPrompts {
 public:
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
     QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    void showMessage(QWidget*, const QString&, QMessageBox::Icon, const QString&) override {}
+    void showMessage(QWidget*, const QString&, QMessageBox::Icon, const QString&, const QString&) override {}
     QMessageBox::StandardButton ask(QWidget*, const QString&, QMessageBox::StandardButtons, QMessageBox::Icon) override
     {
         return QMessageBox::No;

@@ -38,9 +38,11 @@ QString DialogPrompts::chooseFileToSaveUnconfirmed(QWidget* parent, const QStrin
     return fileToSave(parent, filter, defaultSuffix, proposedPath, QFileDialog::DontConfirmOverwrite);
 }
 
-void DialogPrompts::showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption)
+void DialogPrompts::showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption,
+                                const QString& details)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.setDetailedText(details);
     box.exec();
 }
 

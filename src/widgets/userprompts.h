@@ -25,9 +25,10 @@ public:
     {
         return chooseFileToSave(parent, filter, defaultSuffix, proposedPath);
     }
-    // A message with an OK button.
+    // A message with an OK button; details, such as the system's own words for a failure, show on request.
     virtual void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Information,
-                             const QString& caption = QString::fromLatin1(applicationCaption)) = 0;
+                             const QString& caption = QString::fromLatin1(applicationCaption),
+                             const QString& details = QString()) = 0;
     // A question; returns the button chosen.
     virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::Icon icon = QMessageBox::Question) = 0;
@@ -41,7 +42,8 @@ public:
                              const QString& proposedPath) override;
     QString chooseFileToSaveUnconfirmed(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                                         const QString& proposedPath) override;
-    void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption) override;
+    void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& caption,
+                     const QString& details) override;
     QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::Icon icon) override;
 };

@@ -317,7 +317,10 @@ public:
     explicit WatchingPrompts(std::function<void(const QString&)> watch) : watch_(std::move(watch)) {}
     QString chooseFileToOpen(QWidget*, const QString&) override { return {}; }
     QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString&) override { watch_(text); }
+    void showMessage(QWidget*, const QString& text, QMessageBox::Icon, const QString&, const QString&) override
+    {
+        watch_(text);
+    }
     QMessageBox::StandardButton ask(QWidget*, const QString&, QMessageBox::StandardButtons, QMessageBox::Icon) override
     {
         return QMessageBox::Yes;

@@ -17,11 +17,13 @@ public:
         proposedPaths << proposedPath;
         return next(filesToSave);
     }
-    void showMessage(QWidget*, const QString& text, QMessageBox::Icon icon, const QString& caption) override
+    void showMessage(QWidget*, const QString& text, QMessageBox::Icon icon, const QString& caption,
+                     const QString& details) override
     {
         messages << text;
         captions << caption;
         messageIcons << icon;
+        messageDetails << details;
     }
     QMessageBox::StandardButton ask(QWidget*, const QString& text, QMessageBox::StandardButtons,
                                     QMessageBox::Icon icon) override
@@ -43,6 +45,7 @@ public:
     QStringList messages;
     QStringList captions;
     QList<QMessageBox::Icon> messageIcons;
+    QStringList messageDetails; // empty where a message has none
     QStringList questions;
     QList<QMessageBox::Icon> questionIcons;
     QStringList proposedPaths; // what each save dialog proposed
