@@ -5,10 +5,13 @@
 #include "link/libusbdevice.h"
 #include "link/simulatedusbdevice.h"
 #include "link/transfersession.h"
+#include "link/usbhotplugwatch.h"
 #include "link/usblink.h"
 #include "pathdialog.h"
 #include "seriallink/seriallink.h"
 #include "seriallink/serialports.h"
+#include "transfermessages.h"
+#include "transferports.h"
 #include "widgets/userprompts.h"
 
 #include <QComboBox>
@@ -17,13 +20,17 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -35,14 +42,7 @@ namespace {
 
 constexpr int portTypeCom = 0;
 constexpr int portTypeUsb = 1;
-constexpr int portCount = 6;
-
-constexpr const char* usbLinkCaption = "DEBUG372";
-
-QString errorText(const std::optional<Error>& error)
-{
-    return error ? QString::fromStdString(error->describe()) : QString();
-}
+constexpr int hotplugSettleMs = 500;
 
 // Set once on the dialog's thread; the reader thread waits for it.
 class Announcement {
@@ -81,10 +81,10 @@ public:
     }
 
     // The files are written only once the user has been told: the reader thread waits for the dialog.
-    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>&) override
+    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>& arrived) override
     {
         if (QThread::currentThread() == dialog_.thread()) {
-            dialog_.frameCompleted(generation_, kind);
+            dialog_.frameCompleted(generation_, kind, arrived);
             return;
         }
         auto announced = std::make_shared<Announcement>();
@@ -94,8 +94,8 @@ public:
                 return;
             pending_ = announced;
         }
-        post([kind, announced](TransferDialog& dialog, std::uint64_t generation) {
-            dialog.frameCompleted(generation, kind);
+        post([kind, arrived, announced](TransferDialog& dialog, std::uint64_t generation) {
+            dialog.frameCompleted(generation, kind, arrived);
             announced->finish();
         });
         announced->wait();
@@ -145,7 +145,8 @@ struct TransferDialog::Transfer {
 };
 
 TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), storedPath_(QDir::homePath() + QStringLiteral("/data"))
+    : QDialog(parent), prompts_(prompts), storedPath_(QDir::homePath() + QStringLiteral("/data")),
+      storedPortType_(portTypeUsb)
 {
     pathLabel_ = new QLabel(this);
     pathEdit_ = new QLineEdit(this);
@@ -161,21 +162,31 @@ TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
     portLabel_ = new QLabel(this);
     portList_ = new QComboBox(this);
     portList_->setInsertPolicy(QComboBox::NoInsert);
-    portList_->setMinimumContentsLength(18);
+    portList_->setMinimumContentsLength(24);
+    portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     portLabel_->setBuddy(portList_);
+    refreshButton_ = new QPushButton(this);
+    refreshButton_->setAutoDefault(false);
 
     startButton_ = new QPushButton(this);
     startButton_->setDefault(true);
     cancelButton_ = new QPushButton(this);
     cancelButton_->setAutoDefault(false);
 
-    stateLabel_ = new QLabel(this);
+    stateCaption_ = new QLabel(this);
     auto* stateFrame = new QFrame(this);
     stateFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     progressBar_ = new QProgressBar(stateFrame);
+    stateLabel_ = new QLabel(stateFrame);
+    stateLabel_->setWordWrap(true);
     auto* frameLayout = new QVBoxLayout(stateFrame);
     frameLayout->addWidget(progressBar_);
+    frameLayout->addWidget(stateLabel_);
     frameLayout->addStretch();
+
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(portList_, 1);
+    portRow->addWidget(refreshButton_);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(pathLabel_, 0, 0, Qt::AlignRight);
@@ -185,16 +196,23 @@ TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
     layout->addWidget(portTypeList_, 1, 1);
     layout->addWidget(startButton_, 1, 2);
     layout->addWidget(portLabel_, 2, 0, Qt::AlignRight);
-    layout->addWidget(portList_, 2, 1);
+    layout->addLayout(portRow, 2, 1);
     layout->addWidget(cancelButton_, 2, 2);
-    layout->addWidget(stateLabel_, 3, 0, 1, 3);
+    layout->addWidget(stateCaption_, 3, 0, 1, 3);
     layout->addWidget(stateFrame, 4, 0, 1, 3);
     layout->setRowStretch(4, 1);
 
+    hotplugSettle_ = new QTimer(this);
+    hotplugSettle_->setSingleShot(true);
+    hotplugSettle_->setInterval(hotplugSettleMs);
+
     connect(portTypeList_, &QComboBox::currentIndexChanged, this, &TransferDialog::portTypeChanged);
+    connect(portList_, &QComboBox::currentIndexChanged, this, &TransferDialog::updateStartButton);
+    connect(refreshButton_, &QPushButton::clicked, this, &TransferDialog::refreshPortList);
+    connect(hotplugSettle_, &QTimer::timeout, this, &TransferDialog::refreshPortList);
     connect(browseButton_, &QPushButton::clicked, this, &TransferDialog::browse);
     connect(startButton_, &QPushButton::clicked, this, &TransferDialog::startTransfer);
-    connect(cancelButton_, &QPushButton::clicked, this, &TransferDialog::reject);
+    connect(cancelButton_, &QPushButton::clicked, this, &TransferDialog::cancelPressed);
 
     retranslate();
     prepareForOpening();
@@ -217,7 +235,9 @@ void TransferDialog::retranslate()
     portTypeList_->setItemText(portTypeUsb, tr("USB"));
     startButton_->setText(tr("数据传输"));
     cancelButton_->setText(tr("取 消"));
-    stateLabel_->setText(tr("通信状态："));
+    stateCaption_->setText(tr("通信状态："));
+    refreshButton_->setText(tr("刷新"));
+    refreshButton_->setToolTip(tr("重新查找串口和USB仪器"));
     progressBar_->setFormat(tr("%v / %m 字节"));
     // The port list and its label are filled each time the dialog opens; being modal, it is closed while the
     // language changes.
@@ -225,7 +245,8 @@ void TransferDialog::retranslate()
 
 TransferDialog::~TransferDialog()
 {
-    // The reader must be gone before the dialog it reports to.
+    // The watch and the reader must be gone before the dialog they report to.
+    hotplug_.reset();
     transfer_.reset();
 }
 
@@ -238,18 +259,42 @@ QString TransferDialog::receivedFilePathFor(const QString& storagePath)
 
 void TransferDialog::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         prepareForOpening();
+        hotplug_ = std::make_unique<UsbHotplugWatch>([this] {
+            QMetaObject::invokeMethod(
+                hotplugSettle_, [settle = hotplugSettle_] { settle->start(); }, Qt::QueuedConnection);
+        });
+    }
     QDialog::showEvent(event);
+}
+
+void TransferDialog::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous()) {
+        rememberSettings();
+        hotplug_.reset();
+        hotplugSettle_->stop();
+    }
+    QDialog::hideEvent(event);
 }
 
 void TransferDialog::prepareForOpening()
 {
-    portTypeList_->setCurrentIndex(portTypeUsb);
-    portTypeChanged(portTypeUsb);
     pathEdit_->setText(storedPath_);
-    startButton_->setEnabled(true);
+    {
+        const QSignalBlocker blocker(portTypeList_);
+        portTypeList_->setCurrentIndex(storedPortType_);
+    }
+    portTypeChanged(storedPortType_);
     resetProgress();
+}
+
+void TransferDialog::rememberSettings()
+{
+    storedPath_ = pathEdit_->text().trimmed();
+    storedPortType_ = portTypeList_->currentIndex();
+    storedPort_ = currentPortKey();
 }
 
 void TransferDialog::resetProgress()
@@ -262,25 +307,55 @@ void TransferDialog::resetProgress()
 
 void TransferDialog::portTypeChanged(int index)
 {
-    portList_->clear();
     if (index == portTypeCom) {
         // COMn is the n-th serial port of the system; another port can be typed as its path.
-        const std::vector<std::string> ports = availableSerialPorts();
         portList_->setEditable(true);
-        for (int number = 1; number <= portCount; ++number) {
-            const QString path = QString::fromStdString(serialPortForNumber(number, ports));
-            const QString name = tr("COM%1").arg(number);
-            portList_->addItem(path.isEmpty() ? name : tr("%1 (%2)").arg(name, path), path);
-        }
         portLabel_->setText(tr("端口号："));
     } else {
         portList_->setEditable(false);
-        for (int number = 1; number <= portCount; ++number)
-            portList_->addItem(tr("Device%1").arg(number));
-        portList_->addItem(tr("模拟仪器"));
         portLabel_->setText(tr("设备号："));
     }
-    portList_->setCurrentIndex(0);
+    fillPortList(index == storedPortType_ ? storedPort_ : QString());
+}
+
+void TransferDialog::fillPortList(const QString& keyToSelect)
+{
+    const bool serial = portTypeList_->currentIndex() == portTypeCom;
+    {
+        const QSignalBlocker blocker(portList_);
+        portList_->clear();
+        for (const PortEntry& entry : serial ? serialPortEntries() : usbDeviceEntries())
+            portList_->addItem(entry.label, entry.key);
+        const int at = keyToSelect.isEmpty() ? -1 : portList_->findData(keyToSelect);
+        portList_->setCurrentIndex(std::max(at, 0));
+        // A port typed as its path stays as typed.
+        if (serial && at < 0 && !keyToSelect.isEmpty())
+            portList_->setEditText(keyToSelect);
+    }
+    if (!running_) {
+        const bool noInstrument = !serial && portList_->findData(noInstrumentKey) >= 0;
+        stateLabel_->setText(noInstrument ? tr("未找到USB仪器。请用USB线连接仪器并开机，然后按“刷新”。") : QString());
+    }
+    updateStartButton();
+}
+
+void TransferDialog::refreshPortList()
+{
+    fillPortList(currentPortKey());
+}
+
+QString TransferDialog::currentPortKey() const
+{
+    if (portTypeList_->currentIndex() == portTypeCom)
+        return serialPortPath();
+    return portList_->currentData().toString();
+}
+
+void TransferDialog::updateStartButton()
+{
+    // A USB transfer runs to its end or its cancel; a serial one may be restarted.
+    const bool usb = portTypeList_->currentIndex() == portTypeUsb;
+    startButton_->setEnabled(!(usb && running_) && !(usb && currentPortKey() == noInstrumentKey));
 }
 
 void TransferDialog::browse()
@@ -321,6 +396,7 @@ void TransferDialog::startTransfer()
     if (QFileInfo::exists(filePath) && prompts_.ask(this, tr("文件%1已存在，您要覆盖它吗?").arg(filePath),
                                                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
+    rememberSettings();
 
     // A transfer still open ends first; its late reports carry the old generation and are dropped.
     transfer_.reset();
@@ -331,6 +407,8 @@ void TransferDialog::startTransfer()
     const LinkKind kind = portTypeList_->currentIndex() == portTypeCom ? LinkKind::serial : LinkKind::usb;
     transfer_ = std::make_unique<Transfer>(*this, generation_);
     transfer_->session.setReceivedFilePath(QFile::encodeName(filePath).toStdString());
+    running_ = true;
+    updateStartButton();
     if (kind == LinkKind::serial)
         startSerial(*transfer_);
     else
@@ -340,14 +418,14 @@ void TransferDialog::startTransfer()
 void TransferDialog::startSerial(Transfer& transfer)
 {
     transfer.serial = std::make_unique<SerialLink>(transfer.session);
-    transfer.serial->start(QFile::encodeName(serialPortPath()).toStdString());
+    if (transfer.serial->start(QFile::encodeName(serialPortPath()).toStdString()))
+        stateLabel_->setText(tr("串口已打开，请在仪器上开始发送数据。"));
 }
 
 void TransferDialog::startUsb(Transfer& transfer)
 {
-    // Only cancel is left once a USB transfer has been started.
-    startButton_->setEnabled(false);
-    transfer.device = usbDevice(portList_->currentIndex());
+    stateLabel_->setText(tr("正在接收数据……"));
+    transfer.device = usbDevice(currentPortKey());
     if (!transfer.device) {
         TransferReport report;
         report.outcome = TransferOutcome::cannotOpenDevice;
@@ -358,9 +436,9 @@ void TransferDialog::startUsb(Transfer& transfer)
     transfer.usb->start();
 }
 
-std::unique_ptr<UsbBlockDevice> TransferDialog::usbDevice(int position)
+std::unique_ptr<UsbBlockDevice> TransferDialog::usbDevice(const QString& key)
 {
-    if (position == simulatedInstrumentIndex) {
+    if (key == simulatedInstrumentKey) {
         if (simulatedInstrument_)
             return simulatedInstrument_();
         auto memory = layOutInstrumentMemory(demoTransfer());
@@ -368,17 +446,34 @@ std::unique_ptr<UsbBlockDevice> TransferDialog::usbDevice(int position)
             return nullptr;
         return std::make_unique<SimulatedUsbDevice>(std::move(memory).value());
     }
-    return std::make_unique<LibusbDevice>(position, defaultUsbIds());
+    const int index = deviceIndexOf(key);
+    if (index < 0)
+        return nullptr;
+    return std::make_unique<LibusbDevice>(index, defaultUsbIds());
+}
+
+void TransferDialog::cancelPressed()
+{
+    if (running_)
+        cancelTransfer();
+    else
+        reject();
+}
+
+void TransferDialog::cancelTransfer()
+{
+    // The end is told when the link has closed: at once for serial, after the reader's current step for USB.
+    if (transfer_ && transfer_->usb)
+        transfer_->usb->cancel();
+    if (transfer_ && transfer_->serial)
+        transfer_->serial->cancel();
+    stateLabel_->setText(tr("正在取消……"));
 }
 
 void TransferDialog::reject()
 {
-    if (transfer_) {
-        if (transfer_->usb)
-            transfer_->usb->cancel();
-        if (transfer_->serial)
-            transfer_->serial->cancel();
-    }
+    if (running_)
+        cancelTransfer();
     QDialog::reject();
 }
 
@@ -400,12 +495,13 @@ void TransferDialog::progressArrived(std::uint64_t generation, std::int64_t rece
     progressBar_->setValue(static_cast<int>(std::min(received, total)));
 }
 
-void TransferDialog::frameCompleted(std::uint64_t generation, LinkKind kind)
+void TransferDialog::frameCompleted(std::uint64_t generation, LinkKind kind,
+                                    const std::optional<TransferSummary>& arrived)
 {
     if (generation != generation_)
         return;
     // Serial: the message, then the dialog closes. USB: the dialog closes, then the message.
-    const auto tellFinished = [this] { prompts_.showMessage(messageParent(), tr("数据传输结束")); };
+    const auto tellFinished = [this, &arrived] { prompts_.showMessage(messageParent(), endOfTransferText(arrived)); };
     if (kind == LinkKind::serial)
         tellFinished();
     if (isVisible())
@@ -420,69 +516,21 @@ void TransferDialog::transferEnded(std::uint64_t generation, TransferReport& rep
         tellOutcome(report);
 }
 
-void TransferDialog::tellUsbLinkFailure(const QString& text)
-{
-    prompts_.showMessage(messageParent(), text, QMessageBox::Critical, QString::fromLatin1(usbLinkCaption));
-}
-
 void TransferDialog::tellOutcome(TransferReport& report)
 {
+    running_ = false;
     if (!report.frameArrived()) {
-        // The dialog stays open; the user may start again or cancel.
+        // The dialog stays open; the user may start again or close it.
         resetProgress();
-    } else if (report.rawStreamNotWritten) {
-        const QString rawPath = QFile::decodeName(report.rawFilePath.c_str());
-        prompts_.showMessage(messageParent(),
-                             tr("原始数据文件%1写入失败!\n%2").arg(rawPath, errorText(report.rawStreamNotWritten)),
-                             QMessageBox::Warning);
+        stateLabel_->setText(report.outcome == TransferOutcome::cancelled ? tr("数据传输已取消。")
+                                                                          : tr("数据传输未完成。"));
+        updateStartButton();
     }
-
+    for (const TransferMessage& message : outcomeMessages(report))
+        prompts_.showMessage(messageParent(), message.text, message.icon, message.caption, message.details);
+    if (report.outcome != TransferOutcome::completed && report.outcome != TransferOutcome::cannotWriteReceivedFile)
+        return;
     const QString filePath = QFile::decodeName(report.receivedFilePath.c_str());
-    switch (report.outcome) {
-    case TransferOutcome::cancelled:
-    case TransferOutcome::linkClosed:
-        return;
-    case TransferOutcome::cannotOpenPort:
-        prompts_.showMessage(messageParent(), tr("不能打开串口!"));
-        return;
-    case TransferOutcome::portLost:
-        prompts_.showMessage(messageParent(), tr("串口已断开，数据传输中断!\n%1").arg(errorText(report.detail)),
-                             QMessageBox::Warning);
-        return;
-    case TransferOutcome::cannotOpenDevice:
-        tellUsbLinkFailure(tr("打开设备失败！"));
-        return;
-    case TransferOutcome::cannotOpenPipes:
-        tellUsbLinkFailure(tr("无法打开设备！"));
-        return;
-    case TransferOutcome::readerNotStarted:
-        tellUsbLinkFailure(tr("端点2线程启动失败"));
-        return;
-    case TransferOutcome::deviceVanished:
-        tellUsbLinkFailure(tr("端点2下传失败！如果设备断开过那么请先关闭本程序"));
-        return;
-    case TransferOutcome::stalled:
-    case TransferOutcome::notAFrame:
-    case TransferOutcome::memoryEnded:
-        prompts_.showMessage(messageParent(), tr("数据传输中断!\n%1").arg(errorText(report.detail)),
-                             QMessageBox::Warning);
-        return;
-    case TransferOutcome::frameRefused:
-        prompts_.showMessage(messageParent(),
-                             tr("接收的数据无法识别，未写入数据文件。\n%1").arg(errorText(report.detail)),
-                             QMessageBox::Warning);
-        return;
-    case TransferOutcome::noMembers:
-        // An empty memory would only replace the loaded project with nothing.
-        prompts_.showMessage(messageParent(), tr("仪器中没有构件数据，未写入数据文件。"));
-        return;
-    case TransferOutcome::cannotWriteReceivedFile:
-        prompts_.showMessage(messageParent(), tr("数据文件%1写入失败!\n%2").arg(filePath, errorText(report.detail)),
-                             QMessageBox::Warning);
-        break;
-    case TransferOutcome::completed:
-        break;
-    }
     emit projectReceived(std::shared_ptr<Project>(std::move(report.project)), filePath);
 }
 

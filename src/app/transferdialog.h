@@ -10,26 +10,28 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace trellon {
 
 class UsbBlockDevice;
+class UsbHotplugWatch;
 class UserPrompts;
+struct TransferReport;
+struct TransferSummary;
 
 class TransferDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Position of the simulated instrument in the device list, after Device1 … Device6.
-    static constexpr int simulatedInstrumentIndex = 6;
-
-    // Lives as long as its owner: storedPath is kept across openings.
+    // Lives as long as its owner: the storage path, link kind and port are kept across openings.
     explicit TransferDialog(UserPrompts& prompts, QWidget* parent = nullptr);
     ~TransferDialog() override;
 
@@ -49,9 +51,14 @@ public:
     QComboBox* portList() const { return portList_; }
     QLabel* portLabel() const { return portLabel_; }
     QPushButton* browseButton() const { return browseButton_; }
+    QPushButton* refreshButton() const { return refreshButton_; }
     QPushButton* startButton() const { return startButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QProgressBar* progressBar() const { return progressBar_; }
+    QLabel* stateLabel() const { return stateLabel_; }
+
+    // A transfer is open: started, and its end not yet told.
+    bool transferRunning() const { return running_; }
 
     // Cancels a transfer that has not completed (nothing is written or handed over), then closes.
     void reject() override;
@@ -64,6 +71,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct Transfer;
@@ -71,43 +79,59 @@ private:
 
     void retranslate();
     void prepareForOpening();
+    void rememberSettings();
     void resetProgress();
     void portTypeChanged(int index);
+    void fillPortList(const QString& keyToSelect);
+    void refreshPortList();
+    QString currentPortKey() const;
+    void updateStartButton();
     void browse();
     void startTransfer();
     void startSerial(Transfer& transfer);
     void startUsb(Transfer& transfer);
-    std::unique_ptr<UsbBlockDevice> usbDevice(int position);
+    void cancelPressed();
+    void cancelTransfer();
+    std::unique_ptr<UsbBlockDevice> usbDevice(const QString& key);
     QString serialPortPath() const;
 
     // Handed over from the link's thread by Relay; ignored once another transfer has begun.
     void progressArrived(std::uint64_t generation, std::int64_t received, std::int64_t total);
-    void frameCompleted(std::uint64_t generation, LinkKind kind);
+    void frameCompleted(std::uint64_t generation, LinkKind kind, const std::optional<TransferSummary>& arrived);
     void transferEnded(std::uint64_t generation, TransferReport& report);
 
     // The outcome in the dialog's words; a received project goes to projectReceived.
     void tellOutcome(TransferReport& report);
-    void tellUsbLinkFailure(const QString& text);
     QWidget* messageParent();
 
     UserPrompts& prompts_;
     QString storedPath_;
+    int storedPortType_;
+    QString storedPort_; // the key of the port or device last used
     DeviceFactory simulatedInstrument_;
 
     QLabel* pathLabel_ = nullptr;
     QLabel* portTypeLabel_ = nullptr;
-    QLabel* stateLabel_ = nullptr;
+    QLabel* stateCaption_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QPushButton* browseButton_ = nullptr;
     QComboBox* portTypeList_ = nullptr;
     QLabel* portLabel_ = nullptr;
     QComboBox* portList_ = nullptr;
+    QPushButton* refreshButton_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
+    QLabel* stateLabel_ = nullptr;
+
+    // Devices arriving or leaving refresh the list once things have settled (a serial adapter's port comes
+    // after its USB device).
+    std::unique_ptr<UsbHotplugWatch> hotplug_;
+    QTimer* hotplugSettle_ = nullptr;
 
     std::unique_ptr<Transfer> transfer_;
     std::uint64_t generation_ = 0;
+    bool running_ = false;
 };
 
 } // namespace trellon

@@ -2,10 +2,12 @@
 #include "app/transferdialog.h"
 
 #include "app/pathdialog.h"
+#include "app/transferports.h"
 #include "link/demotransfer.h"
 #include "link/simulatedusbdevice.h"
 #include "model/atomicfile.h"
 #include "model/projectfile.h"
+#include "support/listclicks.h"
 #include "support/scriptedprompts.h"
 
 #include <QApplication>
@@ -35,6 +37,7 @@
 namespace trellon {
 namespace {
 
+using testing::chooseInList;
 using testing::ScriptedPrompts;
 
 constexpr int transferWaitMs = 15000;
@@ -53,6 +56,10 @@ QByteArray fileContents(const QString& path)
         return {};
     return file.readAll();
 }
+
+// The end-of-transfer message for the bundled survey.
+const QString surveyArrived = QStringLiteral("数据传输结束\n\n共收到 15 个构件：\n单点测试 8 个，读数 175 个\n"
+                                             "剖面测试 4 个，钢筋 49 根\n网格测试 3 个，钢筋 43 根");
 
 // Holds the reader at one block request until released (or until a generous time has passed).
 class RequestGate {
@@ -98,7 +105,7 @@ protected:
     {
         dialog.show();
         dialog.pathEdit()->setText(storagePath);
-        dialog.portList()->setCurrentIndex(TransferDialog::simulatedInstrumentIndex);
+        chooseInList(dialog.portList(), QStringLiteral("模拟仪器"));
         QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
     }
 
@@ -112,40 +119,63 @@ protected:
     int devicesMade = 0;
 };
 
-TEST_F(TransferDialogTest, opensOnUsbDevice1WithTheHomeFoldersDataPath)
+TEST_F(TransferDialogTest, opensOnUsbWithTheInstrumentsFoundAndTheSimulatedOneLast)
 {
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("数据传输设置"));
     EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("USB"));
-    EXPECT_EQ(dialog.portList()->currentText(), QStringLiteral("Device1"));
     EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("设备号："));
-    ASSERT_EQ(dialog.portList()->count(), 7);
-    EXPECT_EQ(dialog.portList()->itemText(5), QStringLiteral("Device6"));
-    EXPECT_EQ(dialog.portList()->itemText(TransferDialog::simulatedInstrumentIndex), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.portList()->currentIndex(), 0);
+    // What is attached to this machine is not known here; the emulated-device tests list real ones.
+    ASSERT_GE(dialog.portList()->count(), 2);
+    const int last = dialog.portList()->count() - 1;
+    EXPECT_EQ(dialog.portList()->itemText(last), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.portList()->itemData(last).toString(), simulatedInstrumentKey);
+    const bool noneFound = dialog.portList()->itemData(0).toString() == noInstrumentKey;
+    EXPECT_EQ(dialog.startButton()->isEnabled(), !noneFound) << "nothing to start with when nothing was found";
     EXPECT_EQ(dialog.storedPath(), QDir::homePath() + QStringLiteral("/data"));
     EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
-    EXPECT_TRUE(dialog.startButton()->isEnabled());
     EXPECT_FALSE(dialog.progressBar()->isTextVisible());
 }
 
-TEST_F(TransferDialogTest, switchingToComListsSixPortsAndReopeningReturnsToUsb)
+TEST_F(TransferDialogTest, switchingToComListsSixPortsThatCanAlsoBeTyped)
 {
     dialog.show();
-    dialog.portTypeList()->setCurrentIndex(0);
+    chooseInList(dialog.portTypeList(), QStringLiteral("COM"));
     EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("端口号："));
     ASSERT_EQ(dialog.portList()->count(), 6);
     EXPECT_EQ(dialog.portList()->currentIndex(), 0);
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(dialog.portList()->itemText(i).startsWith(QStringLiteral("COM%1").arg(i + 1)));
     EXPECT_TRUE(dialog.portList()->isEditable());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+}
 
-    // A typed path is used for that transfer only; the next opening starts afresh.
+TEST_F(TransferDialogTest, thePathLinkKindAndPortAreRememberedAcrossOpenings)
+{
+    dialog.show();
+    chooseInList(dialog.portTypeList(), QStringLiteral("COM"));
+    dialog.portList()->setEditText(storage(QStringLiteral("ttyTyped")));
     dialog.pathEdit()->setText(storage(QStringLiteral("typed")));
-    dialog.hide();
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+
+    dialog.show();
+    EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("COM"));
+    EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("端口号："));
+    EXPECT_EQ(dialog.portList()->currentText(), storage(QStringLiteral("ttyTyped")));
+    EXPECT_EQ(dialog.pathEdit()->text(), storage(QStringLiteral("typed")));
+    EXPECT_EQ(dialog.storedPath(), storage(QStringLiteral("typed")));
+
+    // The simulated instrument, chosen for a transfer, is what the next opening offers.
+    chooseInList(dialog.portTypeList(), QStringLiteral("USB"));
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
     dialog.show();
     EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("USB"));
-    EXPECT_EQ(dialog.portLabel()->text(), QStringLiteral("设备号："));
-    EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
+    EXPECT_EQ(dialog.portList()->currentText(), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.pathEdit()->text(), storage(QStringLiteral("survey")));
 }
 
 TEST_F(TransferDialogTest, completeSimulatedTransferDeliversTheProjectOnTheUiThreadAndCloses)
@@ -175,7 +205,7 @@ TEST_F(TransferDialogTest, completeSimulatedTransferDeliversTheProjectOnTheUiThr
 
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("数据传输结束")});
+    EXPECT_EQ(prompts.messages, QStringList{surveyArrived});
     EXPECT_EQ(prompts.captions, QStringList{QStringLiteral("Trellon")});
     EXPECT_EQ(dialog.progressBar()->maximum(), static_cast<int>(frame.size()));
     EXPECT_EQ(dialog.progressBar()->value(), dialog.progressBar()->maximum());
@@ -225,23 +255,55 @@ TEST_F(TransferDialogTest, anExistingFileIsOverwrittenOnlyWhenTheUserAgrees)
     EXPECT_TRUE(readProjectFile(QFile::encodeName(existing).toStdString()).ok());
 }
 
-TEST_F(TransferDialogTest, cancelDuringTheTransferDeliversAndWritesNothing)
+TEST_F(TransferDialogTest, cancelDuringTheTransferWritesNothingAndTheDialogCanStartAgain)
 {
     gate = std::make_unique<RequestGate>(221);
     QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
     startSimulatedTransfer(storage(QStringLiteral("survey")));
-    QTRY_VERIFY_WITH_TIMEOUT(gate->reached.load(), transferWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate->reached.load(); }, transferWaitMs));
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible()) << "cancel stops the transfer, not the dialog";
+    gate->released.store(true);
+
+    // The reader stops: the stop request goes out, the device closes, and start is offered again.
+    ASSERT_NE(device, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.startButton()->isEnabled(); }, transferWaitMs));
+    EXPECT_TRUE(device->closeCount() >= 1 && device->stopRequests() == 1);
+    EXPECT_FALSE(dialog.transferRunning());
+    EXPECT_EQ(dialog.stateLabel()->text(), QStringLiteral("数据传输已取消。"));
+    EXPECT_EQ(delivered.count(), 0);
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.raw"))));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    gate.reset();
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(devicesMade, 2);
+    EXPECT_TRUE(QFile::exists(storage(QStringLiteral("survey.gj"))));
+}
+
+TEST_F(TransferDialogTest, cancelWithNoTransferRunningClosesTheDialog)
+{
+    dialog.show();
     QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    gate->released.store(true);
+}
 
-    // The reader stops: the stop request goes out and the device closes.
-    ASSERT_NE(device, nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(device->closeCount() >= 1 && device->stopRequests() == 1, transferWaitMs);
-    QTest::qWait(100);
+TEST_F(TransferDialogTest, closingTheDialogDuringATransferCancelsIt)
+{
+    gate = std::make_unique<RequestGate>(221);
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate->reached.load(); }, transferWaitMs));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    gate->released.store(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.transferRunning(); }, transferWaitMs));
+    EXPECT_EQ(device->stopRequests(), 1u);
     EXPECT_EQ(delivered.count(), 0);
-    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
     EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.raw"))));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -252,58 +314,72 @@ TEST_F(TransferDialogTest, aFailedWriteIsToldAndTheProjectStillDelivered)
     startSimulatedTransfer(storage(QStringLiteral("no such folder/survey")));
     ASSERT_TRUE(delivered.wait(transferWaitMs));
     ASSERT_EQ(prompts.messages.size(), 3);
-    EXPECT_EQ(prompts.messages[0], QStringLiteral("数据传输结束"));
+    EXPECT_EQ(prompts.messages[0], surveyArrived);
     EXPECT_TRUE(prompts.messages[1].contains(QStringLiteral("原始数据文件")));
     EXPECT_TRUE(prompts.messages[2].startsWith(QStringLiteral("数据文件")));
     EXPECT_TRUE(prompts.messages[2].contains(storage(QStringLiteral("no such folder/survey.gj"))));
+    EXPECT_TRUE(prompts.messageDetails[2].contains(QStringLiteral("No such file or directory")))
+        << prompts.messageDetails[2].toStdString();
 }
 
 TEST_F(TransferDialogTest, aSendFailureIsToldOnceUnderTheUsbCaption)
 {
     faults.unplugAfterBlocks = 3;
     startSimulatedTransfer(storage(QStringLiteral("survey")));
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 1; }, transferWaitMs));
     EXPECT_TRUE(prompts.messages.front().startsWith(QStringLiteral("端点2下传失败！")));
     EXPECT_EQ(prompts.captions.front(), QStringLiteral("DEBUG372"));
     QTest::qWait(50);
     EXPECT_EQ(prompts.messages.size(), 1);
 }
 
-TEST_F(TransferDialogTest, aUsbDeviceThatCannotBeOpenedIsToldUnderItsOwnCaption)
+TEST_F(TransferDialogTest, aFailureIsToldOnceWithTheSystemsDetailAndTheDialogCanStartAgain)
 {
     faults.failOpen = true;
     QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
     startSimulatedTransfer(storage(QStringLiteral("survey")));
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 1; }, transferWaitMs));
     EXPECT_EQ(prompts.messages.front(), QStringLiteral("打开设备失败！"));
     EXPECT_EQ(prompts.captions.front(), QStringLiteral("DEBUG372"));
+    EXPECT_EQ(prompts.messageDetails.front(), QStringLiteral("no such device"));
     QTest::qWait(50);
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
+    EXPECT_EQ(dialog.stateLabel()->text(), QStringLiteral("数据传输未完成。"));
     EXPECT_EQ(delivered.count(), 0);
+
+    faults = {};
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(prompts.messages.back(), surveyArrived);
 }
 
 TEST_F(TransferDialogTest, aBlockThatCannotBeReadMidwayIsTold)
 {
     faults.failReadOfBlock = 221;
     startSimulatedTransfer(storage(QStringLiteral("survey")));
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
-    EXPECT_TRUE(prompts.messages.front().startsWith(QStringLiteral("数据传输中断!")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 1; }, transferWaitMs));
+    EXPECT_EQ(prompts.messages.front(), QStringLiteral("数据传输中断!"));
+    EXPECT_TRUE(prompts.messageDetails.front().startsWith(QStringLiteral("block 221: ")))
+        << prompts.messageDetails.front().toStdString();
     QTest::qWait(50);
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.startButton()->isEnabled());
     EXPECT_FALSE(QFile::exists(storage(QStringLiteral("survey.gj"))));
 }
 
 TEST_F(TransferDialogTest, aSerialPortThatDoesNotExistIsTold)
 {
     dialog.show();
-    dialog.portTypeList()->setCurrentIndex(0);
+    chooseInList(dialog.portTypeList(), QStringLiteral("COM"));
     dialog.portList()->setEditText(storage(QStringLiteral("ttyNothing")));
     QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, transferWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == 1; }, transferWaitMs));
     EXPECT_EQ(prompts.messages.front(), QStringLiteral("不能打开串口!"));
+    EXPECT_EQ(prompts.messageDetails.front(),
+              storage(QStringLiteral("ttyNothing: cannot open: No such file or directory")));
     EXPECT_EQ(prompts.captions.front(), QStringLiteral("Trellon"));
     QTest::qWait(50);
     EXPECT_EQ(prompts.messages.size(), 1);
@@ -337,7 +413,7 @@ TEST_F(TransferDialogTest, usbTellsTheEndAfterClosingAndBeforeWritingOrStoppingT
     QStringList seen;
     WatchingPrompts watching([&](const QString& text) {
         seen << QStringLiteral("%1 open=%2 written=%3 stopped=%4")
-                    .arg(text)
+                    .arg(text.section(QLatin1Char('\n'), 0, 0))
                     .arg(watched->isVisible())
                     .arg(QFile::exists(written))
                     .arg(device != nullptr && device->stopRequests() > 0);
@@ -352,7 +428,7 @@ TEST_F(TransferDialogTest, usbTellsTheEndAfterClosingAndBeforeWritingOrStoppingT
     QSignalSpy delivered(&usbDialog, &TransferDialog::projectReceived);
     usbDialog.show();
     usbDialog.pathEdit()->setText(storage(QStringLiteral("survey")));
-    usbDialog.portList()->setCurrentIndex(TransferDialog::simulatedInstrumentIndex);
+    chooseInList(usbDialog.portList(), QStringLiteral("模拟仪器"));
     QTest::mouseClick(usbDialog.startButton(), Qt::LeftButton);
     ASSERT_TRUE(delivered.wait(transferWaitMs));
     EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(), "数据传输结束 open=0 written=0 stopped=0");
@@ -382,7 +458,7 @@ TEST_P(TransferDialogOutcomeTest, isToldInTheDialogsWordsWithoutHandingOverAProj
     alterMemory = outcome.alterMemory;
     QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
     startSimulatedTransfer(storage(QStringLiteral("survey")));
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), outcome.firstLines.size(), transferWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.messages.size() == outcome.firstLines.size(); }, transferWaitMs));
     QTest::qWait(50);
 
     QStringList firstLines;
@@ -515,13 +591,14 @@ TEST_F(TransferDialogTest, completeSerialTransferOnATypedPortDeliversTheProject)
     QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
     dialog.show();
     dialog.pathEdit()->setText(storage(QStringLiteral("serial")));
-    dialog.portTypeList()->setCurrentIndex(0);
+    chooseInList(dialog.portTypeList(), QStringLiteral("COM"));
     dialog.portList()->setEditText(terminal.path());
     QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog.startButton()->isEnabled());
+    EXPECT_EQ(dialog.stateLabel()->text(), QStringLiteral("串口已打开，请在仪器上开始发送数据。"));
     terminal.send(demoTransfer());
     ASSERT_TRUE(delivered.wait(transferWaitMs));
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("数据传输结束")});
+    EXPECT_EQ(prompts.messages, QStringList{surveyArrived});
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     auto readBack = readProjectFile(QFile::encodeName(storage(QStringLiteral("serial.gj"))).toStdString());
@@ -537,14 +614,17 @@ TEST_F(TransferDialogTest, serialTellsTheEndBeforeClosingAndBeforeWriting)
     TransferDialog* watched = nullptr;
     QStringList seen;
     WatchingPrompts watching([&](const QString& text) {
-        seen << QStringLiteral("%1 open=%2 written=%3").arg(text).arg(watched->isVisible()).arg(QFile::exists(written));
+        seen << QStringLiteral("%1 open=%2 written=%3")
+                    .arg(text.section(QLatin1Char('\n'), 0, 0))
+                    .arg(watched->isVisible())
+                    .arg(QFile::exists(written));
     });
     TransferDialog serialDialog(watching);
     watched = &serialDialog;
     QSignalSpy delivered(&serialDialog, &TransferDialog::projectReceived);
     serialDialog.show();
     serialDialog.pathEdit()->setText(storage(QStringLiteral("serial")));
-    serialDialog.portTypeList()->setCurrentIndex(0);
+    chooseInList(serialDialog.portTypeList(), QStringLiteral("COM"));
     serialDialog.portList()->setEditText(terminal.path());
     QTest::mouseClick(serialDialog.startButton(), Qt::LeftButton);
     terminal.send(demoTransfer());
