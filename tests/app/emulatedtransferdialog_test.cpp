@@ -1,5 +1,6 @@
 // The transfer dialog on emulated devices: the instruments and serial adapter the system finds, transfers
 // through the real libusb and QtSerialPort, and what the user is told when a device goes away.
+#include "app/cmainframe.h"
 #include "app/transferdialog.h"
 #include "link/simulatedusbdevice.h"
 #include "link/transferframe.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -236,6 +238,34 @@ TEST_F(EmulatedTransferDialogTest, anAdapterUnpluggedMidwayIsToldWithTheSerialLi
     EXPECT_FALSE(dialog->transferRunning());
     EXPECT_EQ(delivered.count(), 0);
     EXPECT_TRUE(QDir(scratch.path()).isEmpty()) << "no half file";
+}
+
+TEST_F(EmulatedTransferDialogTest, anInstrumentUnpluggedMidwayLeavesTheLoadedProjectAsItWas)
+{
+    const QString sample = QStringLiteral(TRELLON_SOURCE_DIR "/data/samples/site-survey.gj");
+    QSettings settings(storage(QStringLiteral("trellon.ini")), QSettings::IniFormat);
+    CMainFrame frame(prompts, settings, storage(QStringLiteral("recovery")));
+    ASSERT_TRUE(frame.openProjectFile(sample));
+    const Project loaded = *frame.document().project();
+
+    UsbInstrumentFaults unplugged;
+    unplugged.vanishAtBlock = 222;
+    plugIn(surveyFrame(), {}, unplugged);
+    frame.startDataTransfer();
+    TransferDialog* transfer = frame.transferDialog();
+    ASSERT_NE(transfer, nullptr);
+    transfer->pathEdit()->setText(storage(QStringLiteral("received")));
+    QTest::mouseClick(transfer->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompts.messages.isEmpty(); }, transferWaitMs));
+    QTest::qWait(100);
+
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("数据传输中断!")});
+    EXPECT_EQ(*frame.document().project(), loaded);
+    EXPECT_EQ(frame.document().currentFilePath(), sample.toStdString());
+    EXPECT_FALSE(frame.document().isModified());
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("received.gj"))));
+    EXPECT_FALSE(QFile::exists(storage(QStringLiteral("received.raw"))));
+    transfer->reject();
 }
 
 } // namespace
