@@ -484,6 +484,101 @@ No application was found to open it. Open the folder it is in?</translation>
     </message>
 </context>
 <context>
+    <name>TransferDialog</name>
+    <message>
+        <source>数据传输结束</source>
+        <translation>Data transfer finished</translation>
+    </message>
+    <message>
+        <source>共收到 %1 个构件：</source>
+        <translation>%1 members received:</translation>
+    </message>
+    <message>
+        <source>单点测试 %1 个，读数 %2 个</source>
+        <translation>single-point tests: %1, readings: %2</translation>
+    </message>
+    <message>
+        <source>剖面测试 %1 个，钢筋 %2 根</source>
+        <translation>section tests: %1, bars: %2</translation>
+    </message>
+    <message>
+        <source>网格测试 %1 个，钢筋 %2 根</source>
+        <translation>grid tests: %1, bars: %2</translation>
+    </message>
+    <message>
+        <source>测试方式不明 %1 个</source>
+        <translation>test mode unknown: %1</translation>
+    </message>
+    <message>
+        <source>原始数据文件%1写入失败!</source>
+        <translation>Writing the raw data file %1 failed!</translation>
+    </message>
+    <message>
+        <source>不能打开串口!</source>
+        <translation>Cannot open the serial port!</translation>
+    </message>
+    <message>
+        <source>串口已断开，数据传输中断!</source>
+        <translation>The serial port was disconnected; data transfer interrupted!</translation>
+    </message>
+    <message>
+        <source>打开设备失败！</source>
+        <translation>Opening the device failed!</translation>
+    </message>
+    <message>
+        <source>无法打开设备！</source>
+        <translation>Cannot open the device!</translation>
+    </message>
+    <message>
+        <source>端点2线程启动失败</source>
+        <translation>The endpoint 2 reader could not be started</translation>
+    </message>
+    <message>
+        <source>端点2下传失败！如果设备断开过那么请先关闭本程序</source>
+        <translation>Endpoint 2 transfer failed! If the device was unplugged, close this program first</translation>
+    </message>
+    <message>
+        <source>数据传输中断!</source>
+        <translation>Data transfer interrupted!</translation>
+    </message>
+    <message>
+        <source>接收的数据无法识别，未写入数据文件。</source>
+        <translation>The data received cannot be read; no data file was written.</translation>
+    </message>
+    <message>
+        <source>仪器中没有构件数据，未写入数据文件。</source>
+        <translation>The instrument holds no member data; no data file was written.</translation>
+    </message>
+    <message>
+        <source>数据文件%1写入失败!</source>
+        <translation>Writing the data file %1 failed!</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3)</source>
+        <translation>%1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>Device%1 (USB %2-%3, %4)</source>
+        <translation>Device%1 (USB %2-%3, %4)</translation>
+    </message>
+    <message>
+        <source>未找到USB仪器</source>
+        <translation>No USB instrument found</translation>
+    </message>
+    <message>
+        <source>模拟仪器</source>
+        <translation>Simulated instrument</translation>
+    </message>
+</context>
+<context>
     <name>WordReport</name>
     <message>
         <source>创建Word2000服务失败!</source>
@@ -1328,24 +1423,8 @@ The loaded data stay as they were.</translation>
         <translation>%v / %m bytes</translation>
     </message>
     <message>
-        <source>COM%1</source>
-        <translation>COM%1</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>端口号：</source>
         <translation>Port:</translation>
-    </message>
-    <message>
-        <source>Device%1</source>
-        <translation>Device%1</translation>
-    </message>
-    <message>
-        <source>模拟仪器</source>
-        <translation>Simulated instrument</translation>
     </message>
     <message>
         <source>设备号：</source>
@@ -1360,56 +1439,36 @@ The loaded data stay as they were.</translation>
         <translation>The file %1 already exists. Do you want to replace it?</translation>
     </message>
     <message>
-        <source>数据传输结束</source>
-        <translation>Data transfer finished</translation>
+        <source>刷新</source>
+        <translation>Refresh</translation>
     </message>
     <message>
-        <source>原始数据文件%1写入失败!
-%2</source>
-        <translation>Writing the raw data file %1 failed!
-%2</translation>
+        <source>重新查找串口和USB仪器</source>
+        <translation>Look for serial ports and USB instruments again</translation>
     </message>
     <message>
-        <source>不能打开串口!</source>
-        <translation>Cannot open the serial port!</translation>
+        <source>未找到USB仪器。请用USB线连接仪器并开机，然后按“刷新”。</source>
+        <translation>No USB instrument found. Connect the instrument with its USB cable, switch it on, then press “Refresh”.</translation>
     </message>
     <message>
-        <source>打开设备失败！</source>
-        <translation>Opening the device failed!</translation>
+        <source>串口已打开，请在仪器上开始发送数据。</source>
+        <translation>The serial port is open: start sending the data on the instrument.</translation>
     </message>
     <message>
-        <source>无法打开设备！</source>
-        <translation>Cannot open the device!</translation>
+        <source>正在接收数据……</source>
+        <translation>Receiving data…</translation>
     </message>
     <message>
-        <source>端点2线程启动失败</source>
-        <translation>The endpoint 2 reader could not be started</translation>
+        <source>正在取消……</source>
+        <translation>Cancelling…</translation>
     </message>
     <message>
-        <source>端点2下传失败！如果设备断开过那么请先关闭本程序</source>
-        <translation>Endpoint 2 transfer failed! If the device was unplugged, close this program first</translation>
+        <source>数据传输已取消。</source>
+        <translation>Data transfer cancelled.</translation>
     </message>
     <message>
-        <source>数据传输中断!
-%1</source>
-        <translation>Data transfer interrupted!
-%1</translation>
-    </message>
-    <message>
-        <source>接收的数据无法识别，未写入数据文件。
-%1</source>
-        <translation>The data received cannot be read; no data file was written.
-%1</translation>
-    </message>
-    <message>
-        <source>仪器中没有构件数据，未写入数据文件。</source>
-        <translation>The instrument holds no member data; no data file was written.</translation>
-    </message>
-    <message>
-        <source>数据文件%1写入失败!
-%2</source>
-        <translation>Writing the data file %1 failed!
-%2</translation>
+        <source>数据传输未完成。</source>
+        <translation>Data transfer not completed.</translation>
     </message>
 </context>
 </TS>

@@ -10,10 +10,10 @@
 namespace trellon {
 namespace {
 
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("TransferDialog", text);
-}
+// The dialog's own context, where the translation finds these texts.
+struct TransferTexts {
+    Q_DECLARE_TR_FUNCTIONS(TransferDialog)
+};
 
 } // namespace
 
@@ -22,7 +22,7 @@ std::vector<PortEntry> serialPortEntries()
     const std::vector<SerialPortEntry> ports = describeSerialPorts();
     std::vector<PortEntry> entries;
     for (int number = 1; number <= numberedSerialPorts; ++number) {
-        const QString name = translate("COM%1").arg(number);
+        const QString name = TransferTexts::tr("COM%1").arg(number);
         if (static_cast<std::size_t>(number) > ports.size()) {
             entries.push_back({name, QString()});
             continue;
@@ -30,8 +30,8 @@ std::vector<PortEntry> serialPortEntries()
         const SerialPortEntry& port = ports[static_cast<std::size_t>(number - 1)];
         const QString path = QFile::decodeName(port.path.c_str());
         const QString description = QString::fromStdString(port.description);
-        entries.push_back({description.isEmpty() ? translate("%1 (%2)").arg(name, path)
-                                                 : translate("%1 (%2, %3)").arg(name, path, description),
+        entries.push_back({description.isEmpty() ? TransferTexts::tr("%1 (%2)").arg(name, path)
+                                                 : TransferTexts::tr("%1 (%2, %3)").arg(name, path, description),
                            path});
     }
     return entries;
@@ -43,7 +43,7 @@ std::vector<PortEntry> usbDeviceEntries()
     const auto found = findUsbDevices(defaultUsbIds());
     if (found) {
         for (const FoundUsbDevice& device : found.value()) {
-            entries.push_back({translate("Device%1 (USB %2-%3, %4)")
+            entries.push_back({TransferTexts::tr("Device%1 (USB %2-%3, %4)")
                                    .arg(device.deviceIndex + 1)
                                    .arg(device.bus)
                                    .arg(device.address)
@@ -52,8 +52,8 @@ std::vector<PortEntry> usbDeviceEntries()
         }
     }
     if (entries.empty())
-        entries.push_back({translate("未找到USB仪器"), noInstrumentKey});
-    entries.push_back({translate("模拟仪器"), simulatedInstrumentKey});
+        entries.push_back({TransferTexts::tr("未找到USB仪器"), noInstrumentKey});
+    entries.push_back({TransferTexts::tr("模拟仪器"), simulatedInstrumentKey});
     return entries;
 }
 
