@@ -353,9 +353,13 @@ QString TransferDialog::currentPortKey() const
 
 void TransferDialog::updateStartButton()
 {
-    // A USB transfer runs to its end or its cancel; a serial one may be restarted.
+    // A USB transfer runs to its end or its cancel, whatever is chosen meanwhile, so the link cannot be changed
+    // under it; a serial one may be restarted.
     const bool usb = portTypeList_->currentIndex() == portTypeUsb;
-    startButton_->setEnabled(!(usb && running_) && !(usb && currentPortKey() == noInstrumentKey));
+    startButton_->setEnabled(!usbRunning_ && !(usb && running_) && !(usb && currentPortKey() == noInstrumentKey));
+    portTypeList_->setEnabled(!usbRunning_);
+    portList_->setEnabled(!usbRunning_);
+    refreshButton_->setEnabled(!usbRunning_);
 }
 
 void TransferDialog::browse()
@@ -408,6 +412,7 @@ void TransferDialog::startTransfer()
     transfer_ = std::make_unique<Transfer>(*this, generation_);
     transfer_->session.setReceivedFilePath(QFile::encodeName(filePath).toStdString());
     running_ = true;
+    usbRunning_ = kind == LinkKind::usb;
     updateStartButton();
     if (kind == LinkKind::serial)
         startSerial(*transfer_);
@@ -519,6 +524,7 @@ void TransferDialog::transferEnded(std::uint64_t generation, TransferReport& rep
 void TransferDialog::tellOutcome(TransferReport& report)
 {
     running_ = false;
+    usbRunning_ = false;
     if (!report.frameArrived()) {
         // The dialog stays open; the user may start again or close it.
         resetProgress();

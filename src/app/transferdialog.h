@@ -123,6 +123,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QLabel* stateLabel_ = nullptr;
+    bool usbRunning_ = false; // a USB transfer runs: the link stays as chosen until it ends
 
     // Devices arriving or leaving refresh the list once things have settled (a serial adapter's port comes
     // after its USB device).

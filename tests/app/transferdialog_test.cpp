@@ -284,6 +284,26 @@ TEST_F(TransferDialogTest, cancelDuringTheTransferWritesNothingAndTheDialogCanSt
     EXPECT_TRUE(QFile::exists(storage(QStringLiteral("survey.gj"))));
 }
 
+// Switching to COM and starting again would leave the USB reader to write its files unheard.
+TEST_F(TransferDialogTest, whileAUsbTransferRunsItsLinkCannotBeChangedNorAnotherStarted)
+{
+    gate = std::make_unique<RequestGate>(221);
+    QSignalSpy delivered(&dialog, &TransferDialog::projectReceived);
+    startSimulatedTransfer(storage(QStringLiteral("survey")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate->reached.load(); }, transferWaitMs));
+    EXPECT_FALSE(dialog.portTypeList()->isEnabled());
+    EXPECT_FALSE(dialog.portList()->isEnabled());
+    EXPECT_FALSE(dialog.refreshButton()->isEnabled());
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    QTest::mouseClick(dialog.portTypeList(), Qt::LeftButton);
+    QTest::keyClick(dialog.portTypeList(), Qt::Key_Up);
+    EXPECT_EQ(dialog.portTypeList()->currentText(), QStringLiteral("USB"));
+
+    gate->released.store(true);
+    ASSERT_TRUE(delivered.wait(transferWaitMs));
+    EXPECT_EQ(delivered.count(), 1);
+}
+
 TEST_F(TransferDialogTest, cancelWithNoTransferRunningClosesTheDialog)
 {
     dialog.show();
