@@ -1,4 +1,4 @@
-// Bulk transfers on the chip's interface 0. Transfers run in short slices so that abort() takes effect.
+// Bulk transfers on the chip's interface 0. Reads run in short slices so that abort() takes effect.
 #include "libusbdevice.h"
 
 #include <libusb.h>
@@ -164,8 +164,6 @@ Status LibusbDevice::write(std::span<const std::uint8_t> bytes, std::chrono::mil
     std::size_t sent = 0;
     auto left = timeout;
     do {
-        if (aborted_.load())
-            return Error{ErrorKind::cannotWrite, name_ + ": aborted", std::nullopt};
         const auto slice = std::max(std::chrono::milliseconds{1}, std::min(left, transferSlice));
         int transferred = 0;
         const int code = libusb_bulk_transfer(handle_, outEndpoint_, data + sent, static_cast<int>(bytes.size() - sent),

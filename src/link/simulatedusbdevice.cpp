@@ -85,7 +85,7 @@ Status SimulatedUsbDevice::write(std::span<const std::uint8_t> bytes, std::chron
             lastWriteWasStop_ = true;
             pendingBlock_.reset();
         }
-        if (!pipesOpen_ || aborted_ || unplugged())
+        if (!pipesOpen_ || unplugged())
             return deviceError(ErrorKind::cannotWrite, "the device is gone");
         if (stop)
             return success();

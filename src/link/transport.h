@@ -30,7 +30,8 @@ public:
     // Drops whatever waits in the input and output queues.
     virtual Status purge() = 0;
 
-    // May be called from any thread: pending and later reads and writes fail until close().
+    // May be called from any thread: a pending read and later ones fail until close(). Writes still go out, so
+    // that a link cut short can still tell the device to stop.
     virtual void abort() = 0;
 
     // Harmless when not open.

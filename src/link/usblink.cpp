@@ -47,6 +47,8 @@ void UsbLink::cancel()
 {
     session_.requestCancel();
     setUsbRunning(false);
+    // A read waiting for the device ends now; the stop request still goes out.
+    device_.abort();
 }
 
 void UsbLink::waitUntilFinished()
