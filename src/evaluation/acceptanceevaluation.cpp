@@ -81,6 +81,7 @@ SampleEvaluation evaluateSample(const std::vector<const MemberEvaluation*>& memb
     for (const MemberEvaluation* m : members) {
         s.members.push_back(m->index);
         s.acceptable += m->acceptable;
+        s.anyBeyondLimit = s.anyBeyondLimit || m->anyBeyondLimit;
         moments.merge(m->moments);
     }
     s.values = moments.n;
@@ -125,16 +126,12 @@ LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vecto
     lot.kind = kind;
     std::vector<const MemberEvaluation*> first;
     std::vector<const MemberEvaluation*> second;
-    bool firstBeyond = false;
-    bool secondBeyond = false;
     for (const MemberEvaluation& m : members) {
         if (m.lot != kind)
             continue;
         (m.secondSample ? second : first).push_back(&m);
-        if (!m.anyBeyondLimit)
-            continue;
-        collectBeyondLimit(project.members[static_cast<std::size_t>(m.index)], m, lot.beyondLimit);
-        (m.secondSample ? secondBeyond : firstBeyond) = true;
+        if (m.anyBeyondLimit)
+            collectBeyondLimit(project.members[static_cast<std::size_t>(m.index)], m, lot.beyondLimit);
     }
     lot.first = evaluateSample(first);
     if (!second.empty()) {
@@ -143,7 +140,8 @@ LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vecto
             lot.combinedRate = static_cast<double>(lot.first.acceptable + lot.second->acceptable) /
                                static_cast<double>(lot.first.values + lot.second->values) * 100.0;
     }
-    lot.result = lotResult(lot.first.rate, firstBeyond, lot.combinedRate, secondBeyond);
+    lot.result =
+        lotResult(lot.first.rate, lot.first.anyBeyondLimit, lot.combinedRate, lot.second && lot.second->anyBeyondLimit);
     const MemberType plain = kind == LotKind::beam ? MemberType::beam : MemberType::slab;
     const MemberType cantilever = kind == LotKind::beam ? MemberType::cantileverBeam : MemberType::cantileverSlab;
     lot.sampleSizes = {sampleSizeOf(project, plain, first), sampleSizeOf(project, cantilever, first)};

@@ -38,7 +38,8 @@ struct SampleEvaluation {
     std::vector<std::int32_t> members; // array indexes
     std::int32_t values = 0;
     std::int32_t acceptable = 0;
-    std::optional<double> rate; // percent; none without values
+    std::optional<double> rate;  // percent; none without values
+    bool anyBeyondLimit = false; // a value of a member lies beyond the limit
     CoverStatistics statistics;
     CoverHistogram histogram;
 };

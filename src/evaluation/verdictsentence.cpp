@@ -1,25 +1,10 @@
 // Verdict sentences.
 #include "verdictsentence.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace trellon {
-namespace {
-
-bool inSample(const SampleEvaluation& sample, std::int32_t member)
-{
-    return std::find(sample.members.begin(), sample.members.end(), member) != sample.members.end();
-}
-
-bool beyondLimitIn(const LotEvaluation& lot, const SampleEvaluation& sample)
-{
-    return std::any_of(lot.beyondLimit.begin(), lot.beyondLimit.end(),
-                       [&](const BeyondLimitValue& b) { return inSample(sample, b.member); });
-}
-
-} // namespace
 
 std::string rateText(double percent)
 {
@@ -43,7 +28,7 @@ std::string verdictSentence(const LotEvaluation& lot)
     const double rate = *lot.first.rate;
     const std::string opening = title + "钢筋保护层厚度检验的合格率为" + rateText(rate) + "%";
     const std::string withinLimit = "不合格点的最大偏差均不大于允许偏差的1.5倍";
-    if (beyondLimitIn(lot, lot.first))
+    if (lot.first.anyBeyondLimit)
         return opening + "，不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
     if (rate >= acceptedRate)
         return opening + "，为90%及以上，且" + withinLimit + "，判为合格。";
@@ -55,7 +40,7 @@ std::string verdictSentence(const LotEvaluation& lot)
     const std::string combined = retest + "；按两次抽样总和计算的合格率为" + rateText(*lot.combinedRate) + "%";
     if (lot.result == LotResult::accepted)
         return combined + "，为90%及以上，且每次抽样" + withinLimit + "，判为合格。";
-    if (lot.second && beyondLimitIn(lot, *lot.second))
+    if (lot.second && lot.second->anyBeyondLimit)
         return combined + "，但复检中不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
     return combined + "，小于90%，判为不合格。";
 }
