@@ -5,7 +5,7 @@
 
 #include "app/cmainframe.h"
 #include "document/projectdocument.h"
-#include "model/statistics.h"
+#include "evaluation/statistics.h"
 #include "panel/controlpanel.h"
 #include "widgets/cdatalistview.h"
 #include "widgets/userprompts.h"

@@ -19,10 +19,10 @@
 #include "usersettingsfolder.h"
 #include "wordreportcommand.h"
 
+#include "evaluation/openproject.h"
 #include "evaluation/standarddeviations.h"
-#include "model/openproject.h"
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 #include "panel/controlpanel.h"
 #include "reports/textexport.h"
 #include "widgets/cdatalistview.h"

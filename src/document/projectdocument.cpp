@@ -3,8 +3,8 @@
 
 #include "memberedit.h"
 
+#include "evaluation/statistics.h"
 #include "model/gbk.h"
-#include "model/statistics.h"
 
 #include <QUndoStack>
 

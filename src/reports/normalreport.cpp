@@ -1,14 +1,12 @@
 // Layout of the normal-format report and its filling into the template.
 #include "normalreport.h"
 
-#include "coverreadings.h"
 #include "reporttemplate.h"
 
 #include "docx/wordtablexml.h"
+#include "evaluation/coverjudgement.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
-
-#include <charconv>
 
 namespace trellon {
 namespace {
@@ -28,14 +26,6 @@ constexpr int headingPoints = 12;
 std::string number(std::int32_t value)
 {
     return std::to_string(value);
-}
-
-std::string percentWithOneDecimal(float rate)
-{
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(rate), std::chars_format::fixed, 1);
-    return std::string(buffer, end.ptr);
 }
 
 TableCell textCell(std::string text, int points, Alignment alignment)
@@ -94,8 +84,8 @@ std::vector<TableRow> columnHeadingRows()
 // to a row.
 void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
 {
-    const auto readings = coverReadings(member);
-    const std::size_t blockRows = std::max<std::size_t>(1, (readings.size() + readingsPerRow - 1) / readingsPerRow);
+    const std::vector<JudgedPoint> points = judgedPoints(member);
+    const std::size_t blockRows = std::max<std::size_t>(1, (points.size() + readingsPerRow - 1) / readingsPerRow);
     for (std::size_t r = 0; r < blockRows; ++r) {
         TableRow row;
         row.cells.resize(columnCount);
@@ -107,8 +97,8 @@ void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
         }
         for (std::size_t c = 0; c < readingsPerRow; ++c) {
             const std::size_t i = r * readingsPerRow + c;
-            if (i < readings.size() && readings[i])
-                row.cells[firstReadingColumn + c] = textCell(number(*readings[i]), textPoints, Alignment::centred);
+            if (i < points.size() && points[i].cover)
+                row.cells[firstReadingColumn + c] = textCell(number(*points[i].cover), textPoints, Alignment::centred);
         }
         rows.push_back(std::move(row));
     }
@@ -128,9 +118,8 @@ std::string conclusionSentence(std::string_view projectName, const Verdict& verd
 {
     const std::string name(projectName);
     return "    本次检测的" + name + "工程钢筋保护层厚度共计" + number(verdict.points) + "点，其中合格点" +
-           number(verdict.acceptable) + (memberRows == 0 ? "点个" : "个") + "，合格点率为" +
-           percentWithOneDecimal(verdict.rate) + "%，" + name + "工程的钢筋保护层厚度检测结果为" +
-           std::string(verdictText(verdict)) + "。";
+           number(verdict.acceptable) + (memberRows == 0 ? "点个" : "个") + "，合格点率为" + verdictRateText(verdict) +
+           "%，" + name + "工程的钢筋保护层厚度检测结果为" + std::string(verdictText(verdict)) + "。";
 }
 
 NormalReport layOutNormalReport(const Project& project, const ReportParameters& p, CalendarDate today)

@@ -6,10 +6,10 @@
 #include "docx/placeholders.h"
 #include "docx/wordtable.h"
 
+#include "evaluation/checkedsetverdict.h"
 #include "model/project.h"
 #include "model/reportparameters.h"
 #include "model/result.h"
-#include "model/statistics.h"
 
 #include <string>
 #include <string_view>

@@ -232,14 +232,11 @@ private:
             if (m->incompleteGroup)
                 notes << QStringLiteral("末根钢筋测点不足");
             const CoverStatistics& s = m->statistics;
-            const std::optional<double> memberRate =
-                m->values.empty() ? std::nullopt
-                                  : std::optional(100.0 * m->acceptable / static_cast<double>(m->values.size()));
             rows += row({systemText(r.number), systemText(r.name), typeText(m->type),
                          m->lot ? (m->secondSample ? QStringLiteral("复检") : QStringLiteral("第一次")) : QString(),
                          QString::number(r.designCover),
                          QStringLiteral("+%1/%2").arg(r.upperDeviation).arg(r.lowerDeviation),
-                         QString::number(m->values.size()), QString::number(m->acceptable), rate(memberRate),
+                         QString::number(m->values.size()), QString::number(m->acceptable), rate(memberRate(*m)),
                          figure(s.mean, 1), figure(s.sd, 1), figure(s.min, 1), figure(s.max, 1),
                          figure(s.characteristic, 1), notes.join(QStringLiteral("；"))});
         }

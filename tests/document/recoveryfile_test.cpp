@@ -1,7 +1,7 @@
 // Recovery files: written atomically beside a lock, found only when their run is gone, never another's.
 #include "document/recoveryfile.h"
 
-#include "model/statistics.h"
+#include "evaluation/statistics.h"
 
 #include <QDir>
 #include <QFile>

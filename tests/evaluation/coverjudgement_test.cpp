@@ -1,0 +1,128 @@
+// The judged points of each kind of member, at the edges of its readings; the tolerance and the accepted rate.
+#include "evaluation/coverjudgement.h"
+
+#include "model/barcounts.h"
+#include "projectfixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <optional>
+
+namespace trellon {
+namespace {
+
+using namespace trellon::testing;
+
+constexpr auto none = std::nullopt;
+
+// Design cover 25, permitted 18 to 35.
+MemberRecord judged(const char* number, std::vector<std::int32_t> samples, std::int32_t x = 0, std::int32_t y = 0)
+{
+    MemberRecord m = withTolerance(member(number, std::move(samples)), 25, -7, 10);
+    m.xBarCount = x;
+    m.yBarCount = y;
+    return m;
+}
+
+JudgedPoint single(std::int32_t number, std::int32_t cover, bool acceptable)
+{
+    return {PointRun::none, number, none, cover, acceptable};
+}
+
+JudgedPoint bar(PointRun run, std::int32_t number, std::int32_t position, std::int32_t cover, bool acceptable)
+{
+    return {run, number, position, cover, acceptable};
+}
+
+JudgedPoint missingBar(PointRun run, std::int32_t number)
+{
+    return {run, number, none, none, false};
+}
+
+struct PointsCase {
+    const char* what;
+    MemberRecord member;
+    std::vector<JudgedPoint> points;
+};
+
+TEST(JudgedPoints, followTheReadingsOfEachTestModeToTheirEdges)
+{
+    const PointsCase cases[] = {
+        {"every reading of digit 1, both bounds inclusive",
+         judged("1001", {18, 17, 35, 36}),
+         {single(1, 18, true), single(2, 17, false), single(3, 35, true), single(4, 36, false)}},
+        {"a member with no readings", judged("1001", {}), {}},
+        {"digit 2: the covers of the complete pairs, an odd last value is none",
+         judged("2001", {30, 12, 40, 14, 20}),
+         {single(1, 30, true), single(2, 40, false)}},
+        {"digit 2 with one value", judged("2001", {30}), {}},
+        {"a section's bars, numbered with their positions",
+         judged("4001", {170, 1, 20, 0, 100, 36, 1, 44}, 2),
+         {bar(PointRun::x, 1, 100, 20, true), bar(PointRun::x, 2, 300, 36, false)}},
+        {"a section with no bars", judged("4001", {170, 1}, 0), {}},
+        {"a grid's X run, then its Y run counted from 1 after the separator",
+         judged("3001", {170, 1, 20, 0, 100, 187, 187, 187, 25, 0, 150, 17, 0, 250}, 1, 2),
+         {bar(PointRun::x, 1, 100, 20, true), bar(PointRun::y, 1, 150, 25, true), bar(PointRun::y, 2, 250, 17, false)}},
+        {"a grid without separator has no Y run",
+         judged("3001", {170, 1, 20, 0, 100, 21, 0, 200}, 2, -1),
+         {bar(PointRun::x, 1, 100, 20, true), bar(PointRun::x, 2, 200, 21, true)}},
+        {"bars claimed beyond the readings have no cover and are never acceptable",
+         judged("4001", {170, 1, 20, 0, 100, 21}, 4),
+         {bar(PointRun::x, 1, 100, 20, true), bar(PointRun::x, 2, 0, 21, true), missingBar(PointRun::x, 3),
+          missingBar(PointRun::x, 4)}},
+        {"a Y run claimed without a separator",
+         judged("3001", {170, 1, 20, 0, 100}, 1, 2),
+         {bar(PointRun::x, 1, 100, 20, true), missingBar(PointRun::y, 1), missingBar(PointRun::y, 2)}},
+        {"a claim far beyond is taken only as far as the member has readings",
+         judged("4001", {170, 1, 20, 0, 100}, INT_MAX),
+         {bar(PointRun::x, 1, 100, 20, true), missingBar(PointRun::x, 2), missingBar(PointRun::x, 3),
+          missingBar(PointRun::x, 4), missingBar(PointRun::x, 5)}},
+        {"an unknown digit", judged("5001", {25, 25}), {}},
+        {"no number", judged("", {25, 25}), {}},
+    };
+    for (const PointsCase& c : cases) {
+        EXPECT_EQ(judgedPoints(c.member), c.points) << c.what;
+        EXPECT_EQ(judgedPointCount(c.member), static_cast<std::int32_t>(c.points.size())) << c.what;
+    }
+}
+
+TEST(JudgedPoints, takeTheBarCountsTheyAreGiven)
+{
+    // Stale counts: the record claims 1 X bar and 5 Y bars; the readings hold 2 and 1.
+    const MemberRecord grid = judged("3001", {170, 1, 20, 0, 100, 30, 0, 300, 187, 187, 187, 25, 0, 150}, 1, 5);
+    EXPECT_EQ(judgedPoints(grid),
+              (std::vector<JudgedPoint>{bar(PointRun::x, 1, 100, 20, true), bar(PointRun::y, 1, 150, 25, true),
+                                        missingBar(PointRun::y, 2), missingBar(PointRun::y, 3),
+                                        missingBar(PointRun::y, 4), missingBar(PointRun::y, 5)}));
+    EXPECT_EQ(judgedPoints(grid, countBars(grid)),
+              (std::vector<JudgedPoint>{bar(PointRun::x, 1, 100, 20, true), bar(PointRun::x, 2, 300, 30, true),
+                                        bar(PointRun::y, 1, 150, 25, true)}));
+}
+
+TEST(Tolerance, acceptsReadingsAndMeansWithinBothBounds)
+{
+    const Tolerance tolerance(judged("1001", {}));
+    const std::pair<double, bool> cases[] = {{18.0, true},  {35.0, true},  {17.0, false}, {36.0, false},
+                                             {17.5, false}, {35.5, false}, {34.99, true}, {25.0, true}};
+    for (const auto& [value, accepted] : cases) {
+        EXPECT_EQ(tolerance.accepts(value), accepted) << value;
+        EXPECT_EQ(tolerance.acceptsDeviation(tolerance.deviation(value)), accepted) << value;
+    }
+    const MemberRecord extreme = withTolerance(member("1001", {}), INT_MAX, 0, 10);
+    EXPECT_FALSE(isWithinTolerance(extreme, INT_MIN)) << "no overflow";
+    EXPECT_TRUE(isWithinTolerance(extreme, INT_MAX));
+}
+
+TEST(AcceptedRate, isReachedAtNinetyPercentExactlyAndNotJustBelow)
+{
+    EXPECT_TRUE(reachesAcceptedRate(ratePercent(9, 10)));
+    EXPECT_TRUE(reachesAcceptedRate(static_cast<float>(ratePercent(9, 10))));
+    EXPECT_TRUE(reachesAcceptedRate(100.0));
+    EXPECT_FALSE(reachesAcceptedRate(ratePercent(2249, 2500))) << "89.96 %";
+    EXPECT_FALSE(reachesAcceptedRate(static_cast<float>(ratePercent(2249, 2500))));
+    EXPECT_FALSE(reachesAcceptedRate(0.0));
+}
+
+} // namespace
+} // namespace trellon
