@@ -104,8 +104,10 @@ SampleSize sampleSizeOf(const Project& project, MemberType type, const std::vect
         size.population = population->second;
         size.required = requiredSampleSize(type, population->second);
     }
-    size.tested = static_cast<std::int32_t>(
-        std::count_if(first.begin(), first.end(), [type](const MemberEvaluation* m) { return m->type == type; }));
+    size.tested =
+        static_cast<std::int32_t>(std::count_if(first.begin(), first.end(), [type](const MemberEvaluation* m) {
+            return m->type == type && !m->values.empty();
+        }));
     return size;
 }
 
@@ -119,6 +121,7 @@ LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vecto
         if (m.lot != kind)
             continue;
         (m.secondSample ? second : first).push_back(&m);
+        lot.membersWithoutValues += m.values.empty() ? 1 : 0;
         if (m.anyBeyondLimit)
             collectBeyondLimit(project.members[static_cast<std::size_t>(m.index)], m, lot.beyondLimit);
     }

@@ -55,7 +55,7 @@ struct SampleSize {
     MemberType type = MemberType::other;
     std::optional<std::int32_t> population;
     std::optional<std::int32_t> required; // none without a population
-    std::int32_t tested = 0;              // first-sample members of the type
+    std::int32_t tested = 0;              // first-sample members of the type that have values
 };
 
 struct LotEvaluation {
@@ -66,6 +66,7 @@ struct LotEvaluation {
     std::vector<BeyondLimitValue> beyondLimit; // of both samples, in member order
     LotResult result = LotResult::noData;
     std::array<SampleSize, 2> sampleSizes; // the lot's plain type, then its cantilever type
+    std::int32_t membersWithoutValues = 0; // of both samples: tested by none of their values
 };
 
 struct AcceptanceEvaluation {

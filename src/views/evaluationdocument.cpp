@@ -190,10 +190,15 @@ private:
                          size.required ? QString::number(*size.required) : QStringLiteral("—"),
                          QString::number(size.tested), verdict});
         }
+        const QString untested =
+            lot.membersWithoutValues > 0
+                ? QStringLiteral("<p>本批有%1个构件无测值，不计入已测构件数。</p>").arg(lot.membersWithoutValues)
+                : QString();
         return QStringLiteral("<p>抽样数量：</p>") +
                headedTable({QStringLiteral("构件类型"), QStringLiteral("构件总数"), QStringLiteral("应抽构件数"),
                             QStringLiteral("已测构件数"), QStringLiteral("抽样数量")},
-                           rows);
+                           rows) +
+               untested;
     }
 
     QString histogramHtml(const QString& label, const SampleEvaluation& sample)

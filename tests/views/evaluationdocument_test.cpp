@@ -66,6 +66,17 @@ TEST(EvaluationReportText, valuesBeyondTheLimitAreGroupedByMemberAndCounted)
     EXPECT_TRUE(text.contains(QStringLiteral("1002 一层 梁 第一次抽样 1 10.0（-15.0）"))) << text.toStdString();
 }
 
+TEST(EvaluationReportText, membersOfALotWithoutValuesAreCountedBelowItsSampleSizes)
+{
+    Project project;
+    project.members = {beam("1001", {25}), beam("1002", {}), beam("1003", {})};
+    const QString text = reportText(project, evaluateAcceptance(project, 1));
+    EXPECT_TRUE(text.contains(QStringLiteral("梁 — — 1 未填构件总数"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("本批有2个构件无测值，不计入已测构件数。"))) << text.toStdString();
+    project.members.resize(1);
+    EXPECT_FALSE(reportText(project, evaluateAcceptance(project, 1)).contains(QStringLiteral("无测值")));
+}
+
 TEST(EvaluationReportText, theProjectsNameIsPrintedAsGiven)
 {
     Project project;
