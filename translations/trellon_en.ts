@@ -825,12 +825,6 @@ Copyright © the Trellon developers</translation>
 The loaded data stay as they were.</translation>
     </message>
     <message>
-        <source>“%1”中的构件类型、复检标记、每根钢筋测点数和构件总数已损坏，未能读取；测量数据已完整打开。
-%2</source>
-        <translation>The member types, second-sample marks, readings per bar and member totals in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
-%2</translation>
-    </message>
-    <message>
         <source>没有可保存的数据。</source>
         <translation>There are no data to save.</translation>
     </message>
@@ -859,6 +853,12 @@ The loaded data stay as they were.</translation>
     <message>
         <source>恢复文件已损坏，无法恢复。</source>
         <translation>The recovery file is damaged and cannot be restored.</translation>
+    </message>
+    <message>
+        <source>“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；测量数据已完整打开。
+%2</source>
+        <translation>The member types, second-sample marks, readings per bar, member totals and conclusion basis in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1137,10 @@ The loaded data stay as they were.</translation>
     <message>
         <source>取消勾选 %1 个构件</source>
         <translation>Untick %1 members</translation>
+    </message>
+    <message>
+        <source>修改结论依据</source>
+        <translation>Change the basis of the conclusion</translation>
     </message>
 </context>
 <context>

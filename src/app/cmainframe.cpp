@@ -695,7 +695,7 @@ bool CMainFrame::openProjectFile(const QString& path)
     if (read.value().extensionWarning)
         prompts_.showMessage(
             this,
-            tr("“%1”中的构件类型、复检标记、每根钢筋测点数和构件总数已损坏，未能读取；"
+            tr("“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；"
                "测量数据已完整打开。\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(*read.value().extensionWarning)),
             QMessageBox::Warning);

@@ -276,6 +276,15 @@ bool ProjectDocument::setPopulation(MemberType type, std::optional<std::int32_t>
     return recordExtension(tr("修改构件总数"), std::move(after));
 }
 
+bool ProjectDocument::setConclusionBasis(ConclusionBasis basis)
+{
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    after.conclusionBasis = basis;
+    return recordExtension(tr("修改结论依据"), std::move(after));
+}
+
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
 {
     const MemberRecord* found = member(memberIndex);
