@@ -114,14 +114,6 @@ std::string projectParagraphText(const ReportParameters& p)
            p.projectName + "钢筋保护层厚度进行了检测。 ";
 }
 
-std::string conclusionSentence(std::string_view projectName, const Verdict& verdict, int memberRows)
-{
-    const std::string name(projectName);
-    return "    本次检测的" + name + "工程钢筋保护层厚度共计" + number(verdict.points) + "点，其中合格点" +
-           number(verdict.acceptable) + (memberRows == 0 ? "点个" : "个") + "，合格点率为" + verdictRateText(verdict) +
-           "%，" + name + "工程的钢筋保护层厚度检测结果为" + std::string(verdictText(verdict)) + "。";
-}
-
 NormalReport layOutNormalReport(const Project& project, const ReportParameters& p, CalendarDate today)
 {
     namespace field = normalfield;
@@ -157,10 +149,11 @@ NormalReport layOutNormalReport(const Project& project, const ReportParameters& 
     }
     const int memberRows = static_cast<int>(table.rows.size()) - 3;
     report.verdict = checkedSetVerdict(project);
-    table.rows.push_back(
-        {{wideCell({{"四、检测结论：", textPoints, Alignment::justified},
-                    {conclusionSentence(p.projectName, report.verdict, memberRows), textPoints, Alignment::justified},
-                    {"（以下空白）", textPoints, Alignment::centred}})}});
+    std::vector<CellParagraph> conclusion{{"四、检测结论：", textPoints, Alignment::justified}};
+    for (std::string& paragraph : conclusionParagraphs(project, p.projectName, report.verdict, memberRows))
+        conclusion.push_back({std::move(paragraph), textPoints, Alignment::justified});
+    conclusion.push_back({"（以下空白）", textPoints, Alignment::centred});
+    table.rows.push_back({{wideCell(std::move(conclusion))}});
     return report;
 }
 
