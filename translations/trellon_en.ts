@@ -301,6 +301,17 @@
     </message>
 </context>
 <context>
+    <name>ConclusionBasisTexts</name>
+    <message>
+        <source>GB 50204-2015 附录E</source>
+        <translation>GB 50204-2015 appendix E</translation>
+    </message>
+    <message>
+        <source>合格点率≥90%</source>
+        <translation>Acceptable points ≥ 90 %</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>CSV文件(*.csv)</source>
@@ -862,6 +873,21 @@ The loaded data stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>trellon::ConclusionBasisBar</name>
+    <message>
+        <source>结论依据：</source>
+        <translation>Conclusion based on:</translation>
+    </message>
+    <message>
+        <source>全部勾选测点：共%1点，合格%2点，合格点率%3%</source>
+        <translation>All ticked points: %1, of which %2 acceptable, rate %3 %</translation>
+    </message>
+    <message>
+        <source>Word报告结论依据：%1</source>
+        <translation>Word report concludes on: %1</translation>
+    </message>
+</context>
+<context>
     <name>trellon::ControlPanel</name>
     <message>
         <source>单点测试</source>
@@ -1382,6 +1408,10 @@ The loaded data stay as they were.</translation>
     <message>
         <source>写设置文件失败！</source>
         <translation>Writing the settings file failed!</translation>
+    </message>
+    <message>
+        <source>结论依据：</source>
+        <translation>Conclusion based on:</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // Evaluation window.
 #include "evaluationwindow.h"
 
+#include "conclusionbasisbar.h"
+
 #include "document/projectdocument.h"
 #include "evaluation/acceptanceevaluation.h"
 #include "views/evaluationdocument.h"
@@ -31,7 +33,8 @@ constexpr int refreshDelayMs = 150;
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
-      exportPdf_(new QPushButton(this)), page_(new QTextBrowser(this)), refreshTimer_(new QTimer(this))
+      exportPdf_(new QPushButton(this)), conclusionBar_(new ConclusionBasisBar(document, this)),
+      page_(new QTextBrowser(this)), refreshTimer_(new QTimer(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -60,7 +63,10 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     left->addWidget(exportPdf_);
     connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
     layout->addLayout(left);
-    layout->addWidget(page_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(conclusionBar_);
+    right->addWidget(page_, 1);
+    layout->addLayout(right, 1);
     resize(1000, 700);
 
     refreshTimer_->setSingleShot(true);
@@ -115,6 +121,7 @@ void EvaluationWindow::refresh()
     stale_ = false;
     const Project* project = document_.project();
     setEnabled(project != nullptr);
+    conclusionBar_->refresh();
     if (project == nullptr) {
         page_->clear();
         return;

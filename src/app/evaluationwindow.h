@@ -1,5 +1,6 @@
 // The evaluation window (查看 → 检验评定): the evaluation report of the ticked members, live as the project
-// changes, with the points per bar, the populations of the lots and "导出PDF".
+// changes, with the points per bar, the populations of the lots and "导出PDF", and above the report the rate the
+// Word report gives and what its conclusion rests on.
 #pragma once
 
 #include "model/projectextension.h"
@@ -16,6 +17,7 @@ class QTimer;
 
 namespace trellon {
 
+class ConclusionBasisBar;
 class ProjectDocument;
 
 class EvaluationWindow final : public QDialog {
@@ -31,6 +33,7 @@ public:
     // -1 stands for a population not entered.
     QSpinBox& populationField(MemberType type) { return *population_.at(type); }
     QLabel& populationLabel(MemberType type) { return *populationLabels_.at(type); }
+    ConclusionBasisBar& conclusionBar() { return *conclusionBar_; }
 
     // The page and fields again from the document.
     void refresh();
@@ -57,6 +60,7 @@ private:
     std::map<MemberType, QSpinBox*> population_;
     std::map<MemberType, QLabel*> populationLabels_;
     QPushButton* exportPdf_;
+    ConclusionBasisBar* conclusionBar_;
     QTextBrowser* page_;
     QTimer* refreshTimer_;
     bool stale_ = true;
