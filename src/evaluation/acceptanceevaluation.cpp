@@ -168,9 +168,8 @@ MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t p
     m.values = std::move(judged.values);
     m.incompleteGroup = judged.incompleteGroup;
     const ValueLimits limits(record);
-    m.moments = CoverMoments::of(m.values, limits.designCover(), [&](double deviation) {
-        m.acceptable += limits.isAcceptableDeviation(deviation) ? 1 : 0;
-    });
+    m.moments = CoverMoments::of(m.values, limits.designCover(),
+                                 [&](double value) { m.acceptable += limits.isAcceptable(value) ? 1 : 0; });
     // The extremes are the values furthest out on either side.
     m.anyBeyondLimit =
         !m.values.empty() && (limits.isBeyondLimit(m.moments.min) || limits.isBeyondLimit(m.moments.max));

@@ -18,22 +18,23 @@ namespace trellon {
 class Tolerance {
 public:
     explicit Tolerance(const MemberRecord& member)
-        : design_(member.designCover), lower_(member.lowerDeviation), upper_(member.upperDeviation)
+        : design_(member.designCover),
+          lowest_(static_cast<double>(std::int64_t{member.designCover} + member.lowerDeviation)),
+          highest_(static_cast<double>(std::int64_t{member.designCover} + member.upperDeviation))
     {
     }
 
-    bool accepts(double v) const { return acceptsDeviation(deviation(v)); }
     // Both comparisons are made, without a branch: whether a value passes follows no pattern the processor could
-    // predict. Readings and design values are whole numbers, so their deviations are exact.
-    bool acceptsDeviation(double d) const { return (lower_ <= d) & (d <= upper_); }
+    // predict. The bounds are sums of two 32-bit numbers, held exactly.
+    bool accepts(double v) const { return (lowest_ <= v) & (v <= highest_); }
 
     double deviation(double v) const { return v - design_; }
     double designCover() const { return design_; }
 
 private:
     double design_;
-    double lower_;
-    double upper_;
+    double lowest_;
+    double highest_;
 };
 
 bool isWithinTolerance(const MemberRecord& member, std::int32_t v);
@@ -64,31 +65,6 @@ inline BarCounts storedBarCounts(const MemberRecord& member)
     return {member.xBarCount, member.yBarCount};
 }
 
-namespace detail {
-
-template <typename Visit>
-void visitTripleRun(const MemberRecord& member, const Tolerance& tolerance, PointRun run, std::int64_t firstCover,
-                    std::int32_t claimed, Visit& visit)
-{
-    const auto held = static_cast<std::int64_t>(member.samples.size());
-    // A run never has more bars than the member has readings; a claim beyond that is a damaged count, taken only
-    // that far.
-    const std::int64_t listed = std::min<std::int64_t>(claimed, held);
-    for (std::int64_t j = 0; j < listed; ++j) {
-        const std::int64_t at = firstCover + 3 * j;
-        JudgedPoint point{run, static_cast<std::int32_t>(j + 1), std::nullopt, std::nullopt, false};
-        if (at < held) {
-            const std::int32_t cover = member.samples[static_cast<std::size_t>(at)];
-            point.position = barPositionAt(member, at);
-            point.cover = cover;
-            point.acceptable = tolerance.accepts(cover);
-        }
-        visit(static_cast<const JudgedPoint&>(point));
-    }
-}
-
-} // namespace detail
-
 // Calls visit(const JudgedPoint&) for every judged point of the member, in order: digit "1" every reading; "2" the
 // cover of every complete pair; "4" the bars of its run; "3" the X bars, then the Y bars that follow the first run
 // separator. Bars are taken as `bars` counts them, each run at most as many as the member has readings; a claimed
@@ -97,29 +73,46 @@ template <typename Visit> void forEachJudgedPoint(const MemberRecord& member, co
 {
     const Tolerance tolerance(member);
     const std::vector<std::int32_t>& samples = member.samples;
-    switch (testModeDigit(member)) {
-    case TestModeDigit::singleKnownDiameter:
-    case TestModeDigit::singleMeasuredDiameter: {
-        const std::size_t stride = testModeDigit(member) == TestModeDigit::singleMeasuredDiameter ? 2 : 1;
+    const TestModeDigit digit = testModeDigit(member);
+    if (digit == TestModeDigit::singleKnownDiameter || digit == TestModeDigit::singleMeasuredDiameter) {
+        const std::size_t stride = digit == TestModeDigit::singleMeasuredDiameter ? 2 : 1;
         std::int32_t number = 0;
         for (std::size_t i = 0; i + stride <= samples.size(); i += stride) {
             const std::int32_t cover = samples[i];
             visit(static_cast<const JudgedPoint&>(
                 JudgedPoint{PointRun::none, ++number, std::nullopt, cover, tolerance.accepts(cover)}));
         }
-        break;
+        return;
     }
-    case TestModeDigit::grid:
-        detail::visitTripleRun(member, tolerance, PointRun::x, xBarCoverIndex(0), bars.x, visit);
-        if (bars.y > 0)
-            detail::visitTripleRun(member, tolerance, PointRun::y, yBarCoverIndex(findRunSeparator(samples), 0), bars.y,
-                                   visit);
-        break;
-    case TestModeDigit::section:
-        detail::visitTripleRun(member, tolerance, PointRun::x, xBarCoverIndex(0), bars.x, visit);
-        break;
-    default:
-        break;
+
+    struct TripleRun {
+        PointRun run;
+        std::int64_t firstCover;
+        std::int32_t claimed;
+    };
+    TripleRun runs[2];
+    int runCount = 0;
+    if (digit == TestModeDigit::section || digit == TestModeDigit::grid)
+        runs[runCount++] = {PointRun::x, xBarCoverIndex(0), bars.x};
+    if (digit == TestModeDigit::grid && bars.y > 0)
+        runs[runCount++] = {PointRun::y, yBarCoverIndex(findRunSeparator(samples), 0), bars.y};
+    const auto held = static_cast<std::int64_t>(samples.size());
+    // One loop for every run, so that the visit is written out once.
+    for (int r = 0; r < runCount; ++r) {
+        // A run never has more bars than the member has readings; a claim beyond that is a damaged count, taken
+        // only that far.
+        const std::int64_t listed = std::min<std::int64_t>(runs[r].claimed, held);
+        for (std::int64_t j = 0; j < listed; ++j) {
+            const std::int64_t at = runs[r].firstCover + 3 * j;
+            JudgedPoint point{runs[r].run, static_cast<std::int32_t>(j + 1), std::nullopt, std::nullopt, false};
+            if (at < held) {
+                const std::int32_t cover = samples[static_cast<std::size_t>(at)];
+                point.position = barPositionAt(member, at);
+                point.cover = cover;
+                point.acceptable = tolerance.accepts(cover);
+            }
+            visit(static_cast<const JudgedPoint&>(point));
+        }
     }
 }
 

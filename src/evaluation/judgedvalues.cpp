@@ -12,29 +12,33 @@ namespace trellon {
 JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar)
 {
     const bool singlePoints = belongsToTestMode(member, TestMode::singlePoint);
-    const std::size_t group = singlePoints ? static_cast<std::size_t>(std::max(pointsPerBar, 1)) : 1;
+    const std::int64_t group = singlePoints ? std::max(pointsPerBar, 1) : 1;
     JudgedValues judged;
-    judged.values.reserve(member.samples.size() / (singlePoints ? group : 3) + 1);
+    // A point takes at least one reading: the values are written into room for all of them, then cut to size.
+    judged.values.resize(member.samples.size());
+    double* values = judged.values.data();
+    std::size_t count = 0;
     std::int64_t sum = 0;
-    std::size_t inGroup = 0;
+    std::int64_t inGroup = 0;
     forEachJudgedPoint(member, [&](const JudgedPoint& point) {
         if (!point.cover)
             return;
         if (group == 1) {
-            judged.values.push_back(*point.cover);
+            values[count++] = *point.cover;
             return;
         }
         sum += *point.cover;
         if (++inGroup == group) {
-            judged.values.push_back(static_cast<double>(sum) / static_cast<double>(group));
+            values[count++] = static_cast<double>(sum) / static_cast<double>(group);
             sum = 0;
             inGroup = 0;
         }
     });
     if (inGroup > 0) {
-        judged.values.push_back(static_cast<double>(sum) / static_cast<double>(inGroup));
+        values[count++] = static_cast<double>(sum) / static_cast<double>(inGroup);
         judged.incompleteGroup = true;
     }
+    judged.values.resize(count);
     return judged;
 }
 

@@ -37,8 +37,7 @@ public:
     double deviation(double v) const { return tolerance_.deviation(v); }
     double designCover() const { return tolerance_.designCover(); }
 
-    // The same judgements of a deviation, without a branch.
-    bool isAcceptableDeviation(double d) const { return tolerance_.acceptsDeviation(d); }
+    // The same judgement of a deviation, without a branch.
     bool isBeyondLimitDeviation(double d) const { return (d > beyondAbove_) | (d < beyondBelow_); }
 
 private:

@@ -22,8 +22,9 @@ public:
         min_ = std::min(min_, cover);
         sum_ += cover;
         ++count_;
-        pass_ += passes ? 1 : 0;
-        fail_ += passes ? 0 : 1;
+        const std::int32_t passed = passes;
+        pass_ += passed;
+        fail_ += 1 - passed;
     }
 
     void addSpacing(std::int32_t from, std::int32_t to)
@@ -85,25 +86,35 @@ struct MemberRuns {
     RunFigures x;
     RunFigures y;
     std::int64_t points = 0;
-
-    explicit MemberRuns(const MemberRecord& m)
-    {
-        std::int32_t previousPosition[2] = {0, 0};
-        forEachJudgedPoint(m, [&](const JudgedPoint& point) {
-            ++points;
-            if (!point.cover)
-                return;
-            const int run = point.run == PointRun::y ? 1 : 0;
-            RunFigures& figures = run == 1 ? y : x;
-            figures.add(*point.cover, point.acceptable);
-            if (point.position) {
-                if (point.number > 1)
-                    figures.addSpacing(previousPosition[run], *point.position);
-                previousPosition[run] = *point.position;
-            }
-        });
-    }
 };
+
+MemberRuns runsOf(const MemberRecord& m)
+{
+    // Locals rather than the result's fields while the points are visited, so that they stay in registers.
+    RunFigures x;
+    RunFigures y;
+    std::int64_t points = 0;
+    std::int32_t previousX = 0;
+    std::int32_t previousY = 0;
+    const auto addTo = [](RunFigures& figures, std::int32_t& previous, const JudgedPoint& point) {
+        figures.add(*point.cover, point.acceptable);
+        if (!point.position)
+            return;
+        if (point.number > 1)
+            figures.addSpacing(previous, *point.position);
+        previous = *point.position;
+    };
+    forEachJudgedPoint(m, [&](const JudgedPoint& point) {
+        ++points;
+        if (!point.cover)
+            return;
+        if (point.run == PointRun::y)
+            addTo(y, previousY, point);
+        else
+            addTo(x, previousX, point);
+    });
+    return {x, y, points};
+}
 
 void storeX(const RunFigures& run, std::int64_t divisor, MemberRecord& m)
 {
@@ -119,7 +130,7 @@ void storeXSpacings(const RunFigures& run, MemberRecord& m)
 void singlePointStatistics(MemberRecord& m)
 {
     clearSevenFigures(m);
-    const MemberRuns runs(m);
+    const MemberRuns runs = runsOf(m);
     storeX(runs.x, runs.points, m);
 }
 
@@ -128,7 +139,7 @@ void sectionStatistics(MemberRecord& m)
     clearSevenFigures(m);
     if (m.xBarCount <= 0)
         return;
-    const MemberRuns runs(m);
+    const MemberRuns runs = runsOf(m);
     storeX(runs.x, m.xBarCount, m);
     storeXSpacings(runs.x, m);
 }
@@ -137,7 +148,7 @@ void gridStatistics(MemberRecord& m)
 {
     clearSevenFigures(m);
     clearSevenYFigures(m);
-    const MemberRuns runs(m);
+    const MemberRuns runs = runsOf(m);
     if (m.xBarCount > 0) {
         storeX(runs.x, m.xBarCount, m);
         storeXSpacings(runs.x, m);
