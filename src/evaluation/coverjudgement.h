@@ -28,6 +28,10 @@ public:
     // predict. The bounds are sums of two 32-bit numbers, held exactly.
     bool accepts(double v) const { return (lowest_ <= v) & (v <= highest_); }
 
+    // The range's bounds, as the diagrams draw it.
+    double lowest() const { return lowest_; }
+    double highest() const { return highest_; }
+
     double deviation(double v) const { return v - design_; }
     double designCover() const { return design_; }
 

@@ -3,6 +3,7 @@
 
 #include "histogramobject.h"
 
+#include "evaluation/coverjudgement.h"
 #include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 
@@ -208,9 +209,8 @@ private:
         std::vector<AcceptedRange> ranges;
         for (const std::int32_t index : sample.members) {
             const MemberRecord& m = record(index);
-            const AcceptedRange range{static_cast<double>(m.designCover + m.lowerDeviation),
-                                      static_cast<double>(m.designCover + m.upperDeviation),
-                                      static_cast<double>(m.designCover)};
+            const Tolerance tolerance(m);
+            const AcceptedRange range{tolerance.lowest(), tolerance.highest(), tolerance.designCover()};
             if (std::find(ranges.begin(), ranges.end(), range) == ranges.end())
                 ranges.push_back(range);
         }
