@@ -1,7 +1,6 @@
-// The judged points of each kind of member, at the edges of its readings; the tolerance and the accepted rate.
+// The judged points of each kind of member, at the edges of its readings, and the accepted rate.
 #include "evaluation/coverjudgement.h"
 
-#include "model/barcounts.h"
 #include "projectfixtures.h"
 
 #include <gtest/gtest.h>
@@ -85,32 +84,6 @@ TEST(JudgedPoints, followTheReadingsOfEachTestModeToTheirEdges)
         EXPECT_EQ(judgedPoints(c.member), c.points) << c.what;
         EXPECT_EQ(judgedPointCount(c.member), static_cast<std::int32_t>(c.points.size())) << c.what;
     }
-}
-
-TEST(JudgedPoints, takeTheBarCountsTheyAreGiven)
-{
-    // Stale counts: the record claims 1 X bar and 5 Y bars; the readings hold 2 and 1.
-    const MemberRecord grid = judged("3001", {170, 1, 20, 0, 100, 30, 0, 300, 187, 187, 187, 25, 0, 150}, 1, 5);
-    EXPECT_EQ(judgedPoints(grid),
-              (std::vector<JudgedPoint>{bar(PointRun::x, 1, 100, 20, true), bar(PointRun::y, 1, 150, 25, true),
-                                        missingBar(PointRun::y, 2), missingBar(PointRun::y, 3),
-                                        missingBar(PointRun::y, 4), missingBar(PointRun::y, 5)}));
-    EXPECT_EQ(judgedPoints(grid, countBars(grid)),
-              (std::vector<JudgedPoint>{bar(PointRun::x, 1, 100, 20, true), bar(PointRun::x, 2, 300, 30, true),
-                                        bar(PointRun::y, 1, 150, 25, true)}));
-}
-
-TEST(Tolerance, acceptsReadingsAndMeansWithinBothBounds)
-{
-    const Tolerance tolerance(judged("1001", {}));
-    const std::pair<double, bool> cases[] = {{18.0, true},  {35.0, true},  {17.0, false}, {36.0, false},
-                                             {17.5, false}, {35.5, false}, {34.99, true}, {25.0, true}};
-    for (const auto& [value, accepted] : cases) {
-        EXPECT_EQ(tolerance.accepts(value), accepted) << value;
-    }
-    const MemberRecord extreme = withTolerance(member("1001", {}), INT_MAX, 0, 10);
-    EXPECT_FALSE(isWithinTolerance(extreme, INT_MIN)) << "no overflow";
-    EXPECT_TRUE(isWithinTolerance(extreme, INT_MAX));
 }
 
 TEST(AcceptedRate, isReachedAtNinetyPercentExactlyAndNotJustBelow)
