@@ -66,7 +66,7 @@ struct LotEvaluation {
     std::vector<BeyondLimitValue> beyondLimit; // of both samples, in member order
     LotResult result = LotResult::noData;
     std::array<SampleSize, 2> sampleSizes; // the lot's plain type, then its cantilever type
-    std::int32_t membersWithoutValues = 0; // of both samples: tested by none of their values
+    std::int32_t membersWithoutValues = 0; // members of the lot, in either sample, that have no values
 };
 
 struct AcceptanceEvaluation {
