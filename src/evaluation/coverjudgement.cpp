@@ -18,18 +18,6 @@ double ratePercent(std::int64_t acceptable, std::int64_t points)
     return static_cast<double>(acceptable) / static_cast<double>(points) * 100.0;
 }
 
-std::vector<JudgedPoint> judgedPoints(const MemberRecord& member, const BarCounts& bars)
-{
-    std::vector<JudgedPoint> points;
-    forEachJudgedPoint(member, bars, [&points](const JudgedPoint& point) { points.push_back(point); });
-    return points;
-}
-
-std::vector<JudgedPoint> judgedPoints(const MemberRecord& member)
-{
-    return judgedPoints(member, storedBarCounts(member));
-}
-
 std::int32_t judgedPointCount(const MemberRecord& member)
 {
     std::int32_t count = 0;

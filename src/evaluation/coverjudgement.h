@@ -126,9 +126,6 @@ template <typename Visit> void forEachJudgedPoint(const MemberRecord& member, Vi
     forEachJudgedPoint(member, storedBarCounts(member), visit);
 }
 
-std::vector<JudgedPoint> judgedPoints(const MemberRecord& member, const BarCounts& bars);
-std::vector<JudgedPoint> judgedPoints(const MemberRecord& member);
-
 // How many points forEachJudgedPoint gives with the stored bar counts.
 std::int32_t judgedPointCount(const MemberRecord& member);
 

@@ -61,16 +61,17 @@ ExcelReportLayout layoutExcelReport(const Project& project)
     for (const MemberRecord& member : project.members) {
         if (!member.checked || !isKnownTestMode(testModeDigit(member)))
             continue;
-        const std::vector<JudgedPoint> points = judgedPoints(member);
-        const auto n = static_cast<std::int32_t>(points.size());
+        const std::int32_t n = judgedPointCount(member);
         const std::int32_t rows = std::max(1, (n + excelReportReadingsPerRow - 1) / excelReportReadingsPerRow);
         layout.cells.push_back(blockCell(row, rows, labelColumn, excelReportLabel(member)));
         layout.cells.push_back(blockCell(row, rows, designColumn, member.designCover));
-        for (std::int32_t i = 0; i < n; ++i) {
-            if (const auto cover = points[static_cast<std::size_t>(i)].cover)
+        std::int32_t i = 0;
+        forEachJudgedPoint(member, [&](const JudgedPoint& point) {
+            if (point.cover)
                 layout.cells.push_back(cell(row + i / excelReportReadingsPerRow,
-                                            firstReadingColumn + i % excelReportReadingsPerRow, *cover));
-        }
+                                            firstReadingColumn + i % excelReportReadingsPerRow, *point.cover));
+            ++i;
+        });
         row += rows;
     }
     layout.rowCount = row;

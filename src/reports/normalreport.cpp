@@ -84,8 +84,9 @@ std::vector<TableRow> columnHeadingRows()
 // to a row.
 void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
 {
-    const std::vector<JudgedPoint> points = judgedPoints(member);
-    const std::size_t blockRows = std::max<std::size_t>(1, (points.size() + readingsPerRow - 1) / readingsPerRow);
+    const auto points = static_cast<std::size_t>(judgedPointCount(member));
+    const std::size_t blockRows = std::max<std::size_t>(1, (points + readingsPerRow - 1) / readingsPerRow);
+    const std::size_t first = rows.size();
     for (std::size_t r = 0; r < blockRows; ++r) {
         TableRow row;
         row.cells.resize(columnCount);
@@ -95,13 +96,15 @@ void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
                                     Alignment::centred);
             row.cells[1] = textCell(number(member.designCover), headingPoints, Alignment::centred);
         }
-        for (std::size_t c = 0; c < readingsPerRow; ++c) {
-            const std::size_t i = r * readingsPerRow + c;
-            if (i < points.size() && points[i].cover)
-                row.cells[firstReadingColumn + c] = textCell(number(*points[i].cover), textPoints, Alignment::centred);
-        }
         rows.push_back(std::move(row));
     }
+    std::size_t i = 0;
+    forEachJudgedPoint(member, [&](const JudgedPoint& point) {
+        if (point.cover)
+            rows[first + i / readingsPerRow].cells[firstReadingColumn + i % readingsPerRow] =
+                textCell(number(*point.cover), textPoints, Alignment::centred);
+        ++i;
+    });
 }
 
 } // namespace

@@ -39,6 +39,13 @@ JudgedPoint missingBar(PointRun run, std::int32_t number)
     return {run, number, none, none, false};
 }
 
+std::vector<JudgedPoint> judgedPoints(const MemberRecord& m)
+{
+    std::vector<JudgedPoint> points;
+    forEachJudgedPoint(m, [&points](const JudgedPoint& point) { points.push_back(point); });
+    return points;
+}
+
 struct PointsCase {
     const char* what;
     MemberRecord member;

@@ -22,6 +22,13 @@ struct Tally {
     std::int32_t acceptable = 0;
 };
 
+std::vector<JudgedPoint> judgedPoints(const MemberRecord& m, const BarCounts& bars)
+{
+    std::vector<JudgedPoint> points;
+    forEachJudgedPoint(m, bars, [&points](const JudgedPoint& point) { points.push_back(point); });
+    return points;
+}
+
 Tally tally(const std::vector<JudgedPoint>& points)
 {
     Tally t;
@@ -62,7 +69,7 @@ TEST(JudgedOutputs, agreeWithTheJudgedPointsOfEveryMemberOfTheSample)
         sheetReadings += !cell.heading && cell.column >= 2 ? 1 : 0;
     for (std::int32_t i = 0; i < project.memberCount(); ++i) {
         const MemberRecord& m = project.members[static_cast<std::size_t>(i)];
-        const std::vector<JudgedPoint> points = judgedPoints(m);
+        const std::vector<JudgedPoint> points = judgedPoints(m, storedBarCounts(m));
         ASSERT_EQ(points, judgedPoints(m, countBars(m))) << "opening recounts the bars";
         const Tally t = tally(points);
         all.points += t.points;
