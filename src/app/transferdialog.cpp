@@ -81,8 +81,11 @@ public:
     }
 
     // The files are written only once the user has been told: the reader thread waits for the dialog.
-    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>& arrived) override
+    void frameCompleted(LinkKind kind, const Project* project) override
     {
+        std::optional<TransferSummary> arrived;
+        if (project != nullptr)
+            arrived = summarizeTransfer(*project);
         if (QThread::currentThread() == dialog_.thread()) {
             dialog_.frameCompleted(generation_, kind, arrived);
             return;

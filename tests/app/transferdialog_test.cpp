@@ -58,7 +58,7 @@ QByteArray fileContents(const QString& path)
 }
 
 // The end-of-transfer message for the bundled survey.
-const QString surveyArrived = QStringLiteral("数据传输结束\n\n共收到 15 个构件：\n单点测试 8 个，读数 175 个\n"
+const QString surveyArrived = QStringLiteral("数据传输结束\n\n共收到 15 个构件：\n单点测试 8 个，读数 130 个\n"
                                              "剖面测试 4 个，钢筋 49 根\n网格测试 3 个，钢筋 43 根");
 
 // Holds the reader at one block request until released (or until a generous time has passed).
