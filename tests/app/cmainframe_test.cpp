@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -732,6 +733,23 @@ TEST_F(MainFrameTest, withoutARememberedPlaceTheWindowCoversMostOfTheScreen)
     const QRect available = frame->screen()->availableGeometry();
     EXPECT_GE(frame->frameGeometry().width(), available.width() * 85 / 100);
     EXPECT_GE(frame->frameGeometry().height(), available.height() * 85 / 100);
+}
+
+TEST_F(MainFrameTest, aReadingKeptFromPartOfTheTypedTextIsNotedInTheStatusBar)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CDataListView* list = frame->listView();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(2, CDataListView::coverColumn)).center());
+    ASSERT_TRUE(list->cellEditor().hasFocus());
+    QTest::keyClicks(&list->cellEditor(), QStringLiteral("25.7"));
+    QTest::keyClick(&list->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(frame->document().project()->members[0].samples[2], 25);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("已存为 25（读数为整毫米）"));
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)
