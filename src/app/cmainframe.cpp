@@ -62,6 +62,10 @@ const QString stateKey = QStringLiteral("MainWindow/state");
 const QString previewKey = QStringLiteral("Settings/PreviewPages");
 const QString passColoursKey = QStringLiteral("View/PassColours");
 
+// The answers to the recovery question, in their order: 恢复, 以后再说, 丢弃.
+constexpr int recoveryRestore = 0;
+constexpr int recoveryLater = 1;
+
 std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -89,6 +93,7 @@ QString droppedProjectFile(const QMimeData* data)
 CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString& recoveryFolder, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), settings_(settings),
       recovery_(recoveryFolder.isEmpty() ? RecoveryFile::defaultFolder() : recoveryFolder),
+      autosave_(document_, recovery_),
       urlOpener_(&openWithDesktopApplication)
 {
     setWindowIcon(applicationIcon());
@@ -120,17 +125,6 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
     connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::selectionChanged, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::modifiedChanged, this, &CMainFrame::retitleWindows);
-    recoveryTimer_ = new QTimer(this);
-    recoveryTimer_->setSingleShot(true);
-    connect(recoveryTimer_, &QTimer::timeout, this, &CMainFrame::writeRecoveryFile);
-    connect(&document_, &ProjectDocument::membersChanged, this, &CMainFrame::scheduleRecoveryWrite);
-    connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::scheduleRecoveryWrite);
-    connect(&document_, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
-        // Saved, or undone back to the file: nothing to recover.
-        if (!modified)
-            recoveryTimer_->stop();
-        scheduleRecoveryWrite();
-    });
     showListWindow();
     updateCommands();
 }
@@ -940,32 +934,27 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     saveWindowPlace();
-    recoveryTimer_->stop();
-    recovery_.discard();
+    autosave_.discard();
+    autosave_.flush();
     event->accept();
-}
-
-void CMainFrame::scheduleRecoveryWrite()
-{
-    if (!document_.isModified()) {
-        recovery_.discard();
-        return;
-    }
-    if (!recoveryTimer_->isActive())
-        recoveryTimer_->start(recovery_.exists() ? recoveryIntervalMs : firstRecoveryDelayMs);
-}
-
-void CMainFrame::writeRecoveryFile()
-{
-    if (document_.project() != nullptr && document_.isModified())
-        recovery_.write(*document_.project(), document_.currentFilePath());
 }
 
 bool CMainFrame::offerRecovery()
 {
     for (const RecoveryFile::Leftover& leftover : recovery_.leftovers()) {
-        if (prompts_.ask(this, tr("上次未保存的修改可以恢复。是否恢复？"), QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes) {
+        const QString file =
+            leftover.sourcePath.isEmpty() ? tr("无标题") : QDir::toNativeSeparators(leftover.sourcePath);
+        const bool today = leftover.savedAt.date() == QDate::currentDate();
+        const QString savedAt =
+            leftover.savedAt.toString(today ? QStringLiteral("HH:mm:ss") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const int answer =
+            prompts_.choose(this, tr("%1 的未保存修改（最后保存于 %2）可以恢复。是否恢复？").arg(file, savedAt),
+                            {tr("恢复"), tr("以后再说"), tr("丢弃")}, recoveryLater);
+        if (answer == recoveryLater) {
+            recovery_.release(leftover);
+            continue;
+        }
+        if (answer != recoveryRestore) {
             recovery_.remove(leftover);
             continue;
         }
@@ -978,8 +967,9 @@ bool CMainFrame::offerRecovery()
         dock_->show();
         document_.replaceProject(std::move(project), leftover.sourcePath.toStdString(), true);
         showListWindow();
-        // This run keeps it from now on.
-        writeRecoveryFile();
+        // This run keeps it from now on; the crashed run's files go once this run's are on disk.
+        autosave_.writeNow();
+        autosave_.flush();
         recovery_.remove(leftover);
         return true;
     }

@@ -421,6 +421,7 @@ public:
     {
         return QMessageBox::Yes;
     }
+    int choose(QWidget*, const QString&, const QStringList&, int escapeAnswer) override { return escapeAnswer; }
 
 private:
     std::function<void(const QString&)> watch_;

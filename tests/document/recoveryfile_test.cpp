@@ -1,6 +1,7 @@
 // Recovery files: written atomically beside a lock, found only when their run is gone, never another's.
 #include "document/recoveryfile.h"
 
+#include "model/projectfile.h"
 #include "model/statistics.h"
 
 #include <QDir>
@@ -27,10 +28,10 @@ TEST(RecoveryFileTest, aRunningInstancesFilesAreNotLeftovers)
 {
     QTemporaryDir folder;
     RecoveryFile running(folder.path());
-    ASSERT_TRUE(running.write(smallProject(), "/site/a.gj"));
+    ASSERT_TRUE(running.write(encodeProjectFile(smallProject()), "/site/a.gj"));
     RecoveryFile other(folder.path());
     EXPECT_TRUE(other.leftovers().empty());
-    ASSERT_TRUE(other.write(smallProject(), "/site/b.gj"));
+    ASSERT_TRUE(other.write(encodeProjectFile(smallProject()), "/site/b.gj"));
     EXPECT_TRUE(running.exists());
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.gj")}).size(), 2) << "neither overwrote the other";
 }
@@ -40,7 +41,7 @@ TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirS
     QTemporaryDir folder;
     {
         RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), "/site/工程.gj"));
+        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), "/site/工程.gj"));
     }
     RecoveryFile next(folder.path());
     const auto found = next.leftovers();
@@ -61,7 +62,7 @@ TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
     QTemporaryDir folder;
     {
         RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), ""));
+        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), ""));
     }
     RecoveryFile first(folder.path());
     RecoveryFile second(folder.path());
@@ -72,12 +73,32 @@ TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
     EXPECT_TRUE(second.leftovers().empty());
 }
 
+TEST(RecoveryFileTest, aReleasedLeftoverIsKeptForTheNextRun)
+{
+    QTemporaryDir folder;
+    {
+        RecoveryFile crashed(folder.path());
+        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), "/site/a.gj"));
+    }
+    {
+        RecoveryFile later(folder.path());
+        const auto offered = later.leftovers();
+        ASSERT_EQ(offered.size(), 1u);
+        EXPECT_TRUE(offered.front().savedAt.isValid());
+        later.release(offered.front());
+    }
+    RecoveryFile next(folder.path());
+    const auto again = next.leftovers();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_NE(next.read(again.front()), nullptr);
+}
+
 TEST(RecoveryFileTest, discardedFilesAreNotOffered)
 {
     QTemporaryDir folder;
     {
         RecoveryFile clean(folder.path());
-        ASSERT_TRUE(clean.write(smallProject(), ""));
+        ASSERT_TRUE(clean.write(encodeProjectFile(smallProject()), ""));
         clean.discard();
         EXPECT_FALSE(clean.exists());
     }
@@ -89,7 +110,7 @@ TEST(RecoveryFileTest, aDamagedLeftoverReadsAsNothing)
     QTemporaryDir folder;
     {
         RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), ""));
+        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), ""));
     }
     const QString damaged = QDir(folder.path()).entryList({QStringLiteral("*.gj")}).front();
     QFile file(folder.filePath(damaged));

@@ -338,9 +338,10 @@ TEST_P(EditorMoveTest, keysStoreTheTextAndTakeTheEditorWithTheHighlight)
     QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
     const std::vector<std::int32_t>& samples = document.project()->members[0].samples;
     EXPECT_EQ(samples[sampleOf(move.endRow, move.endColumn)], 44);
-    if (move.endRow != move.row || move.endColumn != move.column)
+    if (move.endRow != move.row || move.endColumn != move.column) {
         EXPECT_EQ(samples[sampleOf(move.row, move.column)],
                   move.typedFirst.isEmpty() ? readings[sampleOf(move.row, move.column)] : move.typedFirst.toInt());
+    }
 }
 
 constexpr int cover = CDataListView::coverColumn;
