@@ -406,6 +406,8 @@ void CMainFrame::retranslate()
     standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
     undoAction_->setStatusTip(tr("撤销上一个操作"));
     redoAction_->setStatusTip(tr("重做撤销的操作"));
+    document_.retranslateHistory();
+    historyView_->viewport()->update();
     nameUndoActions();
     readyLabel_->setText(tr("就绪"));
 
@@ -457,7 +459,7 @@ void CMainFrame::setStandardDeviations()
     if (deviations.empty())
         prompts_.showMessage(this, tr("没有已勾选的梁或板构件。"));
     else
-        document_.setDeviations(tr("按规范设置允许偏差"), deviations);
+        document_.setStandardDeviations(deviations);
 }
 
 QList<QMenu*> CMainFrame::shownMenus() const

@@ -496,14 +496,13 @@ void ControlPanel::showProjectInformation()
         document_.setProjectInformation(index, chosen->name, alsoTo, values);
         return;
     }
-    QUndoStack& steps = document_.undoStack();
-    steps.beginMacro(tr("修改工程信息"));
+    document_.beginStepGroup();
     document_.setProjectInformation(index, chosen->name, alsoTo, values);
     if (typeChanged)
         document_.setMemberType(members, chosen->memberType);
     if (secondSampleChanged)
         document_.setSecondSample(members, chosen->secondSample);
-    steps.endMacro();
+    document_.endStepGroup();
 }
 
 } // namespace trellon

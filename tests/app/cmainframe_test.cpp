@@ -385,11 +385,11 @@ TEST_F(MainFrameTest, undoAndRedoAreNamedInTheEditMenu)
     ASSERT_TRUE(frame->openProjectFile(sample));
     EXPECT_FALSE(frame->undoAction().isEnabled());
     frame->listView()->commitCellEdit(2, CDataListView::coverColumn, QStringLiteral("40"));
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改测点 3"));
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 1001 测点3：18→40"));
     EXPECT_EQ(frame->undoAction().shortcut(), QKeySequence(QKeySequence::Undo));
     frame->undoAction().trigger();
     EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("18"));
-    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 修改测点 3"));
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 1001 测点3：18→40"));
     EXPECT_TRUE(frame->redoAction().shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
     frame->redoAction().trigger();
     EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("40"));

@@ -37,6 +37,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUndoView>
 #include <QUrl>
 
@@ -297,6 +298,29 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
     EXPECT_EQ(startLanguage(settings, QLocale(QStringLiteral("en_US"))), InterfaceLanguage::chinese);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(EnglishInterfaceTest, theHistoryIsNamedInTheLanguageOfTheInterface)
+{
+    const InterfaceLanguageScope chinese(InterfaceLanguage::chinese);
+    const std::unique_ptr<CMainFrame> frame = startFrame();
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    ProjectDocument& document = frame->document();
+    ASSERT_TRUE(document.setChecked({0}, false));
+
+    testing::switchInterfaceLanguage(InterfaceLanguage::english);
+    ASSERT_TRUE(document.setChecked({5}, false));
+    const QUndoStack& history = document.undoStack();
+    EXPECT_EQ(history.text(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
+    EXPECT_EQ(history.text(1), QStringLiteral("Untick 2001"));
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("Undo Untick 2001"));
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("Redo Untick 2001"));
+
+    testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
+    EXPECT_EQ(history.text(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 取消勾选 1001"));
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 取消勾选 2001"));
 }
 
 } // namespace

@@ -121,7 +121,7 @@ TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
     EXPECT_EQ(text(0, 2), QStringLiteral("30"));
     EXPECT_EQ(text(0, 3), QStringLiteral("√"));
     EXPECT_EQ(document.project()->members[0].passCount, 2) << "statistics recomputed";
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改测点 1"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 测点1：40→30"));
 
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -270,7 +270,7 @@ TEST_F(ListViewTest, deleteKeyRemovesTheClickedReadingAsOneStep)
     EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{40, 31}));
     EXPECT_EQ(view.rowCount(), 2);
     EXPECT_EQ(text(1, 2), QStringLiteral("31"));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除测点 2"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 删除测点2"));
     document.undoStack().undo();
     EXPECT_EQ(text(1, 2), QStringLiteral("30"));
 }
