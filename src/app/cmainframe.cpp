@@ -93,8 +93,7 @@ QString droppedProjectFile(const QMimeData* data)
 CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString& recoveryFolder, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), settings_(settings),
       recovery_(recoveryFolder.isEmpty() ? RecoveryFile::defaultFolder() : recoveryFolder),
-      autosave_(document_, recovery_),
-      urlOpener_(&openWithDesktopApplication)
+      autosave_(document_, recovery_), urlOpener_(&openWithDesktopApplication)
 {
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);

@@ -21,8 +21,8 @@ public:
     // Changes of the readings of members.
     MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes, TestMode mode, int focus);
     // A change of the project's extension data.
-    MemberEdit(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after,
-               TestMode mode, int focus);
+    MemberEdit(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after, TestMode mode,
+               int focus);
     // Changes of other fields; `figures`: they decide the statistics.
     MemberEdit(ProjectDocument& document, StepText text, std::vector<FieldChange> changes, bool figures,
                std::optional<Rename> rename, TestMode mode, int focus);

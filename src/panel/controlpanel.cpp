@@ -364,10 +364,9 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
             continue;
         const QString text = grid_->itemText(cell.y(), cell.x());
         // A cleared cell stores 0; other text must begin with the number, and typing refused whole brought none.
-        const std::optional<std::int64_t> value =
-            grid_->isInputRefused(cell.y(), cell.x()) ? std::nullopt
-            : text.trimmed().isEmpty()                ? std::optional<std::int64_t>(0)
-                                                      : leadingInteger(text);
+        const std::optional<std::int64_t> value = grid_->isInputRefused(cell.y(), cell.x()) ? std::nullopt
+                                                  : text.trimmed().isEmpty() ? std::optional<std::int64_t>(0)
+                                                                             : leadingInteger(text);
         if (!value) {
             withoutNumber = true;
             continue;
@@ -387,8 +386,9 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
         host_.prompts().showMessage(this, notAnIntegerMessage());
     else if (rejected != outcomes.end())
         host_.prompts().showMessage(
-            this, outOfRangeMessage(0, barValueLimit(*document_.member(shownMember_),
-                                                     typed[static_cast<std::size_t>(rejected - outcomes.begin())].field)));
+            this,
+            outOfRangeMessage(0, barValueLimit(*document_.member(shownMember_),
+                                               typed[static_cast<std::size_t>(rejected - outcomes.begin())].field)));
     if (stored && keptWholeNumber)
         noteStoredWholeMillimetres(this, *keptWholeNumber);
 }

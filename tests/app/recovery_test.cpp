@@ -60,11 +60,12 @@ TEST_F(RecoveryTest, everyEditSurvivesTheProcessBeingKilled)
     prompts.choices = {0};
     ASSERT_TRUE(frame.offerRecovery());
     ASSERT_EQ(prompts.questions.size(), 1);
-    const QRegularExpression question(QRegularExpression::escape(QDir::toNativeSeparators(project)) +
-                                      QStringLiteral(" 的未保存修改（最后保存于 \\d\\d:\\d\\d:\\d\\d）可以恢复。是否恢复？"));
+    const QRegularExpression question(
+        QRegularExpression::escape(QDir::toNativeSeparators(project)) +
+        QStringLiteral(" 的未保存修改（最后保存于 \\d\\d:\\d\\d:\\d\\d）可以恢复。是否恢复？"));
     EXPECT_TRUE(question.match(prompts.questions.front()).hasMatch()) << prompts.questions.front().toStdString();
-    EXPECT_EQ(prompts.answersOffered.front(), (QStringList{QStringLiteral("恢复"), QStringLiteral("以后再说"),
-                                                           QStringLiteral("丢弃")}));
+    EXPECT_EQ(prompts.answersOffered.front(),
+              (QStringList{QStringLiteral("恢复"), QStringLiteral("以后再说"), QStringLiteral("丢弃")}));
     ASSERT_NE(frame.document().project(), nullptr);
     EXPECT_EQ(frame.document().project()->members[0].samples[0], 60);
     EXPECT_EQ(frame.document().project()->members[0].samples[1], 61) << "the later edit was kept as well";

@@ -149,11 +149,13 @@ TEST_F(DocumentTest, stepsNameTheMemberAndTheChange)
         {[&] { return document.setBarValue(grid, BarRun::gridX, 0, BarField::cover, 31) == BarEdit::stored; },
          QStringLiteral("3001 X钢筋1 保护层：13→31")},
         {[&] { return document.setBarValue(grid, BarRun::gridY, 0, BarField::position, 200) == BarEdit::stored; },
-         QStringLiteral("3001 Y钢筋1 位置：%1→200").arg(barValue(*document.member(grid), BarRun::gridY, 0,
-                                                                      BarField::position))},
+         QStringLiteral("3001 Y钢筋1 位置：%1→200")
+             .arg(barValue(*document.member(grid), BarRun::gridY, 0, BarField::position))},
         {[&] { return document.insertReadingRow(known, 0); }, QStringLiteral("1001 插入测点1")},
         {[&] { return document.setChecked({known}, false); }, QStringLiteral("取消勾选 1001")},
-        {[&] { return document.setProjectInformation(known, "KL1", {}, {30, 10, -7}); },
+        {[&] {
+             return document.setProjectInformation(known, "KL1", {}, {30, 10, -7});
+         },
          QStringLiteral("1001 修改工程信息")},
     };
     for (const Step& step : steps) {

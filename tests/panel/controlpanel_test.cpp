@@ -430,8 +430,7 @@ TEST_P(NewBarTest, isSelectedWithItsPositionOpenForTyping)
     wanted.below ? panel->insertRowBelow() : panel->insertRowAbove();
     const int memberIndex = panel->shownMember();
     const int firstBarRow = wanted.mode == TestMode::section ? 4 : 5;
-    const QModelIndex position =
-        grid().model()->index(firstBarRow + wanted.bar, wanted.run == BarRun::gridY ? 3 : 1);
+    const QModelIndex position = grid().model()->index(firstBarRow + wanted.bar, wanted.run == BarRun::gridY ? 3 : 1);
     EXPECT_EQ(grid().currentIndex(), position);
     ASSERT_NE(openEditor(), nullptr) << "the position cell is open for typing";
     QTest::keyClicks(QApplication::focusWidget(), "141");
