@@ -299,6 +299,10 @@
         <source>删除数据</source>
         <translation>Delete data</translation>
     </message>
+    <message>
+        <source>数据传输(&amp;D)...</source>
+        <translation>&amp;Data Transfer...</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -789,10 +793,6 @@ Copyright © the Trellon developers</translation>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>数据传输</source>
-        <translation>Data &amp;Transfer</translation>
-    </message>
-    <message>
         <source>查看(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
@@ -885,6 +885,14 @@ The loaded data stay as they were.</translation>
     <message>
         <source>丢弃</source>
         <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>数据传输(&amp;D)</source>
+        <translation>Data &amp;Transfer</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,10 @@ void CMainFrame::createActions()
     addCommand(Command::print, &CMainFrame::print)->setShortcut(QKeySequence(tr("Ctrl+P")));
     addCommand(Command::printPreview, &CMainFrame::printPreview);
     addCommand(Command::printSettings, &CMainFrame::showPrintSettings);
-    connect(addCommand(Command::exit, nullptr), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = addCommand(Command::exit, nullptr);
+    // The File menu's 退出(&X) shares its mnemonic with 生成Excel报表(&X): the shortcut reaches it in one step.
+    exit->setShortcut(QKeySequence(tr("Ctrl+Q")));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     addCommand(Command::dataTransfer, &CMainFrame::startDataTransfer);
     addCommand(Command::projectInformation, &CMainFrame::showProjectInformation);
     addCommand(Command::helpTopics, &CMainFrame::showHelp);
@@ -411,7 +414,7 @@ void CMainFrame::retranslate()
     readyLabel_->setText(tr("就绪"));
 
     // Both menu sets hold the same menus in the same order.
-    const QString menuTitles[] = {tr("文件(&F)"), tr("编辑(&E)"), tr("数据传输"), tr("查看(&V)"), tr("帮助(&H)")};
+    const QString menuTitles[] = {tr("文件(&F)"), tr("编辑(&E)"), tr("数据传输(&D)"), tr("查看(&V)"), tr("帮助(&H)")};
     for (const QList<QMenu*>& menus : {noChildMenus_, childMenus_}) {
         for (qsizetype i = 0; i < menus.size(); ++i)
             menus[i]->setTitle(menuTitles[i]);

@@ -30,13 +30,20 @@ ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& hos
     for (int i = 0; i < fieldCount; ++i) {
         labels_[i] = new QLabel(this);
         fields_[i] = new QLineEdit(this);
-        fields_[i]->setReadOnly(true);
+        setTypable(*fields_[i], false);
         layout->addRow(labels_[i], fields_[i]);
     }
     retranslate();
     // Typing "25" is one edit: the value goes to the member when the field is left or Enter is pressed.
     connect(&field(Field::designDiameter), &QLineEdit::editingFinished, this,
             &ProjectSummaryForm::designDiameterEdited);
+}
+
+void ProjectSummaryForm::setTypable(QLineEdit& field, bool typable)
+{
+    field.setReadOnly(!typable);
+    // Figures to read are selected by a click; the Tab key passes them by.
+    field.setFocusPolicy(typable ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ProjectSummaryForm::changeEvent(QEvent* event)
@@ -63,7 +70,7 @@ void ProjectSummaryForm::refresh()
     shownMember_ =
         member != nullptr && belongsToTestMode(*member, TestMode::singlePoint) ? document_.selectedMember() : -1;
     if (shownMember_ < 0) {
-        field(Field::designDiameter).setReadOnly(true);
+        setTypable(field(Field::designDiameter), false);
         for (QLineEdit* f : fields_)
             f->clear();
         return;
@@ -87,7 +94,7 @@ void ProjectSummaryForm::refresh()
         field(Field::designDiameter).clear();
     else if (digit == TestModeDigit::singleMeasuredDiameter)
         field(Field::knownDiameter).clear();
-    field(Field::designDiameter).setReadOnly(digit != TestModeDigit::singleMeasuredDiameter);
+    setTypable(field(Field::designDiameter), digit == TestModeDigit::singleMeasuredDiameter);
     showCoverStatistics(*member);
     lowerDeviationAcceptable();
 }

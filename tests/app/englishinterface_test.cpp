@@ -288,7 +288,7 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     chooseLanguageInMenu(*frame, QStringLiteral("中文"));
     EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::chinese);
     EXPECT_EQ(menuTitles(*frame),
-              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输"),
+              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输(&D)"),
                            QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
     EXPECT_EQ(panel.modeButton(TestMode::section).text(), QStringLiteral("剖面测试"));
     const auto [diagramAfter, chineseDiagramAfter] = sectionDiagramAndChineseOne(*frame);
