@@ -78,15 +78,17 @@ void ProjectSummaryForm::refresh()
     const TestModeDigit digit = testModeDigit(*member);
     const auto number = [](std::int32_t v) { return QString::number(v); };
     field(Field::name).setText(QString::fromStdString(gbkToUtf8(member->name)));
+    field(Field::name).setCursorPosition(0);
     field(Field::number).setText(QString::fromStdString(gbkToUtf8(member->number)));
-    field(Field::sampleCount)
-        .setText(
-            number(digit == TestModeDigit::singleMeasuredDiameter ? member->sampleCount / 2 : member->sampleCount));
+    const std::int32_t readings =
+        digit == TestModeDigit::singleMeasuredDiameter ? member->sampleCount / 2 : member->sampleCount;
+    field(Field::sampleCount).setText(number(readings));
     field(Field::knownDiameter).setText(number(member->knownDiameter));
     field(Field::designDiameter).setText(number(member->designDiameter));
     field(Field::designCover).setText(number(member->designCover));
-    field(Field::maxCover).setText(number(member->maxCover));
-    field(Field::minCover).setText(number(member->minCover));
+    // Without readings there are no extremes, as there is no mean.
+    field(Field::maxCover).setText(readings > 0 ? number(member->maxCover) : QString());
+    field(Field::minCover).setText(readings > 0 ? number(member->minCover) : QString());
     field(Field::upperDeviation).setText(number(member->upperDeviation));
     field(Field::lowerDeviation).setText(number(member->lowerDeviation));
     // Only a measured-diameter member has a design diameter to type; a known-diameter member shows none.

@@ -138,6 +138,18 @@ TEST_F(TransferDialogTest, opensOnUsbWithTheInstrumentsFoundAndTheSimulatedOneLa
     EXPECT_FALSE(dialog.progressBar()->isTextVisible());
 }
 
+TEST_F(TransferDialogTest, theStateSaysNoInstrumentWasFoundOnlyWhileThatIsChosen)
+{
+    dialog.show();
+    if (dialog.portList()->itemData(0).toString() != noInstrumentKey)
+        GTEST_SKIP() << "an instrument is attached to this machine";
+    EXPECT_TRUE(dialog.stateLabel()->text().startsWith(QStringLiteral("未找到USB仪器")));
+    chooseInList(dialog.portList(), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.stateLabel()->text(), QString());
+    chooseInList(dialog.portList(), QStringLiteral("未找到USB仪器"));
+    EXPECT_TRUE(dialog.stateLabel()->text().startsWith(QStringLiteral("未找到USB仪器")));
+}
+
 TEST_F(TransferDialogTest, switchingToComListsSixPortsThatCanAlsoBeTyped)
 {
     dialog.show();
