@@ -54,8 +54,7 @@ int drawYScale(QPainter& painter, int height, std::int64_t labelStep)
         const int top = y - metrics.height() / 2;
         blankCells(painter, 17, top, 4);
         const QString label = QString::number(j / 5 * labelStep);
-        painter.drawText(QRect(17, top, yLabelsRight - 17, metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
-                         label);
+        painter.drawText(QRect(17, top, yLabelsRight - 17, metrics.height()), Qt::AlignRight | Qt::AlignVCenter, label);
         labelsLeft = std::min(labelsLeft, yLabelsRight - metrics.horizontalAdvance(label));
     }
     return labelsLeft;

@@ -141,8 +141,8 @@ std::vector<QString> struckThrough(const PageRecorder& diagram, const PageRecord
 TEST(TextClearance, gridDiagramAxisLabelsStandClearOfTheTicksAndTheFrame)
 {
     for (const MemberRecord& member : {grid(1, 100, 150), grid(3, 100, 1500), grid(4, 100, 30000)}) {
-        const auto diagram = recordDiagram(
-            [&](QPainter& painter) { paintGridDiagram(painter, QRect(0, 0, 700, 500), &member); });
+        const auto diagram =
+            recordDiagram([&](QPainter& painter) { paintGridDiagram(painter, QRect(0, 0, 700, 500), &member); });
         std::vector<QString> struck;
         int labels = 0;
         for (const PageRecorder::Text& text : diagram->texts) {
