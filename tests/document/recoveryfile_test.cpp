@@ -24,6 +24,13 @@ Project smallProject()
     return project;
 }
 
+// The files a run leaves when it ends without discarding them.
+bool leaveFilesOfACrashedRun(const QString& folder, const std::string& sourcePath)
+{
+    RecoveryFile crashed(folder);
+    return crashed.write(encodeProjectFile(smallProject()), sourcePath);
+}
+
 TEST(RecoveryFileTest, aRunningInstancesFilesAreNotLeftovers)
 {
     QTemporaryDir folder;
@@ -39,10 +46,7 @@ TEST(RecoveryFileTest, aRunningInstancesFilesAreNotLeftovers)
 TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirSource)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), "/site/工程.gj"));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), "/site/工程.gj"));
     RecoveryFile next(folder.path());
     const auto found = next.leftovers();
     ASSERT_EQ(found.size(), 1u);
@@ -60,10 +64,7 @@ TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirS
 TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), ""));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), ""));
     RecoveryFile first(folder.path());
     RecoveryFile second(folder.path());
     const auto offered = first.leftovers();
@@ -76,10 +77,7 @@ TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
 TEST(RecoveryFileTest, aReleasedLeftoverIsKeptForTheNextRun)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), "/site/a.gj"));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), "/site/a.gj"));
     {
         RecoveryFile later(folder.path());
         const auto offered = later.leftovers();
@@ -108,10 +106,7 @@ TEST(RecoveryFileTest, discardedFilesAreNotOffered)
 TEST(RecoveryFileTest, aDamagedLeftoverReadsAsNothing)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(encodeProjectFile(smallProject()), ""));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), ""));
     const QString damaged = QDir(folder.path()).entryList({QStringLiteral("*.gj")}).front();
     QFile file(folder.filePath(damaged));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
