@@ -117,9 +117,12 @@ std::string projectParagraphText(const ReportParameters& p)
            p.projectName + "钢筋保护层厚度进行了检测。 ";
 }
 
-NormalReport layOutNormalReport(const Project& project, const ReportParameters& p, CalendarDate today)
+NormalReport layOutNormalReport(const Project& project, const ReportParameters& chosen, CalendarDate today)
 {
     namespace field = normalfield;
+    ReportParameters p = chosen;
+    p.startDate = chosenOrToday(p.startDate, today);
+    p.testDate = chosenOrToday(p.testDate, today);
     NormalReport report;
     report.fields = {
         {std::string(field::reportNumber), p.reportNumber},
