@@ -4,6 +4,7 @@
 
 #include "model/barcounts.h"
 #include "model/memberrecord.h"
+#include "model/pointrun.h"
 #include "model/testmode.h"
 
 #include <algorithm>
@@ -50,9 +51,6 @@ bool reachesAcceptedRate(double percent);
 
 // acceptable / points × 100; points must be above 0.
 double ratePercent(std::int64_t acceptable, std::int64_t points);
-
-// Single points have no run; a section's bars and a grid's X bars form the X run, a grid's Y bars the Y run.
-enum class PointRun { none, x, y };
 
 struct JudgedPoint {
     PointRun run = PointRun::none;

@@ -1,7 +1,10 @@
 // What a project holds beyond the instrument's format: the member types and second-sample flags of the
-// acceptance check, its points per bar, the populations of its lots and what the Word report's conclusion rests
-// on. Stored in an extension block after the last member of a .gj file, only when it differs from these defaults.
+// acceptance check, its points per bar, the populations of its lots, what the Word report's conclusion rests on and
+// the drilling verification of its readings. Stored in an extension block after the last member of a .gj file, only
+// when it differs from these defaults.
 #pragma once
+
+#include "verification.h"
 
 #include <cstdint>
 #include <map>
@@ -33,6 +36,7 @@ struct ProjectExtension {
     // The number of members of a type in the lot, as the user entered it; absent when not entered.
     std::map<MemberType, std::int32_t> population;
     ConclusionBasis conclusionBasis = ConclusionBasis::rate;
+    Verification verification;
     // The keys of a stored block this version does not know, as a JSON object text, written back unchanged.
     std::string unknownKeys;
 

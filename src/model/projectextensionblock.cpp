@@ -28,7 +28,8 @@ ExtensionBlockRead dropped(std::size_t at, const std::string& why)
 {
     return {ProjectExtension{},
             "the extension block at offset " + std::to_string(at) + " is damaged (" + why +
-                "); member types, second samples, points per bar, populations and the conclusion basis were not read"};
+                "); member types, second samples, points per bar, populations, the conclusion basis and the drilling "
+                "verification were not read"};
 }
 
 } // namespace

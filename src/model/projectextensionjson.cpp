@@ -1,10 +1,12 @@
 // Payload: {"version": 1, "pointsPerBar": k, "members": [{"type": name|null, "secondSample": bool}, ...],
-// "population": {name: n, ...}, "conclusionBasis": "appendixE"} followed by the keys a later version added. The
-// conclusion basis is written only when it is not "rate", so that the payloads written before it stay as they were.
+// "population": {name: n, ...}, "conclusionBasis": "appendixE", "verification": {...}} followed by the keys a later
+// version added. The conclusion basis is written only when it is not "rate", and the verification only when it
+// holds something, so that the payloads written before them stay as they were.
 #include "projectextensionjson.h"
 
 #include "membertype.h"
 #include "rawjsonobject.h"
+#include "verificationjson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -20,7 +22,8 @@ namespace {
 using nlohmann::json;
 
 constexpr std::int32_t payloadVersion = 1;
-constexpr std::array knownKeys = {"version", "pointsPerBar", "members", "population", "conclusionBasis"};
+constexpr std::array knownKeys = {"version",    "pointsPerBar",    "members",
+                                  "population", "conclusionBasis", "verification"};
 constexpr std::string_view rateBasisName = "rate";
 constexpr std::string_view appendixEBasisName = "appendixE";
 
@@ -114,6 +117,12 @@ Status decodeKnownKeys(const json& root, ProjectExtension& extension)
             return damaged("conclusionBasis is not \"rate\" or \"appendixE\"");
         extension.conclusionBasis = name == appendixEBasisName ? ConclusionBasis::appendixE : ConclusionBasis::rate;
     }
+    if (const auto verification = root.find("verification"); verification != root.end()) {
+        auto read = decodeVerification(*verification);
+        if (!read)
+            return read.error();
+        extension.verification = std::move(read).value();
+    }
     return success();
 }
 
@@ -123,7 +132,7 @@ bool isDefaultExtension(const ProjectExtension& extension)
 {
     const auto unknown = rawObjectMembers(extension.unknownKeys);
     return extension.pointsPerBar == defaultPointsPerBar && extension.population.empty() &&
-           extension.conclusionBasis == ConclusionBasis::rate &&
+           extension.conclusionBasis == ConclusionBasis::rate && extension.verification == Verification{} &&
            std::all_of(extension.members.begin(), extension.members.end(),
                        [](const MemberExtras& m) { return m == MemberExtras{}; }) &&
            (!unknown || unknown->empty());
@@ -147,6 +156,8 @@ std::string encodeExtensionPayload(const ProjectExtension& extension, std::size_
         root["population"][std::string(memberTypeName(type))] = count;
     if (extension.conclusionBasis == ConclusionBasis::appendixE)
         root["conclusionBasis"] = std::string(appendixEBasisName);
+    if (extension.verification != Verification{})
+        root["verification"] = encodeVerification(extension.verification);
 
     std::string text = root.dump();
     if (const auto unknown = rawObjectMembers(extension.unknownKeys)) {

@@ -18,6 +18,11 @@ ProjectExtension everyField()
                     {MemberType::cantileverBeam, 2147483647},
                     {MemberType::cantileverSlab, 3}};
     e.unknownKeys = R"({"later":[1,2]})";
+    e.verification.rules = {15, 40, 8, 12};
+    e.verification.judgeCorrected = true;
+    e.verification.points = {{0, PointRun::none, 3, 274, VerificationMethod::drill, std::nullopt, "\xE9\x92\xBB"},
+                             {7, PointRun::y, deletedPointNumber, 2000, VerificationMethod::chisel, 0, ""},
+                             {2, PointRun::x, 1, 0, VerificationMethod::drill, 100, "\"a\"\n"}};
     return e;
 }
 
@@ -168,10 +173,80 @@ TEST(ExtensionPayload, defaultMeansNothingToStore)
              [](ProjectExtension& x) { x.members[1].secondSample = true; },
              [](ProjectExtension& x) { x.population[MemberType::slab] = 0; },
              [](ProjectExtension& x) { x.unknownKeys = R"({"a":0})"; },
+             [](ProjectExtension& x) { x.verification.judgeCorrected = true; },
+             [](ProjectExtension& x) { x.verification.points.emplace_back(); },
          }) {
         ProjectExtension changed = e;
         change(changed);
         EXPECT_FALSE(isDefaultExtension(changed));
+    }
+}
+
+TEST(ExtensionPayload, verificationIsWrittenInTheDocumentedShapeOnlyWhenItHoldsSomething)
+{
+    ProjectExtension e;
+    const std::string plain = encodeExtensionPayload(e, 0);
+    EXPECT_EQ(plain.find("verification"), std::string::npos);
+
+    e.verification.rules.maxError = 5;
+    EXPECT_FALSE(isDefaultExtension(e));
+    e.verification = {};
+    e.verification.points = {{1, PointRun::x, 2, 274, VerificationMethod::chisel, 20, "n"},
+                             {0, PointRun::none, 1, 3, VerificationMethod::drill, std::nullopt, ""}};
+    EXPECT_EQ(encodeExtensionPayload(e, 0),
+              R"({"version":1,"pointsPerBar":1,"members":[],"population":{},"verification":{"spacer":0.0,)"
+              R"("minShare":30,"minPoints":6,"maxError":1.0,"judgeCorrected":false,"points":[{"member":1,"run":"X",)"
+              R"("point":2,"measured":27.4,"method":"chisel","diameter":20,"note":"n"},{"member":0,"run":null,)"
+              R"("point":1,"measured":0.3,"method":"drill","diameter":null,"note":""}]}})");
+    EXPECT_EQ(decoded(encodeExtensionPayload(e, 0), 0), e);
+
+    const ProjectExtension sparse = decoded(R"({"verification":{"points":[{"member":4,"point":2,"measured":31}]}})", 0);
+    ASSERT_EQ(sparse.verification.points.size(), 1u);
+    EXPECT_EQ(sparse.verification.points[0],
+              (VerificationPoint{4, PointRun::none, 2, 310, VerificationMethod::drill, std::nullopt, ""}))
+        << "absent keys take their defaults";
+    EXPECT_EQ(sparse.verification.rules, VerificationRules{});
+    EXPECT_EQ(decoded(R"({"verification":{"spacer":0,"points":[]}})", 0), ProjectExtension{});
+}
+
+TEST(ExtensionPayload, damagedVerificationIsRefused)
+{
+    for (const char* verification : {
+             R"([])",
+             R"({"spacer":-0.1})",
+             R"({"spacer":20.1})",
+             R"({"spacer":0.25})",
+             R"({"spacer":"1"})",
+             R"({"minShare":101})",
+             R"({"minShare":30.5})",
+             R"({"minPoints":-1})",
+             R"({"minPoints":1001})",
+             R"({"maxError":null})",
+             R"({"maxError":20.1})",
+             R"({"judgeCorrected":1})",
+             R"({"points":{}})",
+             R"({"points":[1]})",
+             R"({"points":[{"point":1,"measured":20}]})",
+             R"({"points":[{"member":0,"measured":20}]})",
+             R"({"points":[{"member":0,"point":1}]})",
+             R"({"points":[{"member":-1,"point":1,"measured":20}]})",
+             R"({"points":[{"member":0,"point":-1,"measured":20}]})",
+             R"({"points":[{"member":0.5,"point":1,"measured":20}]})",
+             R"({"points":[{"member":0,"point":1,"measured":200.1}]})",
+             R"({"points":[{"member":0,"point":1,"measured":27.45}]})",
+             R"({"points":[{"member":0,"point":1,"measured":-0.0001}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"run":"x"}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"run":"Z"}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"method":"drilling"}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"method":null}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"diameter":101}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"diameter":"20"}]})",
+             R"({"points":[{"member":0,"point":1,"measured":20,"note":3}]})",
+         }) {
+        const std::string payload = std::string(R"({"verification":)") + verification + "}";
+        auto read = decodeExtensionPayload(payload, 2);
+        ASSERT_FALSE(read) << payload;
+        EXPECT_EQ(read.error().detail.rfind("verification", 0), 0u) << payload << ": " << read.error().detail;
     }
 }
 
