@@ -44,10 +44,11 @@ const MemberExtras* extrasOf(const Project& project, std::int32_t index)
     return at < extras.size() ? &extras[at] : nullptr;
 }
 
-MemberEvaluation evaluateMember(const Project& project, std::int32_t index, std::int32_t pointsPerBar)
+MemberEvaluation evaluateMember(const Project& project, std::int32_t index, std::int32_t pointsPerBar,
+                                const CoverCorrection* correction)
 {
     const MemberRecord& record = project.members[static_cast<std::size_t>(index)];
-    MemberEvaluation m = evaluateMemberValues(record, pointsPerBar);
+    MemberEvaluation m = evaluateMemberValues(record, pointsPerBar, correction);
     m.index = index;
     const MemberExtras* extras = extrasOf(project, index);
     m.type = memberType(project, index);
@@ -146,13 +147,25 @@ AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t poi
 {
     AcceptanceEvaluation evaluation;
     evaluation.pointsPerBar = std::clamp(pointsPerBar, 1, maxPointsPerBar);
+    evaluation.verification = checkVerificationPoints(project);
+    const CoverCorrection correction = coverCorrection(project, evaluation.verification);
+    evaluation.judgedCorrected = project.extension.verification.judgeCorrected;
+    const CoverCorrection* judging = evaluation.judgedCorrected ? &correction : nullptr;
+    std::int64_t values = 0;
     for (std::int32_t i = 0; i < project.memberCount(); ++i) {
         const MemberRecord& record = project.members[static_cast<std::size_t>(i)];
-        if (record.checked && isKnownTestMode(testModeDigit(record)))
-            evaluation.members.push_back(evaluateMember(project, i, evaluation.pointsPerBar));
+        if (record.checked && isKnownTestMode(testModeDigit(record))) {
+            evaluation.members.push_back(evaluateMember(project, i, evaluation.pointsPerBar, judging));
+            values += static_cast<std::int64_t>(evaluation.members.back().values.size());
+        }
     }
     evaluation.lots = {evaluateLot(project, LotKind::beam, evaluation.members),
                        evaluateLot(project, LotKind::slab, evaluation.members)};
+    VerificationCheck& check = evaluation.verification;
+    check.required = requiredVerificationPoints(project.extension.verification.rules, values);
+    check.enough = check.verified >= check.required;
+    if (!check.corrections.empty())
+        check.uncorrected = uncorrectedDiameters(project, correction);
     return evaluation;
 }
 
@@ -161,12 +174,14 @@ AcceptanceEvaluation evaluateAcceptance(const Project& project)
     return evaluateAcceptance(project, project.extension.pointsPerBar);
 }
 
-MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar)
+MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar,
+                                      const CoverCorrection* correction)
 {
     MemberEvaluation m;
-    JudgedValues judged = judgedValues(record, pointsPerBar);
+    JudgedValues judged = judgedValues(record, pointsPerBar, correction);
     m.values = std::move(judged.values);
     m.incompleteGroup = judged.incompleteGroup;
+    m.corrected = judged.corrected;
     const ValueLimits limits(record);
     m.moments = CoverMoments::of(m.values, limits.designCover(),
                                  [&](double value) { m.acceptable += limits.isAcceptable(value) ? 1 : 0; });

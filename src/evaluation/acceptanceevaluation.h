@@ -3,6 +3,7 @@
 
 #include "coverjudgement.h"
 #include "coverstatistics.h"
+#include "coververification.h"
 
 #include "model/project.h"
 
@@ -33,6 +34,7 @@ struct MemberEvaluation {
     bool deviationMismatch = false; // beam lot not +10/-7, slab lot not +8/-5
     bool tooFewBars = false;        // slab lot with fewer than 6 values
     bool incompleteGroup = false;
+    bool corrected = false; // judged on corrected covers, a point of it took a correction or spacer other than 0
 };
 
 struct SampleEvaluation {
@@ -71,23 +73,27 @@ struct LotEvaluation {
 
 struct AcceptanceEvaluation {
     std::int32_t pointsPerBar = defaultPointsPerBar;
+    bool judgedCorrected = false;          // the values are the corrected covers of the drilling verification
     std::array<LotEvaluation, 2> lots;     // beam, then slab
     std::vector<MemberEvaluation> members; // the ticked members with digit 1 to 4, in array order
+    VerificationCheck verification;        // required counted over the members' values
 };
 
 // Below the accepted rate, a lot at or above this rate (percent) is tested again with a second sample.
 constexpr double retestRate = 80.0;
 
 // Evaluates the project's ticked members, grouping single-point readings into bars of pointsPerBar (taken as 1
-// to 5).
+// to 5), on their readings or, when the project's verification says so, on their corrected covers.
 AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t pointsPerBar);
 
 // With the project's own points per bar.
 AcceptanceEvaluation evaluateAcceptance(const Project& project);
 
 // What a member's own values give, whatever its lot: values, acceptable count, figures, whether one lies beyond
-// the limit, and whether its last bar is incomplete. The other fields keep their defaults.
-MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar);
+// the limit, whether its last bar is incomplete and, with a correction, whether it changed a value. The other
+// fields keep their defaults.
+MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar,
+                                      const CoverCorrection* correction = nullptr);
 
 // The member's acceptable values in percent of its values; none without values.
 std::optional<double> memberRate(const MemberEvaluation& member);

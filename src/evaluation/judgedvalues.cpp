@@ -8,8 +8,11 @@
 #include <algorithm>
 
 namespace trellon {
+namespace {
 
-JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar)
+// coverOf(const JudgedPoint&) gives the cover a point is judged on.
+template <typename CoverOf>
+JudgedValues collectValues(const MemberRecord& member, std::int32_t pointsPerBar, CoverOf&& coverOf)
 {
     const bool singlePoints = belongsToTestMode(member, TestMode::singlePoint);
     const std::int64_t group = singlePoints ? std::max(pointsPerBar, 1) : 1;
@@ -23,11 +26,12 @@ JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar)
     forEachJudgedPoint(member, [&](const JudgedPoint& point) {
         if (!point.cover)
             return;
+        const auto cover = coverOf(point);
         if (group == 1) {
-            values[count++] = *point.cover;
+            values[count++] = static_cast<double>(cover);
             return;
         }
-        sum += *point.cover;
+        sum += cover;
         if (++inGroup == group) {
             values[count++] = static_cast<double>(sum) / static_cast<double>(group);
             sum = 0;
@@ -39,6 +43,22 @@ JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar)
         judged.incompleteGroup = true;
     }
     judged.values.resize(count);
+    return judged;
+}
+
+} // namespace
+
+JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar, const CoverCorrection* correction)
+{
+    if (correction == nullptr)
+        return collectValues(member, pointsPerBar, [](const JudgedPoint& point) { return *point.cover; });
+    bool changed = false;
+    JudgedValues judged = collectValues(member, pointsPerBar, [&](const JudgedPoint& point) {
+        const std::optional<std::int32_t> diameter = pointDiameter(member, point.run, point.number);
+        changed = changed || correction->changes(diameter);
+        return correction->correctedCover(*point.cover, diameter);
+    });
+    judged.corrected = changed;
     return judged;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "coverjudgement.h"
+#include "coververification.h"
 
 #include "model/memberrecord.h"
 
@@ -13,12 +14,15 @@ namespace trellon {
 struct JudgedValues {
     std::vector<double> values;
     bool incompleteGroup = false; // the last bar of a single-point member has fewer than pointsPerBar points
+    bool corrected = false;       // a point took a correction or a spacer other than zero
 };
 
 // The covers of the member's judged points (forEachJudgedPoint); a claimed bar without a cover has no value. A
 // single-point member's covers are taken in order in groups of pointsPerBar (at least 1), each group judged on
-// its mean; section and grid members have one value per bar. Other digits have no values.
-JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar);
+// its mean; section and grid members have one value per bar. Other digits have no values. With a correction,
+// each point's corrected cover is taken before the points are grouped.
+JudgedValues judgedValues(const MemberRecord& member, std::int32_t pointsPerBar,
+                          const CoverCorrection* correction = nullptr);
 
 // The limits a member's values are judged against: its tolerance, and 1.5 times its permitted deviations.
 class ValueLimits {
