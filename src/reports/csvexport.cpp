@@ -2,6 +2,7 @@
 #include "csvexport.h"
 
 #include "evaluation/coverjudgement.h"
+#include "evaluation/coververification.h"
 #include "model/atomicfile.h"
 #include "model/barcounts.h"
 #include "model/gbk.h"
@@ -9,6 +10,7 @@
 #include "model/testmode.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace trellon {
@@ -17,7 +19,7 @@ namespace {
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view rowEnd = "\r\n";
 constexpr std::string_view header = "index,number,name,type,mode,run,point,position,cover,designCover,lowerDeviation,"
-                                    "upperDeviation,pass,ticked";
+                                    "upperDeviation,pass,ticked,correctedCover";
 
 void putField(std::string& out, std::string_view field)
 {
@@ -54,7 +56,7 @@ public:
         ticked_ = member.checked != 0 ? ",1" : ",0";
     }
 
-    void put(std::string& out, const JudgedPoint& point) const
+    void put(std::string& out, const JudgedPoint& point, std::int64_t correctedCover) const
     {
         out += prefix_;
         out += runName(point.run);
@@ -68,6 +70,8 @@ public:
         out += suffix_;
         out += point.acceptable ? '1' : '0';
         out += ticked_;
+        out += ',';
+        out += std::to_string(correctedCover);
         out += rowEnd;
     }
 
@@ -106,14 +110,17 @@ std::string_view modeName(TestModeDigit digit)
 }
 
 // A row per judged point, the bars as the readings hold them.
-void putMember(std::string& out, const Project& project, std::int32_t index)
+void putMember(std::string& out, const Project& project, std::int32_t index, const CoverCorrection* correction)
 {
     const MemberRecord& member = project.members[static_cast<std::size_t>(index)];
     const std::string_view mode = modeName(testModeDigit(member));
     if (mode.empty())
         return;
     const MemberRows rows(project, index, mode);
-    forEachJudgedPoint(member, countBars(member), [&](const JudgedPoint& point) { rows.put(out, point); });
+    forEachJudgedPoint(member, countBars(member), [&](const JudgedPoint& point) {
+        const std::int32_t cover = point.cover.value_or(0);
+        rows.put(out, point, correction != nullptr && point.cover ? correction->correctedCover(member, point) : cover);
+    });
 }
 
 } // namespace
@@ -124,8 +131,9 @@ std::string renderCsvExport(const Project& project)
     out += byteOrderMark;
     out += header;
     out += rowEnd;
+    const std::optional<CoverCorrection> correction = judgingCorrection(project);
     for (std::int32_t i = 0; i < project.memberCount(); ++i)
-        putMember(out, project, i);
+        putMember(out, project, i, correction ? &*correction : nullptr);
     return out;
 }
 

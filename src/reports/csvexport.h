@@ -24,6 +24,8 @@ inline constexpr std::string_view csvExportCannotOpenDetail = "cannot create the
 //   cover, designCover, lowerDeviation, upperDeviation
 //   pass           1 when isWithinTolerance holds for the cover, else 0
 //   ticked         1 when the member is checked, else 0
+//   correctedCover the cover the acceptance check judges: the corrected cover of the drilling verification while
+//                  the project judges on corrected covers, else cover
 // Then, member by member in array order, one row per value: every reading of digit "1", the cover of every complete
 // pair of digit "2", and the bars countBars finds in a section or grid, X run before Y run. Members of any other
 // digit have no row.

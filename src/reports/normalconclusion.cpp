@@ -46,6 +46,8 @@ std::vector<std::string> conclusionParagraphs(const Project& project, std::strin
         anyLot = true;
         paragraphs.push_back(std::string(indent) + verdictSentence(lot));
     }
+    if (anyLot && evaluation.judgedCorrected)
+        paragraphs.push_back(std::string(indent) + "以上评定采用钻孔、剔凿修正后的保护层厚度。");
     const bool othersTicked = std::any_of(evaluation.members.begin(), evaluation.members.end(),
                                           [](const MemberEvaluation& m) { return !m.lot.has_value(); });
     if (!anyLot)

@@ -15,9 +15,10 @@ namespace trellon {
 std::string conclusionSentence(std::string_view projectName, const Verdict& verdict, int memberRows);
 
 // The paragraphs between "四、检测结论：" and "（以下空白）", each opening with four blanks. On the rate basis, the
-// conclusion sentence. On the acceptance check's basis: the conclusion sentence cut after the rate; each lot that
-// has members, beams first, with its verdict sentence; then a note on the ticked members outside the lots, or on
-// there being no lot to judge.
+// conclusion sentence. On the acceptance check's basis: the conclusion sentence cut after the rate (always of the
+// readings); each lot that has members, beams first, with its verdict sentence, and when the lots were judged on
+// corrected covers a sentence saying so; then a note on the ticked members outside the lots, or on there being no
+// lot to judge.
 std::vector<std::string> conclusionParagraphs(const Project& project, std::string_view projectName,
                                               const Verdict& verdict, int memberRows);
 

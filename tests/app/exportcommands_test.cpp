@@ -152,8 +152,9 @@ TEST_F(ExportCommandsTest, csvHoldsTheWindowsProjectWithItsCurrentTicks)
     int unticked = 0;
     int ticked = 0;
     for (const QByteArray& row : csv.split('\n')) {
-        unticked += row.startsWith("1,1001,") && row.endsWith(",0\r") ? 1 : 0;
-        ticked += row.startsWith("2,1002,") && row.endsWith(",1\r") ? 1 : 0;
+        const QByteArray tick = row.split(',').value(13); // then correctedCover
+        unticked += row.startsWith("1,1001,") && tick == "0" ? 1 : 0;
+        ticked += row.startsWith("2,1002,") && tick == "1" ? 1 : 0;
     }
     EXPECT_EQ(unticked, frame->document().project()->members[0].sampleCount);
     EXPECT_EQ(ticked, frame->document().project()->members[1].sampleCount);

@@ -3,6 +3,7 @@
 #include "reports/csvexport.h"
 
 #include "model/atomicfile.h"
+#include "model/barcounts.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
 
@@ -24,9 +25,9 @@ namespace fs = std::filesystem;
 
 using Row = std::map<std::string, std::string>;
 
-const std::vector<std::string> columns{"index", "number",   "name",  "type",        "mode",           "run",
-                                       "point", "position", "cover", "designCover", "lowerDeviation", "upperDeviation",
-                                       "pass",  "ticked"};
+const std::vector<std::string> columns{
+    "index", "number",      "name",           "type",           "mode", "run",    "point",         "position",
+    "cover", "designCover", "lowerDeviation", "upperDeviation", "pass", "ticked", "correctedCover"};
 
 MemberRecord member(std::string number, std::vector<std::int32_t> samples, std::string_view name = {})
 {
@@ -132,9 +133,9 @@ TEST(CsvExportFraming, byteOrderMarkHeaderAndCrLfRows)
     const std::string csv = renderCsvExport(projectOf({member("1001", {31, 24})}));
     EXPECT_EQ(csv, "\xEF\xBB\xBF"
                    "index,number,name,type,mode,run,point,position,cover,designCover,lowerDeviation,upperDeviation,"
-                   "pass,ticked\r\n"
-                   "1,1001,,other,single,,1,,31,30,-5,8,1,0\r\n"
-                   "1,1001,,other,single,,2,,24,30,-5,8,0,0\r\n");
+                   "pass,ticked,correctedCover\r\n"
+                   "1,1001,,other,single,,1,,31,30,-5,8,1,0,31\r\n"
+                   "1,1001,,other,single,,2,,24,30,-5,8,0,0,24\r\n");
 }
 
 TEST(CsvExportFraming, namesWithCommasQuotesAndLineBreaksAreQuotedAndReadBackWhole)
@@ -238,6 +239,31 @@ TEST(CsvExportRows, passHoldsFromLowerToUpperBoundInclusive)
     EXPECT_EQ(column(rows, "designCover"), Texts(6, "30"));
     EXPECT_EQ(column(rows, "lowerDeviation"), Texts(6, "-5"));
     EXPECT_EQ(column(rows, "upperDeviation"), Texts(6, "8"));
+}
+
+TEST(CsvExportRows, correctedCoverIsWhatTheAcceptanceCheckJudgesWhilePassStaysOnTheReading)
+{
+    // A single point of diameter 20 drilled 1.5 mm higher, a grid whose X bars (diameter 20) take that correction
+    // and whose Y bars (diameter 12) take none.
+    MemberRecord single = member("1001", {24, 30});
+    single.knownDiameter = 20;
+    MemberRecord grid = member("3001", bars({{24, 100}}, {{24, 150}}, true));
+    grid.knownDiameter = 20;
+    grid.barDiameter = 12;
+    Project project = projectOf({single, grid});
+    recountBars(project.members[1]);
+    project.extension.verification.points = {{0, PointRun::none, 1, 255, VerificationMethod::drill, std::nullopt, ""}};
+    EXPECT_EQ(column(rowsOf(project), "correctedCover"), column(rowsOf(project), "cover")) << "judged on readings";
+
+    project.extension.verification.judgeCorrected = true;
+    const auto rows = rowsOf(project);
+    EXPECT_EQ(column(rows, "cover"), (Texts{"24", "30", "24", "24"}));
+    EXPECT_EQ(column(rows, "correctedCover"), (Texts{"26", "32", "26", "24"})) << "25.5 and 31.5 round up";
+    EXPECT_EQ(column(rows, "pass"), (Texts{"0", "1", "0", "0"}));
+
+    project.extension.verification.rules.spacer = 5;
+    EXPECT_EQ(column(rowsOf(project), "correctedCover"), (Texts{"25", "31", "25", "24"}))
+        << "24.5 rounds up, 23.5 to 24";
 }
 
 class CsvExportFile : public ::testing::Test {

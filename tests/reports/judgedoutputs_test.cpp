@@ -47,8 +47,10 @@ std::string csvPassFlags(const std::string& csv, std::int32_t index)
     std::string flags;
     const std::string prefix = std::to_string(index + 1) + ',';
     while (std::getline(lines, line)) {
-        if (line.rfind(prefix, 0) == 0)
-            flags += line[line.size() - 4]; // ",P,T\r"
+        if (line.rfind(prefix, 0) != 0)
+            continue;
+        const std::size_t correctedCover = line.rfind(',');
+        flags += line[line.rfind(',', correctedCover - 1) - 1]; // ",P,T,C\r"
     }
     return flags;
 }

@@ -225,6 +225,18 @@ TEST(NormalReportLayout, onTheAcceptanceCheckTheConclusionGivesTheRateThenEachLo
         EXPECT_EQ(conclusionParagraphsOf(layOutNormalReport(c.project, p, someDay)), c.expected) << c.what;
     }
 
+    // The beam's 17 drilled at 18.5: judged on corrected covers every beam value passes, while the first sentence
+    // still counts the readings.
+    Project drilled = projectOf({beam, wall});
+    drilled.extension.conclusionBasis = ConclusionBasis::appendixE;
+    drilled.extension.verification.points = {{0, PointRun::none, 10, 185, VerificationMethod::drill, std::nullopt, ""}};
+    drilled.extension.verification.judgeCorrected = true;
+    EXPECT_EQ(conclusionParagraphsOf(layOutNormalReport(drilled, p, someDay)),
+              (std::vector<std::string>{rate + "12点，其中合格点10个，合格点率为83.3%。",
+                                        "    梁类构件钢筋保护层厚度检验的合格率为100.0%，为90%及以上，且不合格点的最大"
+                                        "偏差均不大于允许偏差的1.5倍，判为合格。",
+                                        "    以上评定采用钻孔、剔凿修正后的保护层厚度。", others}));
+
     Project rateBasis = projectOf({beam, slab, wall});
     const NormalReport report = layOutNormalReport(rateBasis, p, someDay);
     EXPECT_EQ(conclusionParagraphsOf(report),
