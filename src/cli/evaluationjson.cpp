@@ -53,7 +53,7 @@ nlohmann::ordered_json lotToJson(const LotEvaluation& lot)
     return j;
 }
 
-nlohmann::ordered_json memberToJson(const MemberRecord& record, const MemberEvaluation& m)
+nlohmann::ordered_json memberToJson(const MemberRecord& record, const MemberEvaluation& m, bool judgedCorrected)
 {
     nlohmann::ordered_json j;
     j["index"] = m.index;
@@ -69,6 +69,53 @@ nlohmann::ordered_json memberToJson(const MemberRecord& record, const MemberEval
     j["deviationMismatch"] = m.deviationMismatch;
     j["tooFewBars"] = m.tooFewBars;
     j["incompleteGroup"] = m.incompleteGroup;
+    if (judgedCorrected)
+        j["corrected"] = m.corrected;
+    return j;
+}
+
+// Tenths of a millimetre with one decimal.
+nlohmann::ordered_json tenths(std::int64_t value)
+{
+    return static_cast<double>(value) / 10.0;
+}
+
+template <typename T> nlohmann::ordered_json tenthsOrNull(const std::optional<T>& value)
+{
+    return value ? tenths(*value) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json verificationToJson(const Verification& stored, const VerificationCheck& check)
+{
+    nlohmann::ordered_json j;
+    j["spacer"] = tenths(stored.rules.spacer);
+    j["judgeCorrected"] = stored.judgeCorrected;
+    j["points"] = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < stored.points.size() && i < check.points.size(); ++i) {
+        const VerificationPoint& p = stored.points[i];
+        const CheckedVerificationPoint& c = check.points[i];
+        nlohmann::ordered_json point;
+        point["member"] = p.member;
+        point["run"] = p.run == PointRun::none ? nlohmann::ordered_json(nullptr)
+                                               : nlohmann::ordered_json(p.run == PointRun::x ? "X" : "Y");
+        point["point"] = p.point;
+        point["reading"] = orNull(c.reading);
+        point["measured"] = tenths(p.measured);
+        point["difference"] = tenthsOrNull(c.difference);
+        point["diameter"] = orNull(c.diameter);
+        point["method"] = p.method == VerificationMethod::drill ? "drill" : "chisel";
+        point["valid"] = c.valid;
+        point["errorExceeded"] = c.errorExceeded;
+        j["points"].push_back(std::move(point));
+    }
+    j["corrections"] = nlohmann::ordered_json::array();
+    for (const DiameterCorrection& c : check.corrections)
+        j["corrections"].push_back(
+            {{"diameter", c.diameter}, {"points", c.points}, {"correction", tenths(c.correction)}});
+    j["required"] = check.required;
+    j["verified"] = check.verified;
+    j["enough"] = check.enough;
+    j["errorExceeded"] = check.errorExceeded;
     return j;
 }
 
@@ -83,7 +130,9 @@ nlohmann::ordered_json evaluationToJson(const Project& project, const Acceptance
         j["lots"].push_back(lotToJson(lot));
     j["members"] = nlohmann::ordered_json::array();
     for (const MemberEvaluation& m : evaluation.members)
-        j["members"].push_back(memberToJson(project.members[static_cast<std::size_t>(m.index)], m));
+        j["members"].push_back(
+            memberToJson(project.members[static_cast<std::size_t>(m.index)], m, evaluation.judgedCorrected));
+    j["verification"] = verificationToJson(project.extension.verification, evaluation.verification);
     return j;
 }
 

@@ -157,6 +157,65 @@ TEST(CliEvaluate, refusesPointsPerBarOutsideOneToFiveAndMissingFiles)
     EXPECT_TRUE(missing.out.empty());
 }
 
+// The sample with six verification points: two on a diameter-20 beam (one 1.2 mm off), one on a diameter-20 section
+// bar, one on a diameter-16 pair exactly 1.0 mm off, one on a member the project does not have, and one on a grid's
+// Y bar with a stated diameter of 12.
+Project sampleWithVerification(bool judgeCorrected)
+{
+    Project project = readSample();
+    Verification& v = project.extension.verification;
+    v.judgeCorrected = judgeCorrected;
+    v.points = {{0, PointRun::none, 3, 192, VerificationMethod::drill, std::nullopt, "钻孔1"},
+                {0, PointRun::none, 1, 316, VerificationMethod::chisel, std::nullopt, ""},
+                {4, PointRun::x, 2, 285, VerificationMethod::drill, std::nullopt, ""},
+                {5, PointRun::none, 2, 170, VerificationMethod::drill, std::nullopt, ""},
+                {99, PointRun::none, 1, 200, VerificationMethod::drill, std::nullopt, ""},
+                {7, PointRun::y, 1, 250, VerificationMethod::chisel, 12, ""}};
+    return project;
+}
+
+TEST(CliEvaluate, verificationIsReportedAsStoredWithTheCorrectionsAndChecksItGives)
+{
+    ScratchFolder folder;
+    const std::string path = (folder / "verified.gj").string();
+    ASSERT_TRUE(writeProjectFile(path, sampleWithVerification(true)));
+    const CliRun run = runCli({"evaluate", path, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string expected =
+        R"("verification":{"spacer":0.0,"judgeCorrected":true,"points":[)"
+        R"({"member":0,"run":null,"point":3,"reading":18,"measured":19.2,"difference":1.2,"diameter":20,)"
+        R"("method":"drill","valid":true,"errorExceeded":true},)"
+        R"({"member":0,"run":null,"point":1,"reading":32,"measured":31.6,"difference":-0.4,"diameter":20,)"
+        R"("method":"chisel","valid":true,"errorExceeded":false},)"
+        R"({"member":4,"run":"X","point":2,"reading":28,"measured":28.5,"difference":0.5,"diameter":20,)"
+        R"("method":"drill","valid":true,"errorExceeded":false},)"
+        R"({"member":5,"run":null,"point":2,"reading":18,"measured":17.0,"difference":-1.0,"diameter":16,)"
+        R"("method":"drill","valid":true,"errorExceeded":false},)"
+        R"({"member":99,"run":null,"point":1,"reading":null,"measured":20.0,"difference":null,"diameter":null,)"
+        R"("method":"drill","valid":false,"errorExceeded":false},)"
+        R"({"member":7,"run":"Y","point":1,"reading":25,"measured":25.0,"difference":0.0,"diameter":12,)"
+        R"("method":"chisel","valid":true,"errorExceeded":false}],)"
+        R"("corrections":[{"diameter":12,"points":1,"correction":0.0},{"diameter":16,"points":1,"correction":-1.0},)"
+        R"({"diameter":20,"points":3,"correction":0.4}],"required":67,"verified":5,"enough":false,)"
+        R"("errorExceeded":true}})"
+        "\n";
+    ASSERT_GE(run.out.size(), expected.size());
+    EXPECT_EQ(run.out.substr(run.out.size() - expected.size()), expected);
+
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["members"][0]["corrected"], true) << "diameter 20 takes 0.4";
+    EXPECT_EQ(j["members"][1]["corrected"], false) << "diameter 22 has no point";
+    EXPECT_EQ(j["members"][5]["corrected"], true) << "pairs of diameter 16 take -1.0";
+
+    const nlohmann::json raw = evaluateSample();
+    EXPECT_FALSE(raw["members"][0].contains("corrected"));
+    EXPECT_NEAR(j["members"][5]["mean"].get<double>(), raw["members"][5]["mean"].get<double>() - 6.0 / 15.0, 1e-9)
+        << "six of its fifteen pairs have diameter 16";
+    EXPECT_EQ(raw["verification"],
+              nlohmann::json::parse(R"({"spacer":0.0,"judgeCorrected":false,"points":[],"corrections":[],)"
+                                    R"("required":67,"verified":0,"enough":false,"errorExceeded":false})"));
+}
+
 TEST(CliEvaluate, summaryGivesEachLotsVerdictAsTheJsonDoes)
 {
     const nlohmann::json j = evaluateSample();
