@@ -1234,6 +1234,30 @@ The loaded data stay as they were.</translation>
         <source>修改结论依据</source>
         <translation>Change the basis of the conclusion</translation>
     </message>
+    <message>
+        <source>%1 添加验证点</source>
+        <translation>%1 add verification point</translation>
+    </message>
+    <message>
+        <source>%1 修改验证点</source>
+        <translation>%1 change verification point</translation>
+    </message>
+    <message>
+        <source>删除 %1 个验证点</source>
+        <translation>Delete %1 verification points</translation>
+    </message>
+    <message>
+        <source>修改验证规则</source>
+        <translation>Change the verification rules</translation>
+    </message>
+    <message>
+        <source>按修正值评定</source>
+        <translation>Judge corrected covers</translation>
+    </message>
+    <message>
+        <source>按原始读数评定</source>
+        <translation>Judge raw readings</translation>
+    </message>
 </context>
 <context>
     <name>trellon::ProjectInfoDialog</name>

@@ -3,9 +3,10 @@
 
 namespace trellon {
 
-MemberEdit::MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes, TestMode mode, int focus)
+MemberEdit::MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes,
+                       std::optional<std::pair<ProjectExtension, ProjectExtension>> extension, TestMode mode, int focus)
     : QUndoCommand(text.translated()), document_(document), stepText_(std::move(text)),
-      readingChanges_(std::move(changes)), mode_(mode), focus_(focus)
+      readingChanges_(std::move(changes)), extension_(std::move(extension)), mode_(mode), focus_(focus)
 {
 }
 

@@ -18,8 +18,10 @@ public:
     using FieldChange = ProjectDocument::FieldChange;
     using Rename = ProjectDocument::Rename;
 
-    // Changes of the readings of members.
-    MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes, TestMode mode, int focus);
+    // Changes of the readings of members, and of the extension data with them when given (verification points
+    // renumbered with their readings).
+    MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes,
+               std::optional<std::pair<ProjectExtension, ProjectExtension>> extension, TestMode mode, int focus);
     // A change of the project's extension data.
     MemberEdit(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after, TestMode mode,
                int focus);

@@ -73,6 +73,24 @@ const char* deleteBarText(BarRun run)
     return texts[runRow(run)];
 }
 
+PointRun pointRunOf(BarRun run)
+{
+    return run == BarRun::gridY ? PointRun::y : PointRun::x;
+}
+
+bool isWithinRules(const VerificationRules& rules)
+{
+    return rules.spacer >= 0 && rules.spacer <= maxSpacer && rules.minShare >= 0 && rules.minShare <= maxMinShare &&
+           rules.minPoints >= 0 && rules.minPoints <= maxMinPoints && rules.maxError >= 0 &&
+           rules.maxError <= maxMaxError;
+}
+
+bool isStorable(const VerificationPoint& point)
+{
+    return point.member >= 0 && point.point >= 0 && point.measured >= 0 && point.measured <= maxMeasuredCover &&
+           (!point.diameter || (*point.diameter >= 0 && *point.diameter <= maxStatedDiameter));
+}
+
 QString number(std::int64_t value)
 {
     return QString::number(value);
@@ -170,12 +188,17 @@ template <typename Edit> ProjectDocument::FieldChange ProjectDocument::fieldChan
     return {memberIndex, before, after};
 }
 
-bool ProjectDocument::record(StepText text, std::vector<Change> changes, int focus)
+bool ProjectDocument::record(StepText text, std::vector<Change> changes, int focus,
+                             std::optional<ProjectExtension> extension)
 {
     std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
     if (changes.empty() || applying_)
         return false;
-    undoStack_->push(new MemberEdit(*this, std::move(text), std::move(changes), testMode_, focus));
+    std::optional<std::pair<ProjectExtension, ProjectExtension>> extensionChange;
+    if (extension && *extension != project_->extension)
+        extensionChange.emplace(project_->extension, std::move(*extension));
+    undoStack_->push(
+        new MemberEdit(*this, std::move(text), std::move(changes), std::move(extensionChange), testMode_, focus));
     return true;
 }
 
@@ -192,7 +215,8 @@ bool ProjectDocument::record(StepText text, std::vector<FieldChange> changes, bo
     return true;
 }
 
-template <typename Edit> bool ProjectDocument::editReadings(StepText text, int memberIndex, Edit edit)
+template <typename Edit>
+bool ProjectDocument::editReadings(StepText text, int memberIndex, Edit edit, Renumber renumber)
 {
     if (member(memberIndex) == nullptr || applying_)
         return false;
@@ -204,7 +228,12 @@ template <typename Edit> bool ProjectDocument::editReadings(StepText text, int m
     };
     std::vector<Change> changes;
     changes.push_back({memberIndex, readingsOf(*member(memberIndex)), readingsOf(edited)});
-    return record(std::move(text), std::move(changes), memberIndex);
+    std::optional<ProjectExtension> extension;
+    if (renumber) {
+        extension = project_->extension;
+        renumber(extension->verification.points);
+    }
+    return record(std::move(text), std::move(changes), memberIndex, std::move(extension));
 }
 
 void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
@@ -328,6 +357,71 @@ bool ProjectDocument::setConclusionBasis(ConclusionBasis basis)
     return recordExtension({QT_TR_NOOP("修改结论依据"), {}}, std::move(after));
 }
 
+template <typename Edit> bool ProjectDocument::editVerification(StepText text, Edit edit)
+{
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    if (!edit(after.verification))
+        return false;
+    return recordExtension(std::move(text), std::move(after));
+}
+
+bool ProjectDocument::addVerificationPoint(const VerificationPoint& point)
+{
+    if (!isStorable(point))
+        return false;
+    return editVerification({QT_TR_NOOP("%1 添加验证点"), {numberOf(point.member)}}, [&](Verification& v) {
+        v.points.push_back(point);
+        return true;
+    });
+}
+
+bool ProjectDocument::setVerificationPoint(int index, const VerificationPoint& point)
+{
+    if (!isStorable(point))
+        return false;
+    return editVerification({QT_TR_NOOP("%1 修改验证点"), {numberOf(point.member)}}, [&](Verification& v) {
+        if (index < 0 || static_cast<std::size_t>(index) >= v.points.size())
+            return false;
+        v.points[static_cast<std::size_t>(index)] = point;
+        return true;
+    });
+}
+
+bool ProjectDocument::deleteVerificationPoints(const std::vector<int>& indexes)
+{
+    return editVerification({QT_TR_NOOP("删除 %1 个验证点"), {number(static_cast<std::int64_t>(indexes.size()))}},
+                            [&](Verification& v) {
+                                std::vector<VerificationPoint> kept;
+                                for (std::size_t i = 0; i < v.points.size(); ++i) {
+                                    if (std::find(indexes.begin(), indexes.end(), static_cast<int>(i)) == indexes.end())
+                                        kept.push_back(v.points[i]);
+                                }
+                                v.points = std::move(kept);
+                                return true;
+                            });
+}
+
+bool ProjectDocument::setVerificationRules(const VerificationRules& rules)
+{
+    if (!isWithinRules(rules))
+        return false;
+    return editVerification({QT_TR_NOOP("修改验证规则"), {}}, [&](Verification& v) {
+        v.rules = rules;
+        return true;
+    });
+}
+
+bool ProjectDocument::setJudgeCorrected(bool judgeCorrected)
+{
+    return editVerification({judgeCorrected ? QT_TR_NOOP("按修正值评定") : QT_TR_NOOP("按原始读数评定"), {}},
+                            [&](Verification& v) {
+                                v.judgeCorrected = judgeCorrected;
+                                return true;
+                            });
+}
+
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
 {
     const MemberRecord* found = member(memberIndex);
@@ -354,13 +448,17 @@ bool ProjectDocument::insertReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row > rowCount(*target))
         return false;
-    return editReadings({QT_TR_NOOP("%1 插入测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
-                        [&](MemberRecord& m) {
-                            const std::int64_t width = readingsPerRow(m);
-                            m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
-                            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
-                            return true;
-                        });
+    return editReadings(
+        {QT_TR_NOOP("%1 插入测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
+        [&](MemberRecord& m) {
+            const std::int64_t width = readingsPerRow(m);
+            m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
+            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+            return true;
+        },
+        [&](std::vector<VerificationPoint>& points) {
+            verificationPointInserted(points, memberIndex, PointRun::none, static_cast<std::int32_t>(row + 1));
+        });
 }
 
 bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
@@ -368,14 +466,18 @@ bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row >= rowCount(*target))
         return false;
-    return editReadings({QT_TR_NOOP("%1 删除测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
-                        [&](MemberRecord& m) {
-                            const std::int64_t width = readingsPerRow(m);
-                            const auto first = m.samples.begin() + row * width;
-                            m.samples.erase(first, first + width);
-                            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
-                            return true;
-                        });
+    return editReadings(
+        {QT_TR_NOOP("%1 删除测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
+        [&](MemberRecord& m) {
+            const std::int64_t width = readingsPerRow(m);
+            const auto first = m.samples.begin() + row * width;
+            m.samples.erase(first, first + width);
+            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+            return true;
+        },
+        [&](std::vector<VerificationPoint>& points) {
+            verificationPointDeleted(points, memberIndex, PointRun::none, static_cast<std::int32_t>(row + 1));
+        });
 }
 
 std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::vector<BarValue>& values)
@@ -413,8 +515,12 @@ bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after
     if (target == nullptr || !hasBarRuns(*target))
         return false;
     const int inserted = after ? bar + 1 : bar;
-    return editReadings({insertBarText(run), {numberOf(memberIndex), number(inserted + 1)}}, memberIndex,
-                        [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); });
+    return editReadings(
+        {insertBarText(run), {numberOf(memberIndex), number(inserted + 1)}}, memberIndex,
+        [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); },
+        [&](std::vector<VerificationPoint>& points) {
+            verificationPointInserted(points, memberIndex, pointRunOf(run), inserted + 1);
+        });
 }
 
 bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
@@ -422,8 +528,12 @@ bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
         return false;
-    return editReadings({deleteBarText(run), {numberOf(memberIndex), number(bar + 1)}}, memberIndex,
-                        [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); });
+    return editReadings(
+        {deleteBarText(run), {numberOf(memberIndex), number(bar + 1)}}, memberIndex,
+        [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); },
+        [&](std::vector<VerificationPoint>& points) {
+            verificationPointDeleted(points, memberIndex, pointRunOf(run), bar + 1);
+        });
 }
 
 bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -113,6 +114,13 @@ public:
     bool setPopulation(MemberType type, std::optional<std::int32_t> population);
     // What the normal-format Word report's conclusion rests on.
     bool setConclusionBasis(ConclusionBasis basis);
+    // The drilling verification: a point added, replaced or deleted, its rules, and whether the acceptance check
+    // judges corrected covers. Measured covers, diameters and rules outside their ranges change nothing.
+    bool addVerificationPoint(const VerificationPoint& point);
+    bool setVerificationPoint(int index, const VerificationPoint& point);
+    bool deleteVerificationPoints(const std::vector<int>& indexes);
+    bool setVerificationRules(const VerificationRules& rules);
+    bool setJudgeCorrected(bool judgeCorrected);
     // Ticks or unticks the members named, in one step.
     bool setChecked(const std::vector<int>& memberIndexes, bool checked);
 
@@ -122,7 +130,8 @@ signals:
     void membersChanged(const QList<int>& memberIndexes);
     void selectionChanged();
     void modifiedChanged(bool modified);
-    // The acceptance check's data changed (types, flags, points per bar, populations, conclusion basis).
+    // The acceptance check's data changed (types, flags, points per bar, populations, conclusion basis, drilling
+    // verification).
     void extensionChanged();
 
 private:
@@ -163,9 +172,11 @@ private:
     };
     // The member's fields before and after `edit` changes them.
     template <typename Edit> FieldChange fieldChange(int memberIndex, Edit edit) const;
-    // Pushes one step that turns each `before` into its `after`; undoing or redoing it shows the member `focus`.
-    // `figures`: the statistics of the members follow (design values), else only labels change.
-    bool record(StepText text, std::vector<Change> changes, int focus);
+    // Pushes one step that turns each `before` into its `after`, and the extension into `extension` when given;
+    // undoing or redoing it shows the member `focus`. `figures`: the statistics of the members follow (design
+    // values), else only labels change.
+    bool record(StepText text, std::vector<Change> changes, int focus,
+                std::optional<ProjectExtension> extension = std::nullopt);
     bool record(StepText text, std::vector<FieldChange> changes, bool figures, int focus,
                 std::optional<Rename> rename = std::nullopt);
     // Pushes one step that replaces the project's extension data.
@@ -173,7 +184,11 @@ private:
     // Pushes one step that changes the extras of the members named.
     template <typename Edit> bool editExtras(StepText text, const std::vector<int>& memberIndexes, Edit edit);
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
-    template <typename Edit> bool editReadings(StepText text, int memberIndex, Edit edit);
+    // `renumber` moves the verification points on the member's readings as the edit moved the readings.
+    using Renumber = std::function<void(std::vector<VerificationPoint>&)>;
+    template <typename Edit> bool editReadings(StepText text, int memberIndex, Edit edit, Renumber renumber = {});
+    // Pushes one step that changes the drilling verification.
+    template <typename Edit> bool editVerification(StepText text, Edit edit);
     // The member's number as the history names it.
     QString numberOf(int memberIndex) const;
     // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is

@@ -2,8 +2,10 @@
 // modified state and the selection following.
 #include "document/projectdocument.h"
 
+#include "evaluation/acceptanceevaluation.h"
 #include "evaluation/checkedsetverdict.h"
 #include "evaluation/statistics.h"
+#include "model/gbk.h"
 #include "model/projectfile.h"
 
 #include <QSignalSpy>
@@ -315,6 +317,113 @@ TEST_F(DocumentTest, acceptanceDataAreUndoableStepsNamingTheMembersTheyChange)
     EXPECT_TRUE(document.setMemberType({2, 5}, std::nullopt));
     EXPECT_TRUE(document.project()->extension.members.empty()) << "back to inferring: nothing left to store";
     EXPECT_FALSE(document.setMemberType({2}, std::nullopt)) << "no change, no step";
+}
+
+VerificationPoint verificationAt(int member, PointRun run, std::int32_t number, std::int32_t measured = 250)
+{
+    return {member, run, number, measured, VerificationMethod::drill, std::nullopt, "note"};
+}
+
+std::vector<std::int32_t> verifiedNumbers(const ProjectDocument& document)
+{
+    std::vector<std::int32_t> numbers;
+    for (const VerificationPoint& p : document.project()->extension.verification.points)
+        numbers.push_back(p.point);
+    return numbers;
+}
+
+TEST_F(DocumentTest, verificationPointsMoveWithTheirReadingsInTheSameStep)
+{
+    const int known = indexOf("1001");
+    const int grid = indexOf("3001");
+    for (const VerificationPoint& p :
+         {verificationAt(known, PointRun::none, 3), verificationAt(known, PointRun::none, 9),
+          verificationAt(grid, PointRun::x, 2), verificationAt(grid, PointRun::y, 2)})
+        ASSERT_TRUE(document.addVerificationPoint(p));
+    const std::vector<std::int32_t> added{3, 9, 2, 2};
+    ASSERT_EQ(verifiedNumbers(document), added);
+
+    const struct {
+        std::function<bool()> edit;
+        std::vector<std::int32_t> numbers;
+    } cases[] = {
+        {[&] { return document.insertReadingRow(known, 0); }, {4, 10, 2, 2}},
+        {[&] { return document.insertReadingRow(known, 3); }, {3, 10, 2, 2}},
+        {[&] { return document.deleteReadingRow(known, 2); }, {deletedPointNumber, 8, 2, 2}},
+        {[&] { return document.deleteReadingRow(known, 0); }, {2, 8, 2, 2}},
+        {[&] { return document.insertBar(grid, BarRun::gridY, 0, false); }, {3, 9, 2, 3}},
+        {[&] { return document.insertBar(grid, BarRun::gridX, 1, true); }, {3, 9, 2, 2}},
+        {[&] { return document.deleteBar(grid, BarRun::gridX, 1); }, {3, 9, deletedPointNumber, 2}},
+        {[&] { return document.setReading(known, 2, 40); }, added},
+    };
+    for (const auto& c : cases) {
+        const int steps = document.undoStack().index();
+        ASSERT_TRUE(c.edit());
+        EXPECT_EQ(document.undoStack().index(), steps + 1);
+        EXPECT_EQ(verifiedNumbers(document), c.numbers);
+        document.undoStack().undo();
+        EXPECT_EQ(verifiedNumbers(document), added) << "undone with the readings";
+        document.undoStack().redo();
+        EXPECT_EQ(verifiedNumbers(document), c.numbers);
+        document.undoStack().undo();
+    }
+    EXPECT_EQ(document.project()->extension.verification.points[0].note, "note");
+}
+
+TEST_F(DocumentTest, verificationEditsAreStepsAndRefuseValuesOutsideTheirRanges)
+{
+    QSignalSpy extension(&document, &ProjectDocument::extensionChanged);
+    ASSERT_TRUE(document.addVerificationPoint(verificationAt(0, PointRun::none, 1)));
+    ASSERT_TRUE(document.addVerificationPoint(verificationAt(0, PointRun::none, 2)));
+    ASSERT_TRUE(document.setVerificationPoint(1, verificationAt(0, PointRun::none, 2, 2000)));
+    EXPECT_FALSE(document.setVerificationPoint(1, verificationAt(0, PointRun::none, 2, 2001)));
+    EXPECT_FALSE(document.setVerificationPoint(2, verificationAt(0, PointRun::none, 2)));
+    VerificationPoint thick = verificationAt(0, PointRun::none, 3);
+    thick.diameter = 101;
+    EXPECT_FALSE(document.addVerificationPoint(thick));
+    ASSERT_TRUE(document.setVerificationRules({200, 100, 1000, 200}));
+    EXPECT_FALSE(document.setVerificationRules({201, 30, 6, 10}));
+    EXPECT_FALSE(document.setVerificationRules({0, 101, 6, 10}));
+    ASSERT_TRUE(document.setJudgeCorrected(true));
+    EXPECT_FALSE(document.setJudgeCorrected(true));
+    ASSERT_TRUE(document.deleteVerificationPoints({0}));
+    EXPECT_EQ(extension.count(), 6);
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除 1 个验证点"));
+    EXPECT_EQ(document.project()->extension.verification.points,
+              (std::vector<VerificationPoint>{verificationAt(0, PointRun::none, 2, 2000)}));
+    while (document.undoStack().canUndo())
+        document.undoStack().undo();
+    EXPECT_EQ(document.project()->extension, ProjectExtension{});
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST(ProjectDocumentVerification, judgingOnCorrectedCoversTurnsALotAcceptedAndUndoTurnsItBack)
+{
+    MemberRecord beam;
+    beam.number = "1001";
+    beam.name = systemText("梁");
+    beam.knownDiameter = 20;
+    beam.designCover = 25;
+    beam.upperDeviation = 10;
+    beam.lowerDeviation = -7;
+    beam.checked = 1;
+    beam.replaceSamples({17, 17, 17, 25, 25, 25, 25, 25, 25, 25});
+    auto project = std::make_unique<Project>();
+    project->members = {beam};
+    ProjectDocument document;
+    document.replaceProject(std::move(project));
+    const auto beamResult = [&] { return evaluateAcceptance(*document.project()).lots[0].result; };
+    ASSERT_TRUE(document.addVerificationPoint(verificationAt(0, PointRun::none, 1, 182)));
+    ASSERT_TRUE(document.addVerificationPoint(verificationAt(0, PointRun::none, 2, 184)));
+    ASSERT_TRUE(document.addVerificationPoint(verificationAt(0, PointRun::none, 3, 183)));
+    EXPECT_EQ(beamResult(), LotResult::rejected);
+    ASSERT_TRUE(document.setJudgeCorrected(true));
+    EXPECT_EQ(beamResult(), LotResult::accepted);
+    EXPECT_EQ(document.member(0)->samples[0], 17) << "the readings stay as measured";
+    document.undoStack().undo();
+    EXPECT_EQ(beamResult(), LotResult::rejected);
+    document.undoStack().redo();
+    EXPECT_EQ(beamResult(), LotResult::accepted);
 }
 
 TEST(ProjectDocumentWithoutProject, memberLookupRefusesIndexesOutsideTheProject)
