@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-60}"
 build=build-fuzz
-targets=(gjreader framedecoder templatexml)
+targets=(gjreader extensionpayload framedecoder templatexml)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELLON_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ > /dev/null

@@ -11,6 +11,7 @@
 #include <vector>
 
 extern "C" int gjreaderFuzzInput(const std::uint8_t* data, std::size_t size);
+extern "C" int extensionpayloadFuzzInput(const std::uint8_t* data, std::size_t size);
 extern "C" int framedecoderFuzzInput(const std::uint8_t* data, std::size_t size);
 extern "C" int templatexmlFuzzInput(const std::uint8_t* data, std::size_t size);
 
@@ -55,6 +56,11 @@ void replayCorpus(const std::string& target, FuzzEntry entry)
 TEST(FuzzCorpus, everyProjectFileInputIsReadOrRefusedCleanly)
 {
     replayCorpus("gjreader", gjreaderFuzzInput);
+}
+
+TEST(FuzzCorpus, everyExtensionPayloadIsReadOrRefusedCleanly)
+{
+    replayCorpus("extensionpayload", extensionpayloadFuzzInput);
 }
 
 TEST(FuzzCorpus, everyTransferStreamIsDecodedOrRefusedCleanly)
