@@ -926,6 +926,10 @@ The loaded data stay as they were.</translation>
         <source>将检验评定报告保存为PDF文件</source>
         <translation>Save the evaluation report as a PDF file</translation>
     </message>
+    <message>
+        <source>正在更新…</source>
+        <translation>Updating…</translation>
+    </message>
 </context>
 <context>
     <name>trellon::HelpWindow</name>

@@ -4,7 +4,7 @@
 #include "cmainframe.h"
 #include "reportoutput.h"
 
-#include "views/evaluationdocument.h"
+#include "evaluation/evaluationreport.h"
 #include "views/evaluationpdf.h"
 
 #include <QCoreApplication>

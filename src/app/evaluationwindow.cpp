@@ -1,9 +1,12 @@
 // Evaluation window.
 #include "evaluationwindow.h"
 
+#include "evaluationpagesbuilder.h"
+
 #include "document/projectdocument.h"
-#include "evaluation/acceptanceevaluation.h"
-#include "views/evaluationdocument.h"
+#include "evaluation/evaluationreport.h"
+#include "views/evaluationpages.h"
+#include "widgets/pageview.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -11,11 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTextBrowser>
-#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,13 +25,14 @@ namespace {
 
 constexpr int notEntered = -1;
 constexpr int largestPopulation = 1000000;
-constexpr int refreshDelayMs = 150;
+constexpr int refreshDelayMs = 50;
 
 } // namespace
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
-      exportPdf_(new QPushButton(this)), page_(new QTextBrowser(this)), refreshTimer_(new QTimer(this))
+      exportPdf_(new QPushButton(this)), updating_(new QLabel(this)), pageView_(new PageView(this)),
+      refreshTimer_(new QTimer(this)), builder_(new EvaluationPagesBuilder(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -60,7 +61,12 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     left->addWidget(exportPdf_);
     connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
     layout->addLayout(left);
-    layout->addWidget(page_, 1);
+    auto* right = new QVBoxLayout;
+    updating_->setAlignment(Qt::AlignCenter);
+    updating_->setStyleSheet(QStringLiteral("background: #ffeca0; padding: 3px; font-weight: bold"));
+    right->addWidget(updating_);
+    right->addWidget(pageView_, 1);
+    layout->addLayout(right, 1);
     resize(1000, 700);
 
     refreshTimer_->setSingleShot(true);
@@ -69,20 +75,26 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::scheduleRefresh);
     connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::scheduleRefresh);
     connect(&document_, &ProjectDocument::extensionChanged, this, &EvaluationWindow::scheduleRefresh);
+    connect(builder_, &EvaluationPagesBuilder::built, this, &EvaluationWindow::showPages);
     retranslate();
-    refresh();
+    updateFields();
+    markStale(true);
 }
+
+EvaluationWindow::~EvaluationWindow() = default;
 
 void EvaluationWindow::scheduleRefresh()
 {
-    stale_ = true;
+    awaited_ = 0;
+    markStale(true);
+    updateFields();
     if (isVisible())
         refreshTimer_->start();
 }
 
 void EvaluationWindow::showEvent(QShowEvent* event)
 {
-    if (stale_)
+    if (stale_ && awaited_ == 0)
         refresh();
     QDialog::showEvent(event);
 }
@@ -107,18 +119,23 @@ void EvaluationWindow::retranslate()
         field->setSpecialValueText(tr("未填"));
     exportPdf_->setText(tr("导出PDF"));
     exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
+    updating_->setText(tr("正在更新…"));
+    markStale(stale_);
 }
 
-void EvaluationWindow::refresh()
+void EvaluationWindow::markStale(bool stale)
 {
-    refreshTimer_->stop();
-    stale_ = false;
+    stale_ = stale;
+    updating_->setVisible(stale);
+    pageView_->setNotice(stale ? updating_->text() : QString());
+}
+
+void EvaluationWindow::updateFields()
+{
     const Project* project = document_.project();
     setEnabled(project != nullptr);
-    if (project == nullptr) {
-        page_->clear();
+    if (project == nullptr)
         return;
-    }
     {
         const QSignalBlocker quiet(pointsPerBar_);
         pointsPerBar_->setValue(project->extension.pointsPerBar);
@@ -128,19 +145,34 @@ void EvaluationWindow::refresh()
         const auto entered = project->extension.population.find(type);
         field->setValue(entered == project->extension.population.end() ? notEntered : entered->second);
     }
-    const int scrolled = page_->verticalScrollBar()->value();
+}
+
+void EvaluationWindow::refresh()
+{
+    refreshTimer_->stop();
+    updateFields();
+    const Project* project = document_.project();
+    if (project == nullptr) {
+        awaited_ = 0;
+        pages_.reset();
+        pageView_->setDocument(nullptr);
+        markStale(false);
+        return;
+    }
     const QString path = QString::fromStdString(document_.currentFilePath());
-    std::unique_ptr<QTextDocument> report =
-        evaluationDocument(*project, evaluateAcceptance(*project),
-                           path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName());
-    // The browser deletes a document of its own when given another; the reports this window gave it go here.
-    QTextDocument* shown = page_->document();
-    const bool shownIsAReport = shown->parent() == page_;
-    report->setParent(page_);
-    page_->setDocument(report.release());
-    if (shownIsAReport)
-        delete shown;
-    page_->verticalScrollBar()->setValue(scrolled);
+    awaited_ = builder_->request(*project,
+                                 path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName());
+}
+
+void EvaluationWindow::showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages)
+{
+    if (request != awaited_)
+        return;
+    awaited_ = 0;
+    pages_ = std::move(pages);
+    pageView_->setDocument(pages_);
+    markStale(false);
+    emit refreshed();
 }
 
 } // namespace trellon

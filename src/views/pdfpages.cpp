@@ -1,8 +1,6 @@
 // PDF of the printed pages.
 #include "pdfpages.h"
 
-#include "printedpages.h"
-
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -15,11 +13,11 @@ namespace {
 
 constexpr int pdfResolution = 1200;
 // A common printer's unprintable border; the page layout is placed from the printable area's corner.
-constexpr double printableMarginPoints = 18.0;
+constexpr double printableMarginPoints = double{sheet::printableMargin} / 20;
 
 } // namespace
 
-QByteArray renderPdfPages(const PrintedPages& pages, const QString& title)
+QByteArray renderPdfPages(const PagedDocument& pages, const QString& title, const PageProgress& progress)
 {
     QByteArray pdf;
     {
@@ -33,7 +31,7 @@ QByteArray renderPdfPages(const PrintedPages& pages, const QString& title)
             QPageLayout::Point);
         writer.setCreator(QStringLiteral("Trellon"));
         writer.setTitle(title);
-        if (!pages.paintAllPages(writer))
+        if (!paintPages(pages, writer, 1, pages.pageCount(), progress))
             return {};
     }
     return pdf;
