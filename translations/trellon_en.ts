@@ -356,6 +356,13 @@ No application was found to open it. Open the folder it is in?</translation>
     </message>
 </context>
 <context>
+    <name>ExportRunner</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>GuardedApplication</name>
     <message>
         <source>内存不足，操作未能完成。</source>
@@ -481,6 +488,10 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>无法打开文件夹“%1”。</source>
         <translation>Cannot open the folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>正在保存“%1”…</source>
+        <translation>Saving &quot;%1&quot;…</translation>
     </message>
 </context>
 <context>

@@ -34,10 +34,14 @@ void exportPdf(CMainFrame& frame)
     }
     const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
-    saveReport(frame, file, [&pages, projectFile](const std::string& path) -> Status {
+    saveReport(frame, file, [&pages, projectFile](const std::string& path, ExportTask& task) -> Status {
         const QString title =
-            QFileInfo(projectFile.isEmpty() ? QFile::decodeName(path.c_str()) : projectFile).fileName();
-        const QByteArray pdf = renderPdfPages(pages, title);
+            QFileInfo(projectFile.isEmpty() ? QFile::decodeName(task.target().c_str()) : projectFile).fileName();
+        task.setTotal(pages.pageCount());
+        const QByteArray pdf = renderPdfPages(pages, title, [&task](std::int32_t painted) {
+            task.setDone(painted);
+            return !task.isCancelled();
+        });
         if (pdf.isEmpty())
             return Error{ErrorKind::cannotWrite, "the pages could not be painted into a PDF", std::nullopt};
         const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
