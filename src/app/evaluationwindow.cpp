@@ -31,8 +31,8 @@ constexpr int refreshDelayMs = 50;
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
-      exportPdf_(new QPushButton(this)), updating_(new QLabel(this)), pageView_(new PageView(this)),
-      refreshTimer_(new QTimer(this)), builder_(new EvaluationPagesBuilder(this))
+      exportPdf_(new QPushButton(this)), pageView_(new PageView(this)), refreshTimer_(new QTimer(this)),
+      builder_(new EvaluationPagesBuilder(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -61,12 +61,7 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     left->addWidget(exportPdf_);
     connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
     layout->addLayout(left);
-    auto* right = new QVBoxLayout;
-    updating_->setAlignment(Qt::AlignCenter);
-    updating_->setStyleSheet(QStringLiteral("background: #ffeca0; padding: 3px; font-weight: bold"));
-    right->addWidget(updating_);
-    right->addWidget(pageView_, 1);
-    layout->addLayout(right, 1);
+    layout->addWidget(pageView_, 1);
     resize(1000, 700);
 
     refreshTimer_->setSingleShot(true);
@@ -119,15 +114,13 @@ void EvaluationWindow::retranslate()
         field->setSpecialValueText(tr("未填"));
     exportPdf_->setText(tr("导出PDF"));
     exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
-    updating_->setText(tr("正在更新…"));
     markStale(stale_);
 }
 
 void EvaluationWindow::markStale(bool stale)
 {
     stale_ = stale;
-    updating_->setVisible(stale);
-    pageView_->setNotice(stale ? updating_->text() : QString());
+    pageView_->setNotice(stale ? tr("正在更新…") : QString());
 }
 
 void EvaluationWindow::updateFields()

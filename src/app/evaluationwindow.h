@@ -42,7 +42,7 @@ public:
 
     // Lays the report out again from the document as it is now.
     void refresh();
-    // Whether the pages shown are older than the document: "正在更新…" is shown meanwhile.
+    // Whether the pages shown are older than the document: "正在更新…" stands over them meanwhile.
     bool isStale() const { return stale_; }
 
 signals:
@@ -70,7 +70,6 @@ private:
     std::map<MemberType, QSpinBox*> population_;
     std::map<MemberType, QLabel*> populationLabels_;
     QPushButton* exportPdf_;
-    QLabel* updating_;
     PageView* pageView_;
     QTimer* refreshTimer_;
     EvaluationPagesBuilder* builder_;

@@ -32,15 +32,21 @@ QFont reportFont(double points, bool bold = false)
     return font;
 }
 
+// Headings in the plain strokes of 黑体, which stand out where a bold 宋体 has no face of its own.
+QFont headingFont(double points)
+{
+    return PageCanvas::font(QStringLiteral("黑体"), points);
+}
+
 QFont paragraphFont(ReportTextStyle style)
 {
     switch (style) {
     case ReportTextStyle::title:
-        return reportFont(15, true);
+        return headingFont(16);
     case ReportTextStyle::heading:
-        return reportFont(13, true);
+        return headingFont(13);
     case ReportTextStyle::subheading:
-        return reportFont(11, true);
+        return headingFont(11);
     case ReportTextStyle::body:
         break;
     }

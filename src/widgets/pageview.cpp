@@ -120,7 +120,6 @@ void PageView::paintEvent(QPaintEvent* event)
         painter.setClipRect(sheetRect);
         painter.translate(QPointF(sheetRect.topLeft()) + QPointF(margin, margin));
         painter.scale(zoom, zoom);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         document_->paintPage(painter, page);
         painter.restore();
