@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <span>
 
 namespace trellon {
 namespace {
@@ -58,6 +59,34 @@ QFont tableFont(bool headings)
     return reportFont(8, headings);
 }
 
+// The measures of the report's fonts, for one layout or the painting of one page.
+class ReportMeasures {
+public:
+    TextMeasure& paragraph(ReportTextStyle style)
+    {
+        switch (style) {
+        case ReportTextStyle::title:
+            return title_;
+        case ReportTextStyle::heading:
+            return heading_;
+        case ReportTextStyle::subheading:
+            return subheading_;
+        case ReportTextStyle::body:
+            break;
+        }
+        return body_;
+    }
+    TextMeasure& table(bool headings) { return headings ? tableHeadings_ : tableCells_; }
+
+private:
+    TextMeasure title_{paragraphFont(ReportTextStyle::title)};
+    TextMeasure heading_{paragraphFont(ReportTextStyle::heading)};
+    TextMeasure subheading_{paragraphFont(ReportTextStyle::subheading)};
+    TextMeasure body_{paragraphFont(ReportTextStyle::body)};
+    TextMeasure tableCells_{tableFont(false)};
+    TextMeasure tableHeadings_{tableFont(true)};
+};
+
 Spacing spacingOf(const ReportBlock& block)
 {
     if (const auto* paragraph = std::get_if<ReportParagraph>(&block)) {
@@ -86,27 +115,114 @@ double cellRoom(double columnWidth)
     return std::max(1.0, columnWidth - 2 * cellPadding);
 }
 
-// The texts of one table row in the columns given, their top at rowTop (twips below the text area's top).
-void drawRow(PageCanvas& canvas, const std::vector<std::string>& cells, const std::vector<double>& columns, int rowTop,
-             bool centred)
+// Page coordinates of a distance below the text area's top.
+int pageY(int belowTop)
 {
-    const QFontMetricsF metrics(canvas.painter().font());
-    const int lineHeight = static_cast<int>(std::ceil(metrics.lineSpacing()));
+    return -(reportpage::top + belowTop);
+}
+
+void paintParagraph(PageCanvas& canvas, TextMeasure& measure, const ReportParagraph& paragraph, int top)
+{
+    canvas.setFont(measure.font());
+    const bool centred = paragraph.style == ReportTextStyle::title;
+    int y = pageY(top);
+    for (const QString& line : measure.breakLines(qtext(paragraph.text), reportpage::textWidth)) {
+        const double shift = centred ? std::max(0.0, (reportpage::textWidth - measure.width(line)) / 2) : 0.0;
+        canvas.drawText(reportpage::left + static_cast<int>(std::lround(shift)), y, line);
+        y -= measure.lineHeight();
+    }
+}
+
+void paintHistogram(PageCanvas& canvas, const ReportHistogram& histogram, int top)
+{
+    QPainter& painter = canvas.painter();
+    painter.save();
+    painter.scale(1, -1); // twips downwards from the printable area's corner
+    const QRectF rect(reportpage::left + (reportpage::textWidth - histogramWidth) / 2.0, reportpage::top + top,
+                      histogramWidth, histogramHeight);
+    paintCoverHistogram(painter, rect, histogram.classes, histogram.ranges);
+    painter.restore();
+}
+
+// The texts of one table row in the columns given, the row's top `top` below the text area's top.
+void paintRowTexts(PageCanvas& canvas, TextMeasure& measure, const std::vector<std::string>& cells,
+                   const std::vector<double>& columns, int top, bool centred)
+{
+    canvas.setFont(measure.font());
     double x = reportpage::left;
     for (std::size_t c = 0; c < cells.size() && c < columns.size(); ++c) {
         const double room = cellRoom(columns[c]);
         const QString text = qtext(cells[c]);
-        const QStringList lines =
-            metrics.horizontalAdvance(text) <= room ? QStringList{text} : breakLines(text, room, metrics);
-        int y = -(reportpage::top + rowTop + cellPadding);
+        const QStringList lines = measure.width(text) <= room ? QStringList{text} : measure.breakLines(text, room);
+        int y = pageY(top + cellPadding);
         for (const QString& line : lines) {
-            const double shift = centred ? std::max(0.0, (room - metrics.horizontalAdvance(line)) / 2) : 0.0;
+            const double shift = centred ? std::max(0.0, (room - measure.width(line)) / 2) : 0.0;
             canvas.drawTextWithin(static_cast<int>(std::lround(x + cellPadding + shift)), y, static_cast<int>(room),
                                   line);
-            y -= lineHeight;
+            y -= measure.lineHeight();
         }
         x += columns[c];
     }
+}
+
+// The rows [firstRow, endRow) of a table below its column headings, `top` below the text area's top.
+void paintTable(PageCanvas& canvas, ReportMeasures& measures, const ReportTable& table,
+                const std::vector<double>& columns, int headingHeight, std::span<const int> rowHeights, int top,
+                std::size_t firstRow)
+{
+    std::vector<int> edges{top, top + headingHeight};
+    for (const int height : rowHeights)
+        edges.push_back(edges.back() + height);
+    const double right = std::accumulate(columns.begin(), columns.end(), 0.0) + reportpage::left;
+    for (const int edge : edges)
+        canvas.drawLine(reportpage::left, pageY(edge), static_cast<int>(std::lround(right)), pageY(edge));
+    double x = reportpage::left;
+    for (std::size_t c = 0; c <= columns.size(); ++c) {
+        const int at = static_cast<int>(std::lround(x));
+        canvas.drawLine(at, pageY(edges.front()), at, pageY(edges.back()));
+        x += c < columns.size() ? columns[c] : 0.0;
+    }
+    paintRowTexts(canvas, measures.table(true), table.headings, columns, edges[0], true);
+    for (std::size_t k = 0; k < rowHeights.size(); ++k)
+        paintRowTexts(canvas, measures.table(false), table.rows[firstRow + k], columns, edges[k + 1], false);
+}
+
+// Widest texts and widest unbreakable pieces of a table's columns, cell padding included; false when stopped.
+bool measureColumns(const ReportTable& table, ReportMeasures& measures, const std::atomic<bool>* stop,
+                    std::vector<double>& natural, std::vector<double>& least)
+{
+    const std::size_t columns = table.headings.size();
+    natural.assign(columns, 0.0);
+    least.assign(columns, 0.0);
+    const auto measureRow = [&](const std::vector<std::string>& row, TextMeasure& measure) {
+        for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
+            const QString text = qtext(row[c]);
+            const double width = measure.width(text);
+            natural[c] = std::max(natural[c], width);
+            // A piece is never wider than the whole text, so a narrower text needs no breaking up.
+            if (width > least[c])
+                least[c] = std::max(least[c], measure.widestPiece(text));
+        }
+    };
+    measureRow(table.headings, measures.table(true));
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        if (r % rowsBetweenStopChecks == 0 && stop != nullptr && stop->load())
+            return false;
+        measureRow(table.rows[r], measures.table(false));
+    }
+    for (std::size_t c = 0; c < columns; ++c) {
+        natural[c] += 2 * cellPadding + 1;
+        least[c] += 2 * cellPadding + 1;
+    }
+    return true;
+}
+
+int rowHeight(TextMeasure& measure, const std::vector<std::string>& row, const std::vector<double>& columns)
+{
+    int lines = 1;
+    for (std::size_t c = 0; c < columns.size() && c < row.size(); ++c)
+        lines = std::max(lines, measure.lineCount(qtext(row[c]), cellRoom(columns[c])));
+    return lines * measure.lineHeight() + 2 * cellPadding;
 }
 
 } // namespace
@@ -124,50 +240,27 @@ EvaluationPages::EvaluationPages(EvaluationReport report, const std::atomic<bool
 
 bool EvaluationPages::measure(const std::atomic<bool>* stop)
 {
-    TextMeasure cells(tableFont(false));
-    TextMeasure headings(tableFont(true));
+    ReportMeasures measures;
     layouts_.resize(report_.blocks.size());
     for (std::size_t i = 0; i < report_.blocks.size(); ++i) {
         BlockLayout& layout = layouts_[i];
         const ReportBlock& block = report_.blocks[i];
         if (const auto* paragraph = std::get_if<ReportParagraph>(&block)) {
-            TextMeasure measure(paragraphFont(paragraph->style));
+            TextMeasure& measure = measures.paragraph(paragraph->style);
             layout.height = measure.lineHeight() * measure.lineCount(qtext(paragraph->text), reportpage::textWidth);
         } else if (std::holds_alternative<ReportHistogram>(block)) {
             layout.height = histogramHeight;
         } else {
             const ReportTable& table = std::get<ReportTable>(block);
-            const std::size_t columns = table.headings.size();
-            std::vector<double> natural(columns), least(columns);
-            for (std::size_t c = 0; c < columns; ++c) {
-                const QString heading = qtext(table.headings[c]);
-                natural[c] = headings.width(heading);
-                least[c] = headings.widestPiece(heading);
-            }
-            for (std::size_t r = 0; r < table.rows.size(); ++r) {
-                if (r % rowsBetweenStopChecks == 0 && stop != nullptr && stop->load())
-                    return false;
-                for (std::size_t c = 0; c < columns && c < table.rows[r].size(); ++c) {
-                    const QString text = qtext(table.rows[r][c]);
-                    natural[c] = std::max(natural[c], cells.width(text));
-                    least[c] = std::max(least[c], cells.widestPiece(text));
-                }
-            }
-            for (std::size_t c = 0; c < columns; ++c) {
-                natural[c] += 2 * cellPadding + 1;
-                least[c] += 2 * cellPadding + 1;
-            }
+            std::vector<double> natural;
+            std::vector<double> least;
+            if (!measureColumns(table, measures, stop, natural, least))
+                return false;
             layout.columns = columnWidths(natural, least, reportpage::textWidth);
-            const auto rowHeight = [&](const std::vector<std::string>& row, TextMeasure& measure) {
-                int lines = 1;
-                for (std::size_t c = 0; c < columns && c < row.size(); ++c)
-                    lines = std::max(lines, measure.lineCount(qtext(row[c]), cellRoom(layout.columns[c])));
-                return lines * measure.lineHeight() + 2 * cellPadding;
-            };
-            layout.height = rowHeight(table.headings, headings);
+            layout.height = rowHeight(measures.table(true), table.headings, layout.columns);
             layout.rowHeights.reserve(table.rows.size());
             for (const std::vector<std::string>& row : table.rows)
-                layout.rowHeights.push_back(rowHeight(row, cells));
+                layout.rowHeights.push_back(rowHeight(measures.table(false), row, layout.columns));
         }
     }
     return stop == nullptr || !stop->load();
@@ -230,55 +323,23 @@ void EvaluationPages::paintPage(QPainter& painter, std::int32_t page) const
         return;
     PageCanvas canvas(painter);
     canvas.setPen(PageCanvas::defaultPen());
+    ReportMeasures measures;
     for (const Piece& piece : pages_[static_cast<std::size_t>(page - 1)]) {
         const ReportBlock& block = report_.blocks[piece.block];
-        const BlockLayout& layout = layouts_[piece.block];
-        if (const auto* paragraph = std::get_if<ReportParagraph>(&block)) {
-            canvas.setFont(paragraphFont(paragraph->style));
-            const QFontMetricsF metrics(canvas.painter().font());
-            const int lineHeight = static_cast<int>(std::ceil(metrics.lineSpacing()));
-            const QStringList lines = breakLines(qtext(paragraph->text), reportpage::textWidth, metrics);
-            int y = -(reportpage::top + piece.top);
-            for (const QString& line : lines) {
-                const bool centred = paragraph->style == ReportTextStyle::title;
-                const double shift = centred ? (reportpage::textWidth - metrics.horizontalAdvance(line)) / 2 : 0.0;
-                canvas.drawText(reportpage::left + static_cast<int>(std::lround(std::max(0.0, shift))), y, line);
-                y -= lineHeight;
-            }
-        } else if (const auto* histogram = std::get_if<ReportHistogram>(&block)) {
-            QPainter& p = canvas.painter();
-            p.save();
-            p.scale(1, -1); // twips downwards from the printable area's corner
-            const QRectF rect(reportpage::left + (reportpage::textWidth - histogramWidth) / 2.0,
-                              reportpage::top + piece.top, histogramWidth, histogramHeight);
-            paintCoverHistogram(p, rect, histogram->classes, histogram->ranges);
-            p.restore();
-        } else {
-            const ReportTable& table = std::get<ReportTable>(block);
-            std::vector<int> edges{piece.top, piece.top + layout.height};
-            for (std::int32_t row = piece.firstRow; row < piece.endRow; ++row)
-                edges.push_back(edges.back() + layout.rowHeights[static_cast<std::size_t>(row)]);
-            const int right = static_cast<int>(
-                std::lround(reportpage::left + std::accumulate(layout.columns.begin(), layout.columns.end(), 0.0)));
-            for (const int edge : edges)
-                canvas.drawLine(reportpage::left, -(reportpage::top + edge), right, -(reportpage::top + edge));
-            double x = reportpage::left;
-            for (std::size_t c = 0; c <= layout.columns.size(); ++c) {
-                const int at = static_cast<int>(std::lround(x));
-                canvas.drawLine(at, -(reportpage::top + edges.front()), at, -(reportpage::top + edges.back()));
-                if (c < layout.columns.size())
-                    x += layout.columns[c];
-            }
-            canvas.setFont(tableFont(true));
-            drawRow(canvas, table.headings, layout.columns, edges[0], true);
-            canvas.setFont(tableFont(false));
-            for (std::int32_t row = piece.firstRow; row < piece.endRow; ++row)
-                drawRow(canvas, table.rows[static_cast<std::size_t>(row)], layout.columns,
-                        edges[static_cast<std::size_t>(row - piece.firstRow) + 1], false);
-        }
+        if (const auto* paragraph = std::get_if<ReportParagraph>(&block))
+            paintParagraph(canvas, measures.paragraph(paragraph->style), *paragraph, piece.top);
+        else if (const auto* histogram = std::get_if<ReportHistogram>(&block))
+            paintHistogram(canvas, *histogram, piece.top);
+        else
+            paintTable(canvas, measures, std::get<ReportTable>(block), layouts_[piece.block].columns,
+                       layouts_[piece.block].height,
+                       std::span(layouts_[piece.block].rowHeights)
+                           .subspan(static_cast<std::size_t>(piece.firstRow),
+                                    static_cast<std::size_t>(piece.endRow - piece.firstRow)),
+                       piece.top, static_cast<std::size_t>(piece.firstRow));
     }
     canvas.setFont(reportFont(9));
-    const int footerTop = -(reportpage::top + reportpage::textHeight);
+    const int footerTop = pageY(reportpage::textHeight);
     canvas.drawText(PageBox{reportpage::left, footerTop, reportpage::left + reportpage::textWidth,
                             footerTop - reportpage::footerHeight},
                     Qt::AlignHCenter | Qt::AlignBottom, evaluationFooterText(page, pageCount()));

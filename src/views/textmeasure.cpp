@@ -10,12 +10,10 @@
 namespace trellon {
 namespace {
 
-QString withoutTrailingSpaces(QString text)
+QStringView withoutTrailingSpaces(QStringView text)
 {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    text.truncate(end);
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
     return text;
 }
 
@@ -31,13 +29,72 @@ std::vector<qsizetype> lineBreaks(const QString& text)
     return breaks;
 }
 
+QFont withoutKerning(QFont font)
+{
+    font.setKerning(false);
+    return font;
+}
+
 } // namespace
 
-QStringList breakLines(const QString& text, double width, const QFontMetricsF& metrics)
+TextMeasure::TextMeasure(QFont font)
+    : font_(withoutKerning(std::move(font))), metrics_(font_),
+      lineHeight_(static_cast<int>(std::ceil(metrics_.lineSpacing())))
+{
+    ascii_.fill(-1.0);
+}
+
+double TextMeasure::advance(char32_t character)
+{
+    if (character < ascii_.size()) {
+        double& known = ascii_[character];
+        if (known < 0.0)
+            known = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(character)));
+        return known;
+    }
+    const auto known = others_.constFind(character);
+    if (known != others_.constEnd())
+        return *known;
+    const double measured = metrics_.horizontalAdvance(QString::fromUcs4(&character, 1));
+    others_.insert(character, measured);
+    return measured;
+}
+
+double TextMeasure::width(QStringView text)
+{
+    double total = 0.0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar unit = text[at];
+        if (unit.isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+            total += advance(QChar::surrogateToUcs4(unit, text[++at]));
+        else
+            total += advance(unit.unicode());
+    }
+    return total;
+}
+
+double TextMeasure::widestPiece(const QString& text)
+{
+    const auto known = pieces_.constFind(text);
+    if (known != pieces_.constEnd())
+        return *known;
+    double widest = 0.0;
+    qsizetype from = 0;
+    for (const qsizetype to : lineBreaks(text)) {
+        widest = std::max(widest, width(withoutTrailingSpaces(QStringView(text).sliced(from, to - from))));
+        from = to;
+    }
+    pieces_.insert(text, widest);
+    return widest;
+}
+
+QStringList TextMeasure::breakLines(const QString& text, double width)
 {
     const std::vector<qsizetype> breaks = lineBreaks(text);
-    const auto piece = [&](qsizetype from, qsizetype to) { return withoutTrailingSpaces(text.mid(from, to - from)); };
-    const auto fits = [&](qsizetype from, qsizetype to) { return metrics.horizontalAdvance(piece(from, to)) <= width; };
+    const auto piece = [&](qsizetype from, qsizetype to) {
+        return withoutTrailingSpaces(QStringView(text).sliced(from, to - from));
+    };
+    const auto fits = [&](qsizetype from, qsizetype to) { return this->width(piece(from, to)) <= width; };
     QStringList lines;
     qsizetype start = 0;
     auto next = breaks.begin();
@@ -54,47 +111,17 @@ QStringList breakLines(const QString& text, double width, const QFontMetricsF& m
             while (end < pieceEnd && fits(start, step(end)))
                 end = step(end);
         }
-        lines << piece(start, end);
+        lines << piece(start, end).toString();
         start = end;
     }
     return lines;
-}
-
-TextMeasure::TextMeasure(const QFont& font)
-    : metrics_(font), lineHeight_(static_cast<int>(std::ceil(metrics_.lineSpacing())))
-{
-}
-
-double TextMeasure::width(const QString& text)
-{
-    const auto known = widths_.constFind(text);
-    if (known != widths_.constEnd())
-        return *known;
-    const double measured = metrics_.horizontalAdvance(text);
-    widths_.insert(text, measured);
-    return measured;
-}
-
-double TextMeasure::widestPiece(const QString& text)
-{
-    const auto known = pieces_.constFind(text);
-    if (known != pieces_.constEnd())
-        return *known;
-    double widest = 0.0;
-    qsizetype from = 0;
-    for (const qsizetype to : lineBreaks(text)) {
-        widest = std::max(widest, metrics_.horizontalAdvance(withoutTrailingSpaces(text.mid(from, to - from))));
-        from = to;
-    }
-    pieces_.insert(text, widest);
-    return widest;
 }
 
 int TextMeasure::lineCount(const QString& text, double width)
 {
     if (this->width(text) <= width)
         return 1;
-    return static_cast<int>(breakLines(text, width, metrics_).size());
+    return static_cast<int>(breakLines(text, width).size());
 }
 
 } // namespace trellon

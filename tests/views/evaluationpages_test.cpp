@@ -169,11 +169,13 @@ TEST(EvaluationPageLayoutStop, aStoppedLayoutHasNoPages)
     EXPECT_EQ(pages.pageCount(), 0);
 }
 
-TEST(ReportLineBreaking, linesFitTheWidthAndKeepEveryCharacter)
+TEST(ReportLineBreaking, linesFitTheWidthAsDrawnAndKeepEveryCharacter)
 {
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(200);
-    const QFontMetricsF metrics(font);
+    TextMeasure measure(font);
+    // What drawing the lines takes, shaped as a whole.
+    const QFontMetricsF metrics(measure.font());
     const double cjk = metrics.horizontalAdvance(QStringLiteral("梁"));
     const struct {
         QString text;
@@ -188,10 +190,12 @@ TEST(ReportLineBreaking, linesFitTheWidthAndKeepEveryCharacter)
         {QStringLiteral("ab   cd"), metrics.horizontalAdvance(QStringLiteral("ab ")), 2},
     };
     for (const auto& c : cases) {
-        const QStringList lines = breakLines(c.text, c.width, metrics);
+        const QStringList lines = measure.breakLines(c.text, c.width);
         EXPECT_EQ(lines.size(), c.lines) << c.text.toStdString();
+        EXPECT_EQ(measure.lineCount(c.text, c.width), c.lines) << c.text.toStdString();
         QString joined;
         for (const QString& line : lines) {
+            EXPECT_NEAR(measure.width(line), metrics.horizontalAdvance(line), 0.01) << line.toStdString();
             EXPECT_LE(metrics.horizontalAdvance(line), c.width) << line.toStdString();
             EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << line.toStdString();
             joined += line;
