@@ -2,6 +2,7 @@
 // PDF report read back as text.
 #include "clirunner.h"
 
+#include "evaluation/evaluationfixtures.h"
 #include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
@@ -174,18 +175,8 @@ TEST(CliEvaluate, summaryListsTheValuesBeyondTheLimitAMemberALine)
     Project project;
     std::vector<std::int32_t> many(40, 25);
     many.insert(many.end(), {42, 44, 41, 42, 42, 42, 42, 42, 42});
-    for (const auto& [number, readings] :
-         {std::pair{"1001", many}, std::pair{"1002", std::vector<std::int32_t>{25, 10}}}) {
-        MemberRecord m;
-        m.number = number;
-        m.name = systemText("一层 梁");
-        m.designCover = 25;
-        m.upperDeviation = 10;
-        m.lowerDeviation = -7;
-        m.checked = 1;
-        m.replaceSamples(readings);
-        project.members.push_back(m);
-    }
+    project.members = {singlePointMember("一层 梁", many), singlePointMember("一层 梁", {25, 10})};
+    project.members[1].number = "1002";
     ScratchFolder folder;
     const std::string path = (folder / "beyond.gj").string();
     ASSERT_TRUE(writeProjectFile(path, project));

@@ -3,6 +3,7 @@
 #include "evaluation/evaluationreport.h"
 
 #include "evaluation/verdictsentence.h"
+#include "evaluationfixtures.h"
 #include "model/gbk.h"
 #include "support/reporttext.h"
 
@@ -15,14 +16,8 @@ using testing::reportText;
 
 MemberRecord beam(const char* number, std::vector<std::int32_t> readings)
 {
-    MemberRecord m;
+    MemberRecord m = testing::singlePointMember("一层 梁", std::move(readings));
     m.number = number;
-    m.name = systemText("一层 梁");
-    m.designCover = 25;
-    m.upperDeviation = 10;
-    m.lowerDeviation = -7;
-    m.checked = 1;
-    m.replaceSamples(std::move(readings));
     return m;
 }
 
