@@ -153,17 +153,20 @@ void EvaluationWindow::refresh()
         return;
     }
     const QString path = QString::fromStdString(document_.currentFilePath());
+    const auto [first, last] = pageView_->pagesInSight();
     awaited_ = builder_->request(*project,
-                                 path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName());
+                                 path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName(),
+                                 {first, last, pageView_->sheetWidth(), pageView_->viewport()->devicePixelRatioF()});
 }
 
-void EvaluationWindow::showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages)
+void EvaluationWindow::showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages,
+                                 SheetPictures pictures)
 {
     if (request != awaited_)
         return;
     awaited_ = 0;
     pages_ = std::move(pages);
-    pageView_->setDocument(pages_);
+    pageView_->setDocument(pages_, std::move(pictures));
     markStale(false);
     emit refreshed();
 }

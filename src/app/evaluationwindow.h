@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/projectextension.h"
+#include "views/pageddocument.h"
 
 #include <QDialog>
 
@@ -60,7 +61,7 @@ private:
     // A change of the document: the pages are marked out of date at once and laid out again once the changes of
     // the moment are done, and only while the window is shown.
     void scheduleRefresh();
-    void showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages);
+    void showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages, SheetPictures pictures);
     void updateFields();
     void markStale(bool stale);
 

@@ -1,12 +1,38 @@
 // Painting a paged document onto a device.
 #include "pageddocument.h"
 
+#include "pagecanvas.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace trellon {
+
+int sheetHeightFor(int width)
+{
+    return static_cast<int>(std::lround(static_cast<double>(width) * sheet::height / sheet::width));
+}
+
+QImage sheetImage(const PagedDocument& document, std::int32_t page, int width, double devicePixelRatio)
+{
+    const int height = sheetHeightFor(width);
+    QImage image(static_cast<int>(std::lround(width * devicePixelRatio)),
+                 static_cast<int>(std::lround(height * devicePixelRatio)), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double pixelsPerTwip = static_cast<double>(width) / sheet::width;
+    painter.translate(sheet::printableMargin * pixelsPerTwip, sheet::printableMargin * pixelsPerTwip);
+    // The page scales itself by the image's resolution; this makes up the rest.
+    const double zoom = pixelsPerTwip * twipsPerInch / image.logicalDpiX();
+    painter.scale(zoom, zoom);
+    document.paintPage(painter, page);
+    return image;
+}
 
 bool paintPages(const PagedDocument& document, QPagedPaintDevice& device, std::int32_t first, std::int32_t last,
                 const PageProgress& progress)

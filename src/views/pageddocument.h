@@ -2,8 +2,11 @@
 // of the area a common printer prints on.
 #pragma once
 
+#include <QImage>
+
 #include <cstdint>
 #include <functional>
+#include <map>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -26,6 +29,16 @@ public:
     // the printable area.
     virtual void paintPage(QPainter& painter, std::int32_t page) const = 0;
 };
+
+// The height in pixels of a sheet `width` pixels wide.
+int sheetHeightFor(int width);
+
+// Page `page` on a whole sheet of white paper `width` pixels wide, as a screen shows it; drawn at
+// devicePixelRatio device pixels a pixel.
+QImage sheetImage(const PagedDocument& document, std::int32_t page, int width, double devicePixelRatio = 1.0);
+
+// Pictures of some pages by page number, as sheetImage draws them.
+using SheetPictures = std::map<std::int32_t, QImage>;
 
 // Told how many pages are painted so far; returns false to stop.
 using PageProgress = std::function<bool(std::int32_t painted)>;

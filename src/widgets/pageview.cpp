@@ -1,8 +1,6 @@
 // Page view.
 #include "pageview.h"
 
-#include "views/pagecanvas.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -19,6 +17,7 @@ constexpr int widestSheet = 1400;
 constexpr QColor backdrop{128, 128, 128};
 constexpr QColor dimming{255, 255, 255, 150};
 constexpr QColor noticeColour{255, 236, 160};
+constexpr std::int32_t keptAround = 2; // pages kept drawn beyond those in sight
 
 } // namespace
 
@@ -31,9 +30,14 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
-void PageView::setDocument(std::shared_ptr<const PagedDocument> document)
+void PageView::setDocument(std::shared_ptr<const PagedDocument> document, SheetPictures drawn)
 {
     document_ = std::move(document);
+    sheets_ = std::move(drawn);
+    sheetsWidth_ = sheetWidth();
+    std::erase_if(sheets_, [this](const auto& sheet) {
+        return sheet.second.deviceIndependentSize().toSize().width() != sheetsWidth_;
+    });
     updateScrollBars();
     viewport()->update();
 }
@@ -46,20 +50,26 @@ void PageView::setNotice(const QString& notice)
     viewport()->update();
 }
 
-double PageView::scale() const
+int PageView::sheetWidth() const
 {
-    const int width = std::clamp(viewport()->width() - 2 * gap, narrowestSheet, widestSheet);
-    return static_cast<double>(width) / sheet::width;
+    return std::clamp(viewport()->width() - 2 * gap, narrowestSheet, widestSheet);
 }
 
 int PageView::sheetHeight() const
 {
-    return static_cast<int>(std::lround(sheet::height * scale()));
+    return sheetHeightFor(sheetWidth());
+}
+
+std::pair<std::int32_t, std::int32_t> PageView::pagesInSight() const
+{
+    const int step = sheetHeight() + gap;
+    const int top = verticalScrollBar()->value();
+    return {top / step + 1, (top + viewport()->height()) / step + 1};
 }
 
 QRect PageView::pageRect(std::int32_t page) const
 {
-    const int width = static_cast<int>(std::lround(sheet::width * scale()));
+    const int width = sheetWidth();
     const int left = std::max(gap, (viewport()->width() - width) / 2);
     const int top = gap + (page - 1) * (sheetHeight() + gap) - verticalScrollBar()->value();
     return {left, top, width, sheetHeight()};
@@ -100,34 +110,31 @@ void PageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), backdrop);
-    std::int32_t first = 0;
-    std::int32_t last = 0;
+    if (sheetWidth() != sheetsWidth_) {
+        sheets_.clear();
+        sheetsWidth_ = sheetWidth();
+    }
     const std::int32_t pages = document_ != nullptr ? document_->pageCount() : 0;
-    const double pixelsPerTwip = scale();
-    // The pages scale themselves by the device's resolution; this makes up the rest.
-    const double zoom = pixelsPerTwip * twipsPerInch / viewport()->logicalDpiX();
-    const double margin = sheet::printableMargin * pixelsPerTwip;
-    for (std::int32_t page = 1; page <= pages; ++page) {
+    const auto [first, last] = pagesInSight();
+    // Pictures far from sight are let go.
+    std::erase_if(sheets_, [first, last](const auto& sheet) {
+        return sheet.first < first - keptAround || sheet.first > last + keptAround;
+    });
+    for (std::int32_t page = first; page <= std::min(last, pages); ++page) {
         const QRect sheetRect = pageRect(page);
-        if (sheetRect.top() > event->rect().bottom())
-            break;
-        if (!sheetRect.intersects(event->rect()))
-            continue;
-        first = first == 0 ? page : first;
-        last = page;
-        painter.fillRect(sheetRect, Qt::white);
-        painter.save();
-        painter.setClipRect(sheetRect);
-        painter.translate(QPointF(sheetRect.topLeft()) + QPointF(margin, margin));
-        painter.scale(zoom, zoom);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        document_->paintPage(painter, page);
-        painter.restore();
+        if (sheetRect.intersects(event->rect()))
+            painter.drawImage(sheetRect, sheetPicture(page));
     }
     if (!notice_.isEmpty())
         paintNotice(painter);
-    if (first > 0)
-        emit pagesPainted(first, last);
+}
+
+const QImage& PageView::sheetPicture(std::int32_t page)
+{
+    auto& picture = sheets_[page];
+    if (picture.isNull())
+        picture = sheetImage(*document_, page, sheetsWidth_, viewport()->devicePixelRatioF());
+    return picture;
 }
 
 void PageView::paintNotice(QPainter& painter)
