@@ -73,9 +73,12 @@ void waitUntilCurrent(const EvaluationWindow& window)
 
 // An edit made with the evaluation window open, timed until the window shows its figures. Its steps are counted
 // over every run of the benchmark, so that no step repeats the one before and changes nothing.
-void registerEditWithEvaluation(const char* name, CMainFrame& frame, const std::function<void(int)>& edit)
+void registerEditWithEvaluation(const char* name, CMainFrame& frame, const std::function<void()>& prepare,
+                                const std::function<void(int)>& edit)
 {
-    benchmark::RegisterBenchmark(name, [&frame, edit, steps = std::make_shared<int>(0)](benchmark::State& state) {
+    benchmark::RegisterBenchmark(name, [&frame, prepare, edit,
+                                        steps = std::make_shared<int>(0)](benchmark::State& state) {
+        prepare();
         frame.showEvaluation();
         EvaluationWindow& window = *frame.evaluationWindow();
         waitUntilCurrent(window);
@@ -145,13 +148,15 @@ int main(int argc, char** argv)
                                      })
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
-        registerEditWithEvaluation("readingEditWithEvaluationOpen", frame, [&frame](int step) {
-            frame.controlPanel().chooseMode(TestMode::singlePoint);
-            frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QString::number(40 + step % 20));
-        });
-        registerEditWithEvaluation("pointsPerBarChangeWithEvaluationOpen", frame, [&frame](int step) {
-            frame.evaluationWindow()->pointsPerBarField().setValue(1 + step % 2);
-        });
+        registerEditWithEvaluation(
+            "readingEditWithEvaluationOpen", frame,
+            [&frame] { frame.controlPanel().chooseMode(TestMode::singlePoint); },
+            [&frame](int step) {
+                frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QString::number(40 + step % 20));
+            });
+        registerEditWithEvaluation(
+            "pointsPerBarChangeWithEvaluationOpen", frame, [] {},
+            [&frame](int step) { frame.evaluationWindow()->pointsPerBarField().setValue(1 + step % 2); });
 
         const bench::RatioRow table[] = {
             {"choose another single-point member / window repaint", "switchSinglePointMember", "repaintWindow"},

@@ -20,7 +20,7 @@ QImage sheetImage(const PagedDocument& document, std::int32_t page, int width, d
 {
     const int height = sheetHeightFor(width);
     QImage image(static_cast<int>(std::lround(width * devicePixelRatio)),
-                 static_cast<int>(std::lround(height * devicePixelRatio)), QImage::Format_ARGB32_Premultiplied);
+                 static_cast<int>(std::lround(height * devicePixelRatio)), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
