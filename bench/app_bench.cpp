@@ -45,6 +45,7 @@ public:
     {
         return QMessageBox::No;
     }
+    int choose(QWidget*, const QString&, const QStringList&, int escapeAnswer) override { return escapeAnswer; }
 };
 
 void registerMemberSwitch(const char* name, CMainFrame& frame, TestMode mode)

@@ -110,6 +110,12 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
             benchmark::DoNotOptimize(require(loaded).project.get());
         }
     })->UseRealTime();
+    benchmark::RegisterBenchmark("encodeProjectFile", [&f](benchmark::State& state) {
+        for (auto _ : state) {
+            auto bytes = encodeProjectFile(f.project);
+            benchmark::DoNotOptimize(bytes.data());
+        }
+    })->UseRealTime();
     benchmark::RegisterBenchmark("readProjectFile", [gjPath](benchmark::State& state) {
         for (auto _ : state) {
             auto loaded = readProjectFile(gjPath);
@@ -165,6 +171,8 @@ std::vector<bench::RatioRow> registerCoreBenchmarks(const Fixture& f)
         {"decode frame (FrameDecoder) / memcpy", "decodeFrame", memcpyFrame},
         {"  of which unpackFrame / memcpy", "unpackFrame", memcpyFrame},
         {"parseProjectFile / memcpy", "parseProjectFile", memcpyFile},
+        {"encodeProjectFile (a recovery write's share of the window's thread) / memcpy", "encodeProjectFile",
+         memcpyFile},
         {"readProjectFile / raw read", "readProjectFile", rawReadFile},
         {"writeProjectFile / raw write", "writeProjectFile", rawWriteFile},
         {"recomputeStatistics / memcpy", "recomputeStatistics", memcpyReadings},

@@ -299,6 +299,10 @@
         <source>删除数据</source>
         <translation>Delete data</translation>
     </message>
+    <message>
+        <source>数据传输(&amp;D)...</source>
+        <translation>&amp;Data Transfer...</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -371,6 +375,21 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>操作未能完成：%1</source>
         <translation>The operation could not be completed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>InputMessages</name>
+    <message>
+        <source>请键入一个整数。</source>
+        <translation>Please type a whole number.</translation>
+    </message>
+    <message>
+        <source>您输入的数据越界（%1–%2）</source>
+        <translation>The value you typed is out of range (%1–%2)</translation>
+    </message>
+    <message>
+        <source>已存为 %1（读数为整毫米）</source>
+        <translation>Stored as %1 (readings are whole millimetres)</translation>
     </message>
 </context>
 <context>
@@ -492,6 +511,17 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>正在保存“%1”…</source>
         <translation>Saving &quot;%1&quot;…</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOpen</name>
+    <message>
+        <source>窗口中显示的是恢复的未保存修改，“%1”本身没有重新打开。</source>
+        <translation>The window shows the restored unsaved changes; &quot;%1&quot; itself was not opened again.</translation>
+    </message>
+    <message>
+        <source>已恢复上次未保存的修改，“%1”没有打开。</source>
+        <translation>The unsaved changes of the last run were restored; &quot;%1&quot; was not opened.</translation>
     </message>
 </context>
 <context>
@@ -620,10 +650,6 @@ No application was found to open it. Open the folder it is in?</translation>
         <source>要打开的 .gj 工程文件</source>
         <translation>The .gj project file to open</translation>
     </message>
-    <message>
-        <source>已恢复上次未保存的修改，“%1”没有打开。</source>
-        <translation>The unsaved changes of the last run were restored; &quot;%1&quot; was not opened.</translation>
-    </message>
 </context>
 <context>
     <name>trellon::AboutDialog</name>
@@ -665,14 +691,6 @@ Copyright © the Trellon developers</translation>
     <message>
         <source>厚度合格</source>
         <translation>Cover within tolerance</translation>
-    </message>
-    <message>
-        <source>请键入一个整数。</source>
-        <translation>Please type a whole number.</translation>
-    </message>
-    <message>
-        <source>您输入的数据越界</source>
-        <translation>The value you typed is out of range</translation>
     </message>
 </context>
 <context>
@@ -786,10 +804,6 @@ Copyright © the Trellon developers</translation>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>数据传输</source>
-        <translation>Data &amp;Transfer</translation>
-    </message>
-    <message>
         <source>查看(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
@@ -864,12 +878,32 @@ The loaded data stay as they were.</translation>
         <translation>The help file cannot be found.</translation>
     </message>
     <message>
-        <source>上次未保存的修改可以恢复。是否恢复？</source>
-        <translation>The unsaved changes of the last run can be restored. Restore them?</translation>
-    </message>
-    <message>
         <source>恢复文件已损坏，无法恢复。</source>
         <translation>The recovery file is damaged and cannot be restored.</translation>
+    </message>
+    <message>
+        <source>%1 的未保存修改（最后保存于 %2）可以恢复。是否恢复？</source>
+        <translation>The unsaved changes of %1 (last kept at %2) can be restored. Restore them?</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>以后再说</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>丢弃</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>数据传输(&amp;D)</source>
+        <translation>Data &amp;Transfer</translation>
     </message>
 </context>
 <context>
@@ -887,16 +921,16 @@ The loaded data stay as they were.</translation>
         <translation>Grid test</translation>
     </message>
     <message>
-        <source>您输入的数据越界</source>
-        <translation>The value you typed is out of range</translation>
+        <source>删除钢筋 %1（位置 %2 mm，保护层 %3 mm）？</source>
+        <translation>Delete bar %1 (position %2 mm, cover %3 mm)?</translation>
     </message>
     <message>
-        <source>您确认要删除这根钢筋吗?</source>
-        <translation>Do you really want to delete this bar?</translation>
+        <source>删除 X 钢筋 %1（位置 %2 mm，保护层 %3 mm）？</source>
+        <translation>Delete X bar %1 (position %2 mm, cover %3 mm)?</translation>
     </message>
     <message>
-        <source>修改工程信息</source>
-        <translation>Change project information</translation>
+        <source>删除 Y 钢筋 %1（位置 %2 mm，保护层 %3 mm）？</source>
+        <translation>Delete Y bar %1 (position %2 mm, cover %3 mm)?</translation>
     </message>
 </context>
 <context>
@@ -1066,18 +1100,6 @@ The loaded data stay as they were.</translation>
 <context>
     <name>trellon::ProjectDocument</name>
     <message>
-        <source>X向钢筋 %1</source>
-        <translation>X bar %1</translation>
-    </message>
-    <message>
-        <source>Y向钢筋 %1</source>
-        <translation>Y bar %1</translation>
-    </message>
-    <message>
-        <source>钢筋 %1</source>
-        <translation>bar %1</translation>
-    </message>
-    <message>
         <source>设置构件类型</source>
         <translation>Set member type</translation>
     </message>
@@ -1102,42 +1124,6 @@ The loaded data stay as they were.</translation>
         <translation>Change member totals</translation>
     </message>
     <message>
-        <source>修改测点 %1</source>
-        <translation>Change reading %1</translation>
-    </message>
-    <message>
-        <source>插入测点 %1</source>
-        <translation>Insert reading %1</translation>
-    </message>
-    <message>
-        <source>删除测点 %1</source>
-        <translation>Delete reading %1</translation>
-    </message>
-    <message>
-        <source>修改%1</source>
-        <translation>Change %1</translation>
-    </message>
-    <message>
-        <source>修改钢筋数据</source>
-        <translation>Change bar data</translation>
-    </message>
-    <message>
-        <source>插入%1</source>
-        <translation>Insert %1</translation>
-    </message>
-    <message>
-        <source>删除%1</source>
-        <translation>Delete %1</translation>
-    </message>
-    <message>
-        <source>修改工程信息</source>
-        <translation>Change project information</translation>
-    </message>
-    <message>
-        <source>修改设计直径</source>
-        <translation>Change design bar diameter</translation>
-    </message>
-    <message>
         <source>勾选 %1</source>
         <translation>Tick %1</translation>
     </message>
@@ -1152,6 +1138,86 @@ The loaded data stay as they were.</translation>
     <message>
         <source>取消勾选 %1 个构件</source>
         <translation>Untick %1 members</translation>
+    </message>
+    <message>
+        <source>%1 测点%2 直径：%3→%4</source>
+        <translation>%1 reading %2 diameter: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 测点%2：%3→%4</source>
+        <translation>%1 reading %2: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 插入测点%2</source>
+        <translation>%1 insert reading %2</translation>
+    </message>
+    <message>
+        <source>%1 删除测点%2</source>
+        <translation>%1 delete reading %2</translation>
+    </message>
+    <message>
+        <source>%1 修改钢筋数据</source>
+        <translation>%1 change bar data</translation>
+    </message>
+    <message>
+        <source>%1 修改工程信息</source>
+        <translation>%1 change project information</translation>
+    </message>
+    <message>
+        <source>按规范设置允许偏差</source>
+        <translation>Set permitted deviations by the standard</translation>
+    </message>
+    <message>
+        <source>%1 设计直径：%2→%3</source>
+        <translation>%1 design bar diameter: %2→%3</translation>
+    </message>
+    <message>
+        <source>%1 钢筋%2 位置：%3→%4</source>
+        <translation>%1 bar %2 position: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 钢筋%2 保护层：%3→%4</source>
+        <translation>%1 bar %2 cover: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 X钢筋%2 位置：%3→%4</source>
+        <translation>%1 X bar %2 position: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 X钢筋%2 保护层：%3→%4</source>
+        <translation>%1 X bar %2 cover: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 Y钢筋%2 位置：%3→%4</source>
+        <translation>%1 Y bar %2 position: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 Y钢筋%2 保护层：%3→%4</source>
+        <translation>%1 Y bar %2 cover: %3→%4</translation>
+    </message>
+    <message>
+        <source>%1 插入钢筋%2</source>
+        <translation>%1 insert bar %2</translation>
+    </message>
+    <message>
+        <source>%1 插入X钢筋%2</source>
+        <translation>%1 insert X bar %2</translation>
+    </message>
+    <message>
+        <source>%1 插入Y钢筋%2</source>
+        <translation>%1 insert Y bar %2</translation>
+    </message>
+    <message>
+        <source>%1 删除钢筋%2</source>
+        <translation>%1 delete bar %2</translation>
+    </message>
+    <message>
+        <source>%1 删除X钢筋%2</source>
+        <translation>%1 delete X bar %2</translation>
+    </message>
+    <message>
+        <source>%1 删除Y钢筋%2</source>
+        <translation>%1 delete Y bar %2</translation>
     </message>
 </context>
 <context>

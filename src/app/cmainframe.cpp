@@ -62,6 +62,10 @@ const QString stateKey = QStringLiteral("MainWindow/state");
 const QString previewKey = QStringLiteral("Settings/PreviewPages");
 const QString passColoursKey = QStringLiteral("View/PassColours");
 
+// The answers to the recovery question, in their order: 恢复, 以后再说, 丢弃.
+constexpr int recoveryRestore = 0;
+constexpr int recoveryLater = 1;
+
 std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -89,7 +93,7 @@ QString droppedProjectFile(const QMimeData* data)
 CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString& recoveryFolder, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), settings_(settings),
       recovery_(recoveryFolder.isEmpty() ? RecoveryFile::defaultFolder() : recoveryFolder),
-      urlOpener_(&openWithDesktopApplication)
+      autosave_(document_, recovery_), urlOpener_(&openWithDesktopApplication)
 {
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
@@ -120,17 +124,6 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
     connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::selectionChanged, this, &CMainFrame::updateCommands);
     connect(&document_, &ProjectDocument::modifiedChanged, this, &CMainFrame::retitleWindows);
-    recoveryTimer_ = new QTimer(this);
-    recoveryTimer_->setSingleShot(true);
-    connect(recoveryTimer_, &QTimer::timeout, this, &CMainFrame::writeRecoveryFile);
-    connect(&document_, &ProjectDocument::membersChanged, this, &CMainFrame::scheduleRecoveryWrite);
-    connect(&document_, &ProjectDocument::projectReplaced, this, &CMainFrame::scheduleRecoveryWrite);
-    connect(&document_, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
-        // Saved, or undone back to the file: nothing to recover.
-        if (!modified)
-            recoveryTimer_->stop();
-        scheduleRecoveryWrite();
-    });
     showListWindow();
     updateCommands();
 }
@@ -196,7 +189,10 @@ void CMainFrame::createActions()
     addCommand(Command::print, &CMainFrame::print)->setShortcut(QKeySequence(tr("Ctrl+P")));
     addCommand(Command::printPreview, &CMainFrame::printPreview);
     addCommand(Command::printSettings, &CMainFrame::showPrintSettings);
-    connect(addCommand(Command::exit, nullptr), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = addCommand(Command::exit, nullptr);
+    // The File menu's 退出(&X) shares its mnemonic with 生成Excel报表(&X): the shortcut reaches it in one step.
+    exit->setShortcut(QKeySequence(tr("Ctrl+Q")));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     addCommand(Command::dataTransfer, &CMainFrame::startDataTransfer);
     addCommand(Command::projectInformation, &CMainFrame::showProjectInformation);
     addCommand(Command::helpTopics, &CMainFrame::showHelp);
@@ -412,11 +408,13 @@ void CMainFrame::retranslate()
     standardDeviationsAction_->setStatusTip(tr("已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm"));
     undoAction_->setStatusTip(tr("撤销上一个操作"));
     redoAction_->setStatusTip(tr("重做撤销的操作"));
+    document_.retranslateHistory();
+    historyView_->viewport()->update();
     nameUndoActions();
     readyLabel_->setText(tr("就绪"));
 
     // Both menu sets hold the same menus in the same order.
-    const QString menuTitles[] = {tr("文件(&F)"), tr("编辑(&E)"), tr("数据传输"), tr("查看(&V)"), tr("帮助(&H)")};
+    const QString menuTitles[] = {tr("文件(&F)"), tr("编辑(&E)"), tr("数据传输(&D)"), tr("查看(&V)"), tr("帮助(&H)")};
     for (const QList<QMenu*>& menus : {noChildMenus_, childMenus_}) {
         for (qsizetype i = 0; i < menus.size(); ++i)
             menus[i]->setTitle(menuTitles[i]);
@@ -463,7 +461,7 @@ void CMainFrame::setStandardDeviations()
     if (deviations.empty())
         prompts_.showMessage(this, tr("没有已勾选的梁或板构件。"));
     else
-        document_.setDeviations(tr("按规范设置允许偏差"), deviations);
+        document_.setStandardDeviations(deviations);
 }
 
 QList<QMenu*> CMainFrame::shownMenus() const
@@ -940,32 +938,27 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     saveWindowPlace();
-    recoveryTimer_->stop();
-    recovery_.discard();
+    autosave_.discard();
+    autosave_.flush();
     event->accept();
-}
-
-void CMainFrame::scheduleRecoveryWrite()
-{
-    if (!document_.isModified()) {
-        recovery_.discard();
-        return;
-    }
-    if (!recoveryTimer_->isActive())
-        recoveryTimer_->start(recovery_.exists() ? recoveryIntervalMs : firstRecoveryDelayMs);
-}
-
-void CMainFrame::writeRecoveryFile()
-{
-    if (document_.project() != nullptr && document_.isModified())
-        recovery_.write(*document_.project(), document_.currentFilePath());
 }
 
 bool CMainFrame::offerRecovery()
 {
     for (const RecoveryFile::Leftover& leftover : recovery_.leftovers()) {
-        if (prompts_.ask(this, tr("上次未保存的修改可以恢复。是否恢复？"), QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes) {
+        const QString file =
+            leftover.sourcePath.isEmpty() ? tr("无标题") : QDir::toNativeSeparators(leftover.sourcePath);
+        const bool today = leftover.savedAt.date() == QDate::currentDate();
+        const QString savedAt =
+            leftover.savedAt.toString(today ? QStringLiteral("HH:mm:ss") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const int answer =
+            prompts_.choose(this, tr("%1 的未保存修改（最后保存于 %2）可以恢复。是否恢复？").arg(file, savedAt),
+                            {tr("恢复"), tr("以后再说"), tr("丢弃")}, recoveryLater);
+        if (answer == recoveryLater) {
+            recovery_.release(leftover);
+            continue;
+        }
+        if (answer != recoveryRestore) {
             recovery_.remove(leftover);
             continue;
         }
@@ -978,8 +971,9 @@ bool CMainFrame::offerRecovery()
         dock_->show();
         document_.replaceProject(std::move(project), leftover.sourcePath.toStdString(), true);
         showListWindow();
-        // This run keeps it from now on.
-        writeRecoveryFile();
+        // This run keeps it from now on; the crashed run's files go once this run's are on disk.
+        autosave_.writeNow();
+        autosave_.flush();
         recovery_.remove(leftover);
         return true;
     }

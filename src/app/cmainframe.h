@@ -9,6 +9,7 @@
 #include "translations.h"
 
 #include "document/projectdocument.h"
+#include "document/recoveryautosave.h"
 #include "document/recoveryfile.h"
 #include "model/printsettings.h"
 #include "panel/panelhost.h"
@@ -113,13 +114,12 @@ public:
     // What a drop on the window does: opens the first local .gj file among the URLs after the drop has ended.
     // False (nothing opened) when there is none.
     bool openDroppedFile(const QMimeData* dropped);
-    // Offers the project a run that did not end cleanly left modified, newest first; true when one was restored
-    // (as a modified project titled with the file it came from).
+    // Offers the projects runs that did not end cleanly left modified, newest first, each to be restored, kept for
+    // a later start or discarded; true when one was restored (as a modified project titled with the file it came
+    // from).
     bool offerRecovery();
     const RecoveryFile& recoveryFile() const { return recovery_; }
-    // Delay before the first recovery write after the project became modified, and between later ones.
-    static constexpr int firstRecoveryDelayMs = 2000;
-    static constexpr int recoveryIntervalMs = 60000;
+    RecoveryAutosave& recoveryAutosave() { return autosave_; }
 
     // Restores the geometry of the last run; false when there is none.
     bool restoreWindowPlace();
@@ -194,15 +194,12 @@ private:
     void deleteBar();
     void showProjectInformation();
     void saveWindowPlace();
-    // Writes the modified project to the recovery file soon, at most once a minute after the first write.
-    void scheduleRecoveryWrite();
-    void writeRecoveryFile();
 
     UserPrompts& prompts_;
     QSettings& settings_;
     ProjectDocument document_;
     RecoveryFile recovery_;
-    QTimer* recoveryTimer_ = nullptr;
+    RecoveryAutosave autosave_;
     RecentFileList recentFiles_;
     PrintSettings printSettings_;
     std::function<bool(const QUrl&)> urlOpener_;

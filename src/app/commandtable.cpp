@@ -53,7 +53,8 @@ CommandTexts commandTexts(Command command)
     case Command::exit:
         return {CommandTable::tr("退出(&X)"), CommandTable::tr("退出应用程序；提示保存文档"), CommandTable::tr("退出")};
     case Command::dataTransfer:
-        return {CommandTable::tr("数据传输"), CommandTable::tr("传输钢筋仪数据到计算机"), CommandTable::tr("数据传输")};
+        return {CommandTable::tr("数据传输(&D)..."), CommandTable::tr("传输钢筋仪数据到计算机"),
+                CommandTable::tr("数据传输")};
     case Command::toolbar:
         return {CommandTable::tr("工具栏(&T)"), CommandTable::tr("显示或隐藏工具栏"), CommandTable::tr("显隐工具栏")};
     case Command::statusBar:

@@ -110,8 +110,11 @@ void EvaluationWindow::retranslate()
     populationLabels_.at(MemberType::slab)->setText(tr("板构件总数"));
     populationLabels_.at(MemberType::cantileverBeam)->setText(tr("悬挑梁构件总数"));
     populationLabels_.at(MemberType::cantileverSlab)->setText(tr("悬挑板构件总数"));
-    for (const auto& [type, field] : population_)
+    for (const auto& [type, field] : population_) {
         field->setSpecialValueText(tr("未填"));
+        // The box does not tell the layout that its text grew.
+        field->updateGeometry();
+    }
     exportPdf_->setText(tr("导出PDF"));
     exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
     markStale(stale_);

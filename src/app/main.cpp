@@ -1,6 +1,7 @@
 // Start-up of the desktop application: settings, fonts, the main window, and a project named on the command line.
 #include "cmainframe.h"
 #include "guardedapplication.h"
+#include "startupopen.h"
 #include "translations.h"
 
 #include "panel/controlpanel.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QSettings>
 #include <QTimer>
 
@@ -68,15 +68,7 @@ int main(int argc, char** argv)
 
     const QStringList files = parser.positionalArguments();
     QTimer::singleShot(0, &frame, [&frame, files, mode] {
-        // A project a crashed run left modified comes before the file named, and says it was not opened.
-        if (!frame.offerRecovery()) {
-            if (!files.isEmpty())
-                frame.openProjectFile(files.front());
-        } else if (!files.isEmpty()) {
-            frame.prompts().showMessage(&frame,
-                                        QApplication::translate("main", "已恢复上次未保存的修改，“%1”没有打开。")
-                                            .arg(QDir::toNativeSeparators(files.front())));
-        }
+        trellon::openAtStart(frame, files);
         if (mode)
             frame.controlPanel().chooseMode(*mode);
     });

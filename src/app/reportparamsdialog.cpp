@@ -124,9 +124,10 @@ void ReportParamsDialog::showValues(const ReportParameters& parameters)
     const int grade = grade_->findText(QString::fromStdString(parameters.strengthGrade));
     grade_->setCurrentIndex(grade >= 0 ? grade
                                        : grade_->findText(QString::fromStdString(ReportParameters{}.strengthGrade)));
-    // A date before the pickers' range, such as that of a new file, shows as their first day.
-    startDate_->setDate(toQDate(parameters.startDate));
-    testDate_->setDate(toQDate(parameters.testDate));
+    // A date not chosen yet, such as that of a new file, shows as today.
+    const CalendarDate today = toCalendarDate(QDate::currentDate());
+    startDate_->setDate(toQDate(chosenOrToday(parameters.startDate, today)));
+    testDate_->setDate(toQDate(chosenOrToday(parameters.testDate, today)));
     format_->setCurrentIndex(static_cast<int>(parameters.reportFormat));
     applyEnableRule();
 }

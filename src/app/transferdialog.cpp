@@ -81,8 +81,11 @@ public:
     }
 
     // The files are written only once the user has been told: the reader thread waits for the dialog.
-    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>& arrived) override
+    void frameCompleted(LinkKind kind, const Project* project) override
     {
+        std::optional<TransferSummary> arrived;
+        if (project != nullptr)
+            arrived = summarizeTransfer(*project);
         if (QThread::currentThread() == dialog_.thread()) {
             dialog_.frameCompleted(generation_, kind, arrived);
             return;
@@ -207,7 +210,10 @@ TransferDialog::TransferDialog(UserPrompts& prompts, QWidget* parent)
     hotplugSettle_->setInterval(hotplugSettleMs);
 
     connect(portTypeList_, &QComboBox::currentIndexChanged, this, &TransferDialog::portTypeChanged);
-    connect(portList_, &QComboBox::currentIndexChanged, this, &TransferDialog::updateStartButton);
+    connect(portList_, &QComboBox::currentIndexChanged, this, [this] {
+        showPortState();
+        updateStartButton();
+    });
     connect(refreshButton_, &QPushButton::clicked, this, &TransferDialog::refreshPortList);
     connect(hotplugSettle_, &QTimer::timeout, this, &TransferDialog::refreshPortList);
     connect(browseButton_, &QPushButton::clicked, this, &TransferDialog::browse);
@@ -332,11 +338,16 @@ void TransferDialog::fillPortList(const QString& keyToSelect)
         if (serial && at < 0 && !keyToSelect.isEmpty())
             portList_->setEditText(keyToSelect);
     }
-    if (!running_) {
-        const bool noInstrument = !serial && portList_->findData(noInstrumentKey) >= 0;
-        stateLabel_->setText(noInstrument ? tr("未找到USB仪器。请用USB线连接仪器并开机，然后按“刷新”。") : QString());
-    }
+    showPortState();
     updateStartButton();
+}
+
+void TransferDialog::showPortState()
+{
+    if (running_)
+        return;
+    const bool noInstrument = portTypeList_->currentIndex() == portTypeUsb && currentPortKey() == noInstrumentKey;
+    stateLabel_->setText(noInstrument ? tr("未找到USB仪器。请用USB线连接仪器并开机，然后按“刷新”。") : QString());
 }
 
 void TransferDialog::refreshPortList()

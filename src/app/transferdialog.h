@@ -85,6 +85,8 @@ private:
     void fillPortList(const QString& keyToSelect);
     void refreshPortList();
     QString currentPortKey() const;
+    // Says what to do when the entry chosen is that no USB instrument was found; otherwise nothing.
+    void showPortState();
     void updateStartButton();
     void browse();
     void startTransfer();

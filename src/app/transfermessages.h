@@ -2,7 +2,7 @@
 #pragma once
 
 #include "link/transferreport.h"
-#include "link/transfersummary.h"
+#include "transfersummary.h"
 
 #include <QMessageBox>
 #include <QString>

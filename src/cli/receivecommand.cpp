@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,6 +20,7 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
+#include <unistd.h>
 
 namespace trellon::cli {
 namespace {
@@ -105,10 +107,13 @@ std::optional<std::string> receiveFailureLine(const TransferReport& report)
     return report.detail ? line + ": " + report.detail->describe() : line;
 }
 
-// Progress and the end of the transfer on stderr; the report kept for the one closing line.
+// Progress and the end of the transfer on stderr; the report kept for the one closing line. On a terminal the
+// progress line is rewritten in place; elsewhere (a pipe, a log file) a line is written at each quarter.
 class ConsoleTransfer : public TransferObserver {
 public:
-    void frameCompleted(LinkKind, const std::optional<TransferSummary>&) override
+    explicit ConsoleTransfer(bool liveProgress) : liveProgress_(liveProgress) {}
+
+    void frameCompleted(LinkKind, const Project*) override
     {
         const std::lock_guard lock(mutex_);
         endProgressLine();
@@ -118,14 +123,10 @@ public:
     void transferProgress(const TransferProgress& progress) override
     {
         const std::lock_guard lock(mutex_);
-        if (progress.total > 0)
-            std::fprintf(stderr, "\rreceiving: %3d%% (%lld/%lld bytes)",
-                         static_cast<int>(progress.received * 100 / progress.total),
-                         static_cast<long long>(progress.received), static_cast<long long>(progress.total));
+        if (liveProgress_)
+            showLiveProgress(progress);
         else
-            std::fprintf(stderr, "\rreceiving: %lld bytes", static_cast<long long>(progress.received));
-        std::fflush(stderr);
-        progressShown_ = true;
+            logQuarter(progress);
     }
 
     void transferEnded(TransferReport report) override
@@ -161,6 +162,35 @@ public:
     }
 
 private:
+    void showLiveProgress(const TransferProgress& progress)
+    {
+        if (progress.total > 0)
+            printProgress(progress, "\r", "");
+        else
+            std::fprintf(stderr, "\rreceiving: %lld bytes", static_cast<long long>(progress.received));
+        std::fflush(stderr);
+        progressShown_ = true;
+    }
+
+    void logQuarter(const TransferProgress& progress)
+    {
+        if (progress.total <= 0)
+            return;
+        const int quarter = static_cast<int>(std::min(progress.received, progress.total) * 4 / progress.total);
+        if (quarter <= quartersLogged_)
+            return;
+        quartersLogged_ = quarter;
+        printProgress(progress, "", "\n");
+        std::fflush(stderr);
+    }
+
+    static void printProgress(const TransferProgress& progress, const char* before, const char* after)
+    {
+        std::fprintf(stderr, "%sreceiving: %3d%% (%lld/%lld bytes)%s", before,
+                     static_cast<int>(progress.received * 100 / progress.total),
+                     static_cast<long long>(progress.received), static_cast<long long>(progress.total), after);
+    }
+
     void endProgressLine()
     {
         if (progressShown_)
@@ -171,7 +201,9 @@ private:
     std::mutex mutex_;
     std::condition_variable ended_;
     std::optional<TransferReport> report_;
+    const bool liveProgress_;
     bool progressShown_ = false;
+    int quartersLogged_ = 0;
 };
 
 constexpr std::chrono::milliseconds interruptCheck{50};
@@ -228,7 +260,7 @@ int runReceiveCommand(const std::vector<std::string>& args)
     if (arguments.has("--usb-id") && !arguments.has("--usb"))
         throw UsageError("--usb-id goes with --usb");
 
-    ConsoleTransfer console;
+    ConsoleTransfer console(::isatty(STDERR_FILENO) == 1);
     TransferSession session(console);
     session.setReceivedFilePath(outputPath);
     const InterruptGuard interruptGuard;

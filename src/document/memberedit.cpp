@@ -3,23 +3,23 @@
 
 namespace trellon {
 
-MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, std::vector<Change> changes, TestMode mode,
-                       int focus)
-    : QUndoCommand(text), document_(document), readingChanges_(std::move(changes)), mode_(mode), focus_(focus)
+MemberEdit::MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes, TestMode mode, int focus)
+    : QUndoCommand(text.translated()), document_(document), stepText_(std::move(text)),
+      readingChanges_(std::move(changes)), mode_(mode), focus_(focus)
 {
 }
 
-MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, std::vector<FieldChange> changes, bool figures,
+MemberEdit::MemberEdit(ProjectDocument& document, StepText text, std::vector<FieldChange> changes, bool figures,
                        std::optional<Rename> rename, TestMode mode, int focus)
-    : QUndoCommand(text), document_(document), fieldChanges_(std::move(changes)), figures_(figures),
-      rename_(std::move(rename)), mode_(mode), focus_(focus)
+    : QUndoCommand(text.translated()), document_(document), stepText_(std::move(text)),
+      fieldChanges_(std::move(changes)), figures_(figures), rename_(std::move(rename)), mode_(mode), focus_(focus)
 {
 }
 
-MemberEdit::MemberEdit(ProjectDocument& document, const QString& text, ProjectExtension before, ProjectExtension after,
+MemberEdit::MemberEdit(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after,
                        TestMode mode, int focus)
-    : QUndoCommand(text), document_(document), extension_(std::make_pair(std::move(before), std::move(after))),
-      mode_(mode), focus_(focus)
+    : QUndoCommand(text.translated()), document_(document), stepText_(std::move(text)),
+      extension_(std::make_pair(std::move(before), std::move(after))), mode_(mode), focus_(focus)
 {
 }
 

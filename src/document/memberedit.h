@@ -2,6 +2,7 @@
 #pragma once
 
 #include "projectdocument.h"
+#include "steptext.h"
 
 #include <QUndoCommand>
 
@@ -18,16 +19,18 @@ public:
     using Rename = ProjectDocument::Rename;
 
     // Changes of the readings of members.
-    MemberEdit(ProjectDocument& document, const QString& text, std::vector<Change> changes, TestMode mode, int focus);
+    MemberEdit(ProjectDocument& document, StepText text, std::vector<Change> changes, TestMode mode, int focus);
     // A change of the project's extension data.
-    MemberEdit(ProjectDocument& document, const QString& text, ProjectExtension before, ProjectExtension after,
-               TestMode mode, int focus);
+    MemberEdit(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after, TestMode mode,
+               int focus);
     // Changes of other fields; `figures`: they decide the statistics.
-    MemberEdit(ProjectDocument& document, const QString& text, std::vector<FieldChange> changes, bool figures,
+    MemberEdit(ProjectDocument& document, StepText text, std::vector<FieldChange> changes, bool figures,
                std::optional<Rename> rename, TestMode mode, int focus);
 
     void undo() override;
     void redo() override;
+    // Names the step in the language of the interface.
+    void retranslate() { setText(stepText_.translated()); }
 
     const std::vector<Change>& readingChanges() const { return readingChanges_; }
     const std::vector<FieldChange>& fieldChanges() const { return fieldChanges_; }
@@ -40,6 +43,7 @@ public:
 
 private:
     ProjectDocument& document_;
+    StepText stepText_;
     std::vector<Change> readingChanges_;
     std::vector<FieldChange> fieldChanges_;
     bool figures_ = true;

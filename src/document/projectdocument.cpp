@@ -38,17 +38,58 @@ std::int64_t rowCount(const MemberRecord& member)
     return static_cast<std::int64_t>(member.samples.size()) / readingsPerRow(member);
 }
 
-QString barText(BarRun run, int bar)
+std::size_t runRow(BarRun run)
 {
-    switch (run) {
-    case BarRun::gridX:
-        return ProjectDocument::tr("X向钢筋 %1").arg(bar + 1);
-    case BarRun::gridY:
-        return ProjectDocument::tr("Y向钢筋 %1").arg(bar + 1);
-    case BarRun::section:
-        break;
+    return static_cast<std::size_t>(run);
+}
+
+// "4002 X钢筋3 保护层：28→31": a typed bar value, by run and field.
+const char* barValueText(BarRun run, BarField field)
+{
+    static constexpr const char* texts[3][2] = {
+        {QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 钢筋%2 位置：%3→%4"),
+         QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 钢筋%2 保护层：%3→%4")},
+        {QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 X钢筋%2 位置：%3→%4"),
+         QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 X钢筋%2 保护层：%3→%4")},
+        {QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 Y钢筋%2 位置：%3→%4"),
+         QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 Y钢筋%2 保护层：%3→%4")},
+    };
+    return texts[runRow(run)][field == BarField::position ? 0 : 1];
+}
+
+const char* insertBarText(BarRun run)
+{
+    static constexpr const char* texts[3] = {QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 插入钢筋%2"),
+                                             QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 插入X钢筋%2"),
+                                             QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 插入Y钢筋%2")};
+    return texts[runRow(run)];
+}
+
+const char* deleteBarText(BarRun run)
+{
+    static constexpr const char* texts[3] = {QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 删除钢筋%2"),
+                                             QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 删除X钢筋%2"),
+                                             QT_TRANSLATE_NOOP("trellon::ProjectDocument", "%1 删除Y钢筋%2")};
+    return texts[runRow(run)];
+}
+
+QString number(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+// The stack hands out its steps read-only; only their names change here.
+void retranslateStep(const QUndoCommand& step)
+{
+    auto& named = const_cast<QUndoCommand&>(step);
+    if (auto* edit = dynamic_cast<MemberEdit*>(&named)) {
+        edit->retranslate();
+        return;
     }
-    return ProjectDocument::tr("钢筋 %1").arg(bar + 1);
+    for (int i = 0; i < step.childCount(); ++i)
+        retranslateStep(*step.child(i));
+    if (step.childCount() > 0)
+        named.setText(step.child(0)->text());
 }
 
 } // namespace
@@ -129,16 +170,16 @@ template <typename Edit> ProjectDocument::FieldChange ProjectDocument::fieldChan
     return {memberIndex, before, after};
 }
 
-bool ProjectDocument::record(const QString& text, std::vector<Change> changes, int focus)
+bool ProjectDocument::record(StepText text, std::vector<Change> changes, int focus)
 {
     std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
     if (changes.empty() || applying_)
         return false;
-    undoStack_->push(new MemberEdit(*this, text, std::move(changes), testMode_, focus));
+    undoStack_->push(new MemberEdit(*this, std::move(text), std::move(changes), testMode_, focus));
     return true;
 }
 
-bool ProjectDocument::record(const QString& text, std::vector<FieldChange> changes, bool figures, int focus,
+bool ProjectDocument::record(StepText text, std::vector<FieldChange> changes, bool figures, int focus,
                              std::optional<Rename> rename)
 {
     std::erase_if(changes, [](const FieldChange& change) { return change.before == change.after; });
@@ -146,11 +187,12 @@ bool ProjectDocument::record(const QString& text, std::vector<FieldChange> chang
         rename.reset();
     if ((changes.empty() && !rename) || applying_)
         return false;
-    undoStack_->push(new MemberEdit(*this, text, std::move(changes), figures, std::move(rename), testMode_, focus));
+    undoStack_->push(
+        new MemberEdit(*this, std::move(text), std::move(changes), figures, std::move(rename), testMode_, focus));
     return true;
 }
 
-template <typename Edit> bool ProjectDocument::editReadings(const QString& text, int memberIndex, Edit edit)
+template <typename Edit> bool ProjectDocument::editReadings(StepText text, int memberIndex, Edit edit)
 {
     if (member(memberIndex) == nullptr || applying_)
         return false;
@@ -162,7 +204,7 @@ template <typename Edit> bool ProjectDocument::editReadings(const QString& text,
     };
     std::vector<Change> changes;
     changes.push_back({memberIndex, readingsOf(*member(memberIndex)), readingsOf(edited)});
-    return record(text, std::move(changes), memberIndex);
+    return record(std::move(text), std::move(changes), memberIndex);
 }
 
 void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
@@ -218,17 +260,18 @@ void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
     applying_ = false;
 }
 
-bool ProjectDocument::recordExtension(const QString& text, ProjectExtension after)
+bool ProjectDocument::recordExtension(StepText text, ProjectExtension after)
 {
     trimDefaultExtras(after);
     if (!project_ || applying_ || after == project_->extension)
         return false;
-    undoStack_->push(new MemberEdit(*this, text, project_->extension, std::move(after), testMode_, selectedMember_));
+    undoStack_->push(
+        new MemberEdit(*this, std::move(text), project_->extension, std::move(after), testMode_, selectedMember_));
     return true;
 }
 
 template <typename Edit>
-bool ProjectDocument::editExtras(const QString& text, const std::vector<int>& memberIndexes, Edit edit)
+bool ProjectDocument::editExtras(StepText text, const std::vector<int>& memberIndexes, Edit edit)
 {
     if (!project_)
         return false;
@@ -240,18 +283,18 @@ bool ProjectDocument::editExtras(const QString& text, const std::vector<int>& me
             after.members.resize(static_cast<std::size_t>(index) + 1);
         edit(after.members[static_cast<std::size_t>(index)]);
     }
-    return recordExtension(text, std::move(after));
+    return recordExtension(std::move(text), std::move(after));
 }
 
 bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type)
 {
-    return editExtras(type ? tr("设置构件类型") : tr("按名称推断构件类型"), memberIndexes,
+    return editExtras({type ? QT_TR_NOOP("设置构件类型") : QT_TR_NOOP("按名称推断构件类型"), {}}, memberIndexes,
                       [type](MemberExtras& extras) { extras.type = type; });
 }
 
 bool ProjectDocument::setSecondSample(const std::vector<int>& memberIndexes, bool secondSample)
 {
-    return editExtras(secondSample ? tr("设为复检") : tr("取消复检"), memberIndexes,
+    return editExtras({secondSample ? QT_TR_NOOP("设为复检") : QT_TR_NOOP("取消复检"), {}}, memberIndexes,
                       [secondSample](MemberExtras& extras) { extras.secondSample = secondSample; });
 }
 
@@ -261,7 +304,7 @@ bool ProjectDocument::setPointsPerBar(std::int32_t pointsPerBar)
         return false;
     ProjectExtension after = project_->extension;
     after.pointsPerBar = pointsPerBar;
-    return recordExtension(tr("每根钢筋测点数 %1").arg(pointsPerBar), std::move(after));
+    return recordExtension({QT_TR_NOOP("每根钢筋测点数 %1"), {number(pointsPerBar)}}, std::move(after));
 }
 
 bool ProjectDocument::setPopulation(MemberType type, std::optional<std::int32_t> population)
@@ -273,7 +316,7 @@ bool ProjectDocument::setPopulation(MemberType type, std::optional<std::int32_t>
         after.population[type] = *population;
     else
         after.population.erase(type);
-    return recordExtension(tr("修改构件总数"), std::move(after));
+    return recordExtension({QT_TR_NOOP("修改构件总数"), {}}, std::move(after));
 }
 
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
@@ -287,8 +330,11 @@ bool ProjectDocument::setReading(int memberIndex, std::int64_t index, std::int32
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || index < 0 || index >= static_cast<std::int64_t>(target->samples.size()))
         return false;
-    const QString text = tr("修改测点 %1").arg(index / readingsPerRow(*target) + 1);
-    return editReadings(text, memberIndex, [&](MemberRecord& m) {
+    const bool diameter = isMeasuredDiameter(*target) && index % 2 == 1;
+    StepText text{diameter ? QT_TR_NOOP("%1 测点%2 直径：%3→%4") : QT_TR_NOOP("%1 测点%2：%3→%4"),
+                  {numberOf(memberIndex), number(index / readingsPerRow(*target) + 1),
+                   number(target->samples[static_cast<std::size_t>(index)]), number(value)}};
+    return editReadings(std::move(text), memberIndex, [&](MemberRecord& m) {
         m.samples[static_cast<std::size_t>(index)] = value;
         return true;
     });
@@ -299,12 +345,13 @@ bool ProjectDocument::insertReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row > rowCount(*target))
         return false;
-    return editReadings(tr("插入测点 %1").arg(row + 1), memberIndex, [&](MemberRecord& m) {
-        const std::int64_t width = readingsPerRow(m);
-        m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
-        m.sampleCount = static_cast<std::int32_t>(m.samples.size());
-        return true;
-    });
+    return editReadings({QT_TR_NOOP("%1 插入测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
+                        [&](MemberRecord& m) {
+                            const std::int64_t width = readingsPerRow(m);
+                            m.samples.insert(m.samples.begin() + row * width, static_cast<std::size_t>(width), 0);
+                            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+                            return true;
+                        });
 }
 
 bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
@@ -312,13 +359,14 @@ bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
     const MemberRecord* target = singlePointMember(memberIndex);
     if (target == nullptr || row < 0 || row >= rowCount(*target))
         return false;
-    return editReadings(tr("删除测点 %1").arg(row + 1), memberIndex, [&](MemberRecord& m) {
-        const std::int64_t width = readingsPerRow(m);
-        const auto first = m.samples.begin() + row * width;
-        m.samples.erase(first, first + width);
-        m.sampleCount = static_cast<std::int32_t>(m.samples.size());
-        return true;
-    });
+    return editReadings({QT_TR_NOOP("%1 删除测点%2"), {numberOf(memberIndex), number(row + 1)}}, memberIndex,
+                        [&](MemberRecord& m) {
+                            const std::int64_t width = readingsPerRow(m);
+                            const auto first = m.samples.begin() + row * width;
+                            m.samples.erase(first, first + width);
+                            m.sampleCount = static_cast<std::int32_t>(m.samples.size());
+                            return true;
+                        });
 }
 
 std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::vector<BarValue>& values)
@@ -327,9 +375,14 @@ std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::v
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
         return outcomes;
-    const QString text =
-        values.size() == 1 ? tr("修改%1").arg(barText(values.front().run, values.front().bar)) : tr("修改钢筋数据");
-    editReadings(text, memberIndex, [&](MemberRecord& m) {
+    StepText text{QT_TR_NOOP("%1 修改钢筋数据"), {numberOf(memberIndex)}};
+    if (values.size() == 1) {
+        const BarValue& typed = values.front();
+        text = {barValueText(typed.run, typed.field),
+                {numberOf(memberIndex), number(typed.bar + 1),
+                 number(barValue(*target, typed.run, typed.bar, typed.field)), number(typed.value)}};
+    }
+    editReadings(std::move(text), memberIndex, [&](MemberRecord& m) {
         bool stored = false;
         for (std::size_t i = 0; i < values.size(); ++i) {
             outcomes[i] = storeBarValue(m, values[i].run, values[i].bar, values[i].field, values[i].value);
@@ -351,7 +404,7 @@ bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after
     if (target == nullptr || !hasBarRuns(*target))
         return false;
     const int inserted = after ? bar + 1 : bar;
-    return editReadings(tr("插入%1").arg(barText(run, inserted)), memberIndex,
+    return editReadings({insertBarText(run), {numberOf(memberIndex), number(inserted + 1)}}, memberIndex,
                         [&](MemberRecord& m) { return trellon::insertBar(m, run, bar, after); });
 }
 
@@ -360,7 +413,7 @@ bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
         return false;
-    return editReadings(tr("删除%1").arg(barText(run, bar)), memberIndex,
+    return editReadings({deleteBarText(run), {numberOf(memberIndex), number(bar + 1)}}, memberIndex,
                         [&](MemberRecord& m) { return trellon::deleteBar(m, run, bar); });
 }
 
@@ -383,11 +436,11 @@ bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, c
             f.lowerDeviation = values.lowerDeviation;
         }));
     }
-    return record(tr("修改工程信息"), std::move(changes), true, memberIndex,
+    return record({QT_TR_NOOP("%1 修改工程信息"), {numberOf(memberIndex)}}, std::move(changes), true, memberIndex,
                   Rename{memberIndex, member(memberIndex)->name, std::move(name)});
 }
 
-bool ProjectDocument::setDeviations(const QString& text, const std::vector<Deviations>& deviations)
+bool ProjectDocument::setStandardDeviations(const std::vector<Deviations>& deviations)
 {
     std::vector<FieldChange> changes;
     for (const Deviations& wanted : deviations) {
@@ -398,7 +451,7 @@ bool ProjectDocument::setDeviations(const QString& text, const std::vector<Devia
             f.lowerDeviation = wanted.lowerDeviation;
         }));
     }
-    return record(text, std::move(changes), true, selectedMember_);
+    return record({QT_TR_NOOP("按规范设置允许偏差"), {}}, std::move(changes), true, selectedMember_);
 }
 
 bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
@@ -406,7 +459,9 @@ bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
     if (member(memberIndex) == nullptr)
         return false;
     std::vector<FieldChange> changes{fieldChange(memberIndex, [diameter](Fields& f) { f.designDiameter = diameter; })};
-    return record(tr("修改设计直径"), std::move(changes), true, memberIndex);
+    StepText text{QT_TR_NOOP("%1 设计直径：%2→%3"),
+                  {numberOf(memberIndex), number(member(memberIndex)->designDiameter), number(diameter)}};
+    return record(std::move(text), std::move(changes), true, memberIndex);
 }
 
 bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool checked)
@@ -419,14 +474,36 @@ bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool che
     }
     if (changes.empty())
         return false;
-    QString text;
+    StepText text{checked ? QT_TR_NOOP("勾选 %1 个构件") : QT_TR_NOOP("取消勾选 %1 个构件"),
+                  {number(static_cast<std::int64_t>(changes.size()))}};
     if (changes.size() == 1)
-        text = (checked ? tr("勾选 %1") : tr("取消勾选 %1"))
-                   .arg(QString::fromStdString(gbkToUtf8(member(changes.front().index)->number)));
-    else
-        text = checked ? tr("勾选 %1 个构件").arg(changes.size()) : tr("取消勾选 %1 个构件").arg(changes.size());
+        text = {checked ? QT_TR_NOOP("勾选 %1") : QT_TR_NOOP("取消勾选 %1"), {numberOf(changes.front().index)}};
     const int focus = changes.size() == 1 ? changes.front().index : selectedMember_;
-    return record(text, std::move(changes), false, focus);
+    return record(std::move(text), std::move(changes), false, focus);
+}
+
+QString ProjectDocument::numberOf(int memberIndex) const
+{
+    const MemberRecord* named = member(memberIndex);
+    return named != nullptr ? QString::fromStdString(gbkToUtf8(named->number)) : QString();
+}
+
+void ProjectDocument::retranslateHistory()
+{
+    for (int i = 0; i < undoStack_->count(); ++i)
+        retranslateStep(*undoStack_->command(i));
+}
+
+void ProjectDocument::beginStepGroup()
+{
+    undoStack_->beginMacro(QString());
+}
+
+void ProjectDocument::endStepGroup()
+{
+    undoStack_->endMacro();
+    if (const QUndoCommand* group = undoStack_->command(undoStack_->index() - 1))
+        retranslateStep(*group);
 }
 
 } // namespace trellon

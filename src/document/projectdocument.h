@@ -2,6 +2,8 @@
 // every window shows, and the history of its edits. Every change of the data is one of its typed, undoable edits.
 #pragma once
 
+#include "steptext.h"
+
 #include "model/baredits.h"
 #include "model/project.h"
 #include "model/testmode.h"
@@ -60,6 +62,11 @@ public:
     void select(TestMode mode, int memberIndex);
 
     QUndoStack& undoStack() { return *undoStack_; }
+    // Names every step of the history, and the Edit menu's undo and redo with them, in the interface's language.
+    void retranslateHistory();
+    // Several edits that make one step: the step is named as its first edit.
+    void beginStepGroup();
+    void endStepGroup();
 
     // Installs a complete project in place of the loaded one and forgets the history. `modified`: the project is
     // not what the file holds (a recovered project, a transfer that wrote no file).
@@ -91,13 +98,13 @@ public:
     bool setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
                                const DesignValues& values);
     bool setDesignDiameter(int memberIndex, std::int32_t diameter);
-    // Permitted deviations of several members at once, each its own, in one step.
+    // The standard's permitted deviations of several members at once, each its own, in one step.
     struct Deviations {
         int memberIndex;
         std::int32_t upperDeviation;
         std::int32_t lowerDeviation;
     };
-    bool setDeviations(const QString& text, const std::vector<Deviations>& deviations);
+    bool setStandardDeviations(const std::vector<Deviations>& deviations);
     // The acceptance check's data: member types (none: inferred from the name) and second-sample flags of the
     // members named, the points per bar (1 to maxPointsPerBar) and the population of a type (none: not entered).
     bool setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type);
@@ -156,15 +163,17 @@ private:
     template <typename Edit> FieldChange fieldChange(int memberIndex, Edit edit) const;
     // Pushes one step that turns each `before` into its `after`; undoing or redoing it shows the member `focus`.
     // `figures`: the statistics of the members follow (design values), else only labels change.
-    bool record(const QString& text, std::vector<Change> changes, int focus);
-    bool record(const QString& text, std::vector<FieldChange> changes, bool figures, int focus,
+    bool record(StepText text, std::vector<Change> changes, int focus);
+    bool record(StepText text, std::vector<FieldChange> changes, bool figures, int focus,
                 std::optional<Rename> rename = std::nullopt);
     // Pushes one step that replaces the project's extension data.
-    bool recordExtension(const QString& text, ProjectExtension after);
+    bool recordExtension(StepText text, ProjectExtension after);
     // Pushes one step that changes the extras of the members named.
-    template <typename Edit> bool editExtras(const QString& text, const std::vector<int>& memberIndexes, Edit edit);
+    template <typename Edit> bool editExtras(StepText text, const std::vector<int>& memberIndexes, Edit edit);
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
-    template <typename Edit> bool editReadings(const QString& text, int memberIndex, Edit edit);
+    template <typename Edit> bool editReadings(StepText text, int memberIndex, Edit edit);
+    // The member's number as the history names it.
+    QString numberOf(int memberIndex) const;
     // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is
     // selected again.
     void apply(const MemberEdit& step, bool after, bool show);

@@ -3,12 +3,12 @@
 
 #include "model/atomicfile.h"
 #include "model/openproject.h"
-#include "model/projectfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace trellon {
@@ -44,14 +44,12 @@ QString RecoveryFile::pathOf(const QString& id, const char* suffix) const
     return folder_ + QLatin1Char('/') + id + QLatin1String(suffix);
 }
 
-bool RecoveryFile::write(const Project& project, const std::string& sourcePath)
+bool RecoveryFile::write(const std::vector<std::uint8_t>& encodedProject, const std::string& sourcePath)
 {
     const std::vector<std::uint8_t> source(sourcePath.begin(), sourcePath.end());
     if (!writeFileAtomically(localPath(pathOf(id_, ".source")), source, "cannot write the recovery file"))
         return false;
-    return writeFileAtomically(localPath(pathOf(id_, ".gj")), encodeProjectFile(project),
-                               "cannot write the recovery file")
-        .ok();
+    return writeFileAtomically(localPath(pathOf(id_, ".gj")), encodedProject, "cannot write the recovery file").ok();
 }
 
 void RecoveryFile::discard()
@@ -83,7 +81,7 @@ std::vector<RecoveryFile::Leftover> RecoveryFile::leftovers()
         }
         QFile source(pathOf(id, ".source"));
         const QString sourcePath = source.open(QIODevice::ReadOnly) ? QFile::decodeName(source.readAll()) : QString();
-        found.push_back({id, sourcePath});
+        found.push_back({id, sourcePath, QFileInfo(pathOf(id, ".gj")).lastModified()});
     }
     return found;
 }
@@ -94,6 +92,12 @@ std::unique_ptr<Project> RecoveryFile::read(const Leftover& leftover) const
     if (!opened)
         return nullptr;
     return std::move(opened.value().project);
+}
+
+void RecoveryFile::release(const Leftover& leftover)
+{
+    // Unlocking removes the lock file; the next run takes the lock anew.
+    claimed_.erase(leftover.id);
 }
 
 void RecoveryFile::remove(const Leftover& leftover)

@@ -3,9 +3,11 @@
 
 #include "model/project.h"
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QString>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,6 +24,7 @@ public:
     struct Leftover {
         QString id;
         QString sourcePath; // empty for a project that was never saved
+        QDateTime savedAt;  // when the run last wrote it
     };
 
     // The recovery folder of the user's state; created when missing.
@@ -33,8 +36,9 @@ public:
     // Leaves the files: only discard() removes them, on a clean exit or when they are no longer needed.
     ~RecoveryFile() = default;
 
-    // False when the files could not be written.
-    bool write(const Project& project, const std::string& sourcePath);
+    // Writes the encoded project and the path of its file; false when the files could not be written. write and
+    // discard may run on another thread than the rest, one call at a time.
+    bool write(const std::vector<std::uint8_t>& encodedProject, const std::string& sourcePath);
     void discard();
     bool exists() const;
 
@@ -45,6 +49,8 @@ public:
     // The left-over project with its statistics computed; null when it cannot be read.
     std::unique_ptr<Project> read(const Leftover& leftover) const;
     void remove(const Leftover& leftover);
+    // Lets go of the claim and keeps the files, for a later run to offer.
+    void release(const Leftover& leftover);
 
 private:
     QString pathOf(const QString& id, const char* suffix) const;

@@ -38,10 +38,7 @@ void TransferSession::feed(std::span<const std::uint8_t> chunk)
     if (!state_.compare_exchange_strong(expected, State::completing))
         return;
     reportProgress();
-    std::optional<TransferSummary> arrived;
-    if (completed->project)
-        arrived = summarizeTransfer(*completed->project.value());
-    endOfTransfer(arrived);
+    endOfTransfer(completed->project ? completed->project.value().get() : nullptr);
     TransferReport report = keepFrame(std::move(*completed));
     state_.store(State::ended);
     observer_.transferEnded(std::move(report));
@@ -56,7 +53,7 @@ void TransferSession::reportProgress()
     observer_.transferProgress(progress);
 }
 
-void TransferSession::endOfTransfer(const std::optional<TransferSummary>& arrived)
+void TransferSession::endOfTransfer(const Project* arrived)
 {
     // Serial: the end is announced while the port is still open. USB: the reader is told to stop first.
     if (kind_ == LinkKind::serial) {

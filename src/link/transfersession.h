@@ -3,7 +3,6 @@
 
 #include "framedecoder.h"
 #include "transferreport.h"
-#include "transfersummary.h"
 
 #include <atomic>
 #include <cstdint>
@@ -22,10 +21,10 @@ public:
     // After a chunk has moved the frame on; on the thread that feeds (the reader thread for USB).
     virtual void transferProgress(const TransferProgress& /*progress*/) {}
     // The last byte has arrived and nothing is written yet: the owner announces the end of the transfer, with
-    // what arrived when the frame could be unpacked. Serial: before the port closes. USB: after the reader was
-    // told to stop. The session writes the files once this returns; an owner that waits for its UI thread must
-    // let a join from there go on.
-    virtual void frameCompleted(LinkKind /*kind*/, const std::optional<TransferSummary>& /*arrived*/) {}
+    // the project that arrived when the frame could be unpacked (null otherwise; valid during the call only).
+    // Serial: before the port closes. USB: after the reader was told to stop. The session writes the files once
+    // this returns; an owner that waits for its UI thread must let a join from there go on.
+    virtual void frameCompleted(LinkKind /*kind*/, const Project* /*arrived*/) {}
     // Exactly once per begin(), on the link's thread or inside the link's start or cancel.
     virtual void transferEnded(TransferReport report) = 0;
 };
@@ -63,7 +62,7 @@ public:
 private:
     enum class State { idle, running, completing, cancelled, ended };
 
-    void endOfTransfer(const std::optional<TransferSummary>& arrived);
+    void endOfTransfer(const Project* arrived);
     TransferReport keepFrame(CompletedFrame frame) const;
     TransferReport newReport(TransferOutcome outcome) const;
     void reportProgress();

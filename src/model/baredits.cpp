@@ -49,9 +49,20 @@ std::int32_t barCount(const MemberRecord& member, BarRun run)
     return std::max(run == BarRun::gridY ? counts.y : counts.x, 0);
 }
 
+std::int32_t barValue(const MemberRecord& member, BarRun run, std::int32_t bar, BarField field)
+{
+    const std::int64_t cover = runStart(member, run) + 3 * std::int64_t{bar};
+    return field == BarField::cover ? member.sampleAt(cover) : barPositionAt(member, cover);
+}
+
+std::int32_t barValueLimit(const MemberRecord& member, BarField field)
+{
+    return field == BarField::position ? positionLimit(member) : coverLimit;
+}
+
 BarEdit storeBarValue(MemberRecord& member, BarRun run, std::int32_t bar, BarField field, std::int64_t value)
 {
-    const std::int64_t limit = field == BarField::position ? positionLimit(member) : coverLimit;
+    const std::int64_t limit = barValueLimit(member, field);
     if (value < 0 || value > limit)
         return BarEdit::outOfRange;
     if (bar < 0 || bar >= barCount(member, run))

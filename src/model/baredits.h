@@ -23,6 +23,12 @@ bool hasBarRuns(const MemberRecord& member);
 // Bars in the run as countBars counts them; a run the member does not have holds 0.
 std::int32_t barCount(const MemberRecord& member, BarRun run);
 
+// The stored position or cover of bar `bar` of the run; 0 where the readings do not reach.
+std::int32_t barValue(const MemberRecord& member, BarRun run, std::int32_t bar, BarField field);
+
+// The largest value that may be typed for the field: the position limit or the cover limit.
+std::int32_t barValueLimit(const MemberRecord& member, BarField field);
+
 enum class BarEdit { stored, outOfRange, noSuchBar };
 
 // Stores a typed value into bar `bar` of the run; the range is checked first.

@@ -6,13 +6,21 @@
 
 namespace trellon {
 
+// 1970-01-01, the date of the zero time value, stands for a date not chosen yet: what a new settings file holds.
 struct CalendarDate {
     std::int32_t year = 1970;
     std::int32_t month = 1;
     std::int32_t day = 1;
 
+    bool isChosen() const { return *this != CalendarDate{}; }
     friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };
+
+// The date, or today where none was chosen.
+inline CalendarDate chosenOrToday(const CalendarDate& date, const CalendarDate& today)
+{
+    return date.isChosen() ? date : today;
+}
 
 enum class ReportFormat : std::int32_t { normal = 0, yunnan = 1 };
 

@@ -62,8 +62,10 @@ void readDate(std::span<const std::uint8_t> bytes, std::size_t at, CalendarDate&
     const auto year = readInt32Field(bytes, at);
     const auto month = readInt32Field(bytes, at + 4);
     const auto day = readInt32Field(bytes, at + 8);
-    if (year && month && day)
-        date = clampedReportDate(*year, *month, *day);
+    if (!year || !month || !day)
+        return;
+    // A date never chosen stays so, rather than being clamped to a day nobody picked.
+    date = CalendarDate{*year, *month, *day}.isChosen() ? clampedReportDate(*year, *month, *day) : CalendarDate{};
 }
 
 } // namespace

@@ -37,7 +37,8 @@ std::string reportParametersFilePath(const std::string& folder, int index);
 // cut at a character boundary. Refuses a text with no GBK form.
 Result<std::vector<std::uint8_t>> encodeReportParametersFile(const ReportParameters& parameters);
 
-// Reads bytes whose magic has been checked. Fields the bytes do not reach keep those of `defaults`.
+// Reads bytes whose magic has been checked. Fields the bytes do not reach keep those of `defaults`. A stored
+// 1970-01-01 reads as a date not chosen; other dates are clamped (clampedReportDate).
 ReportParameters decodeReportParametersFile(std::span<const std::uint8_t> bytes, const ReportParameters& defaults);
 
 // Probes the indexes 0 … 99 in `folder`. At the first missing file index 0 is written from `defaults`.

@@ -9,6 +9,7 @@
 
 #include "document/projectdocument.h"
 #include "widgets/cgridctrl.h"
+#include "widgets/inputmessages.h"
 #include "widgets/leadinginteger.h"
 #include "widgets/userprompts.h"
 
@@ -354,21 +355,42 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
         return;
     // Every text is read before the value is stored: storing refills the grid.
     std::vector<ProjectDocument::BarValue> typed;
+    bool withoutNumber = false;
+    std::optional<std::int64_t> keptWholeNumber;
     for (const QPoint& cell : cells) {
         const auto bar =
             shownLayout_ == TestMode::section ? sectionBarCell(cell.y(), cell.x()) : gridBarCell(cell.y(), cell.x());
-        if (bar)
-            typed.push_back(
-                {bar->run, bar->bar, bar->field, leadingInteger(grid_->itemText(cell.y(), cell.x())).value_or(0)});
+        if (!bar)
+            continue;
+        const QString text = grid_->itemText(cell.y(), cell.x());
+        // A cleared cell stores 0; other text must begin with the number, and typing refused whole brought none.
+        const std::optional<std::int64_t> value = grid_->isInputRefused(cell.y(), cell.x()) ? std::nullopt
+                                                  : text.trimmed().isEmpty() ? std::optional<std::int64_t>(0)
+                                                                             : leadingInteger(text);
+        if (!value) {
+            withoutNumber = true;
+            continue;
+        }
+        if (!text.trimmed().isEmpty() && holdsMoreThanWholeMillimetres(text))
+            keptWholeNumber = *value;
+        typed.push_back({bar->run, bar->bar, bar->field, *value});
     }
     const int step = document_.undoStack().index();
     const std::vector<BarEdit> outcomes = document_.setBarValues(shownMember_, typed);
-    const bool rejected = std::find(outcomes.begin(), outcomes.end(), BarEdit::outOfRange) != outcomes.end();
+    const auto rejected = std::find(outcomes.begin(), outcomes.end(), BarEdit::outOfRange);
+    const bool stored = document_.undoStack().index() != step;
     // A rejected or unchanged value gives way to what the member holds.
-    if (document_.undoStack().index() == step)
+    if (!stored)
         showMemberInGrid(shownLayout_, shownMember_);
-    if (rejected)
-        host_.prompts().showMessage(this, tr("您输入的数据越界"));
+    if (withoutNumber)
+        host_.prompts().showMessage(this, notAnIntegerMessage());
+    else if (rejected != outcomes.end())
+        host_.prompts().showMessage(
+            this,
+            outOfRangeMessage(0, barValueLimit(*document_.member(shownMember_),
+                                               typed[static_cast<std::size_t>(rejected - outcomes.begin())].field)));
+    if (stored && keptWholeNumber)
+        noteStoredWholeMillimetres(this, *keptWholeNumber);
 }
 
 void ControlPanel::insertRowAbove()
@@ -395,7 +417,34 @@ void ControlPanel::insertRow(bool below)
     if (mode() == TestMode::singlePoint || document_.member(shownMember_) == nullptr)
         return;
     const auto [run, bar] = selectedBar();
-    document_.insertBar(shownMember_, run, bar, below);
+    if (!document_.insertBar(shownMember_, run, bar, below))
+        return;
+    // The new bar lies at 0 with cover 0 until typed: its position waits in the editor.
+    const int firstBarRow = shownLayout_ == TestMode::section ? sectionFirstBarRow : gridFirstBarRow;
+    const QModelIndex position =
+        grid_->model()->index(firstBarRow + bar + (below ? 1 : 0), run == BarRun::gridY ? 3 : 1);
+    grid_->setCurrentIndex(position);
+    grid_->setFocus(Qt::OtherFocusReason);
+    grid_->edit(position);
+}
+
+QString ControlPanel::deleteQuestion(const MemberRecord& member, BarRun run, int bar)
+{
+    const std::int32_t position = barValue(member, run, bar, BarField::position);
+    const std::int32_t cover = barValue(member, run, bar, BarField::cover);
+    QString question;
+    switch (run) {
+    case BarRun::section:
+        question = tr("删除钢筋 %1（位置 %2 mm，保护层 %3 mm）？");
+        break;
+    case BarRun::gridX:
+        question = tr("删除 X 钢筋 %1（位置 %2 mm，保护层 %3 mm）？");
+        break;
+    case BarRun::gridY:
+        question = tr("删除 Y 钢筋 %1（位置 %2 mm，保护层 %3 mm）？");
+        break;
+    }
+    return question.arg(bar + 1).arg(position).arg(cover);
 }
 
 void ControlPanel::deleteBar()
@@ -408,7 +457,7 @@ void ControlPanel::deleteBar()
     const auto [run, bar] = selectedBar();
     if (bar < 0 || bar >= barCount(*member, run))
         return;
-    if (host_.prompts().ask(this, tr("您确认要删除这根钢筋吗?"), QMessageBox::Yes | QMessageBox::No) !=
+    if (host_.prompts().ask(this, deleteQuestion(*member, run, bar), QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
     document_.deleteBar(shownMember_, run, bar);
@@ -447,14 +496,13 @@ void ControlPanel::showProjectInformation()
         document_.setProjectInformation(index, chosen->name, alsoTo, values);
         return;
     }
-    QUndoStack& steps = document_.undoStack();
-    steps.beginMacro(tr("修改工程信息"));
+    document_.beginStepGroup();
     document_.setProjectInformation(index, chosen->name, alsoTo, values);
     if (typeChanged)
         document_.setMemberType(members, chosen->memberType);
     if (secondSampleChanged)
         document_.setSecondSample(members, chosen->secondSample);
-    steps.endMacro();
+    document_.endStepGroup();
 }
 
 } // namespace trellon

@@ -60,7 +60,8 @@ public:
     QRadioButton& modeButton(TestMode mode);
 
 public slots:
-    // Requests of the diagram windows' toolbar buttons; they act on the top-left cell of the grid's selection.
+    // Requests of the diagram windows' toolbar buttons; they act on the top-left cell of the grid's selection. A
+    // new bar is selected with its position cell open for typing; a deletion asks, naming the bar.
     void insertRowAbove();
     void insertRowBelow();
     void deleteBar();
@@ -99,6 +100,8 @@ private:
     void insertRow(bool below);
     // The bar run and bar index of the grid's selected cell (top-left of the selection).
     std::pair<BarRun, int> selectedBar() const;
+    // "删除 X 钢筋 3（位置 141 mm，保护层 28 mm）？"
+    static QString deleteQuestion(const MemberRecord& member, BarRun run, int bar);
 
     ProjectDocument& document_;
     PanelHost& host_;

@@ -98,6 +98,8 @@ void ProjectInfoDialog::setValues(const ProjectInfo& info)
     if (!within(values_.upperDeviation, 0, deviationMax))
         values_.upperDeviation = 0;
     name_->setText(QString::fromStdString(gbkToUtf8(values_.name)));
+    // A long name shows its start.
+    name_->setCursorPosition(0);
     designCover_->setText(QString::number(values_.designCover));
     upperDeviation_->setText(QString::number(values_.upperDeviation));
     lowerDeviation_->setText(QString::number(values_.lowerDeviation));

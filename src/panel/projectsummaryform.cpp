@@ -30,13 +30,20 @@ ProjectSummaryForm::ProjectSummaryForm(ProjectDocument& document, PanelHost& hos
     for (int i = 0; i < fieldCount; ++i) {
         labels_[i] = new QLabel(this);
         fields_[i] = new QLineEdit(this);
-        fields_[i]->setReadOnly(true);
+        setTypable(*fields_[i], false);
         layout->addRow(labels_[i], fields_[i]);
     }
     retranslate();
     // Typing "25" is one edit: the value goes to the member when the field is left or Enter is pressed.
     connect(&field(Field::designDiameter), &QLineEdit::editingFinished, this,
             &ProjectSummaryForm::designDiameterEdited);
+}
+
+void ProjectSummaryForm::setTypable(QLineEdit& field, bool typable)
+{
+    field.setReadOnly(!typable);
+    // Figures to read are selected by a click; the Tab key passes them by.
+    field.setFocusPolicy(typable ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ProjectSummaryForm::changeEvent(QEvent* event)
@@ -63,7 +70,7 @@ void ProjectSummaryForm::refresh()
     shownMember_ =
         member != nullptr && belongsToTestMode(*member, TestMode::singlePoint) ? document_.selectedMember() : -1;
     if (shownMember_ < 0) {
-        field(Field::designDiameter).setReadOnly(true);
+        setTypable(field(Field::designDiameter), false);
         for (QLineEdit* f : fields_)
             f->clear();
         return;
@@ -71,15 +78,17 @@ void ProjectSummaryForm::refresh()
     const TestModeDigit digit = testModeDigit(*member);
     const auto number = [](std::int32_t v) { return QString::number(v); };
     field(Field::name).setText(QString::fromStdString(gbkToUtf8(member->name)));
+    field(Field::name).setCursorPosition(0);
     field(Field::number).setText(QString::fromStdString(gbkToUtf8(member->number)));
-    field(Field::sampleCount)
-        .setText(
-            number(digit == TestModeDigit::singleMeasuredDiameter ? member->sampleCount / 2 : member->sampleCount));
+    const std::int32_t readings =
+        digit == TestModeDigit::singleMeasuredDiameter ? member->sampleCount / 2 : member->sampleCount;
+    field(Field::sampleCount).setText(number(readings));
     field(Field::knownDiameter).setText(number(member->knownDiameter));
     field(Field::designDiameter).setText(number(member->designDiameter));
     field(Field::designCover).setText(number(member->designCover));
-    field(Field::maxCover).setText(number(member->maxCover));
-    field(Field::minCover).setText(number(member->minCover));
+    // Without readings there are no extremes, as there is no mean.
+    field(Field::maxCover).setText(readings > 0 ? number(member->maxCover) : QString());
+    field(Field::minCover).setText(readings > 0 ? number(member->minCover) : QString());
     field(Field::upperDeviation).setText(number(member->upperDeviation));
     field(Field::lowerDeviation).setText(number(member->lowerDeviation));
     // Only a measured-diameter member has a design diameter to type; a known-diameter member shows none.
@@ -87,7 +96,7 @@ void ProjectSummaryForm::refresh()
         field(Field::designDiameter).clear();
     else if (digit == TestModeDigit::singleMeasuredDiameter)
         field(Field::knownDiameter).clear();
-    field(Field::designDiameter).setReadOnly(digit != TestModeDigit::singleMeasuredDiameter);
+    setTypable(field(Field::designDiameter), digit == TestModeDigit::singleMeasuredDiameter);
     showCoverStatistics(*member);
     lowerDeviationAcceptable();
 }

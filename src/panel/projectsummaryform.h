@@ -50,6 +50,8 @@ protected:
 
 private:
     void retranslate();
+    // A field to type into is in the Tab chain; a figure to read is not.
+    static void setTypable(QLineEdit& field, bool typable);
     // The typed design diameter goes to the selected member as one step of the document's history.
     void designDiameterEdited();
     // False (with the message, and the field reset to 0) when the lower deviation is neither negative nor zero.

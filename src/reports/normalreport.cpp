@@ -133,9 +133,12 @@ std::string conclusionSentence(std::string_view projectName, const Verdict& verd
            std::string(verdictText(verdict)) + "。";
 }
 
-NormalReport layOutNormalReport(const Project& project, const ReportParameters& p, CalendarDate today)
+NormalReport layOutNormalReport(const Project& project, const ReportParameters& chosen, CalendarDate today)
 {
     namespace field = normalfield;
+    ReportParameters p = chosen;
+    p.startDate = chosenOrToday(p.startDate, today);
+    p.testDate = chosenOrToday(p.testDate, today);
     NormalReport report;
     report.fields = {
         {std::string(field::reportNumber), p.reportNumber},

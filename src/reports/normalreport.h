@@ -56,7 +56,7 @@ std::string projectParagraphText(const ReportParameters& parameters);
 std::string conclusionSentence(std::string_view projectName, const Verdict& verdict, int memberRows);
 
 // The report of the checked members whose digit is "1" to "4", in array order. Member texts are the
-// project's GBK bytes; parameters and today's date are the user's.
+// project's GBK bytes; parameters and today's date are the user's. Dates not chosen are today's.
 NormalReport layOutNormalReport(const Project& project, const ReportParameters& parameters, CalendarDate today);
 
 // Fills a copy of the template and writes it to outputPath atomically. Refuses a template without the

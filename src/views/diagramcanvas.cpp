@@ -18,6 +18,13 @@ constexpr int pointsPerInch = 72;
 // Far outside any window or bitmap, yet safely inside int and QPainter's fixed-point range.
 constexpr float coordinateLimit = 1.0e6f;
 
+// Chinese characters and their punctuation stand upright in a vertical caption; other text lies along it.
+bool standsUpright(QChar c)
+{
+    const char16_t u = c.unicode();
+    return c.script() == QChar::Script_Han || (u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFFEF);
+}
+
 } // namespace
 
 QString diagramWord(const char* source, DiagramWords words)
@@ -97,9 +104,30 @@ void drawDownwardCaption(QPainter& painter, int x, int y, const QString& text)
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.translate(x, y);
-    painter.rotate(90);
-    drawTextAt(painter, 0, 0, text);
+    const QFontMetrics metrics(font);
+    const int column = metrics.ascent() + metrics.descent();
+    int down = y;
+    for (qsizetype i = 0; i < text.size();) {
+        if (standsUpright(text[i])) {
+            // One character a line, in the middle of the column.
+            const QString character(text[i]);
+            drawTextAt(painter, x - column + (column - metrics.horizontalAdvance(character)) / 2, down, character);
+            down += metrics.lineSpacing();
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && !standsUpright(text[end]))
+            ++end;
+        const QString run = text.mid(i, end - i);
+        painter.save();
+        painter.translate(x, down);
+        painter.rotate(90);
+        drawTextAt(painter, 0, 0, run);
+        painter.restore();
+        down += metrics.horizontalAdvance(run);
+        i = end;
+    }
     painter.restore();
 }
 

@@ -41,7 +41,8 @@ void useGridPen(QPainter& painter);
 // border.
 void drawTitleAndFrame(QPainter& painter, int width, int height, const QString& title);
 
-// Caption of the left axis, running downwards with the tops of its characters towards the frame.
+// Caption of the left axis, running downwards from (x, y) in a column that ends at x: Chinese characters upright,
+// one a line with the font's line spacing, other text turned with its tops towards the frame.
 void drawDownwardCaption(QPainter& painter, int x, int y, const QString& text);
 
 // "X方向钢筋位置(mm)" above the top axis.

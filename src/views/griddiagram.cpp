@@ -19,8 +19,11 @@ namespace {
 using namespace diagram;
 
 constexpr int axisTicks = 50;
-// The Y labels end just right of here; the caption stands left of them.
-constexpr int yLabelsRight = 47;
+// Left ends of the Y axis's major and minor ticks.
+constexpr int majorTickLeft = 44;
+constexpr int minorTickLeft = 46;
+// The Y labels end short of the major ticks, centred on them; the caption stands left of them.
+constexpr int yLabelsRight = majorTickLeft - 3;
 constexpr int yCaptionX = 20;
 
 void drawGridLines(QPainter& painter, int width, int height)
@@ -44,14 +47,14 @@ int drawYScale(QPainter& painter, int height, std::int64_t labelStep)
         const int y = truncated(static_cast<float>(j) * step) + frameTop;
         painter.setPen(Qt::black);
         if (j % 5 != 0) {
-            drawLineTo(painter, 46, y, frameLeft, y);
+            drawLineTo(painter, minorTickLeft, y, frameLeft, y);
             continue;
         }
-        drawLineTo(painter, 44, y, frameLeft, y);
-        blankCells(painter, 17, y - 5, 4);
+        drawLineTo(painter, majorTickLeft, y, frameLeft, y);
+        const int top = y - metrics.height() / 2;
+        blankCells(painter, 17, top, 4);
         const QString label = QString::number(j / 5 * labelStep);
-        painter.drawText(QRect(QPoint(17, y - 5), QPoint(yLabelsRight - 1, y + 4)), Qt::AlignRight | Qt::AlignTop,
-                         label);
+        painter.drawText(QRect(17, top, yLabelsRight - 17, metrics.height()), Qt::AlignRight | Qt::AlignVCenter, label);
         labelsLeft = std::min(labelsLeft, yLabelsRight - metrics.horizontalAdvance(label));
     }
     return labelsLeft;

@@ -2,6 +2,7 @@
 #include "cdatalistview.h"
 
 #include "document/projectdocument.h"
+#include "inputmessages.h"
 #include "leadinginteger.h"
 #include "passmarkdelegate.h"
 #include "userprompts.h"
@@ -178,22 +179,28 @@ std::int64_t CDataListView::readingBehind(int row, int column) const
     return -1;
 }
 
-void CDataListView::commitCellEdit(int row, int column, const QString& text)
+bool CDataListView::commitCellEdit(int row, int column, const QString& text)
 {
     const std::int64_t reading = readingBehind(row, column);
     if (reading < 0)
-        return;
+        return true;
     const std::optional<std::int64_t> value = leadingInteger(text);
-    if (!value)
-        prompts_.showMessage(this, tr("请键入一个整数。"));
-    else if (*value < 0 || *value > maxReading)
-        prompts_.showMessage(this, tr("您输入的数据越界"));
-    else if (document_.setReading(document_.selectedMember(), reading, static_cast<std::int32_t>(*value)))
-        return; // the document's notice shows the reading, its mark and the figures
+    const bool acceptable = value && *value >= 0 && *value <= maxReading;
+    if (!value) {
+        prompts_.showMessage(this, notAnIntegerMessage());
+    } else if (!acceptable) {
+        prompts_.showMessage(this, outOfRangeMessage(0, maxReading));
+    } else {
+        if (holdsMoreThanWholeMillimetres(text))
+            noteStoredWholeMillimetres(this, *value);
+        if (document_.setReading(document_.selectedMember(), reading, static_cast<std::int32_t>(*value)))
+            return true; // the document's notice shows the reading, its mark and the figures
+    }
     // A refused or unchanged text gives way to the stored reading.
     const MemberRecord* member = currentMember();
     if (QTableWidgetItem* cell = item(row, column); cell != nullptr && member != nullptr)
         cell->setText(QString::number(member->sampleAt(reading)));
+    return acceptable;
 }
 
 void CDataListView::insertReadingRow(bool below)
@@ -242,6 +249,53 @@ void CDataListView::commitOpenEditor()
     commitCellEdit(row, column, text);
 }
 
+std::optional<QPoint> CDataListView::cellAfterKey(const QKeyEvent& key) const
+{
+    const MemberRecord* member = currentMember();
+    if (member == nullptr || rowCount() == 0)
+        return std::nullopt;
+    // The editable cells read row by row, left to right.
+    const bool measuredDiameter = testModeDigit(*member) == TestModeDigit::singleMeasuredDiameter;
+    const std::vector<int> columns =
+        measuredDiameter ? std::vector<int>{diameterColumn, coverColumn} : std::vector<int>{coverColumn};
+    const auto width = static_cast<int>(columns.size());
+    const auto place = std::find(columns.begin(), columns.end(), editorColumn_);
+    if (place == columns.end())
+        return std::nullopt;
+    const bool backwards = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier) != 0;
+    int step = 0;
+    switch (key.key()) {
+    case Qt::Key_Down:
+        step = width;
+        break;
+    case Qt::Key_Up:
+        step = -width;
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        step = backwards ? -1 : 1;
+        break;
+    default:
+        return std::nullopt;
+    }
+    int cell = editorRow_ * width + static_cast<int>(place - columns.begin()) + step;
+    if (cell < 0 || cell >= rowCount() * width)
+        cell -= step;
+    return QPoint(columns[static_cast<std::size_t>(cell % width)], cell / width);
+}
+
+void CDataListView::moveEditorTo(QPoint cell)
+{
+    const QString text = editor_->text();
+    const QPoint from(editorColumn_, editorRow_);
+    hideEditor();
+    if (!commitCellEdit(from.y(), from.x(), text))
+        cell = from;
+    setCurrentCell(cell.y(), numberColumn);
+    if (openCellEditor(cell.y(), cell.x()))
+        editor_->setFocus(Qt::OtherFocusReason);
+}
+
 void CDataListView::hideEditor()
 {
     if (editor_->isVisible()) {
@@ -282,6 +336,11 @@ bool CDataListView::eventFilter(QObject* watched, QEvent* event)
             if (key == Qt::Key_Escape) {
                 hideEditor();
                 setFocus();
+                return true;
+            }
+            // The editor goes with the highlight, so that what is typed lands in the highlighted row.
+            if (const std::optional<QPoint> next = cellAfterKey(*static_cast<QKeyEvent*>(event))) {
+                moveEditorTo(*next);
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {

@@ -2,8 +2,11 @@
 // cell editor that corrects a reading in place.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTableWidget>
+
+#include <optional>
 
 class QLineEdit;
 
@@ -34,10 +37,11 @@ public:
     // Array index of the n-th single-point member (digits "1" and "2"), counted from 0; -1 when there is none.
     int singlePointMemberIndex(int n) const;
 
-    // Sets the reading behind the cell to the leading integer of text ("12x" sets 12), one step of the document's
-    // history. A text without leading digits, or a value outside 0 to maxReading, is refused with a message and
-    // the cell shows the stored reading again. Cells without a reading behind them store nothing.
-    void commitCellEdit(int row, int column, const QString& text);
+    // Sets the reading behind the cell to the leading integer of text ("12x" sets 12, with a note in the status
+    // bar that only the whole number was kept), one step of the document's history. A text without leading
+    // digits, or a value outside 0 to maxReading, is refused with a message and the cell shows the stored reading
+    // again; false then. Cells without a reading behind them store nothing.
+    bool commitCellEdit(int row, int column, const QString& text);
     // A new reading row (0) above or below the current row, with the editor open on it; at the end without one.
     void insertReadingRow(bool below);
     // Deletes the current row's reading (and its diameter); the Delete key does the same.
@@ -66,6 +70,12 @@ private:
     // The rows again after an edit of the member, keeping the current row and the scroll position.
     void showEditedReadings();
     bool isEditable(int row, int column) const;
+    // The cell Up, Down, Tab or Shift+Tab moves the open editor to: the next editable cell in that direction,
+    // the same cell at either end of the list; none for other keys.
+    std::optional<QPoint> cellAfterKey(const QKeyEvent& key) const;
+    // Stores the editor's text, as Enter does, and opens the editor on the cell (x column, y row) with the row
+    // highlighted; a refused text keeps the editor where it was.
+    void moveEditorTo(QPoint cell);
     void hideEditor();
     void writeMark(int row);
 

@@ -204,6 +204,12 @@ bool CGridCtrl::isCellModified(int row, int column) const
     return c != nullptr && c->modified;
 }
 
+bool CGridCtrl::isInputRefused(int row, int column) const
+{
+    const GridCell* c = model_->cell(row, column);
+    return c != nullptr && c->inputRefused;
+}
+
 bool CGridCtrl::mergeCells(int row, int column, int furtherRows, int furtherColumns)
 {
     if (row < 0 || column < 0 || furtherRows < 0 || furtherColumns < 0 || furtherRows + furtherColumns == 0)
@@ -304,7 +310,10 @@ void CGridCtrl::pasteAtFocusCell()
             if (!isCellEditable(row, column))
                 continue;
             // Pasted text obeys the editor's character rule.
-            model_->setData(model_->index(row, column), GridInPlaceEdit::acceptedPart(fields[j]), Qt::EditRole);
+            const QString accepted = GridInPlaceEdit::acceptedPart(fields[j]);
+            model_->setData(model_->index(row, column), accepted, Qt::EditRole);
+            model_->setData(model_->index(row, column), accepted.isEmpty() && !fields[j].trimmed().isEmpty(),
+                            GridCellModel::inputRefusedRole);
             changed << QPoint(column, row);
         }
     }

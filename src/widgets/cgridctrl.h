@@ -58,6 +58,8 @@ public:
     bool isCellReadOnly(int row, int column) const;
     bool isCellEditable(int row, int column) const;
     bool isCellModified(int row, int column) const;
+    // The cell's last edit or paste brought only characters the editor refuses: its text did not take them.
+    bool isInputRefused(int row, int column) const;
 
     // Joins the cell and the further rows and columns after it into one block that shows the top-left cell.
     // Refused (false) when the block leaves the grid, covers one cell only, or overlaps an existing merge.

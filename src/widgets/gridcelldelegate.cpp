@@ -22,6 +22,7 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
     if (edit == nullptr || !index.isValid())
         return;
     model->setData(index, edit->text(), Qt::EditRole);
+    model->setData(index, edit->refusedAllInput(), GridCellModel::inputRefusedRole);
     emit editEnded(index.row(), index.column());
 }
 

@@ -50,6 +50,8 @@ QVariant GridCellModel::data(const QModelIndex& index, int role) const
         return c->format.wrap;
     case fixedRole:
         return isFixed(index.row(), index.column());
+    case inputRefusedRole:
+        return c->inputRefused;
     default:
         return {};
     }
@@ -58,6 +60,10 @@ QVariant GridCellModel::data(const QModelIndex& index, int role) const
 bool GridCellModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     GridCell* c = cell(index.row(), index.column());
+    if (c != nullptr && role == inputRefusedRole) {
+        c->inputRefused = value.toBool();
+        return true;
+    }
     if (c == nullptr || role != Qt::EditRole)
         return false;
     const QString text = value.toString();
@@ -144,6 +150,7 @@ bool GridCellModel::setText(int row, int column, const QString& text)
     if (c == nullptr)
         return false;
     c->text = text;
+    c->inputRefused = false;
     changed(row, column);
     return true;
 }

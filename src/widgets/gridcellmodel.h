@@ -22,6 +22,8 @@ struct GridCell {
     CellFormat format;
     bool readOnly = false;
     bool modified = false;
+    // The last edit or paste brought only characters the editor refuses ("abc"): none of them reached the text.
+    bool inputRefused = false;
 };
 
 class GridCellModel final : public QAbstractTableModel {
@@ -31,13 +33,15 @@ public:
     // Extra data roles for the delegate.
     static constexpr int wrapRole = Qt::UserRole + 1;
     static constexpr int fixedRole = Qt::UserRole + 2;
+    static constexpr int inputRefusedRole = Qt::UserRole + 3;
 
     using QAbstractTableModel::QAbstractTableModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    // The edit role stores the text; a different text marks the cell modified.
+    // The edit role stores the text; a different text marks the cell modified. The refused-input role says
+    // whether the input that ended there was refused whole.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 

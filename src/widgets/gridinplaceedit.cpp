@@ -33,7 +33,11 @@ QString GridInPlaceEdit::acceptedPart(const QString& text)
 void GridInPlaceEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
-        insert(acceptedPart(QGuiApplication::clipboard()->text()));
+        const QString pasted = QGuiApplication::clipboard()->text();
+        const QString accepted = acceptedPart(pasted);
+        inputAccepted_ |= !accepted.isEmpty();
+        inputRefused_ |= accepted.size() != pasted.size();
+        insert(accepted);
         widenToText();
         return;
     }
@@ -43,10 +47,13 @@ void GridInPlaceEdit::keyPressEvent(QKeyEvent* event)
         const QChar c = text.front();
         const bool erases = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
         if (acceptsCharacter(c)) {
+            inputAccepted_ = true;
             QLineEdit::keyPressEvent(event);
             widenToText();
         } else if (erases) {
             QLineEdit::keyPressEvent(event);
+        } else if (c.isPrint()) {
+            inputRefused_ = true;
         }
         // Every other character is ignored; Enter, Tab and Escape are the grid delegate's.
         event->accept();

@@ -18,6 +18,9 @@ public:
     static bool acceptsCharacter(QChar c) { return c.unicode() >= 0x26 && c.unicode() <= 0x39; }
     static QString acceptedPart(const QString& text);
 
+    // Characters were typed or pasted during the edit and every one of them was refused.
+    bool refusedAllInput() const { return inputRefused_ && !inputAccepted_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -26,6 +29,8 @@ private:
     void widenToText();
 
     bool startedByTyping_;
+    bool inputAccepted_ = false;
+    bool inputRefused_ = false;
 };
 
 } // namespace trellon

@@ -1,7 +1,9 @@
 // The real file dialogs and message boxes.
 #include "userprompts.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace trellon {
 
@@ -51,6 +53,22 @@ QMessageBox::StandardButton DialogPrompts::ask(QWidget* parent, const QString& t
 {
     QMessageBox box(icon, QString::fromLatin1(applicationCaption), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int DialogPrompts::choose(QWidget* parent, const QString& text, const QStringList& answers, int escapeAnswer)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(applicationCaption), text, QMessageBox::NoButton,
+                    parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers)
+        buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    if (escapeAnswer >= 0 && escapeAnswer < buttons.size())
+        box.setEscapeButton(buttons[escapeAnswer]);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen >= 0 ? static_cast<int>(chosen) : escapeAnswer;
 }
 
 } // namespace trellon

@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -32,6 +33,9 @@ public:
     // A question; returns the button chosen.
     virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::Icon icon = QMessageBox::Question) = 0;
+    // A question with answers of its own words; returns the index of the answer chosen, `escapeAnswer` when the
+    // question is closed without one.
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& answers, int escapeAnswer) = 0;
 };
 
 // The real dialogs.
@@ -46,6 +50,7 @@ public:
                      const QString& details) override;
     QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::Icon icon) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& answers, int escapeAnswer) override;
 };
 
 } // namespace trellon

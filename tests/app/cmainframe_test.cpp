@@ -18,6 +18,7 @@
 #include "widgets/csectionview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -195,7 +197,7 @@ TEST_F(MainFrameTest, menuBarSwitchesAsChildWindowsOpenAndClose)
     ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "the empty list window opens at start";
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
     EXPECT_EQ(menuTitles(),
-              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输"),
+              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输(&D)"),
                            QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
     closeChildWindows();
     EXPECT_EQ(frame->childFrame(ChildKind::list), nullptr);
@@ -396,11 +398,11 @@ TEST_F(MainFrameTest, undoAndRedoAreNamedInTheEditMenu)
     ASSERT_TRUE(frame->openProjectFile(sample));
     EXPECT_FALSE(frame->undoAction().isEnabled());
     frame->listView()->commitCellEdit(2, CDataListView::coverColumn, QStringLiteral("40"));
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改测点 3"));
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 1001 测点3：18→40"));
     EXPECT_EQ(frame->undoAction().shortcut(), QKeySequence(QKeySequence::Undo));
     frame->undoAction().trigger();
     EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("18"));
-    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 修改测点 3"));
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 1001 测点3：18→40"));
     EXPECT_TRUE(frame->redoAction().shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
     frame->redoAction().trigger();
     EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("40"));
@@ -743,6 +745,61 @@ TEST_F(MainFrameTest, withoutARememberedPlaceTheWindowCoversMostOfTheScreen)
     const QRect available = frame->screen()->availableGeometry();
     EXPECT_GE(frame->frameGeometry().width(), available.width() * 85 / 100);
     EXPECT_GE(frame->frameGeometry().height(), available.height() * 85 / 100);
+}
+
+TEST_F(MainFrameTest, aReadingKeptFromPartOfTheTypedTextIsNotedInTheStatusBar)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CDataListView* list = frame->listView();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(2, CDataListView::coverColumn)).center());
+    ASSERT_TRUE(list->cellEditor().hasFocus());
+    QTest::keyClicks(&list->cellEditor(), QStringLiteral("25.7"));
+    QTest::keyClick(&list->cellEditor(), Qt::Key_Return);
+    EXPECT_EQ(frame->document().project()->members[0].samples[2], 25);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("已存为 25（读数为整毫米）"));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, ctrlQQuits)
+{
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(MainFrameTest, tabGoesFromTheMemberListToTheReadingsPastTheFiguresToRead)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QListWidget& members = frame->controlPanel().memberList();
+    const auto memberLine = [&](const char* number) {
+        return members.visualItemRect(members.findItems(QString::fromLatin1(number), Qt::MatchExactly).front());
+    };
+    // A known-diameter member has nothing to type in its summary; a measured-diameter one its design diameter.
+    struct Stop {
+        const char* member;
+        int fieldStops;
+    };
+    for (const Stop stop : {Stop{"1001", 0}, Stop{"2001", 1}}) {
+        QTest::mouseClick(members.viewport(), Qt::LeftButton, {}, memberLine(stop.member).center());
+        members.setFocus(Qt::MouseFocusReason);
+        QStringList stops;
+        for (int tab = 0; tab < 10 && QApplication::focusWidget() != frame->listView(); ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                stops << (field->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("typable"));
+        }
+        EXPECT_EQ(QApplication::focusWidget(), frame->listView()) << stop.member;
+        EXPECT_EQ(stops, QStringList(stop.fieldStops, QStringLiteral("typable"))) << stop.member;
+    }
 }
 
 TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)

@@ -37,6 +37,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUndoView>
 #include <QUrl>
 
@@ -203,6 +204,88 @@ TEST_F(EnglishInterfaceTest, everyDialogOpenedInEnglishShowsNoChinese)
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
 }
 
+// The texts a window cuts off at its size: labels, buttons, spin boxes and lists narrower than what they show.
+QStringList cutTexts(QWidget& window)
+{
+    window.show();
+    QCoreApplication::processEvents();
+    QStringList cut;
+    const auto check = [&cut](const QWidget& widget, const QString& text, int needed, int available) {
+        if (widget.isVisible() && !text.isEmpty() && needed > available)
+            cut << QStringLiteral("%1 \"%2\" needs %3, has %4")
+                       .arg(QString::fromLatin1(widget.metaObject()->className()), text)
+                       .arg(needed)
+                       .arg(available);
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap() || label->text().contains(QLatin1Char('<')))
+            continue;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            check(*label, line, label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        check(*button, button->text(), button->sizeHint().width(), button->width());
+    // The text of a spin box is shown by its line edit, which leaves a few pixels of margin.
+    for (const QAbstractSpinBox* spin : window.findChildren<QAbstractSpinBox*>()) {
+        const QLineEdit* shown = spin->findChild<QLineEdit*>();
+        check(*spin, spin->text(), spin->fontMetrics().horizontalAdvance(spin->text()) + 4,
+              shown->contentsRect().width());
+    }
+    // A list's arrow and frame take about 30 pixels.
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        check(*list, list->currentText(), list->fontMetrics().horizontalAdvance(list->currentText()) + 30,
+              list->width());
+    return cut;
+}
+
+TEST_F(EnglishInterfaceTest, noWindowCutsATextAtItsDefaultSize)
+{
+    // Made in Chinese and switched to English, the windows are laid out anew for the longer texts.
+    const InterfaceLanguageScope english(InterfaceLanguage::english);
+    const std::unique_ptr<CMainFrame> frame = startFrame();
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->resize(1280, 800);
+    const QString folder = dir.path();
+    QStringList cut;
+    const auto survey = [&cut](const QString& place, QWidget& window) {
+        for (const QString& found : cutTexts(window))
+            cut << place + QStringLiteral(": ") + found;
+    };
+    survey(QStringLiteral("main window"), *frame);
+    ControlPanel& panel = frame->controlPanel();
+    panel.chooseMode(TestMode::section);
+    survey(QStringLiteral("main window, section"), *frame);
+    panel.chooseMode(TestMode::grid);
+    survey(QStringLiteral("main window, grid"), *frame);
+    TransferDialog transfer(prompts);
+    survey(QStringLiteral("transfer"), transfer);
+    PathDialog path(folder);
+    survey(QStringLiteral("path"), path);
+    PrintSettingsDialog printSettings(prompts, folder);
+    survey(QStringLiteral("print settings"), printSettings);
+    ReportParamsDialog reportParameters(prompts, folder, ReportFormat::normal);
+    survey(QStringLiteral("report parameters"), reportParameters);
+    ProjectInfoDialog information(prompts);
+    survey(QStringLiteral("project information"), information);
+    AboutDialog about;
+    survey(QStringLiteral("about"), about);
+    frame->evaluationAction().trigger();
+    survey(QStringLiteral("evaluation"), *frame->evaluationWindow());
+
+    testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
+    const std::unique_ptr<CMainFrame> switched = startFrame();
+    ASSERT_TRUE(switched->openProjectFile(sample));
+    switched->evaluationAction().trigger();
+    switched->evaluationWindow()->show();
+    TransferDialog switchedTransfer(prompts);
+    switchedTransfer.show();
+    testing::switchInterfaceLanguage(InterfaceLanguage::english);
+    survey(QStringLiteral("main window, switched"), *switched);
+    survey(QStringLiteral("evaluation, switched"), *switched->evaluationWindow());
+    survey(QStringLiteral("transfer, switched"), switchedTransfer);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
+}
+
 // Opens the View menu of the menu bar and presses a language's entry in its Language submenu.
 void chooseLanguageInMenu(CMainFrame& frame, const QString& name)
 {
@@ -287,7 +370,7 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     chooseLanguageInMenu(*frame, QStringLiteral("中文"));
     EXPECT_EQ(interfaceLanguage(), InterfaceLanguage::chinese);
     EXPECT_EQ(menuTitles(*frame),
-              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输"),
+              (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输(&D)"),
                            QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
     EXPECT_EQ(panel.modeButton(TestMode::section).text(), QStringLiteral("剖面测试"));
     const auto [diagramAfter, chineseDiagramAfter] = sectionDiagramAndChineseOne(*frame);
@@ -297,6 +380,29 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
     EXPECT_EQ(startLanguage(settings, QLocale(QStringLiteral("en_US"))), InterfaceLanguage::chinese);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(EnglishInterfaceTest, theHistoryIsNamedInTheLanguageOfTheInterface)
+{
+    const InterfaceLanguageScope chinese(InterfaceLanguage::chinese);
+    const std::unique_ptr<CMainFrame> frame = startFrame();
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    ProjectDocument& document = frame->document();
+    ASSERT_TRUE(document.setChecked({0}, false));
+
+    testing::switchInterfaceLanguage(InterfaceLanguage::english);
+    ASSERT_TRUE(document.setChecked({5}, false));
+    const QUndoStack& history = document.undoStack();
+    EXPECT_EQ(history.text(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
+    EXPECT_EQ(history.text(1), QStringLiteral("Untick 2001"));
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("Undo Untick 2001"));
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("Redo Untick 2001"));
+
+    testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
+    EXPECT_EQ(history.text(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 取消勾选 1001"));
+    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 取消勾选 2001"));
 }
 
 } // namespace

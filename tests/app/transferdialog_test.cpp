@@ -58,7 +58,7 @@ QByteArray fileContents(const QString& path)
 }
 
 // The end-of-transfer message for the bundled survey.
-const QString surveyArrived = QStringLiteral("数据传输结束\n\n共收到 15 个构件：\n单点测试 8 个，读数 175 个\n"
+const QString surveyArrived = QStringLiteral("数据传输结束\n\n共收到 15 个构件：\n单点测试 8 个，读数 130 个\n"
                                              "剖面测试 4 个，钢筋 49 根\n网格测试 3 个，钢筋 43 根");
 
 // Holds the reader at one block request until released (or until a generous time has passed).
@@ -136,6 +136,18 @@ TEST_F(TransferDialogTest, opensOnUsbWithTheInstrumentsFoundAndTheSimulatedOneLa
     EXPECT_EQ(dialog.storedPath(), QDir::homePath() + QStringLiteral("/data"));
     EXPECT_EQ(dialog.pathEdit()->text(), dialog.storedPath());
     EXPECT_FALSE(dialog.progressBar()->isTextVisible());
+}
+
+TEST_F(TransferDialogTest, theStateSaysNoInstrumentWasFoundOnlyWhileThatIsChosen)
+{
+    dialog.show();
+    if (dialog.portList()->itemData(0).toString() != noInstrumentKey)
+        GTEST_SKIP() << "an instrument is attached to this machine";
+    EXPECT_TRUE(dialog.stateLabel()->text().startsWith(QStringLiteral("未找到USB仪器")));
+    chooseInList(dialog.portList(), QStringLiteral("模拟仪器"));
+    EXPECT_EQ(dialog.stateLabel()->text(), QString());
+    chooseInList(dialog.portList(), QStringLiteral("未找到USB仪器"));
+    EXPECT_TRUE(dialog.stateLabel()->text().startsWith(QStringLiteral("未找到USB仪器")));
 }
 
 TEST_F(TransferDialogTest, switchingToComListsSixPortsThatCanAlsoBeTyped)
@@ -421,6 +433,7 @@ public:
     {
         return QMessageBox::Yes;
     }
+    int choose(QWidget*, const QString&, const QStringList&, int escapeAnswer) override { return escapeAnswer; }
 
 private:
     std::function<void(const QString&)> watch_;

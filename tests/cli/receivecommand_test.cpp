@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <pty.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -125,6 +126,61 @@ TEST(CliReceive, simulatedUsbWritesWhatDecodeWritesAndTheRawStream)
     ASSERT_EQ(decoded.status, 0) << decoded.err;
     EXPECT_EQ(fileContent(folder / "usb.gj"), fileContent(folder / "decoded.gj"));
     EXPECT_EQ(fileContent(folder / "usb.raw"), fileContent(sampleCapture));
+}
+
+// stderr of a run of the CLI on a pseudo-terminal, as a user's shell gives it.
+std::string stderrOnTerminal(const std::vector<std::string>& args)
+{
+    int master = -1;
+    int slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, slave, 2);
+    std::vector<std::string> all{TRELLON_CLI};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : all)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const bool spawned = ::posix_spawn(&pid, TRELLON_CLI, &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(slave);
+    std::string err;
+    char buffer[256];
+    // The master reads until the child's end closes the terminal (EIO).
+    for (ssize_t n; spawned && (n = ::read(master, buffer, sizeof buffer)) > 0;)
+        err.append(buffer, static_cast<std::size_t>(n));
+    if (spawned)
+        ::waitpid(pid, nullptr, 0);
+    ::close(master);
+    return err;
+}
+
+TEST(CliReceive, progressIsRewrittenInPlaceOnlyOnATerminal)
+{
+    ScratchFolder folder;
+    const std::vector<std::string> args{"receive", "--usb-demo", "-o", (folder / "demo.gj").string()};
+
+    const CliRun logged = runCli(args);
+    ASSERT_EQ(logged.status, 0) << logged.err;
+    EXPECT_EQ(logged.err.find('\r'), std::string::npos) << logged.err;
+    std::vector<std::string> progressLines;
+    for (std::size_t at = 0; at < logged.err.size();) {
+        const std::size_t end = std::min(logged.err.find('\n', at), logged.err.size());
+        if (logged.err.compare(at, 10, "receiving:") == 0)
+            progressLines.push_back(logged.err.substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(progressLines.size(), 4u) << "a line per quarter: " << logged.err;
+    EXPECT_EQ(progressLines.back(), "receiving: 100% (588/588 bytes)");
+
+    const std::string live = stderrOnTerminal(args);
+    EXPECT_NE(live.find("\rreceiving: 100% (588/588 bytes)"), std::string::npos) << live;
 }
 
 TEST(CliReceive, builtInInstrumentServesTheBundledSurvey)

@@ -72,7 +72,7 @@ TEST_F(DocumentTest, eachReadingEditUndoesToTheFileAndRedoesToTheHandEditedProje
     ASSERT_TRUE(document.setReading(known, 3, 60));
     const Project edited = editedByHand([&](Project& p) { p.members[known].samples[3] = 60; });
     expectUndoableAs(edited);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改测点 4"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 测点4：26→60"));
 
     ASSERT_TRUE(document.insertReadingRow(known, 0));
     expectUndoableAs(editedByHand([&](Project& p) {
@@ -86,7 +86,7 @@ TEST_F(DocumentTest, eachReadingEditUndoesToTheFileAndRedoesToTheHandEditedProje
     const auto rows = document.member(measured)->sampleCount / 2;
     ASSERT_TRUE(document.deleteReadingRow(measured, 1));
     EXPECT_EQ(document.member(measured)->sampleCount / 2, rows - 1);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除测点 2"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("2001 删除测点2"));
     document.undoStack().undo();
     document.undoStack().undo();
     document.undoStack().undo();
@@ -116,19 +116,58 @@ TEST_F(DocumentTest, barEditsUndoToTheFileAndRedoToTheHandEditedProject)
         p.members[section].samples[7] = 44;
     });
     expectUndoableAs(expected);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改钢筋 2"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("4001 钢筋2 位置：141→300"));
 
     const int grid = indexOf("3001");
     const std::int32_t yBars = document.member(grid)->yBarCount;
     ASSERT_TRUE(document.deleteBar(grid, BarRun::gridY, 0));
     EXPECT_EQ(document.member(grid)->yBarCount, yBars - 1);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除Y向钢筋 1"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("3001 删除Y钢筋1"));
     ASSERT_TRUE(document.insertBar(grid, BarRun::gridX, 0, true));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("插入X向钢筋 2"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("3001 插入X钢筋2"));
     document.undoStack().undo();
     document.undoStack().undo();
     EXPECT_EQ(document.member(grid)->yBarCount, yBars);
     EXPECT_EQ(*document.project(), expected);
+}
+
+TEST_F(DocumentTest, stepsNameTheMemberAndTheChange)
+{
+    // Sample values: 2001 holds cover 18 and diameter 16 in row 2 and design diameter 18; 3001's first X bar has
+    // cover 13; 1001 is ticked.
+    struct Step {
+        std::function<bool()> edit;
+        QString text;
+    };
+    const int measured = indexOf("2001");
+    const int grid = indexOf("3001");
+    const int known = indexOf("1001");
+    const Step steps[] = {
+        {[&] { return document.setReading(measured, 3, 20); }, QStringLiteral("2001 测点2 直径：16→20")},
+        {[&] { return document.setReading(measured, 2, 30); }, QStringLiteral("2001 测点2：18→30")},
+        {[&] { return document.setDesignDiameter(measured, 22); }, QStringLiteral("2001 设计直径：18→22")},
+        {[&] { return document.setBarValue(grid, BarRun::gridX, 0, BarField::cover, 31) == BarEdit::stored; },
+         QStringLiteral("3001 X钢筋1 保护层：13→31")},
+        {[&] { return document.setBarValue(grid, BarRun::gridY, 0, BarField::position, 200) == BarEdit::stored; },
+         QStringLiteral("3001 Y钢筋1 位置：%1→200")
+             .arg(barValue(*document.member(grid), BarRun::gridY, 0, BarField::position))},
+        {[&] { return document.insertReadingRow(known, 0); }, QStringLiteral("1001 插入测点1")},
+        {[&] { return document.setChecked({known}, false); }, QStringLiteral("取消勾选 1001")},
+        {[&] {
+             return document.setProjectInformation(known, "KL1", {}, {30, 10, -7});
+         },
+         QStringLiteral("1001 修改工程信息")},
+    };
+    for (const Step& step : steps) {
+        ASSERT_TRUE(step.edit()) << step.text.toStdString();
+        EXPECT_EQ(document.undoStack().undoText(), step.text);
+    }
+
+    document.beginStepGroup();
+    document.setChecked({known}, true);
+    document.setReading(known, 0, 40);
+    document.endStepGroup();
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("勾选 1001")) << "a group is named as its first step";
 }
 
 TEST_F(DocumentTest, refusedAndEmptyEditsLeaveNoStep)

@@ -1,6 +1,7 @@
 // Recovery files: written atomically beside a lock, found only when their run is gone, never another's.
 #include "document/recoveryfile.h"
 
+#include "model/projectfile.h"
 #include "model/statistics.h"
 
 #include <QDir>
@@ -23,14 +24,21 @@ Project smallProject()
     return project;
 }
 
+// The files a run leaves when it ends without discarding them.
+bool leaveFilesOfACrashedRun(const QString& folder, const std::string& sourcePath)
+{
+    RecoveryFile crashed(folder);
+    return crashed.write(encodeProjectFile(smallProject()), sourcePath);
+}
+
 TEST(RecoveryFileTest, aRunningInstancesFilesAreNotLeftovers)
 {
     QTemporaryDir folder;
     RecoveryFile running(folder.path());
-    ASSERT_TRUE(running.write(smallProject(), "/site/a.gj"));
+    ASSERT_TRUE(running.write(encodeProjectFile(smallProject()), "/site/a.gj"));
     RecoveryFile other(folder.path());
     EXPECT_TRUE(other.leftovers().empty());
-    ASSERT_TRUE(other.write(smallProject(), "/site/b.gj"));
+    ASSERT_TRUE(other.write(encodeProjectFile(smallProject()), "/site/b.gj"));
     EXPECT_TRUE(running.exists());
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.gj")}).size(), 2) << "neither overwrote the other";
 }
@@ -38,10 +46,7 @@ TEST(RecoveryFileTest, aRunningInstancesFilesAreNotLeftovers)
 TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirSource)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), "/site/工程.gj"));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), "/site/工程.gj"));
     RecoveryFile next(folder.path());
     const auto found = next.leftovers();
     ASSERT_EQ(found.size(), 1u);
@@ -59,10 +64,7 @@ TEST(RecoveryFileTest, filesOfARunThatEndedWithoutDiscardingAreOfferedWithTheirS
 TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), ""));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), ""));
     RecoveryFile first(folder.path());
     RecoveryFile second(folder.path());
     const auto offered = first.leftovers();
@@ -72,12 +74,29 @@ TEST(RecoveryFileTest, aLeftoverIsOfferedByOneInstanceOnly)
     EXPECT_TRUE(second.leftovers().empty());
 }
 
+TEST(RecoveryFileTest, aReleasedLeftoverIsKeptForTheNextRun)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), "/site/a.gj"));
+    {
+        RecoveryFile later(folder.path());
+        const auto offered = later.leftovers();
+        ASSERT_EQ(offered.size(), 1u);
+        EXPECT_TRUE(offered.front().savedAt.isValid());
+        later.release(offered.front());
+    }
+    RecoveryFile next(folder.path());
+    const auto again = next.leftovers();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_NE(next.read(again.front()), nullptr);
+}
+
 TEST(RecoveryFileTest, discardedFilesAreNotOffered)
 {
     QTemporaryDir folder;
     {
         RecoveryFile clean(folder.path());
-        ASSERT_TRUE(clean.write(smallProject(), ""));
+        ASSERT_TRUE(clean.write(encodeProjectFile(smallProject()), ""));
         clean.discard();
         EXPECT_FALSE(clean.exists());
     }
@@ -87,10 +106,7 @@ TEST(RecoveryFileTest, discardedFilesAreNotOffered)
 TEST(RecoveryFileTest, aDamagedLeftoverReadsAsNothing)
 {
     QTemporaryDir folder;
-    {
-        RecoveryFile crashed(folder.path());
-        ASSERT_TRUE(crashed.write(smallProject(), ""));
-    }
+    ASSERT_TRUE(leaveFilesOfACrashedRun(folder.path(), ""));
     const QString damaged = QDir(folder.path()).entryList({QStringLiteral("*.gj")}).front();
     QFile file(folder.filePath(damaged));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -68,12 +68,12 @@ public:
         const std::lock_guard lock(mutex_);
         progress_.push_back(progress);
     }
-    void frameCompleted(LinkKind kind, const std::optional<TransferSummary>& arrived) override
+    void frameCompleted(LinkKind kind, const Project* arrived) override
     {
         {
             const std::lock_guard lock(mutex_);
             announcements_.push_back(kind);
-            summaries_.push_back(arrived);
+            arrivals_.push_back(arrived != nullptr ? std::optional<Project>(*arrived) : std::nullopt);
         }
         if (onFrameCompleted)
             onFrameCompleted(kind);
@@ -110,11 +110,11 @@ public:
         const std::lock_guard lock(mutex_);
         return announcements_;
     }
-    // What each announcement said had arrived.
-    std::vector<std::optional<TransferSummary>> summaries() const
+    // The project each announcement said had arrived.
+    std::vector<std::optional<Project>> arrivals() const
     {
         const std::lock_guard lock(mutex_);
-        return summaries_;
+        return arrivals_;
     }
 
 private:
@@ -123,7 +123,7 @@ private:
     TransferReport report_;
     std::vector<TransferProgress> progress_;
     std::vector<LinkKind> announcements_;
-    std::vector<std::optional<TransferSummary>> summaries_;
+    std::vector<std::optional<Project>> arrivals_;
 };
 
 // n single-point members of readingsEach readings; their bytes differ from member to member.

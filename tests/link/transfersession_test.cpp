@@ -71,37 +71,15 @@ TEST_F(TransferSessionTest, announcesTheEndInTheLinksOrderBeforeWriting)
     EXPECT_EQ(observer.endings(), 2);
 }
 
-// Members of every kind as the instrument sends them: single point, section with a stray reading, grids with
-// and without their Y run, and a number of no known kind.
-std::vector<std::uint8_t> frameOfEveryKind()
+TEST_F(TransferSessionTest, theAnnouncementCarriesTheProjectThatIsThenWritten)
 {
-    const std::vector<InstrumentMember> members{
-        {1001, 0, 12, {30, 31, 32, 33, 34}},
-        {2002, 0, 14, {40, 41, 42}},
-        {4001, 0, 0, {170, 1, 25, 0, 80, 26, 0, 160, 9}},
-        {3001, 0, 0, {170, 2, 25, 0, 80, 187, 187, 187, 27, 0, 90, 28, 0, 180}},
-        {3002, 0, 0, {170, 1, 25, 0, 80}},
-        {9001, 0, 0, {1, 2}},
-    };
-    return buildTransferFrame(members);
-}
-
-TEST_F(TransferSessionTest, theAnnouncementTellsWhatArrivedPerTestMode)
-{
-    receive(frameOfEveryKind());
-    const std::vector<std::optional<TransferSummary>> summaries = observer.summaries();
-    ASSERT_EQ(summaries.size(), 1u);
-    ASSERT_TRUE(summaries.front());
-    const TransferSummary& arrived = *summaries.front();
-    EXPECT_EQ(arrived.singlePointMembers, 2);
-    EXPECT_EQ(arrived.singlePointReadings, 8);
-    EXPECT_EQ(arrived.sectionMembers, 1);
-    EXPECT_EQ(arrived.sectionBars, 2) << "a reading that does not complete a triple is no bar";
-    EXPECT_EQ(arrived.gridMembers, 2);
-    EXPECT_EQ(arrived.gridBars, 4) << "X and Y runs, and a grid without its Y run";
-    EXPECT_EQ(arrived.otherMembers, 1);
-    EXPECT_EQ(arrived.memberCount(), 6);
-    EXPECT_EQ(observer.outcome(), TransferOutcome::completed);
+    receive(frameOfMembers(3, 5));
+    const std::vector<std::optional<Project>> arrivals = observer.arrivals();
+    ASSERT_EQ(arrivals.size(), 1u);
+    ASSERT_TRUE(arrivals.front());
+    ASSERT_TRUE(observer.report().project);
+    EXPECT_EQ(*arrivals.front(), *observer.report().project);
+    EXPECT_EQ(arrivals.front()->memberCount(), 3);
 }
 
 TEST_F(TransferSessionTest, missingFolderFailsCleanlyNamingThePath)
@@ -158,8 +136,8 @@ TEST_F(TransferSessionTest, refusedFrameIsAnnouncedAndKeepsOnlyTheRawStream)
     EXPECT_EQ(report.detail->offset, std::optional<std::uint64_t>{12 + 7 + 4});
     EXPECT_FALSE(report.project);
     EXPECT_EQ(events, (std::vector<std::string>{"announced", "link stopped"}));
-    EXPECT_EQ(observer.summaries(), std::vector<std::optional<TransferSummary>>{std::nullopt})
-        << "a refused frame brought nothing to summarise";
+    EXPECT_EQ(observer.arrivals(), std::vector<std::optional<Project>>{std::nullopt})
+        << "a refused frame brought no project";
     EXPECT_EQ(folder.names(), std::vector<std::string>{"data.raw"});
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QRadioButton>
+#include <QStatusTipEvent>
 #include <QUndoStack>
 
 namespace trellon::testing {
@@ -148,7 +149,7 @@ TEST_F(CellEditTest, coverLimitIs185)
 {
     panel->chooseMode(TestMode::section);
     typeIntoCell(4, 2, "186");
-    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界")});
+    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界（0–185）")});
     EXPECT_EQ(member(1).samples[2], 20);
     EXPECT_EQ(grid().itemText(4, 2), "20");
     typeIntoCell(4, 2, "185");
@@ -176,16 +177,17 @@ TEST_F(CellEditTest, positionLimitFollowsTheScaleCode)
     EXPECT_EQ(member(3).samples[3] * 256 + member(3).samples[4], 2000);
     typeIntoCell(4, 1, "2001");
     EXPECT_EQ(member(3).samples[3] * 256 + member(3).samples[4], 2000);
-    EXPECT_EQ(host.scripted.messages.size(), 1);
     selectLine(2); // scale code 4
     typeIntoCell(4, 1, "65520");
     EXPECT_EQ(member(5).samples[3], 255);
     EXPECT_EQ(member(5).samples[4], 240);
     typeIntoCell(4, 1, "65521");
-    EXPECT_EQ(host.scripted.messages.size(), 2);
     selectLine(0); // scale code 1
     typeIntoCell(4, 1, "501");
-    EXPECT_EQ(host.scripted.messages.size(), 3);
+    EXPECT_EQ(host.scripted.messages,
+              (QStringList{QStringLiteral("您输入的数据越界（0–2000）"), QStringLiteral("您输入的数据越界（0–65520）"),
+                           QStringLiteral("您输入的数据越界（0–500）")}))
+        << "each refusal names the member's own limit";
 }
 
 TEST_F(CellEditTest, editedMemberStaysShown)
@@ -238,6 +240,47 @@ TEST_F(CellEditTest, tabAndEnterCarryTypingFromCellToCell)
     EXPECT_EQ(grid().currentIndex(), grid().model()->index(5, 1));
 }
 
+TEST_F(CellEditTest, textWithoutANumberIsRefusedAsInTheList)
+{
+    panel->chooseMode(TestMode::section);
+    typeIntoCell(4, 2, "abc");
+    typeIntoCell(4, 2, "-");
+    grid().setCurrentIndex(grid().model()->index(4, 2));
+    QApplication::clipboard()->setText("abc");
+    QTest::keyClick(&grid(), Qt::Key_V, Qt::ControlModifier);
+    grid().finishEditing();
+    EXPECT_EQ(host.scripted.messages, QStringList(3, QStringLiteral("请键入一个整数。")))
+        << "typed, typed without digits, pasted";
+    EXPECT_EQ(member(1).samples[2], 20);
+    EXPECT_EQ(grid().itemText(4, 2), "20");
+    EXPECT_EQ(document.undoStack().count(), 0);
+}
+
+// Records the notes sent towards the status bar.
+class StatusNotes : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip)
+            notes << static_cast<QStatusTipEvent*>(event)->tip();
+        return QObject::eventFilter(watched, event);
+    }
+    QStringList notes;
+};
+
+TEST_F(CellEditTest, aValueKeptFromPartOfTheTextIsNoted)
+{
+    StatusNotes status;
+    panel->installEventFilter(&status);
+    panel->chooseMode(TestMode::section);
+    typeIntoCell(4, 2, "25.7");
+    typeIntoCell(5, 2, "26");
+    EXPECT_EQ(member(1).samples[2], 25);
+    EXPECT_EQ(member(1).samples[5], 26);
+    EXPECT_EQ(status.notes, QStringList{QStringLiteral("已存为 25（读数为整毫米）")});
+    EXPECT_TRUE(host.scripted.messages.isEmpty());
+}
+
 TEST_F(CellEditTest, statisticsFollowTheStoredValue)
 {
     panel->chooseMode(TestMode::section);
@@ -257,7 +300,7 @@ TEST_F(CellEditTest, pasteGoesThroughTheLimits)
     EXPECT_EQ(grid().itemText(4, 2), "20");
     EXPECT_EQ(member(1).samples[5], 30);
     EXPECT_EQ(member(1).samples[6] * 256 + member(1).samples[7], 200);
-    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界")});
+    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界（0–185）")});
     EXPECT_EQ(document.undoStack().count(), 1) << "one paste, one step";
     document.undoStack().undo();
     EXPECT_EQ(member(1).samples[5], 25);
@@ -278,7 +321,7 @@ TEST_F(CellEditTest, pastingWhatTheCellsHoldOrOnlyRefusedValuesIsNoStep)
     QApplication::clipboard()->setText("186\n190");
     QTest::keyClick(&grid(), Qt::Key_V, Qt::ControlModifier);
     grid().finishEditing();
-    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界")});
+    EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界（0–185）")});
     EXPECT_FALSE(document.isModified());
     EXPECT_TRUE(document.undoStack().canRedo()) << "the step undone before is still there to redo";
     EXPECT_EQ(grid().itemText(4, 2), "20");
@@ -365,13 +408,50 @@ TEST_F(BarListTest, gridInsertionTakesTheRunFromTheColumn)
     EXPECT_EQ(grid().itemText(7, 1), "0");
 }
 
+struct NewBar {
+    TestMode mode;
+    int row; // the clicked cell
+    int column;
+    bool below;
+    BarRun run;
+    int bar; // the new bar
+};
+
+class NewBarTest : public PanelTest, public ::testing::WithParamInterface<NewBar> {};
+
+TEST_P(NewBarTest, isSelectedWithItsPositionOpenForTyping)
+{
+    const NewBar& wanted = GetParam();
+    panel->chooseMode(wanted.mode);
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                      grid().visualRect(grid().model()->index(wanted.row, wanted.column)).center());
+    wanted.below ? panel->insertRowBelow() : panel->insertRowAbove();
+    const int memberIndex = panel->shownMember();
+    const int firstBarRow = wanted.mode == TestMode::section ? 4 : 5;
+    const QModelIndex position = grid().model()->index(firstBarRow + wanted.bar, wanted.run == BarRun::gridY ? 3 : 1);
+    EXPECT_EQ(grid().currentIndex(), position);
+    ASSERT_NE(openEditor(), nullptr) << "the position cell is open for typing";
+    QTest::keyClicks(QApplication::focusWidget(), "141");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(barValue(member(memberIndex), wanted.run, wanted.bar, BarField::position), 141);
+}
+
+INSTANTIATE_TEST_SUITE_P(BarListTest, NewBarTest,
+                         ::testing::Values(NewBar{TestMode::section, 5, 2, true, BarRun::section, 2},
+                                           NewBar{TestMode::section, 4, 1, false, BarRun::section, 0},
+                                           NewBar{TestMode::grid, 5, 2, true, BarRun::gridX, 1},
+                                           NewBar{TestMode::grid, 5, 4, false, BarRun::gridY, 0}));
+
 TEST_F(BarListTest, deleteAsksFirstAndNoKeepsTheBar)
 {
     panel->chooseMode(TestMode::section);
     grid().setCurrentIndex(grid().model()->index(4, 1));
     host.scripted.answers = {QMessageBox::No};
     panel->deleteBar();
-    EXPECT_EQ(host.scripted.questions, QStringList{QStringLiteral("您确认要删除这根钢筋吗?")});
+    EXPECT_EQ(host.scripted.questions, QStringList{QStringLiteral("删除钢筋 1（位置 100 mm，保护层 20 mm）？")});
     EXPECT_EQ(member(1).sampleCount, 8);
     host.scripted.answers = {QMessageBox::Yes};
     panel->deleteBar();
@@ -396,9 +476,14 @@ TEST_F(BarListTest, deletingTheOnlyBarKeepsTheMemberListed)
 TEST_F(BarListTest, deletingAYBarLeavesTheXRun)
 {
     panel->chooseMode(TestMode::grid);
+    grid().setCurrentIndex(grid().model()->index(6, 2));
+    host.scripted.answers = {QMessageBox::No};
+    panel->deleteBar();
     grid().setCurrentIndex(grid().model()->index(5, 4));
     host.scripted.answers = {QMessageBox::Yes};
     panel->deleteBar();
+    EXPECT_EQ(host.scripted.questions, (QStringList{QStringLiteral("删除 X 钢筋 2（位置 240 mm，保护层 24 mm）？"),
+                                                    QStringLiteral("删除 Y 钢筋 1（位置 130 mm，保护层 26 mm）？")}));
     EXPECT_EQ(member(4).yBarCount, 0);
     EXPECT_EQ(member(4).xBarCount, 2);
     EXPECT_EQ(member(4).sampleCount, 11);

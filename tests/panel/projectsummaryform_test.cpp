@@ -3,6 +3,8 @@
 
 #include "panel/projectsummaryform.h"
 
+#include "model/gbk.h"
+
 #include <QUndoStack>
 
 namespace trellon::testing {
@@ -93,6 +95,27 @@ TEST_F(SummaryTest, positiveLowerDeviationIsShownAsZeroWithTheMessage)
     EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("允许偏差下限应为负值或零!")});
     EXPECT_EQ(panel->summaryForm().field(Field::lowerDeviation).text(), "0");
     EXPECT_EQ(member(0).lowerDeviation, 3);
+}
+
+TEST_F(SummaryTest, aMemberWithoutReadingsShowsNoFigures)
+{
+    loadWith([](std::vector<MemberRecord>& members) { members[0].replaceSamples({}); });
+    panel->refreshSummaryForm();
+    auto& form = panel->summaryForm();
+    EXPECT_EQ(form.field(Field::sampleCount).text(), "0");
+    for (const Field figure : {Field::maxCover, Field::minCover, Field::meanCover})
+        EXPECT_TRUE(form.field(figure).text().isEmpty()) << static_cast<int>(figure);
+}
+
+TEST_F(SummaryTest, aLongNameShowsItsStart)
+{
+    loadWith([](std::vector<MemberRecord>& members) {
+        members[0].name = utf8ToGbk("二层 KL10 梁底 东侧第三跨 1001 复测").value();
+    });
+    panel->refreshSummaryForm();
+    QLineEdit& name = panel->summaryForm().field(Field::name);
+    ASSERT_GT(name.fontMetrics().horizontalAdvance(name.text()), name.width()) << "the name must not fit";
+    EXPECT_EQ(name.cursorPosition(), 0);
 }
 
 TEST_F(SummaryTest, noSelectedMemberEmptiesEveryField)

@@ -193,6 +193,15 @@ TEST(NormalReportLayout, fieldsCarryTheParametersAndTheProjectParagraph)
     EXPECT_EQ(report.fields.size(), 17u);
 }
 
+TEST(NormalReportLayout, datesNeverChosenAreToday)
+{
+    const NormalReport report = layOutNormalReport(projectOf({}), ReportParameters{}, someDay);
+    EXPECT_EQ(report.fields.at("startDate"), "2024年3月9日");
+    EXPECT_EQ(report.fields.at("testDate"), "2024年3月9日");
+    EXPECT_NE(report.fields.at("projectParagraph").find("开工时间为2024年3月。"), std::string::npos)
+        << report.fields.at("projectParagraph");
+}
+
 class NormalReportFile : public ::testing::Test {
 protected:
     void SetUp() override

@@ -37,10 +37,23 @@ public:
         return answer;
     }
 
+    int choose(QWidget*, const QString& text, const QStringList& offered, int escapeAnswer) override
+    {
+        questions << text;
+        answersOffered << offered;
+        if (choices.empty())
+            return escapeAnswer;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+
     // Answers, used in order; an empty queue answers "cancelled".
     std::deque<QString> filesToOpen;
     std::deque<QString> filesToSave;
     std::deque<QMessageBox::StandardButton> answers;
+    std::deque<int> choices; // indexes of the answers offered to choose
+    QList<QStringList> answersOffered;
     // What the application said and asked.
     QStringList messages;
     QStringList captions;

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace trellon {
 namespace {
@@ -115,6 +117,73 @@ TEST(TextClearance, gridDiagramSideCaptionClearsTheTickLabels)
         const auto page = recordPage(testing::projectOf({member}), 1);
         ASSERT_TRUE(hasTextContaining(*page, QStringLiteral("方向钢筋位置")));
         EXPECT_EQ(joined(page->overlappingTexts()), "") << member.sampleAt(1);
+    }
+}
+
+// The lines and frame edges drawn through a text's box, as "text / what".
+std::vector<QString> struckThrough(const PageRecorder& diagram, const PageRecorder::Text& text)
+{
+    constexpr double margin = 0.5;
+    const QRectF inside = text.box.adjusted(margin, margin, -margin, -margin);
+    std::vector<QString> found;
+    for (const QLineF& line : diagram.lines) {
+        if (QRectF(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin).intersects(inside))
+            found.push_back(text.text + QStringLiteral(" / line"));
+    }
+    for (const PageRecorder::Rect& rect : diagram.rects) {
+        const double left = rect.rect.left();
+        if (rect.outlined && left > inside.left() && left < inside.right())
+            found.push_back(text.text + QStringLiteral(" / frame"));
+    }
+    return found;
+}
+
+TEST(TextClearance, gridDiagramAxisLabelsStandClearOfTheTicksAndTheFrame)
+{
+    for (const MemberRecord& member : {grid(1, 100, 150), grid(3, 100, 1500), grid(4, 100, 30000)}) {
+        const auto diagram =
+            recordDiagram([&](QPainter& painter) { paintGridDiagram(painter, QRect(0, 0, 700, 500), &member); });
+        std::vector<QString> struck;
+        int labels = 0;
+        for (const PageRecorder::Text& text : diagram->texts) {
+            bool number = false;
+            text.text.toInt(&number);
+            if (!number)
+                continue;
+            ++labels;
+            for (const QString& found : struckThrough(*diagram, text))
+                struck.push_back(found);
+        }
+        EXPECT_EQ(labels, 22) << "11 on each axis";
+        EXPECT_EQ(joined(struck), "") << member.sampleAt(1);
+    }
+}
+
+TEST(TextClearance, sideCaptionsStandTheirChineseCharactersUprightOneBelowTheOther)
+{
+    const MemberRecord gridMember = grid(1, 100, 150);
+    const MemberRecord sectionMember = section(3, 300);
+    const std::pair<QString, std::function<void(QPainter&)>> diagrams[] = {
+        {QStringLiteral("方向钢筋位置"),
+         [&](QPainter& painter) { paintGridDiagram(painter, QRect(0, 0, 700, 500), &gridMember); }},
+        {QStringLiteral("保护层厚度"),
+         [&](QPainter& painter) { paintSectionDiagram(painter, QRect(0, 0, 700, 500), &sectionMember); }},
+    };
+    for (const auto& [characters, paint] : diagrams) {
+        const auto diagram = recordDiagram(paint);
+        std::optional<QRectF> above;
+        for (const QChar character : characters) {
+            const auto cells = diagram->textsEqualTo(QString(character));
+            ASSERT_EQ(cells.size(), 1u) << QString(character).toStdString() << " drawn on its own";
+            const QRectF cell = cells.front().box;
+            EXPECT_LT(cell.width(), 20) << "one character wide";
+            if (above) {
+                EXPECT_LE(cell.top(), above->bottom() + 0.5) << "below the one before, clear of it";
+                EXPECT_DOUBLE_EQ(cell.center().x(), above->center().x()) << "in one column";
+            }
+            above = cell;
+        }
+        EXPECT_EQ(joined(diagram->overlappingTexts()), "");
     }
 }
 

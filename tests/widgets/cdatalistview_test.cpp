@@ -7,6 +7,7 @@
 
 #include "model/project.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -120,7 +121,7 @@ TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
     EXPECT_EQ(text(0, 2), QStringLiteral("30"));
     EXPECT_EQ(text(0, 3), QStringLiteral("√"));
     EXPECT_EQ(document.project()->members[0].passCount, 2) << "statistics recomputed";
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("修改测点 1"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 测点1：40→30"));
 
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -135,7 +136,7 @@ TEST_F(ListViewTest, commitRefusesTextWithoutDigitsAndValuesOutsideAByte)
         EXPECT_EQ(document.project()->members[0].samples[1], 31) << typed.toStdString();
         EXPECT_EQ(text(1, 2), QStringLiteral("31")) << "the cell shows the stored reading again";
     }
-    EXPECT_EQ(prompts.messages.count(QStringLiteral("您输入的数据越界")), 3);
+    EXPECT_EQ(prompts.messages.count(QStringLiteral("您输入的数据越界（0–255）")), 3);
     EXPECT_EQ(prompts.messages.count(QStringLiteral("请键入一个整数。")), 3);
     EXPECT_EQ(text(1, 3), QStringLiteral("√"));
 
@@ -269,7 +270,7 @@ TEST_F(ListViewTest, deleteKeyRemovesTheClickedReadingAsOneStep)
     EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{40, 31}));
     EXPECT_EQ(view.rowCount(), 2);
     EXPECT_EQ(text(1, 2), QStringLiteral("31"));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除测点 2"));
+    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 删除测点2"));
     document.undoStack().undo();
     EXPECT_EQ(text(1, 2), QStringLiteral("30"));
 }
@@ -290,6 +291,90 @@ TEST_F(ListViewTest, anInsertedReadingWaitsInTheEditorForItsValue)
     QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
     EXPECT_EQ(document.project()->members[0].samples[2], 27);
     EXPECT_EQ(document.undoStack().count(), 2);
+}
+
+struct EditorMove {
+    const char* number; // the member's test-mode digit decides which cells can be typed into
+    int row;
+    int column;
+    QString typedFirst; // typed into the first cell before the keys
+    std::vector<QKeyCombination> keys;
+    int endRow;
+    int endColumn;
+};
+
+class EditorMoveTest : public ListViewTest, public ::testing::WithParamInterface<EditorMove> {};
+
+TEST_P(EditorMoveTest, keysStoreTheTextAndTakeTheEditorWithTheHighlight)
+{
+    const EditorMove& move = GetParam();
+    // Ten rows: readings 30 … 39, with diameters 10 … 19 for a measured-diameter member.
+    std::vector<std::int32_t> readings;
+    for (int i = 0; i < 10; ++i) {
+        readings.push_back(30 + i);
+        if (move.number[0] == '2')
+            readings.push_back(10 + i);
+    }
+    load({singlePoint(move.number, readings)}, 0);
+    const int perRow = move.number[0] == '2' ? 2 : 1;
+    const auto sampleOf = [perRow](int row, int column) {
+        return static_cast<std::size_t>(row * perRow + (column == CDataListView::diameterColumn ? 1 : 0));
+    };
+    view.resize(600, 400);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    pressOn(move.row, move.column);
+    ASSERT_TRUE(view.cellEditor().hasFocus());
+    QTest::keyClicks(&view.cellEditor(), move.typedFirst);
+    for (const QKeyCombination key : move.keys) {
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        ASSERT_TRUE(view.cellEditor().isVisible());
+        EXPECT_EQ(view.currentRow(), view.editorRow()) << "the editor stays on the highlighted row";
+    }
+    EXPECT_EQ(view.editorRow(), move.endRow);
+    EXPECT_EQ(view.editorColumn(), move.endColumn);
+    QTest::keyClicks(&view.cellEditor(), QStringLiteral("44"));
+    QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
+    const std::vector<std::int32_t>& samples = document.project()->members[0].samples;
+    EXPECT_EQ(samples[sampleOf(move.endRow, move.endColumn)], 44);
+    if (move.endRow != move.row || move.endColumn != move.column) {
+        EXPECT_EQ(samples[sampleOf(move.row, move.column)],
+                  move.typedFirst.isEmpty() ? readings[sampleOf(move.row, move.column)] : move.typedFirst.toInt());
+    }
+}
+
+constexpr int cover = CDataListView::coverColumn;
+constexpr int diameter = CDataListView::diameterColumn;
+
+INSTANTIATE_TEST_SUITE_P(
+    ListViewTest, EditorMoveTest,
+    ::testing::Values(EditorMove{"1001", 4, cover, {}, {Qt::Key_Down, Qt::Key_Down}, 6, cover},
+                      EditorMove{"1001", 4, cover, QStringLiteral("33"), {Qt::Key_Down}, 5, cover},
+                      EditorMove{"1001", 4, cover, QStringLiteral("21"), {Qt::Key_Up}, 3, cover},
+                      EditorMove{"1001", 0, cover, {}, {Qt::Key_Up}, 0, cover},
+                      EditorMove{"1001", 9, cover, {}, {Qt::Key_Down}, 9, cover},
+                      EditorMove{"1001", 4, cover, QStringLiteral("35"), {Qt::Key_Tab}, 5, cover},
+                      EditorMove{"1001", 4, cover, {}, {Qt::Key_Backtab}, 3, cover},
+                      EditorMove{"2001", 1, diameter, QStringLiteral("12"), {Qt::Key_Tab}, 1, cover},
+                      EditorMove{"2001", 1, cover, {}, {Qt::Key_Tab}, 2, diameter},
+                      EditorMove{"2001", 1, diameter, {}, {Qt::ShiftModifier | Qt::Key_Tab}, 0, cover},
+                      EditorMove{"2001", 3, diameter, {}, {Qt::Key_Down, Qt::Key_Down}, 5, diameter}));
+
+TEST_F(ListViewTest, aRefusedTextKeepsTheEditorWhereItWas)
+{
+    load({singlePoint("1001", {40, 30, 31})}, 0);
+    view.resize(600, 300);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    pressOn(1, cover);
+    QTest::keyClicks(&view.cellEditor(), QStringLiteral("300"));
+    QTest::keyClick(&view.cellEditor(), Qt::Key_Down);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("您输入的数据越界（0–255）")});
+    EXPECT_EQ(view.editorRow(), 1);
+    EXPECT_EQ(view.currentRow(), 1);
+    EXPECT_EQ(document.project()->members[0].samples[1], 30);
 }
 
 TEST_F(ListViewTest, focusLeavingForAnotherWidgetDiscardsTheText)

@@ -1,8 +1,10 @@
-// Counting the received members by test mode; bars are counted as the diagrams count them.
+// Counting the received members by test mode: readings as the summary form and the reports count them, bars as
+// the diagrams count them.
 #include "transfersummary.h"
 
 #include "model/barcounts.h"
 #include "model/testmode.h"
+#include "reports/coverreadings.h"
 
 #include <algorithm>
 
@@ -16,7 +18,7 @@ TransferSummary summarizeTransfer(const Project& project)
         case TestModeDigit::singleKnownDiameter:
         case TestModeDigit::singleMeasuredDiameter:
             ++summary.singlePointMembers;
-            summary.singlePointReadings += static_cast<std::int32_t>(member.samples.size());
+            summary.singlePointReadings += static_cast<std::int32_t>(coverReadings(member).size());
             break;
         case TestModeDigit::section:
             ++summary.sectionMembers;

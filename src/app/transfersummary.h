@@ -9,7 +9,7 @@ namespace trellon {
 
 struct TransferSummary {
     std::int32_t singlePointMembers = 0;
-    std::int32_t singlePointReadings = 0;
+    std::int32_t singlePointReadings = 0; // judged readings: a cover and its diameter count once
     std::int32_t sectionMembers = 0;
     std::int32_t sectionBars = 0;
     std::int32_t gridMembers = 0;
