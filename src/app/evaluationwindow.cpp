@@ -76,8 +76,6 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     markStale(true);
 }
 
-EvaluationWindow::~EvaluationWindow() = default;
-
 void EvaluationWindow::scheduleRefresh()
 {
     awaited_ = 0;

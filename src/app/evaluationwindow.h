@@ -30,7 +30,6 @@ class EvaluationWindow final : public QDialog {
 public:
     // The document outlives the window.
     EvaluationWindow(ProjectDocument& document, QWidget* parent = nullptr);
-    ~EvaluationWindow() override;
 
     PageView& pageView() { return *pageView_; }
     // The pages shown; null before the first layout is done or without a project.

@@ -62,9 +62,12 @@ int PageView::sheetHeight() const
 
 std::pair<std::int32_t, std::int32_t> PageView::pagesInSight() const
 {
+    // Page k takes the rows from gap + (k - 1) × step, sheetHeight() of them.
     const int step = sheetHeight() + gap;
     const int top = verticalScrollBar()->value();
-    return {top / step + 1, (top + viewport()->height()) / step + 1};
+    const int bottom = top + viewport()->height() - 1;
+    const std::int32_t first = std::max(top - gap, 0) / step + 1;
+    return {first, std::max(first, std::max(bottom - gap, 0) / step + 1)};
 }
 
 QRect PageView::pageRect(std::int32_t page) const
@@ -73,15 +76,6 @@ QRect PageView::pageRect(std::int32_t page) const
     const int left = std::max(gap, (viewport()->width() - width) / 2);
     const int top = gap + (page - 1) * (sheetHeight() + gap) - verticalScrollBar()->value();
     return {left, top, width, sheetHeight()};
-}
-
-std::int32_t PageView::pageAt(QPoint viewportPoint) const
-{
-    if (document_ == nullptr)
-        return 0;
-    const int y = viewportPoint.y() + verticalScrollBar()->value() - gap;
-    const std::int32_t page = y < 0 ? 0 : y / (sheetHeight() + gap) + 1;
-    return page >= 1 && page <= document_->pageCount() && pageRect(page).contains(viewportPoint) ? page : 0;
 }
 
 void PageView::updateScrollBars()

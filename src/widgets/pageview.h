@@ -33,10 +33,6 @@ public:
     // has them or not.
     int sheetWidth() const;
     std::pair<std::int32_t, std::int32_t> pagesInSight() const;
-    // The page (from 1) whose sheet lies at a point of the viewport, or 0 for none.
-    std::int32_t pageAt(QPoint viewportPoint) const;
-    // The area of the viewport that page `page` takes, scrolled as it is now.
-    QRect pageRect(std::int32_t page) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +40,8 @@ protected:
 
 private:
     int sheetHeight() const;
+    // The area of the viewport that page `page` takes, scrolled as it is now.
+    QRect pageRect(std::int32_t page) const;
     void updateScrollBars();
     // The picture of a page at the sheets' width, drawn now when there is none.
     const QImage& sheetPicture(std::int32_t page);
