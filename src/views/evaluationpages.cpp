@@ -3,8 +3,8 @@
 
 #include "coverhistogram.h"
 #include "pagecanvas.h"
+#include "reportstyle.h"
 #include "tablecolumns.h"
-#include "textmeasure.h"
 
 #include <QPainter>
 
@@ -20,90 +20,6 @@ constexpr int cellPadding = 45;
 constexpr int histogramWidth = 9071;  // 160 mm
 constexpr int histogramHeight = 3118; // 55 mm
 constexpr int rowsBetweenStopChecks = 64;
-
-struct Spacing {
-    int before = 0;
-    int after = 0;
-};
-
-QFont reportFont(double points, bool bold = false)
-{
-    QFont font = PageCanvas::font(QStringLiteral("宋体"), points);
-    font.setBold(bold);
-    return font;
-}
-
-// Headings in the plain strokes of 黑体, which stand out where a bold 宋体 has no face of its own.
-QFont headingFont(double points)
-{
-    return PageCanvas::font(QStringLiteral("黑体"), points);
-}
-
-QFont paragraphFont(ReportTextStyle style)
-{
-    switch (style) {
-    case ReportTextStyle::title:
-        return headingFont(16);
-    case ReportTextStyle::heading:
-        return headingFont(13);
-    case ReportTextStyle::subheading:
-        return headingFont(11);
-    case ReportTextStyle::body:
-        break;
-    }
-    return reportFont(10);
-}
-
-QFont tableFont(bool headings)
-{
-    return reportFont(8, headings);
-}
-
-// The measures of the report's fonts, for one layout or the painting of one page.
-class ReportMeasures {
-public:
-    TextMeasure& paragraph(ReportTextStyle style)
-    {
-        switch (style) {
-        case ReportTextStyle::title:
-            return title_;
-        case ReportTextStyle::heading:
-            return heading_;
-        case ReportTextStyle::subheading:
-            return subheading_;
-        case ReportTextStyle::body:
-            break;
-        }
-        return body_;
-    }
-    TextMeasure& table(bool headings) { return headings ? tableHeadings_ : tableCells_; }
-
-private:
-    TextMeasure title_{paragraphFont(ReportTextStyle::title)};
-    TextMeasure heading_{paragraphFont(ReportTextStyle::heading)};
-    TextMeasure subheading_{paragraphFont(ReportTextStyle::subheading)};
-    TextMeasure body_{paragraphFont(ReportTextStyle::body)};
-    TextMeasure tableCells_{tableFont(false)};
-    TextMeasure tableHeadings_{tableFont(true)};
-};
-
-Spacing spacingOf(const ReportBlock& block)
-{
-    if (const auto* paragraph = std::get_if<ReportParagraph>(&block)) {
-        switch (paragraph->style) {
-        case ReportTextStyle::title:
-            return {0, 240};
-        case ReportTextStyle::heading:
-            return {360, 120};
-        case ReportTextStyle::subheading:
-            return {240, 120};
-        case ReportTextStyle::body:
-            break;
-        }
-        return {0, 120};
-    }
-    return {0, 240};
-}
 
 QString qtext(const std::string& utf8)
 {
