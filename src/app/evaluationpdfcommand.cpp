@@ -5,15 +5,11 @@
 #include "reportoutput.h"
 
 #include "evaluation/evaluationreport.h"
-#include "model/atomicfile.h"
 #include "views/evaluationpages.h"
 #include "views/evaluationpdf.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
-#include <cstdint>
-#include <span>
 
 namespace trellon {
 
@@ -30,15 +26,10 @@ void exportEvaluationPdf(CMainFrame& frame)
         const std::atomic<bool>& stop = task.cancelled();
         const EvaluationPages pages(evaluationReportOfToday(*project, evaluateAcceptance(*project), name), &stop);
         task.setTotal(pages.pageCount());
-        const QByteArray pdf = renderEvaluationPdf(pages, name, [&task](std::int32_t painted) {
+        return writeEvaluationPdf(path, pages, name, [&task](std::int32_t painted) {
             task.setDone(painted);
             return !task.isCancelled();
         });
-        if (pdf.isEmpty())
-            return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
-        const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                              static_cast<std::size_t>(pdf.size()));
-        return writeFileAtomically(path, bytes, "cannot create the PDF file");
     });
 }
 

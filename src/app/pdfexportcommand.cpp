@@ -5,7 +5,6 @@
 
 #include "reportoutput.h"
 
-#include "model/atomicfile.h"
 #include "views/pdfpages.h"
 #include "views/printedpages.h"
 #include "widgets/userprompts.h"
@@ -16,7 +15,6 @@
 #include <QFileInfo>
 
 #include <cstdint>
-#include <span>
 
 namespace trellon {
 
@@ -42,11 +40,7 @@ void exportPdf(CMainFrame& frame)
             task.setDone(painted);
             return !task.isCancelled();
         });
-        if (pdf.isEmpty())
-            return Error{ErrorKind::cannotWrite, "the pages could not be painted into a PDF", std::nullopt};
-        const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                              static_cast<std::size_t>(pdf.size()));
-        return writeFileAtomically(path, bytes, "cannot create the PDF file");
+        return writePdfFile(path, pdf, "the pages could not be painted into a PDF");
     });
 }
 

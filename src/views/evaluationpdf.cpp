@@ -4,14 +4,14 @@
 #include "evaluationpages.h"
 #include "pdfpages.h"
 
-#include "model/atomicfile.h"
-
 #include <QDate>
 
-#include <cstdint>
-#include <span>
-
 namespace trellon {
+namespace {
+
+constexpr char evaluationUnpainted[] = "the evaluation report could not be painted into a PDF";
+
+} // namespace
 
 EvaluationReport evaluationReportOfToday(const Project& project, const AcceptanceEvaluation& evaluation,
                                          const QString& projectName)
@@ -34,11 +34,13 @@ QByteArray renderEvaluationPdf(const Project& project, const AcceptanceEvaluatio
 Status writeEvaluationPdf(const std::string& path, const Project& project, const AcceptanceEvaluation& evaluation,
                           const QString& projectName)
 {
-    const QByteArray pdf = renderEvaluationPdf(project, evaluation, projectName);
-    if (pdf.isEmpty())
-        return Error{ErrorKind::cannotWrite, "the evaluation report could not be painted into a PDF", std::nullopt};
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
-    return writeFileAtomically(path, bytes, "cannot create the PDF file");
+    return writePdfFile(path, renderEvaluationPdf(project, evaluation, projectName), evaluationUnpainted);
+}
+
+Status writeEvaluationPdf(const std::string& path, const EvaluationPages& pages, const QString& projectName,
+                          const PageProgress& progress)
+{
+    return writePdfFile(path, renderEvaluationPdf(pages, projectName, progress), evaluationUnpainted);
 }
 
 } // namespace trellon

@@ -29,5 +29,7 @@ QByteArray renderEvaluationPdf(const Project& project, const AcceptanceEvaluatio
 // The report written whole to the local path, or not at all.
 Status writeEvaluationPdf(const std::string& path, const Project& project, const AcceptanceEvaluation& evaluation,
                           const QString& projectName);
+Status writeEvaluationPdf(const std::string& path, const EvaluationPages& pages, const QString& projectName,
+                          const PageProgress& progress = {});
 
 } // namespace trellon

@@ -1,11 +1,16 @@
 // PDF of the printed pages.
 #include "pdfpages.h"
 
+#include "model/atomicfile.h"
+
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+
+#include <cstdint>
+#include <span>
 
 namespace trellon {
 
@@ -35,6 +40,14 @@ QByteArray renderPdfPages(const PagedDocument& pages, const QString& title, cons
             return {};
     }
     return pdf;
+}
+
+Status writePdfFile(const std::string& path, const QByteArray& pdf, const std::string& unpainted)
+{
+    if (pdf.isEmpty())
+        return Error{ErrorKind::cannotWrite, unpainted, std::nullopt};
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
+    return writeFileAtomically(path, bytes, "cannot create the PDF file");
 }
 
 } // namespace trellon
