@@ -8,7 +8,7 @@
 #include "app/cmainframe.h"
 #include "app/evaluationwindow.h"
 #include "document/projectdocument.h"
-#include "model/statistics.h"
+#include "evaluation/statistics.h"
 #include "panel/controlpanel.h"
 #include "widgets/cdatalistview.h"
 #include "widgets/userprompts.h"

@@ -3,11 +3,11 @@
 #include "largestproject.h"
 #include "ratioreport.h"
 
+#include "evaluation/statistics.h"
 #include "link/framebuilder.h"
 #include "link/framedecoder.h"
 #include "link/transferframe.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 #include "reports/excelreport.h"
 #include "reports/normalreport.h"
 #include "reports/reporttemplate.h"

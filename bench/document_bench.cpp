@@ -4,7 +4,7 @@
 #include "ratioreport.h"
 
 #include "document/projectdocument.h"
-#include "model/statistics.h"
+#include "evaluation/statistics.h"
 
 #include <benchmark/benchmark.h>
 

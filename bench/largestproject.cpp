@@ -1,9 +1,9 @@
 // The largest project of the benchmarks.
 #include "largestproject.h"
 
+#include "evaluation/statistics.h"
 #include "link/transferframe.h"
 #include "model/gbk.h"
-#include "model/statistics.h"
 #include "surveyreadings.h"
 
 #include <stdexcept>

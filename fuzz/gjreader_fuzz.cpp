@@ -2,8 +2,9 @@
 //
 // A project that is read is encoded, read back and compared; then the statistics and the text export run on it,
 // as File > Open and the export do with a file from anywhere.
+#include "evaluation/checkedsetverdict.h"
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 #include "reports/textexport.h"
 
 #include <cstdint>

@@ -305,6 +305,17 @@
     </message>
 </context>
 <context>
+    <name>ConclusionBasisTexts</name>
+    <message>
+        <source>GB 50204-2015 附录E</source>
+        <translation>GB 50204-2015 appendix E</translation>
+    </message>
+    <message>
+        <source>合格点率≥90%</source>
+        <translation>Acceptable points ≥ 90 %</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>CSV文件(*.csv)</source>
@@ -850,12 +861,6 @@ Copyright © the Trellon developers</translation>
 The loaded data stay as they were.</translation>
     </message>
     <message>
-        <source>“%1”中的构件类型、复检标记、每根钢筋测点数和构件总数已损坏，未能读取；测量数据已完整打开。
-%2</source>
-        <translation>The member types, second-sample marks, readings per bar and member totals in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
-%2</translation>
-    </message>
-    <message>
         <source>没有可保存的数据。</source>
         <translation>There are no data to save.</translation>
     </message>
@@ -904,6 +909,27 @@ The loaded data stay as they were.</translation>
     <message>
         <source>数据传输(&amp;D)</source>
         <translation>Data &amp;Transfer</translation>
+    </message>
+    <message>
+        <source>“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；测量数据已完整打开。
+%2</source>
+        <translation>The member types, second-sample marks, readings per bar, member totals and conclusion basis in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>trellon::ConclusionBasisBar</name>
+    <message>
+        <source>结论依据：</source>
+        <translation>Conclusion based on:</translation>
+    </message>
+    <message>
+        <source>全部勾选测点：共%1点，合格%2点，合格点率%3%</source>
+        <translation>All ticked points: %1, of which %2 acceptable, rate %3 %</translation>
+    </message>
+    <message>
+        <source>Word报告结论依据：%1</source>
+        <translation>Word report concludes on: %1</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1245,10 @@ The loaded data stay as they were.</translation>
         <source>%1 删除Y钢筋%2</source>
         <translation>%1 delete Y bar %2</translation>
     </message>
+    <message>
+        <source>修改结论依据</source>
+        <translation>Change the basis of the conclusion</translation>
+    </message>
 </context>
 <context>
     <name>trellon::ProjectInfoDialog</name>
@@ -1459,6 +1489,10 @@ The loaded data stay as they were.</translation>
     <message>
         <source>写设置文件失败！</source>
         <translation>Writing the settings file failed!</translation>
+    </message>
+    <message>
+        <source>结论依据：</source>
+        <translation>Conclusion based on:</translation>
     </message>
 </context>
 <context>

@@ -19,10 +19,10 @@
 #include "usersettingsfolder.h"
 #include "wordreportcommand.h"
 
+#include "evaluation/openproject.h"
 #include "evaluation/standarddeviations.h"
-#include "model/openproject.h"
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 #include "panel/controlpanel.h"
 #include "reports/textexport.h"
 #include "widgets/cdatalistview.h"
@@ -693,7 +693,7 @@ bool CMainFrame::openProjectFile(const QString& path)
     if (read.value().extensionWarning)
         prompts_.showMessage(
             this,
-            tr("“%1”中的构件类型、复检标记、每根钢筋测点数和构件总数已损坏，未能读取；"
+            tr("“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；"
                "测量数据已完整打开。\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(*read.value().extensionWarning)),
             QMessageBox::Warning);

@@ -1,6 +1,7 @@
 // Evaluation window.
 #include "evaluationwindow.h"
 
+#include "conclusionbasisbar.h"
 #include "evaluationpagesbuilder.h"
 
 #include "document/projectdocument.h"
@@ -31,8 +32,8 @@ constexpr int refreshDelayMs = 50;
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
-      exportPdf_(new QPushButton(this)), pageView_(new PageView(this)), refreshTimer_(new QTimer(this)),
-      builder_(new EvaluationPagesBuilder(this))
+      exportPdf_(new QPushButton(this)), conclusionBar_(new ConclusionBasisBar(document, this)),
+      pageView_(new PageView(this)), refreshTimer_(new QTimer(this)), builder_(new EvaluationPagesBuilder(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -61,7 +62,10 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     left->addWidget(exportPdf_);
     connect(exportPdf_, &QPushButton::clicked, this, &EvaluationWindow::exportPdfRequested);
     layout->addLayout(left);
-    layout->addWidget(pageView_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(conclusionBar_);
+    right->addWidget(pageView_, 1);
+    layout->addLayout(right, 1);
     resize(1000, 700);
 
     refreshTimer_->setSingleShot(true);
@@ -80,9 +84,10 @@ void EvaluationWindow::scheduleRefresh()
 {
     awaited_ = 0;
     markStale(true);
+    if (!isVisible())
+        return;
     updateFields();
-    if (isVisible())
-        refreshTimer_->start();
+    refreshTimer_->start();
 }
 
 void EvaluationWindow::showEvent(QShowEvent* event)
@@ -128,6 +133,7 @@ void EvaluationWindow::updateFields()
 {
     const Project* project = document_.project();
     setEnabled(project != nullptr);
+    conclusionBar_->refresh();
     if (project == nullptr)
         return;
     {

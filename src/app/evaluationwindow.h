@@ -1,6 +1,7 @@
 // The evaluation window (查看 → 检验评定): the evaluation report of the ticked members as pages, live as the project
-// changes, with the points per bar, the populations of the lots and "导出PDF". The report is laid out off the UI
-// thread; while the pages shown are older than the project, the window says so.
+// changes, with the points per bar, the populations of the lots and "导出PDF", and above the report the rate the
+// Word report gives and what its conclusion rests on. The report is laid out off the UI thread; while the pages
+// shown are older than the project, the window says so.
 #pragma once
 
 #include "model/projectextension.h"
@@ -19,6 +20,7 @@ class QTimer;
 
 namespace trellon {
 
+class ConclusionBasisBar;
 class EvaluationPages;
 class EvaluationPagesBuilder;
 class PageView;
@@ -39,6 +41,7 @@ public:
     // -1 stands for a population not entered.
     QSpinBox& populationField(MemberType type) { return *population_.at(type); }
     QLabel& populationLabel(MemberType type) { return *populationLabels_.at(type); }
+    ConclusionBasisBar& conclusionBar() { return *conclusionBar_; }
 
     // Lays the report out again from the document as it is now.
     void refresh();
@@ -70,6 +73,7 @@ private:
     std::map<MemberType, QSpinBox*> population_;
     std::map<MemberType, QLabel*> populationLabels_;
     QPushButton* exportPdf_;
+    ConclusionBasisBar* conclusionBar_;
     PageView* pageView_;
     QTimer* refreshTimer_;
     EvaluationPagesBuilder* builder_;

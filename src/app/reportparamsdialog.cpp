@@ -1,6 +1,7 @@
 // Report-parameters dialog.
 #include "reportparamsdialog.h"
 
+#include "conclusionbasistexts.h"
 #include "gbktextvalidator.h"
 
 #include "model/reportparametersfile.h"
@@ -49,9 +50,9 @@ ReportFormat& rememberedFormat()
 } // namespace
 
 ReportParamsDialog::ReportParamsDialog(UserPrompts& prompts, const QString& folder, ReportFormat format,
-                                       QWidget* parent)
+                                       ConclusionBasis basis, QWidget* parent)
     : QDialog(parent), prompts_(prompts), folder_(folder), grade_(new QComboBox(this)), startDate_(new QDateEdit(this)),
-      testDate_(new QDateEdit(this)), format_(new QComboBox(this))
+      testDate_(new QDateEdit(this)), format_(new QComboBox(this)), basisList_(new QComboBox(this)), basis_(basis)
 {
     setWindowTitle(tr("设置报告参数"));
 
@@ -68,6 +69,8 @@ ReportParamsDialog::ReportParamsDialog(UserPrompts& prompts, const QString& fold
         date->setDateRange(earliestDate, latestDate);
     }
     format_->addItems({tr("普通格式"), tr("云南格式")});
+    fillConclusionBasisList(*basisList_);
+    showConclusionBasis(*basisList_, basis_);
 
     auto* form = new QFormLayout;
     form->addRow(tr("报告编号："), texts_[0]);
@@ -81,6 +84,7 @@ ReportParamsDialog::ReportParamsDialog(UserPrompts& prompts, const QString& fold
     for (std::size_t i = 0; i < std::size(laterLabels); ++i)
         form->addRow(laterLabels[i], texts_[i + 2]);
     form->addRow(tr("报告格式："), format_);
+    form->addRow(tr("结论依据："), basisList_);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
@@ -107,12 +111,15 @@ ReportParamsDialog::ReportParamsDialog(UserPrompts& prompts, const QString& fold
     connect(format_, &QComboBox::currentIndexChanged, this, &ReportParamsDialog::applyEnableRule);
 }
 
-std::optional<ReportParameters> ReportParamsDialog::ask(QWidget* parent, UserPrompts& prompts, const QString& folder)
+std::optional<ReportParameters> ReportParamsDialog::ask(QWidget* parent, UserPrompts& prompts, const QString& folder,
+                                                        ConclusionBasis* basis)
 {
-    ReportParamsDialog dialog(prompts, folder, rememberedFormat(), parent);
+    ReportParamsDialog dialog(prompts, folder, rememberedFormat(), basis ? *basis : ConclusionBasis::rate, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     rememberedFormat() = dialog.values().reportFormat;
+    if (basis)
+        *basis = dialog.conclusionBasis();
     return dialog.values();
 }
 
@@ -140,6 +147,7 @@ void ReportParamsDialog::applyEnableRule()
     grade_->setEnabled(normal);
     startDate_->setEnabled(normal);
     testDate_->setEnabled(normal);
+    basisList_->setEnabled(normal);
 }
 
 void ReportParamsDialog::accept()
@@ -152,6 +160,7 @@ void ReportParamsDialog::accept()
     read.testDate = toCalendarDate(testDate_->date());
     read.reportFormat = static_cast<ReportFormat>(format_->currentIndex());
     values_ = std::move(read);
+    basis_ = chosenConclusionBasis(*basisList_);
     if (!saveReportSettings(folder_.toStdString(), values_))
         prompts_.showMessage(this, tr("写设置文件失败！"), QMessageBox::Warning);
     QDialog::accept();

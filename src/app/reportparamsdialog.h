@@ -1,8 +1,10 @@
-// The report-parameters dialog: the administrative data of a Word report and its format.
+// The report-parameters dialog: the administrative data of a Word report, its format and what the normal format's
+// conclusion rests on.
 #pragma once
 
 #include "usersettingsfolder.h"
 
+#include "model/projectextension.h"
 #include "model/reportparameters.h"
 
 #include <QDialog>
@@ -25,16 +27,20 @@ class ReportParamsDialog final : public QDialog {
 
 public:
     // Opening: values 1 to 15 from the settings file in `folder` (created from the defaults when missing),
-    // the format from `format`.
-    ReportParamsDialog(UserPrompts& prompts, const QString& folder, ReportFormat format, QWidget* parent = nullptr);
+    // the format from `format`, the conclusion basis from `basis`.
+    ReportParamsDialog(UserPrompts& prompts, const QString& folder, ReportFormat format,
+                       ConclusionBasis basis = ConclusionBasis::rate, QWidget* parent = nullptr);
 
     // Runs the dialog with the format chosen at the last OK of this run ("普通格式" at first) and remembers the
-    // format chosen now. The parameters on OK, nothing on Cancel.
+    // format chosen now. The parameters on OK, nothing on Cancel. With `basis`, the dialog shows it, and OK sets
+    // it to the basis chosen.
     static std::optional<ReportParameters> ask(QWidget* parent, UserPrompts& prompts,
-                                               const QString& folder = userSettingsFolder());
+                                               const QString& folder = userSettingsFolder(),
+                                               ConclusionBasis* basis = nullptr);
 
-    // The values read by OK, with the chosen format.
+    // The values read by OK, with the chosen format, and the conclusion basis chosen.
     const ReportParameters& values() const { return values_; }
+    ConclusionBasis conclusionBasis() const { return basis_; }
 
     // The twelve text edits in the order of ReportParameters: report number, project name, address, structure,
     // instrument, staff, test content, client, test unit, builder, supervisor, designer.
@@ -44,6 +50,8 @@ public:
     QDateEdit& startDateField() { return *startDate_; }
     QDateEdit& testDateField() { return *testDate_; }
     QComboBox& formatList() { return *format_; }
+    // Offered only for the normal format.
+    QComboBox& conclusionBasisList() { return *basisList_; }
     QPushButton& okButton() { return *ok_; }
 
     // Reads all values, saves values 1 to 15 (a failed save is reported and the dialog still closes with OK).
@@ -60,8 +68,10 @@ private:
     QDateEdit* startDate_;
     QDateEdit* testDate_;
     QComboBox* format_;
+    QComboBox* basisList_;
     QPushButton* ok_;
     ReportParameters values_;
+    ConclusionBasis basis_;
 };
 
 } // namespace trellon

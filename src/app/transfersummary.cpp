@@ -1,10 +1,9 @@
-// Counting the received members by test mode: readings as the summary form and the reports count them, bars as
-// the diagrams count them.
+// Counting the received members by test mode: readings as their judged points, bars as the diagrams count them.
 #include "transfersummary.h"
 
+#include "evaluation/coverjudgement.h"
 #include "model/barcounts.h"
 #include "model/testmode.h"
-#include "reports/coverreadings.h"
 
 #include <algorithm>
 
@@ -18,7 +17,7 @@ TransferSummary summarizeTransfer(const Project& project)
         case TestModeDigit::singleKnownDiameter:
         case TestModeDigit::singleMeasuredDiameter:
             ++summary.singlePointMembers;
-            summary.singlePointReadings += static_cast<std::int32_t>(coverReadings(member).size());
+            summary.singlePointReadings += judgedPointCount(member);
             break;
         case TestModeDigit::section:
             ++summary.sectionMembers;

@@ -60,9 +60,12 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
 
     UserPrompts& prompts = frame.prompts();
     const QString settingsFolder = places.settingsFolder.isEmpty() ? userSettingsFolder() : places.settingsFolder;
-    const std::optional<ReportParameters> parameters = ReportParamsDialog::ask(&frame, prompts, settingsFolder);
+    ConclusionBasis basis = project->extension.conclusionBasis;
+    const std::optional<ReportParameters> parameters = ReportParamsDialog::ask(&frame, prompts, settingsFolder, &basis);
     if (!parameters)
         return;
+    // The basis is the project's: a change is an edit of it, undone as any other.
+    frame.document().setConclusionBasis(basis);
     const bool normal = parameters->reportFormat == ReportFormat::normal;
 
     const auto reportTemplate =

@@ -13,7 +13,8 @@ struct WordReportPlaces {
     QString templateFolder; // empty: beside the program, installed, or the build tree's
 };
 
-// Stores the panel's ticks, asks for the report parameters and format, opens the format's template
+// Stores the panel's ticks, asks for the report parameters, format and conclusion basis (a basis changed there is
+// an undoable edit of the project), opens the format's template
 // ("创建Word2000服务失败!" when it cannot), asks where to save (proposing the project's name with ".docx"),
 // writes the report under a wait cursor and opens it. A file that cannot be written is named in a message.
 // Does nothing without a project or when a dialog is cancelled.

@@ -1,4 +1,5 @@
-// trellon-cli docx: the Word inspection report of the checked members, in the normal or the Yunnan format.
+// trellon-cli docx: the Word inspection report of the checked members, in the normal or the Yunnan format, the
+// normal one concluded on the project's basis or the one --conclusion names.
 #include "clicommand.h"
 
 #include "model/reportparametersfile.h"
@@ -37,14 +38,25 @@ ReportFormat formatNamed(const std::string& name)
     throw UsageError("--format takes normal or yunnan");
 }
 
+ConclusionBasis basisNamed(const std::string& name)
+{
+    if (name == "rate")
+        return ConclusionBasis::rate;
+    if (name == "appendix-e")
+        return ConclusionBasis::appendixE;
+    throw UsageError("--conclusion takes rate or appendix-e");
+}
+
 } // namespace
 
 int runDocxCommand(const std::vector<std::string>& args)
 {
-    const Arguments arguments(args, {"-o", "--format", "--params"});
+    const Arguments arguments(args, {"-o", "--format", "--params", "--conclusion"});
     const std::string& projectPath = arguments.onePositional("project file");
     const std::string& outputPath = arguments.requireValue("-o");
     const ReportFormat format = formatNamed(arguments.value("--format").value_or("normal"));
+    const auto basisName = arguments.value("--conclusion");
+    const std::optional<ConclusionBasis> basis = basisName ? std::optional(basisNamed(*basisName)) : std::nullopt;
 
     ReportParameters parameters;
     if (const auto paramsPath = arguments.value("--params")) {
@@ -57,6 +69,9 @@ int runDocxCommand(const std::vector<std::string>& args)
     if (!loaded)
         return fail(loaded.error());
     Project& project = *loaded.value().project;
+    // For this report only; the file keeps its own basis.
+    if (basis)
+        project.extension.conclusionBasis = *basis;
 
     const auto templateName = format == ReportFormat::normal ? normalTemplateName : yunnanTemplateName;
     const std::string templatePath = findReportTemplate(programDir(), templateName).string();

@@ -49,6 +49,7 @@ nlohmann::ordered_json lotToJson(const LotEvaluation& lot)
                                    {"population", orNull(size.population)},
                                    {"required", orNull(size.required)},
                                    {"tested", size.tested}});
+    j["membersWithoutValues"] = lot.membersWithoutValues;
     return j;
 }
 

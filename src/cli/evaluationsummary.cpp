@@ -115,6 +115,7 @@ void printLot(std::ostream& out, const Project& project, const LotEvaluation& lo
     for (const SampleSize& size : lot.sampleSizes)
         out << "  sample size " << memberTypeName(size.type) << ": population " << countOrDash(size.population)
             << ", required " << countOrDash(size.required) << ", tested " << size.tested << '\n';
+    out << "  members without values: " << lot.membersWithoutValues << '\n';
 }
 
 void printMember(std::ostream& out, const MemberRecord& record, const MemberEvaluation& m)

@@ -39,8 +39,11 @@ const std::vector<Command>& commands()
         {"csv", "csv FILE.gj -o OUT.csv",
          "Writes one row per reading of every member as CSV (UTF-8 with a byte-order mark, CR LF line ends).",
          trellon::cli::runCsvCommand},
-        {"docx", "docx FILE.gj -o OUT.docx [--format normal|yunnan] [--params FILE]",
-         "Writes the Word report of the ticked members with the report parameters' defaults or those of FILE.",
+        {"docx", "docx FILE.gj -o OUT.docx [--format normal|yunnan] [--params FILE] [--conclusion rate|appendix-e]",
+         "Writes the Word report of the ticked members with the report parameters' defaults or those of FILE. "
+         "The normal format concludes on the project's basis unless --conclusion names one for this report: the "
+         "rate of every ticked point against 90 %, or the verdicts of the beam and slab lots (GB 50204-2015 "
+         "appendix E).",
          trellon::cli::runDocxCommand},
         {"xlsx", "xlsx FILE.gj -o OUT.xlsx", "Writes the spreadsheet report of the ticked members.",
          trellon::cli::runXlsxCommand},

@@ -1,7 +1,7 @@
 // Opening a project for a command, with the warning about damaged extension data.
 #include "clicommand.h"
 
-#include "model/openproject.h"
+#include "evaluation/openproject.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 #include "clicommand.h"
 #include "memberfields.h"
 
+#include "evaluation/checkedsetverdict.h"
 #include "model/pagecount.h"
-#include "model/statistics.h"
 
 #include <iostream>
 

@@ -3,8 +3,8 @@
 
 #include "memberedit.h"
 
+#include "evaluation/statistics.h"
 #include "model/gbk.h"
-#include "model/statistics.h"
 
 #include <QUndoStack>
 
@@ -317,6 +317,15 @@ bool ProjectDocument::setPopulation(MemberType type, std::optional<std::int32_t>
     else
         after.population.erase(type);
     return recordExtension({QT_TR_NOOP("修改构件总数"), {}}, std::move(after));
+}
+
+bool ProjectDocument::setConclusionBasis(ConclusionBasis basis)
+{
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    after.conclusionBasis = basis;
+    return recordExtension({QT_TR_NOOP("修改结论依据"), {}}, std::move(after));
 }
 
 const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const

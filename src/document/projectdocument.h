@@ -111,6 +111,8 @@ public:
     bool setSecondSample(const std::vector<int>& memberIndexes, bool secondSample);
     bool setPointsPerBar(std::int32_t pointsPerBar);
     bool setPopulation(MemberType type, std::optional<std::int32_t> population);
+    // What the normal-format Word report's conclusion rests on.
+    bool setConclusionBasis(ConclusionBasis basis);
     // Ticks or unticks the members named, in one step.
     bool setChecked(const std::vector<int>& memberIndexes, bool checked);
 
@@ -120,7 +122,7 @@ signals:
     void membersChanged(const QList<int>& memberIndexes);
     void selectionChanged();
     void modifiedChanged(bool modified);
-    // The acceptance check's data changed (types, flags, points per bar, populations).
+    // The acceptance check's data changed (types, flags, points per bar, populations, conclusion basis).
     void extensionChanged();
 
 private:

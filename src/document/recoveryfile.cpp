@@ -1,8 +1,8 @@
 // Recovery files.
 #include "recoveryfile.h"
 
+#include "evaluation/openproject.h"
 #include "model/atomicfile.h"
-#include "model/openproject.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

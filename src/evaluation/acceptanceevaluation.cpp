@@ -47,24 +47,13 @@ const MemberExtras* extrasOf(const Project& project, std::int32_t index)
 MemberEvaluation evaluateMember(const Project& project, std::int32_t index, std::int32_t pointsPerBar)
 {
     const MemberRecord& record = project.members[static_cast<std::size_t>(index)];
-    MemberEvaluation m;
+    MemberEvaluation m = evaluateMemberValues(record, pointsPerBar);
     m.index = index;
     const MemberExtras* extras = extrasOf(project, index);
     m.type = memberType(project, index);
     m.typeSet = extras != nullptr && extras->type.has_value();
     m.lot = lotOf(m.type);
     m.secondSample = extras != nullptr && extras->secondSample;
-    JudgedValues judged = judgedValues(record, pointsPerBar);
-    m.values = std::move(judged.values);
-    m.incompleteGroup = judged.incompleteGroup;
-    const ValueLimits limits(record);
-    m.moments = CoverMoments::of(m.values, limits.designCover(), [&](double deviation) {
-        m.acceptable += limits.isAcceptableDeviation(deviation) ? 1 : 0;
-    });
-    // The extremes are the values furthest out on either side.
-    m.anyBeyondLimit =
-        !m.values.empty() && (limits.isBeyondLimit(m.moments.min) || limits.isBeyondLimit(m.moments.max));
-    m.statistics = describeCovers(m.moments);
     if (m.lot) {
         const Deviations expected = *m.lot == LotKind::beam ? beamDeviations : slabDeviations;
         m.deviationMismatch = record.upperDeviation != expected.upper || record.lowerDeviation != expected.lower;
@@ -87,7 +76,7 @@ SampleEvaluation evaluateSample(const std::vector<const MemberEvaluation*>& memb
     s.values = moments.n;
     if (s.values == 0)
         return s;
-    s.rate = static_cast<double>(s.acceptable) / static_cast<double>(s.values) * 100.0;
+    s.rate = ratePercent(s.acceptable, s.values);
     s.statistics = describeCovers(moments);
     std::vector<std::span<const double>> parts;
     parts.reserve(members.size());
@@ -115,8 +104,10 @@ SampleSize sampleSizeOf(const Project& project, MemberType type, const std::vect
         size.population = population->second;
         size.required = requiredSampleSize(type, population->second);
     }
-    size.tested = static_cast<std::int32_t>(
-        std::count_if(first.begin(), first.end(), [type](const MemberEvaluation* m) { return m->type == type; }));
+    size.tested =
+        static_cast<std::int32_t>(std::count_if(first.begin(), first.end(), [type](const MemberEvaluation* m) {
+            return m->type == type && !m->values.empty();
+        }));
     return size;
 }
 
@@ -130,6 +121,7 @@ LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vecto
         if (m.lot != kind)
             continue;
         (m.secondSample ? second : first).push_back(&m);
+        lot.membersWithoutValues += m.values.empty() ? 1 : 0;
         if (m.anyBeyondLimit)
             collectBeyondLimit(project.members[static_cast<std::size_t>(m.index)], m, lot.beyondLimit);
     }
@@ -137,8 +129,8 @@ LotEvaluation evaluateLot(const Project& project, LotKind kind, const std::vecto
     if (!second.empty()) {
         lot.second = evaluateSample(second);
         if (lot.first.values > 0 && lot.second->values > 0)
-            lot.combinedRate = static_cast<double>(lot.first.acceptable + lot.second->acceptable) /
-                               static_cast<double>(lot.first.values + lot.second->values) * 100.0;
+            lot.combinedRate =
+                ratePercent(lot.first.acceptable + lot.second->acceptable, lot.first.values + lot.second->values);
     }
     lot.result =
         lotResult(lot.first.rate, lot.first.anyBeyondLimit, lot.combinedRate, lot.second && lot.second->anyBeyondLimit);
@@ -169,6 +161,29 @@ AcceptanceEvaluation evaluateAcceptance(const Project& project)
     return evaluateAcceptance(project, project.extension.pointsPerBar);
 }
 
+MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar)
+{
+    MemberEvaluation m;
+    JudgedValues judged = judgedValues(record, pointsPerBar);
+    m.values = std::move(judged.values);
+    m.incompleteGroup = judged.incompleteGroup;
+    const ValueLimits limits(record);
+    m.moments = CoverMoments::of(m.values, limits.designCover(),
+                                 [&](double value) { m.acceptable += limits.isAcceptable(value) ? 1 : 0; });
+    // The extremes are the values furthest out on either side.
+    m.anyBeyondLimit =
+        !m.values.empty() && (limits.isBeyondLimit(m.moments.min) || limits.isBeyondLimit(m.moments.max));
+    m.statistics = describeCovers(m.moments);
+    return m;
+}
+
+std::optional<double> memberRate(const MemberEvaluation& member)
+{
+    if (member.values.empty())
+        return std::nullopt;
+    return ratePercent(member.acceptable, static_cast<std::int64_t>(member.values.size()));
+}
+
 LotResult lotResult(std::optional<double> firstRate, bool firstBeyondLimit, std::optional<double> combinedRate,
                     bool secondBeyondLimit)
 {
@@ -176,11 +191,11 @@ LotResult lotResult(std::optional<double> firstRate, bool firstBeyondLimit, std:
         return LotResult::noData;
     if (firstBeyondLimit || *firstRate < retestRate)
         return LotResult::rejected;
-    if (*firstRate >= acceptedRate)
+    if (reachesAcceptedRate(*firstRate))
         return LotResult::accepted;
     if (!combinedRate)
         return LotResult::retest;
-    return *combinedRate >= acceptedRate && !secondBeyondLimit ? LotResult::accepted : LotResult::rejected;
+    return reachesAcceptedRate(*combinedRate) && !secondBeyondLimit ? LotResult::accepted : LotResult::rejected;
 }
 
 std::string_view lotResultText(LotResult result)

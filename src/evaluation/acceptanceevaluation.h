@@ -1,6 +1,7 @@
 // The acceptance check of the ticked members: beam and slab lots, their samples, verdicts and sample sizes.
 #pragma once
 
+#include "coverjudgement.h"
 #include "coverstatistics.h"
 
 #include "model/project.h"
@@ -54,7 +55,7 @@ struct SampleSize {
     MemberType type = MemberType::other;
     std::optional<std::int32_t> population;
     std::optional<std::int32_t> required; // none without a population
-    std::int32_t tested = 0;              // first-sample members of the type
+    std::int32_t tested = 0;              // first-sample members of the type that have values
 };
 
 struct LotEvaluation {
@@ -65,6 +66,7 @@ struct LotEvaluation {
     std::vector<BeyondLimitValue> beyondLimit; // of both samples, in member order
     LotResult result = LotResult::noData;
     std::array<SampleSize, 2> sampleSizes; // the lot's plain type, then its cantilever type
+    std::int32_t membersWithoutValues = 0; // members of the lot, in either sample, that have no values
 };
 
 struct AcceptanceEvaluation {
@@ -73,8 +75,8 @@ struct AcceptanceEvaluation {
     std::vector<MemberEvaluation> members; // the ticked members with digit 1 to 4, in array order
 };
 
-constexpr double acceptedRate = 90.0; // percent, inclusive
-constexpr double retestRate = 80.0;   // percent, inclusive
+// Below the accepted rate, a lot at or above this rate (percent) is tested again with a second sample.
+constexpr double retestRate = 80.0;
 
 // Evaluates the project's ticked members, grouping single-point readings into bars of pointsPerBar (taken as 1
 // to 5).
@@ -82,6 +84,13 @@ AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t poi
 
 // With the project's own points per bar.
 AcceptanceEvaluation evaluateAcceptance(const Project& project);
+
+// What a member's own values give, whatever its lot: values, acceptable count, figures, whether one lies beyond
+// the limit, and whether its last bar is incomplete. The other fields keep their defaults.
+MemberEvaluation evaluateMemberValues(const MemberRecord& record, std::int32_t pointsPerBar);
+
+// The member's acceptable values in percent of its values; none without values.
+std::optional<double> memberRate(const MemberEvaluation& member);
 
 // The verdict of a lot from the rates of its samples and whether a value lies beyond the limit in either.
 LotResult lotResult(std::optional<double> firstRate, bool firstBeyondLimit, std::optional<double> combinedRate,

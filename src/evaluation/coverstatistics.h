@@ -27,8 +27,8 @@ struct CoverMoments {
     double max = 0.0;
 
     static CoverMoments of(std::span<const double> values);
-    // The same, calling visit(v - reference) for every value v in order within the one pass. A reference near the
-    // values (a design cover) keeps the sums of squares small, so little is lost in cancellation.
+    // The same, calling visit(v) for every value v in order within the one pass. A reference near the values (a
+    // design cover) keeps the sums of squares small, so little is lost in cancellation.
     template <typename Visit> static CoverMoments of(std::span<const double> values, double reference, Visit&& visit);
     void merge(const CoverMoments& other);
 };
@@ -68,8 +68,8 @@ template <typename Visit> CoverMoments CoverMoments::of(std::span<const double> 
     double low[2] = {first, first};
     double high[2] = {first, first};
     const auto add = [&](int lane, double v) {
+        visit(v);
         const double d = v - reference;
-        visit(d);
         sum[lane] += d;
         squares[lane] += d * d;
         low[lane] = d < low[lane] ? d : low[lane];

@@ -1,6 +1,7 @@
 // Evaluation report content.
 #include "evaluationreport.h"
 
+#include "coverjudgement.h"
 #include "verdictsentence.h"
 
 #include "model/gbk.h"
@@ -192,6 +193,9 @@ private:
         }
         paragraph(ReportTextStyle::body, "抽样数量：", true);
         report_.blocks.emplace_back(std::move(table));
+        if (lot.membersWithoutValues > 0)
+            paragraph(ReportTextStyle::body,
+                      "本批有" + std::to_string(lot.membersWithoutValues) + "个构件无测值，不计入已测构件数。");
     }
 
     void histogram(const std::string& label, const SampleEvaluation& sample)
@@ -200,10 +204,8 @@ private:
             return;
         ReportHistogram histogram{sample.histogram, {}};
         for (const std::int32_t index : sample.members) {
-            const MemberRecord& m = record(index);
-            const AcceptedRange range{static_cast<double>(m.designCover + m.lowerDeviation),
-                                      static_cast<double>(m.designCover + m.upperDeviation),
-                                      static_cast<double>(m.designCover)};
+            const Tolerance tolerance(record(index));
+            const AcceptedRange range{tolerance.lowest(), tolerance.highest(), tolerance.designCover()};
             if (std::find(histogram.ranges.begin(), histogram.ranges.end(), range) == histogram.ranges.end())
                 histogram.ranges.push_back(range);
         }
@@ -241,13 +243,10 @@ private:
             if (m->incompleteGroup)
                 notes.emplace_back("末根钢筋测点不足");
             const CoverStatistics& s = m->statistics;
-            const std::optional<double> memberRate =
-                m->values.empty() ? std::nullopt
-                                  : std::optional(100.0 * m->acceptable / static_cast<double>(m->values.size()));
             table.rows.push_back({memberText(r.number), memberText(r.name), typeText(m->type),
                                   m->lot ? (m->secondSample ? "复检" : "第一次") : "", std::to_string(r.designCover),
                                   "+" + std::to_string(r.upperDeviation) + "/" + std::to_string(r.lowerDeviation),
-                                  std::to_string(m->values.size()), std::to_string(m->acceptable), rate(memberRate),
+                                  std::to_string(m->values.size()), std::to_string(m->acceptable), rate(memberRate(*m)),
                                   figure(s.mean, 1), figure(s.sd, 1), figure(s.min, 1), figure(s.max, 1),
                                   figure(s.characteristic, 1), joined(notes, "；")});
         }

@@ -30,7 +30,7 @@ std::string verdictSentence(const LotEvaluation& lot)
     const std::string withinLimit = "不合格点的最大偏差均不大于允许偏差的1.5倍";
     if (lot.first.anyBeyondLimit)
         return opening + "，不合格点的最大偏差大于允许偏差的1.5倍，判为不合格。";
-    if (rate >= acceptedRate)
+    if (reachesAcceptedRate(rate))
         return opening + "，为90%及以上，且" + withinLimit + "，判为合格。";
     if (rate < retestRate)
         return opening + "，小于80%，判为不合格。";

@@ -26,8 +26,9 @@ std::uint32_t readUint32Le(std::span<const std::uint8_t> bytes, std::size_t at)
 
 ExtensionBlockRead dropped(std::size_t at, const std::string& why)
 {
-    return {ProjectExtension{}, "the extension block at offset " + std::to_string(at) + " is damaged (" + why +
-                                    "); member types, second samples, points per bar and populations were not read"};
+    return {ProjectExtension{},
+            "the extension block at offset " + std::to_string(at) + " is damaged (" + why +
+                "); member types, second samples, points per bar, populations and the conclusion basis were not read"};
 }
 
 } // namespace

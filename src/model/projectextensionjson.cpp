@@ -1,5 +1,6 @@
 // Payload: {"version": 1, "pointsPerBar": k, "members": [{"type": name|null, "secondSample": bool}, ...],
-// "population": {name: n, ...}} followed by the keys a later version added.
+// "population": {name: n, ...}, "conclusionBasis": "appendixE"} followed by the keys a later version added. The
+// conclusion basis is written only when it is not "rate", so that the payloads written before it stay as they were.
 #include "projectextensionjson.h"
 
 #include "membertype.h"
@@ -19,7 +20,9 @@ namespace {
 using nlohmann::json;
 
 constexpr std::int32_t payloadVersion = 1;
-constexpr std::array knownKeys = {"version", "pointsPerBar", "members", "population"};
+constexpr std::array knownKeys = {"version", "pointsPerBar", "members", "population", "conclusionBasis"};
+constexpr std::string_view rateBasisName = "rate";
+constexpr std::string_view appendixEBasisName = "appendixE";
 
 constexpr std::array allTypes = {MemberType::beam, MemberType::slab, MemberType::cantileverBeam,
                                  MemberType::cantileverSlab, MemberType::other};
@@ -105,6 +108,12 @@ Status decodeKnownKeys(const json& root, ProjectExtension& extension)
             extension.population[*type] = *n;
         }
     }
+    if (const auto basis = root.find("conclusionBasis"); basis != root.end()) {
+        const std::string name = basis->is_string() ? basis->get<std::string>() : std::string();
+        if (name != rateBasisName && name != appendixEBasisName)
+            return damaged("conclusionBasis is not \"rate\" or \"appendixE\"");
+        extension.conclusionBasis = name == appendixEBasisName ? ConclusionBasis::appendixE : ConclusionBasis::rate;
+    }
     return success();
 }
 
@@ -114,6 +123,7 @@ bool isDefaultExtension(const ProjectExtension& extension)
 {
     const auto unknown = rawObjectMembers(extension.unknownKeys);
     return extension.pointsPerBar == defaultPointsPerBar && extension.population.empty() &&
+           extension.conclusionBasis == ConclusionBasis::rate &&
            std::all_of(extension.members.begin(), extension.members.end(),
                        [](const MemberExtras& m) { return m == MemberExtras{}; }) &&
            (!unknown || unknown->empty());
@@ -135,6 +145,8 @@ std::string encodeExtensionPayload(const ProjectExtension& extension, std::size_
     root["population"] = nlohmann::ordered_json::object();
     for (const auto& [type, count] : extension.population)
         root["population"][std::string(memberTypeName(type))] = count;
+    if (extension.conclusionBasis == ConclusionBasis::appendixE)
+        root["conclusionBasis"] = std::string(appendixEBasisName);
 
     std::string text = root.dump();
     if (const auto unknown = rawObjectMembers(extension.unknownKeys)) {

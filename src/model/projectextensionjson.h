@@ -20,8 +20,8 @@ std::string encodeExtensionPayload(const ProjectExtension& extension, std::size_
 
 // Reads a payload; absent keys take their defaults and members is cut or padded to memberCount. A text that is
 // not a JSON object with distinct keys, a value of the wrong type, a pointsPerBar outside 1..maxPointsPerBar, a
-// negative population or an unknown member type is refused. An extension holding only defaults comes back as
-// ProjectExtension{}.
+// negative population, an unknown member type or a conclusionBasis other than "rate" and "appendixE" is refused.
+// An extension holding only defaults comes back as ProjectExtension{}.
 Result<ProjectExtension> decodeExtensionPayload(std::string_view payload, std::size_t memberCount);
 
 } // namespace trellon

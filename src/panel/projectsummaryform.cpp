@@ -7,8 +7,7 @@
 #include "widgets/leadinginteger.h"
 #include "widgets/userprompts.h"
 
-#include "evaluation/coverstatistics.h"
-#include "evaluation/judgedvalues.h"
+#include "evaluation/acceptanceevaluation.h"
 #include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
@@ -103,21 +102,15 @@ void ProjectSummaryForm::refresh()
 
 void ProjectSummaryForm::showCoverStatistics(const MemberRecord& member)
 {
-    const JudgedValues judged = judgedValues(member, document_.project()->extension.pointsPerBar);
-    const CoverStatistics figures = describeCovers(judged.values);
+    const MemberEvaluation evaluated = evaluateMemberValues(member, document_.project()->extension.pointsPerBar);
+    const CoverStatistics& figures = evaluated.statistics;
     const auto tenths = [](const std::optional<double>& v) { return v ? QString::number(*v, 'f', 1) : QString(); };
     field(Field::meanCover).setText(tenths(figures.mean));
     field(Field::standardDeviation).setText(tenths(figures.sd));
     field(Field::characteristicCover).setText(tenths(figures.characteristic));
-    const ValueLimits limits(member);
-    const auto acceptable = std::count_if(judged.values.begin(), judged.values.end(),
-                                          [&limits](double v) { return limits.isAcceptable(v); });
     // Cut to a tenth as the evaluation report shows it.
-    field(Field::passRate)
-        .setText(judged.values.empty() ? QString()
-                                       : QString::fromStdString(rateText(100.0 * static_cast<double>(acceptable) /
-                                                                         static_cast<double>(judged.values.size()))) +
-                                             QLatin1Char('%'));
+    const std::optional<double> rate = memberRate(evaluated);
+    field(Field::passRate).setText(rate ? QString::fromStdString(rateText(*rate)) + QLatin1Char('%') : QString());
 }
 
 bool ProjectSummaryForm::lowerDeviationAcceptable()

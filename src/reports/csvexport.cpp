@@ -1,15 +1,14 @@
 // CSV export: rows of readings, quoted per RFC 4180.
 #include "csvexport.h"
 
+#include "evaluation/coverjudgement.h"
 #include "model/atomicfile.h"
 #include "model/barcounts.h"
 #include "model/gbk.h"
 #include "model/membertype.h"
-#include "model/statistics.h"
 #include "model/testmode.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 namespace trellon {
@@ -39,87 +38,82 @@ void putField(std::string& out, std::string_view field)
 class MemberRows {
 public:
     MemberRows(const Project& project, std::int32_t index, std::string_view mode)
-        : member_(project.members[static_cast<std::size_t>(index)])
     {
+        const MemberRecord& member = project.members[static_cast<std::size_t>(index)];
         prefix_ = std::to_string(index + 1) + ',';
-        putField(prefix_, gbkToUtf8(member_.number));
+        putField(prefix_, gbkToUtf8(member.number));
         prefix_ += ',';
-        putField(prefix_, gbkToUtf8(member_.name));
+        putField(prefix_, gbkToUtf8(member.name));
         prefix_ += ',';
         prefix_ += memberTypeName(memberType(project, index));
         prefix_ += ',';
         prefix_ += mode;
         prefix_ += ',';
-        suffix_ = ',' + std::to_string(member_.designCover) + ',' + std::to_string(member_.lowerDeviation) + ',' +
-                  std::to_string(member_.upperDeviation) + ',';
-        ticked_ = member_.checked != 0 ? ",1" : ",0";
+        suffix_ = ',' + std::to_string(member.designCover) + ',' + std::to_string(member.lowerDeviation) + ',' +
+                  std::to_string(member.upperDeviation) + ',';
+        ticked_ = member.checked != 0 ? ",1" : ",0";
     }
 
-    void put(std::string& out, std::string_view run, std::int32_t point, std::optional<std::int32_t> position,
-             std::int32_t cover) const
+    void put(std::string& out, const JudgedPoint& point) const
     {
         out += prefix_;
-        out += run;
+        out += runName(point.run);
         out += ',';
-        out += std::to_string(point);
+        out += std::to_string(point.number);
         out += ',';
-        if (position)
-            out += std::to_string(*position);
+        if (point.position)
+            out += std::to_string(*point.position);
         out += ',';
-        out += std::to_string(cover);
+        out += std::to_string(point.cover.value_or(0));
         out += suffix_;
-        out += isWithinTolerance(member_, cover) ? '1' : '0';
+        out += point.acceptable ? '1' : '0';
         out += ticked_;
         out += rowEnd;
     }
 
-    // A run of `bars` triples whose first cover lies at firstCover.
-    void putRun(std::string& out, std::string_view run, std::int64_t firstCover, std::int32_t bars) const
+private:
+    static std::string_view runName(PointRun run)
     {
-        for (std::int32_t j = 0; j < bars; ++j) {
-            const std::int64_t cover = firstCover + 3 * std::int64_t{j};
-            put(out, run, j + 1, barPositionAt(member_, cover), member_.sampleAt(cover));
+        switch (run) {
+        case PointRun::x:
+            return "X";
+        case PointRun::y:
+            return "Y";
+        case PointRun::none:
+            break;
         }
+        return {};
     }
 
-private:
-    const MemberRecord& member_;
     std::string prefix_;
     std::string suffix_;
     std::string_view ticked_;
 };
 
+std::string_view modeName(TestModeDigit digit)
+{
+    switch (digit) {
+    case TestModeDigit::singleKnownDiameter:
+    case TestModeDigit::singleMeasuredDiameter:
+        return "single";
+    case TestModeDigit::grid:
+        return "grid";
+    case TestModeDigit::section:
+        return "section";
+    default:
+        return {};
+    }
+}
+
+// A row per judged point, the bars as the readings hold them.
 void putMember(std::string& out, const Project& project, std::int32_t index)
 {
     const MemberRecord& member = project.members[static_cast<std::size_t>(index)];
-    switch (testModeDigit(member)) {
-    case TestModeDigit::singleKnownDiameter: {
-        const MemberRows rows(project, index, "single");
-        for (std::size_t i = 0; i < member.samples.size(); ++i)
-            rows.put(out, {}, static_cast<std::int32_t>(i + 1), std::nullopt, member.samples[i]);
-        break;
-    }
-    case TestModeDigit::singleMeasuredDiameter: {
-        const MemberRows rows(project, index, "single");
-        for (std::size_t i = 0; i + 1 < member.samples.size(); i += 2)
-            rows.put(out, {}, static_cast<std::int32_t>(i / 2 + 1), std::nullopt, member.samples[i]);
-        break;
-    }
-    case TestModeDigit::grid: {
-        const MemberRows rows(project, index, "grid");
-        const BarCounts bars = countBars(member);
-        rows.putRun(out, "X", xBarCoverIndex(0), bars.x);
-        rows.putRun(out, "Y", yBarCoverIndex(findRunSeparator(member.samples), 0), bars.y);
-        break;
-    }
-    case TestModeDigit::section: {
-        const MemberRows rows(project, index, "section");
-        rows.putRun(out, "X", xBarCoverIndex(0), countBars(member).x);
-        break;
-    }
-    default:
-        break;
-    }
+    const std::string_view mode = modeName(testModeDigit(member));
+    if (mode.empty())
+        return;
+    const MemberRows rows(project, index, mode);
+    forEachJudgedPoint(member, countBars(member), [&](const JudgedPoint& point) { rows.put(out, point); });
 }
 
 } // namespace

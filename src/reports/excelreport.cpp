@@ -1,8 +1,7 @@
 // Spreadsheet report layout.
 #include "excelreport.h"
 
-#include "coverreadings.h"
-
+#include "evaluation/coverjudgement.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
 
@@ -62,17 +61,17 @@ ExcelReportLayout layoutExcelReport(const Project& project)
     for (const MemberRecord& member : project.members) {
         if (!member.checked || !isKnownTestMode(testModeDigit(member)))
             continue;
-        const auto readings = coverReadings(member);
-        const auto n = static_cast<std::int32_t>(readings.size());
+        const std::int32_t n = judgedPointCount(member);
         const std::int32_t rows = std::max(1, (n + excelReportReadingsPerRow - 1) / excelReportReadingsPerRow);
         layout.cells.push_back(blockCell(row, rows, labelColumn, excelReportLabel(member)));
         layout.cells.push_back(blockCell(row, rows, designColumn, member.designCover));
-        for (std::int32_t i = 0; i < n; ++i) {
-            if (readings[static_cast<std::size_t>(i)])
+        std::int32_t i = 0;
+        forEachJudgedPoint(member, [&](const JudgedPoint& point) {
+            if (point.cover)
                 layout.cells.push_back(cell(row + i / excelReportReadingsPerRow,
-                                            firstReadingColumn + i % excelReportReadingsPerRow,
-                                            *readings[static_cast<std::size_t>(i)]));
-        }
+                                            firstReadingColumn + i % excelReportReadingsPerRow, *point.cover));
+            ++i;
+        });
         row += rows;
     }
     layout.rowCount = row;

@@ -1,14 +1,12 @@
 // Layout of the normal-format report and its filling into the template.
 #include "normalreport.h"
 
-#include "coverreadings.h"
 #include "reporttemplate.h"
 
 #include "docx/wordtablexml.h"
+#include "evaluation/coverjudgement.h"
 #include "model/gbk.h"
 #include "model/testmode.h"
-
-#include <charconv>
 
 namespace trellon {
 namespace {
@@ -28,14 +26,6 @@ constexpr int headingPoints = 12;
 std::string number(std::int32_t value)
 {
     return std::to_string(value);
-}
-
-std::string percentWithOneDecimal(float rate)
-{
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(rate), std::chars_format::fixed, 1);
-    return std::string(buffer, end.ptr);
 }
 
 TableCell textCell(std::string text, int points, Alignment alignment)
@@ -94,8 +84,9 @@ std::vector<TableRow> columnHeadingRows()
 // to a row.
 void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
 {
-    const auto readings = coverReadings(member);
-    const std::size_t blockRows = std::max<std::size_t>(1, (readings.size() + readingsPerRow - 1) / readingsPerRow);
+    const auto points = static_cast<std::size_t>(judgedPointCount(member));
+    const std::size_t blockRows = std::max<std::size_t>(1, (points + readingsPerRow - 1) / readingsPerRow);
+    const std::size_t first = rows.size();
     for (std::size_t r = 0; r < blockRows; ++r) {
         TableRow row;
         row.cells.resize(columnCount);
@@ -105,13 +96,15 @@ void appendMemberBlock(const MemberRecord& member, std::vector<TableRow>& rows)
                                     Alignment::centred);
             row.cells[1] = textCell(number(member.designCover), headingPoints, Alignment::centred);
         }
-        for (std::size_t c = 0; c < readingsPerRow; ++c) {
-            const std::size_t i = r * readingsPerRow + c;
-            if (i < readings.size() && readings[i])
-                row.cells[firstReadingColumn + c] = textCell(number(*readings[i]), textPoints, Alignment::centred);
-        }
         rows.push_back(std::move(row));
     }
+    std::size_t i = 0;
+    forEachJudgedPoint(member, [&](const JudgedPoint& point) {
+        if (point.cover)
+            rows[first + i / readingsPerRow].cells[firstReadingColumn + i % readingsPerRow] =
+                textCell(number(*point.cover), textPoints, Alignment::centred);
+        ++i;
+    });
 }
 
 } // namespace
@@ -122,15 +115,6 @@ std::string projectParagraphText(const ReportParameters& p)
            "施工，开工时间为" + number(p.startDate.year) + "年" + number(p.startDate.month) +
            "月。根据设计要求，混凝土设计强度等级为" + p.strengthGrade + "。\n    受" + p.builder + "委托，我所对" +
            p.projectName + "钢筋保护层厚度进行了检测。 ";
-}
-
-std::string conclusionSentence(std::string_view projectName, const Verdict& verdict, int memberRows)
-{
-    const std::string name(projectName);
-    return "    本次检测的" + name + "工程钢筋保护层厚度共计" + number(verdict.points) + "点，其中合格点" +
-           number(verdict.acceptable) + (memberRows == 0 ? "点个" : "个") + "，合格点率为" +
-           percentWithOneDecimal(verdict.rate) + "%，" + name + "工程的钢筋保护层厚度检测结果为" +
-           std::string(verdictText(verdict)) + "。";
 }
 
 NormalReport layOutNormalReport(const Project& project, const ReportParameters& chosen, CalendarDate today)
@@ -171,10 +155,11 @@ NormalReport layOutNormalReport(const Project& project, const ReportParameters& 
     }
     const int memberRows = static_cast<int>(table.rows.size()) - 3;
     report.verdict = checkedSetVerdict(project);
-    table.rows.push_back(
-        {{wideCell({{"四、检测结论：", textPoints, Alignment::justified},
-                    {conclusionSentence(p.projectName, report.verdict, memberRows), textPoints, Alignment::justified},
-                    {"（以下空白）", textPoints, Alignment::centred}})}});
+    std::vector<CellParagraph> conclusion{{"四、检测结论：", textPoints, Alignment::justified}};
+    for (std::string& paragraph : conclusionParagraphs(project, p.projectName, report.verdict, memberRows))
+        conclusion.push_back({std::move(paragraph), textPoints, Alignment::justified});
+    conclusion.push_back({"（以下空白）", textPoints, Alignment::centred});
+    table.rows.push_back({{wideCell(std::move(conclusion))}});
     return report;
 }
 

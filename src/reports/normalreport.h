@@ -2,14 +2,14 @@
 // closing page, page headings and page numbers, filled into the template 报告样本.docx.
 #pragma once
 
+#include "normalconclusion.h"
+
 #include "docx/docxpackage.h"
 #include "docx/placeholders.h"
 #include "docx/wordtable.h"
-
 #include "model/project.h"
 #include "model/reportparameters.h"
 #include "model/result.h"
-#include "model/statistics.h"
 
 #include <string>
 #include <string_view>
@@ -52,11 +52,9 @@ struct NormalReport {
 // The project description of the information page, a line break inside it.
 std::string projectParagraphText(const ReportParameters& parameters);
 
-// The conclusion sentence. `memberRows` is T; with none the sentence takes its "点个" form.
-std::string conclusionSentence(std::string_view projectName, const Verdict& verdict, int memberRows);
-
-// The report of the checked members whose digit is "1" to "4", in array order. Member texts are the
-// project's GBK bytes; parameters and today's date are the user's. Dates not chosen are today's.
+// The report of the checked members whose digit is "1" to "4", in array order, concluded on the project's
+// conclusion basis. Member texts are the project's GBK bytes; parameters and today's date are the user's. Dates
+// not chosen are today's.
 NormalReport layOutNormalReport(const Project& project, const ReportParameters& parameters, CalendarDate today);
 
 // Fills a copy of the template and writes it to outputPath atomically. Refuses a template without the

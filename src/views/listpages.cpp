@@ -4,9 +4,9 @@
 #include "pagecanvas.h"
 #include "textrow.h"
 
+#include "evaluation/coverjudgement.h"
 #include "model/gbk.h"
 #include "model/pagecount.h"
-#include "model/statistics.h"
 #include "model/testmode.h"
 
 #include <QFontMetrics>

@@ -3,7 +3,7 @@
 
 #include "diagramcanvas.h"
 
-#include "model/statistics.h"
+#include "evaluation/coverjudgement.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

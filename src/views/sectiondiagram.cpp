@@ -3,6 +3,7 @@
 
 #include "diagramcanvas.h"
 #include "diagramscale.h"
+#include "evaluation/coverjudgement.h"
 #include "model/barcounts.h"
 #include "model/testmode.h"
 
@@ -85,8 +86,9 @@ void drawToleranceBand(QPainter& painter, QSize size, const MemberRecord& member
         return sectionDotCentre(size, 1, 1, 0, static_cast<std::int32_t>(std::clamp<std::int64_t>(cover, 0, deepest)))
             .y();
     };
-    const std::int64_t lower = std::int64_t{member.designCover} + member.lowerDeviation;
-    const std::int64_t upper = std::int64_t{member.designCover} + member.upperDeviation;
+    const Tolerance tolerance(member);
+    const auto lower = static_cast<std::int64_t>(tolerance.lowest());
+    const auto upper = static_cast<std::int64_t>(tolerance.highest());
     const int right = size.width() - frameRightMargin;
     if (upper >= 0 && lower <= deepest && lower <= upper)
         painter.fillRect(QRect(QPoint(frameLeft + 1, yOf(lower)), QPoint(right - 1, yOf(upper))), toleranceBandColour);

@@ -7,7 +7,7 @@
 #include "passmarkdelegate.h"
 #include "userprompts.h"
 
-#include "model/statistics.h"
+#include "evaluation/coverjudgement.h"
 #include "model/testmode.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 // The main window's commands, menus and file flows, driven with scripted dialogs.
 #include "app/cchildframe.h"
 #include "app/cmainframe.h"
+#include "app/conclusionbasisbar.h"
 #include "app/evaluationwindow.h"
 #include "app/helpwindow.h"
 #include "app/transferdialog.h"
@@ -19,7 +20,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -538,7 +541,9 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     // required, tested.
     EXPECT_TRUE(window->isStale());
     const QString sizes = shownReport(*window);
-    EXPECT_TRUE(sizes.contains(QStringLiteral("梁 40 5 6 满足"))) << "live: " << sizes.toStdString();
+    // Of the six beams ticked, 1005 has no readings: five are tested.
+    EXPECT_TRUE(sizes.contains(QStringLiteral("梁 40 5 5 满足"))) << "live: " << sizes.toStdString();
+    EXPECT_TRUE(sizes.contains(QStringLiteral("本批有1个构件无测值"))) << "live: " << sizes.toStdString();
     frame->undoAction().trigger();
     frame->undoAction().trigger();
     EXPECT_EQ(window->pointsPerBarField().value(), 1) << "the fields follow an undo";
@@ -553,6 +558,35 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     EXPECT_FALSE(shownReport(*window, false).contains(QStringLiteral("每根钢筋测点数：3")));
     frame->evaluationAction().trigger();
     EXPECT_TRUE(shownReport(*window).contains(QStringLiteral("每根钢筋测点数：3")));
+}
+
+TEST_F(MainFrameTest, theEvaluationWindowShowsTheWordReportsRateAndBasisAndChoosesTheBasis)
+{
+    ASSERT_TRUE(frame->openProjectFile(sample));
+    frame->evaluationAction().trigger();
+    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_NE(window, nullptr);
+    ConclusionBasisBar& bar = window->conclusionBar();
+    // The figures of the Word report's first sentence: 共计222点，其中合格点201个，合格点率为90.5%.
+    EXPECT_EQ(bar.pooledLine().text(), QStringLiteral("全部勾选测点：共222点，合格201点，合格点率90.5%"));
+    EXPECT_EQ(bar.basisLine().text(), QStringLiteral("Word报告结论依据：合格点率≥90%"));
+
+    QComboBox& list = bar.basisList();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::appendixE);
+    EXPECT_EQ(frame->document().undoStack().count(), 1);
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改结论依据"));
+    ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
+    EXPECT_EQ(bar.basisLine().text(), QStringLiteral("Word报告结论依据：GB 50204-2015 附录E"));
+    EXPECT_EQ(list.currentText(), QStringLiteral("GB 50204-2015 附录E"));
+
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::rate);
+    ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
+    EXPECT_EQ(bar.basisLine().text(), QStringLiteral("Word报告结论依据：合格点率≥90%"));
+    EXPECT_EQ(list.currentText(), QStringLiteral("合格点率≥90%")) << "the list follows the undo";
+    EXPECT_FALSE(frame->document().isModified());
 }
 
 TEST_F(MainFrameTest, theEvaluationWindowExportsItsReportAsAPdf)

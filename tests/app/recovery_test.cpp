@@ -2,7 +2,7 @@
 #include "app/cmainframe.h"
 #include "app/startupopen.h"
 
-#include "model/openproject.h"
+#include "evaluation/openproject.h"
 #include "model/projectfile.h"
 
 #include "support/scriptedprompts.h"

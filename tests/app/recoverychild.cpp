@@ -1,7 +1,7 @@
 // A run of the main window that corrects readings one after another, each time waiting until the recovery file
 // holds the correction, says "written" and then waits to be killed: the crash the recovery test recovers from.
 #include "app/cmainframe.h"
-#include "model/openproject.h"
+#include "evaluation/openproject.h"
 #include "support/scriptedprompts.h"
 #include "widgets/cdatalistview.h"
 

@@ -118,6 +118,37 @@ TEST_F(WordReportTest, theNormalReportOfTheTickedMembersIsSavedAndOpened)
     EXPECT_EQ(frame->document().project()->members[0].checked, 0);
 }
 
+TEST_F(WordReportTest, theBasisChosenInTheDialogIsAnUndoableEditOfTheProjectAndConcludesTheReport)
+{
+    ASSERT_TRUE(frame->openProjectFile(project));
+    const QString chosen = dir.filePath(QStringLiteral("附录E.docx"));
+    prompts.filesToSave = {chosen};
+    makeReport([](ReportParamsDialog& dialog) {
+        dialog.formatList().setCurrentIndex(0);
+        QComboBox& basis = dialog.conclusionBasisList();
+        EXPECT_EQ(basis.currentText(), QStringLiteral("合格点率≥90%")) << "the project's basis";
+        basis.setFocus();
+        QTest::keyClick(&basis, Qt::Key_Down);
+        QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(dialogShown);
+    EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::appendixE);
+    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改结论依据"));
+    const std::string document = part(chosen, "word/document.xml");
+    EXPECT_NE(document.find("梁类构件钢筋保护层厚度检验的合格率为"), std::string::npos);
+    EXPECT_EQ(document.find("工程的钢筋保护层厚度检测结果为"), std::string::npos);
+
+    // The next dialog shows the project's basis; the Yunnan format offers none.
+    makeReport([](ReportParamsDialog& dialog) {
+        EXPECT_EQ(dialog.conclusionBasisList().currentText(), QStringLiteral("GB 50204-2015 附录E"));
+        dialog.formatList().setCurrentIndex(1);
+        EXPECT_FALSE(dialog.conclusionBasisList().isEnabled());
+    });
+    frame->undoAction().trigger();
+    EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::rate);
+    EXPECT_FALSE(frame->document().isModified());
+}
+
 TEST_F(WordReportTest, theYunnanFormatWritesTheSummaryTable)
 {
     ASSERT_TRUE(frame->openProjectFile(project));

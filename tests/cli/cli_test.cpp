@@ -1,8 +1,9 @@
 // trellon-cli as a user runs it: the bundled sample, malformed input, exit statuses and outputs.
 #include "clirunner.h"
 
+#include "evaluation/checkedsetverdict.h"
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 #include "reports/textexport.h"
 
 #include <gtest/gtest.h>

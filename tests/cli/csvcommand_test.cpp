@@ -2,7 +2,7 @@
 // inputs and targets it refuses.
 #include "clirunner.h"
 
-#include "model/openproject.h"
+#include "evaluation/openproject.h"
 #include "model/projectfile.h"
 
 #include <gtest/gtest.h>

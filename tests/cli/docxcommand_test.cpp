@@ -1,6 +1,7 @@
 // trellon-cli docx: both report formats of the checked members, the parameters file, and the inputs it refuses.
 #include "clirunner.h"
 
+#include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
 #include "model/reportparametersfile.h"
@@ -8,6 +9,9 @@
 #include "reports/yunnanreport.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
 
 namespace trellon {
 namespace {
@@ -77,6 +81,48 @@ TEST(CliDocx, yunnanReportWithDefaultParameters)
     // The statistics are computed as opening the file does: the section's largest spacing is 150 mm.
     EXPECT_NE(document.find("<w:t xml:space=\"preserve\">150</w:t>"), std::string::npos);
     EXPECT_EQ(document.find("梁(1002)"), std::string::npos);
+}
+
+TEST(CliDocx, theConclusionRestsOnTheProjectsBasisOrTheOneNamedAndMatchesTheEvaluation)
+{
+    ScratchFolder folder;
+    const std::string sample = std::string(TRELLON_SOURCE_DIR) + "/data/samples/site-survey.gj";
+    const auto docx = [&](const std::string& project, const std::vector<std::string>& options) {
+        const auto out = folder / "report.docx";
+        std::vector<std::string> args{"docx", project, "-o", out.string()};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return documentOf(out);
+    };
+    const std::string plain = docx(sample, {});
+    EXPECT_EQ(docx(sample, {"--conclusion", "rate"}), plain);
+    const std::string appendixE = docx(sample, {"--conclusion", "appendix-e"});
+    EXPECT_EQ(appendixE.find("检测结果为"), std::string::npos);
+
+    const nlohmann::json shown = nlohmann::json::parse(runCli({"show", sample, "--json"}).out);
+    char opening[160];
+    std::snprintf(opening, sizeof opening, "共计%d点，其中合格点%d个，合格点率为%0.1f%%。",
+                  shown["verdict"]["points"].get<int>(), shown["verdict"]["acceptable"].get<int>(),
+                  shown["verdict"]["rate"].get<double>());
+    EXPECT_NE(appendixE.find(opening), std::string::npos) << opening;
+    const nlohmann::json evaluated = nlohmann::json::parse(runCli({"evaluate", sample, "--json"}).out);
+    for (const auto& lot : evaluated["lots"]) {
+        const std::string title = lot["kind"] == "beam" ? "梁类构件" : "板类构件";
+        const std::size_t at =
+            appendixE.find(title + "钢筋保护层厚度检验的合格率为" + rateText(lot["first"]["rate"]) + "%");
+        ASSERT_NE(at, std::string::npos) << title;
+        EXPECT_EQ(appendixE.find("判为" + lot["result"].get<std::string>() + "。", at), appendixE.find("判为", at))
+            << title;
+    }
+
+    Project project = std::move(*readProjectFile(sample).value().project);
+    project.extension.conclusionBasis = ConclusionBasis::appendixE;
+    const std::string chosen = (folder / "appendix-e.gj").string();
+    ASSERT_TRUE(writeProjectFile(chosen, project));
+    EXPECT_EQ(docx(chosen, {}), appendixE);
+    EXPECT_EQ(docx(chosen, {"--conclusion", "rate"}), plain);
+    EXPECT_EQ(runCli({"docx", chosen, "-o", (folder / "x.docx").string(), "--conclusion", "E"}).status, 2);
 }
 
 TEST(CliDocx, badInputWritesNothing)

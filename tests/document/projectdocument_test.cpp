@@ -2,8 +2,9 @@
 // modified state and the selection following.
 #include "document/projectdocument.h"
 
+#include "evaluation/checkedsetverdict.h"
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 
 #include <QSignalSpy>
 #include <QUndoStack>

@@ -1,8 +1,8 @@
 // Recovery files: written atomically beside a lock, found only when their run is gone, never another's.
 #include "document/recoveryfile.h"
 
+#include "evaluation/statistics.h"
 #include "model/projectfile.h"
-#include "model/statistics.h"
 
 #include <QDir>
 #include <QFile>

@@ -201,6 +201,23 @@ TEST(Checks, sampleSizesCountFirstSampleMembersOfEachType)
     EXPECT_EQ(lot.sampleSizes[1].tested, 1);
 }
 
+TEST(Checks, membersWithoutValuesAreNotTestedAndAreCountedPerLot)
+{
+    Project project = projectOf({singlePointMember("梁", readings(5, {})), singlePointMember("梁", {}),
+                                 singlePointMember("悬挑梁", {}), singlePointMember("梁", {}),
+                                 singlePointMember("板", readings(6, {}))});
+    flagSecondSample(project, 3);
+    project.extension.population[MemberType::beam] = 100;
+    const AcceptanceEvaluation e = evaluateAcceptance(project, 1);
+    const LotEvaluation& beams = e.lots[0];
+    EXPECT_EQ(beams.sampleSizes[0].required, 5);
+    EXPECT_EQ(beams.sampleSizes[0].tested, 1) << "the beam without readings is no tested member";
+    EXPECT_EQ(beams.sampleSizes[1].tested, 0);
+    EXPECT_EQ(beams.membersWithoutValues, 3) << "of the first sample and the second";
+    EXPECT_EQ(e.lots[1].membersWithoutValues, 0);
+    EXPECT_EQ(e.lots[1].sampleSizes[0].tested, 1);
+}
+
 TEST(PointsPerBar, theProjectsSettingAppliesUnlessOverridden)
 {
     Project project = projectOf({singlePointMember("梁", readings(6, {}))});

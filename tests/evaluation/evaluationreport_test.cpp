@@ -55,6 +55,17 @@ TEST(EvaluationReportText, valuesBeyondTheLimitAreGroupedByMemberAndCounted)
     EXPECT_NE(text.find("1002 一层 梁 第一次抽样 1 10.0（-15.0）"), std::string::npos) << text;
 }
 
+TEST(EvaluationReportText, membersOfALotWithoutValuesAreCountedBelowItsSampleSizes)
+{
+    Project project;
+    project.members = {beam("1001", {25}), beam("1002", {}), beam("1003", {})};
+    const std::string text = textOf(project, evaluateAcceptance(project, 1));
+    EXPECT_NE(text.find("梁 — — 1 未填构件总数"), std::string::npos) << text;
+    EXPECT_NE(text.find("本批有2个构件无测值，不计入已测构件数。"), std::string::npos) << text;
+    project.members.resize(1);
+    EXPECT_EQ(textOf(project, evaluateAcceptance(project, 1)).find("无测值"), std::string::npos);
+}
+
 TEST(EvaluationReportText, theProjectsNameIsPrintedAsGiven)
 {
     Project project;

@@ -127,6 +127,26 @@ TEST(ExtensionBlock, projectWithoutExtensionDataIsSavedAsBefore)
     EXPECT_EQ(encodeProjectFile(projectOf({member("1001", {30, 25, 35}, "A")})).size(), onePointMemberFileSize);
 }
 
+TEST(ExtensionBlock, theConclusionBasisAloneMakesABlockAndTheRateBasisNone)
+{
+    Project project = twoMembers();
+    const auto plain = encodeProjectFile(project);
+    project.extension.conclusionBasis = ConclusionBasis::appendixE;
+    const auto withBasis = encodeProjectFile(project);
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(withBasis.begin(), withBasis.begin() + static_cast<std::ptrdiff_t>(plain.size())),
+        plain);
+    EXPECT_EQ(parsed(withBasis).project->extension.conclusionBasis, ConclusionBasis::appendixE);
+    project.extension.conclusionBasis = ConclusionBasis::rate;
+    EXPECT_EQ(encodeProjectFile(project), plain);
+
+    auto damaged = parseProjectFile(join(plain, blockAround(R"({"conclusionBasis":"appendix"})")));
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged.value().project->extension.conclusionBasis, ConclusionBasis::rate);
+    ASSERT_TRUE(damaged.value().extensionWarning);
+    EXPECT_NE(damaged.value().extensionWarning->find("conclusion basis"), std::string::npos);
+}
+
 TEST(ExtensionBlock, olderVersionsReadTheBlockThatFollowsTheirLastMember)
 {
     // An unversioned file of one member numbered 1001 without readings, then a block.

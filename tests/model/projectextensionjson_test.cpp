@@ -175,5 +175,27 @@ TEST(ExtensionPayload, defaultMeansNothingToStore)
     }
 }
 
+TEST(ExtensionPayload, conclusionBasisIsWrittenOnlyForTheAcceptanceCheckAndRefusedWhenMisspelt)
+{
+    ProjectExtension e;
+    e.members.resize(1);
+    e.conclusionBasis = ConclusionBasis::appendixE;
+    EXPECT_FALSE(isDefaultExtension(e));
+    const std::string written = encodeExtensionPayload(e, 1);
+    EXPECT_EQ(written, R"({"version":1,"pointsPerBar":1,"members":[{"type":null,"secondSample":false}],)"
+                       R"("population":{},"conclusionBasis":"appendixE"})");
+    EXPECT_EQ(decoded(written, 1), e);
+    EXPECT_EQ(decoded(R"({"conclusionBasis":"rate"})", 1), ProjectExtension{}) << "rate is the default";
+    EXPECT_EQ(decoded(R"({"conclusionBasis":"appendixE","later":1})", 1).unknownKeys, R"({"later":1})");
+
+    for (const char* payload :
+         {R"({"conclusionBasis":1})", R"({"conclusionBasis":null})", R"({"conclusionBasis":"Rate"})",
+          R"({"conclusionBasis":"appendix-e"})", R"({"conclusionBasis":["rate"]})"}) {
+        auto read = decodeExtensionPayload(payload, 1);
+        ASSERT_FALSE(read) << payload;
+        EXPECT_NE(read.error().detail.find("conclusionBasis"), std::string::npos) << payload;
+    }
+}
+
 } // namespace
 } // namespace trellon

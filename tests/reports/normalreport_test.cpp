@@ -1,6 +1,8 @@
 // Tests of the normal-format Word report: the results table and conclusion, the texts, and the filled template.
 #include "reports/normalreport.h"
 
+#include "evaluation/acceptanceevaluation.h"
+#include "evaluation/verdictsentence.h"
 #include "model/barcounts.h"
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
@@ -170,6 +172,63 @@ TEST(NormalReportLayout, membersContributeTheirCoversByTestMode)
     // Bars beyond the readings are points without a value, as the verdict counts them.
     EXPECT_EQ(rowTexts(report.results, 5), (std::vector<std::string>{"(4001)", "0", "41", "42", "", "", "", ""}));
     EXPECT_EQ(report.verdict.points, 5 + 2 + 4);
+}
+
+// The conclusion cell's paragraphs between "四、检测结论：" and "（以下空白）", each checked for its style.
+std::vector<std::string> conclusionParagraphsOf(const NormalReport& report)
+{
+    const auto& paragraphs = report.results.rows.back().cells.at(0).paragraphs;
+    EXPECT_EQ(paragraphs.front().text, "四、检测结论：");
+    EXPECT_EQ(paragraphs.back().text, "（以下空白）");
+    std::vector<std::string> texts;
+    for (std::size_t i = 1; i + 1 < paragraphs.size(); ++i) {
+        EXPECT_EQ(paragraphs[i].pointSize, 14);
+        EXPECT_EQ(paragraphs[i].alignment, docx::Alignment::justified);
+        texts.push_back(paragraphs[i].text);
+    }
+    return texts;
+}
+
+TEST(NormalReportLayout, onTheAcceptanceCheckTheConclusionGivesTheRateThenEachLotsVerdict)
+{
+    ReportParameters p;
+    p.projectName = "幸福小区";
+    const auto named = [](const char* number, const char* name, std::vector<std::int32_t> values) {
+        return ticked(withTolerance(member(number, std::move(values), systemText(name)), 25, -7, 10));
+    };
+    const MemberRecord beam = named("1001", "KL1 梁", {25, 25, 25, 25, 25, 25, 25, 25, 25, 17});
+    const MemberRecord slab = named("1002", "LB1 板", {25, 25, 41});
+    const MemberRecord wall = named("1003", "Q1 墙", {25, 99});
+    const std::string rate = "    本次检测的幸福小区工程钢筋保护层厚度共计";
+    const std::string others = "    其他构件（柱、墙等）不参与附录E评定。";
+    const std::string noLot = "    无梁类、板类构件，未按附录E评定。";
+    struct Case {
+        const char* what;
+        Project project;
+        std::vector<std::string> expected; // the lots' sentences are checked against the evaluation's
+    };
+    const Case cases[] = {
+        {"beams, slabs and others",
+         projectOf({beam, slab, wall}),
+         {rate + "15点，其中合格点12个，合格点率为80.0%。", "beam", "slab", others}},
+        {"beams only", projectOf({beam}), {rate + "10点，其中合格点9个，合格点率为90.0%。", "beam"}},
+        {"others only", projectOf({wall}), {rate + "2点，其中合格点1个，合格点率为50.0%。", noLot}},
+        {"nothing ticked", projectOf({member("1001", {25})}), {rate + "0点，其中合格点0点个，合格点率为0.0%。", noLot}},
+    };
+    for (Case c : cases) {
+        c.project.extension.conclusionBasis = ConclusionBasis::appendixE;
+        const AcceptanceEvaluation evaluation = evaluateAcceptance(c.project);
+        for (std::string& line : c.expected) {
+            if (line == "beam" || line == "slab")
+                line = "    " + verdictSentence(evaluation.lots[line == "beam" ? 0 : 1]);
+        }
+        EXPECT_EQ(conclusionParagraphsOf(layOutNormalReport(c.project, p, someDay)), c.expected) << c.what;
+    }
+
+    Project rateBasis = projectOf({beam, slab, wall});
+    const NormalReport report = layOutNormalReport(rateBasis, p, someDay);
+    EXPECT_EQ(conclusionParagraphsOf(report),
+              (std::vector<std::string>{conclusionSentence("幸福小区", report.verdict, 3)}));
 }
 
 TEST(NormalReportLayout, fieldsCarryTheParametersAndTheProjectParagraph)

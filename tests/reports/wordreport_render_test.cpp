@@ -4,9 +4,9 @@
 #include "reports/reporttemplate.h"
 #include "reports/yunnanreport.h"
 
+#include "evaluation/statistics.h"
 #include "model/gbk.h"
 #include "model/projectfixtures.h"
-#include "model/statistics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // Statistics of each test mode, the tolerance rule and the verdict of a checked set.
+#include "evaluation/checkedsetverdict.h"
+#include "evaluation/coverjudgement.h"
+#include "evaluation/statistics.h"
 #include "model/barcounts.h"
-#include "model/statistics.h"
 #include "model/testmode.h"
 #include "projectfixtures.h"
 

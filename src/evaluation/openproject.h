@@ -1,8 +1,8 @@
 // Opening a project file the one way every caller uses.
 #pragma once
 
-#include "projectfile.h"
-#include "result.h"
+#include "model/projectfile.h"
+#include "model/result.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Opening a project: the reader, bar counts recounted once and statistics computed; the file is only read.
+#include "evaluation/openproject.h"
+#include "evaluation/statistics.h"
 #include "model/barcounts.h"
-#include "model/openproject.h"
-#include "model/statistics.h"
 #include "model/testmode.h"
 #include "settingsfolder.h"
 

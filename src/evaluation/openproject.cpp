@@ -1,8 +1,9 @@
 // Reading a project and making it ready for use.
 #include "openproject.h"
 
-#include "barcounts.h"
 #include "statistics.h"
+
+#include "model/barcounts.h"
 
 namespace trellon {
 
