@@ -133,7 +133,39 @@ void printMember(std::ostream& out, const MemberRecord& record, const MemberEval
         out << "; fewer than 6 bars";
     if (m.incompleteGroup)
         out << "; last bar incomplete";
+    if (m.corrected)
+        out << "; corrected";
     out << '\n';
+}
+
+std::string tenths(std::int64_t value, bool sign = false)
+{
+    return (sign && value > 0 ? "+" : "") + fixed(static_cast<double>(value) / 10.0, 1);
+}
+
+// What the drilling verification gives, when the project holds any.
+void printVerification(std::ostream& out, const Project& project, const AcceptanceEvaluation& evaluation)
+{
+    const Verification& stored = project.extension.verification;
+    if (stored == Verification{})
+        return;
+    const VerificationCheck& check = evaluation.verification;
+    const auto valid = std::count_if(check.points.begin(), check.points.end(),
+                                     [](const CheckedVerificationPoint& p) { return p.valid; });
+    const auto exceeded = std::count_if(check.points.begin(), check.points.end(),
+                                        [](const CheckedVerificationPoint& p) { return p.errorExceeded; });
+    out << "\nverification: judged on " << (evaluation.judgedCorrected ? "corrected covers" : "the readings")
+        << ", spacer " << tenths(stored.rules.spacer) << " mm\n";
+    out << "  points: " << check.points.size() << ", valid " << valid << "; required " << check.required << " of "
+        << check.judgedValues << " values, verified " << check.verified << ": "
+        << (check.enough ? "enough" : "not enough") << '\n';
+    out << "  corrections:";
+    for (const DiameterCorrection& c : check.corrections)
+        out << (&c == &check.corrections.front() ? " " : ", ") << "diameter " << c.diameter << ' '
+            << tenths(c.correction, true) << " (" << c.points << (c.points == 1 ? " point)" : " points)");
+    out << (check.corrections.empty() ? " none\n" : "\n");
+    out << "  error check: " << exceeded << (exceeded == 1 ? " point" : " points") << " beyond "
+        << tenths(stored.rules.maxError) << " mm\n";
 }
 
 } // namespace
@@ -150,6 +182,7 @@ void printEvaluationSummary(std::ostream& out, const Project& project, const Acc
         out << "  none\n";
     for (const MemberEvaluation& m : evaluation.members)
         printMember(out, project.members[static_cast<std::size_t>(m.index)], m);
+    printVerification(out, project, evaluation);
 }
 
 } // namespace trellon::cli

@@ -162,6 +162,7 @@ AcceptanceEvaluation evaluateAcceptance(const Project& project, std::int32_t poi
     evaluation.lots = {evaluateLot(project, LotKind::beam, evaluation.members),
                        evaluateLot(project, LotKind::slab, evaluation.members)};
     VerificationCheck& check = evaluation.verification;
+    check.judgedValues = values;
     check.required = requiredVerificationPoints(project.extension.verification.rules, values);
     check.enough = check.verified >= check.required;
     if (!check.corrections.empty())

@@ -40,6 +40,7 @@ struct UncorrectedDiameter {
 struct VerificationCheck {
     std::vector<CheckedVerificationPoint> points; // in stored order
     std::vector<DiameterCorrection> corrections;  // ascending diameter
+    std::int64_t judgedValues = 0;                // T: the values of the ticked members, each bar once
     std::int32_t required = 0;                    // points to verify on the ticked members
     std::int32_t verified = 0;                    // valid points on the ticked members
     bool enough = false;                          // verified >= required

@@ -3,6 +3,7 @@
 
 #include "coverjudgement.h"
 #include "verdictsentence.h"
+#include "verificationreport.h"
 
 #include "model/gbk.h"
 
@@ -16,20 +17,6 @@ namespace {
 
 constexpr std::size_t listedBeyondLimit = 6; // values listed per member, the others counted
 constexpr char dash[] = "—";
-
-// A member's number or name as the report prints it: runs of spaces shown as one, none at either end.
-std::string memberText(const std::string& gbk)
-{
-    std::string text;
-    for (const char c : gbkToUtf8(gbk)) {
-        if (c == ' ' && (text.empty() || text.back() == ' '))
-            continue;
-        text += c;
-    }
-    if (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
 
 std::string figure(const std::optional<double>& value, int decimals)
 {
@@ -91,6 +78,8 @@ public:
         paragraph(ReportTextStyle::title, evaluationReportTitle);
         paragraph(ReportTextStyle::body, "工程文件：" + projectName + "　　每根钢筋测点数：" +
                                              std::to_string(evaluation_.pointsPerBar) + "　　评定日期：" + date);
+        for (ReportBlock& block : verificationSection(project_, evaluation_))
+            report_.blocks.push_back(std::move(block));
         for (const LotEvaluation& lot : evaluation_.lots)
             writeLot(lot);
         const std::vector<const MemberEvaluation*> others = membersOf(std::nullopt);
@@ -104,6 +93,12 @@ public:
 private:
     const MemberRecord& record(std::int32_t index) const { return project_.members[static_cast<std::size_t>(index)]; }
 
+    // A heading of figures of the covers judged, which are named so when they are the corrected ones.
+    std::string covers(const std::string& heading) const
+    {
+        return evaluation_.judgedCorrected ? "修正后" + heading : heading;
+    }
+
     void paragraph(ReportTextStyle style, std::string text, bool introducesNext = false)
     {
         report_.blocks.emplace_back(ReportParagraph{style, std::move(text), introducesNext});
@@ -113,9 +108,9 @@ private:
     {
         paragraph(ReportTextStyle::heading, lotTitle(lot.kind) + "：" + std::string(lotResultText(lot.result)));
         paragraph(ReportTextStyle::body, verdictSentence(lot));
-        ReportTable samples{
-            {"抽样", "构件数", "测点数", "合格点数", "合格率", "平均值", "标准差", "最小值", "最大值", "特征值"},
-            {sampleRow("第一次抽样", lot.first)}};
+        ReportTable samples{{"抽样", "构件数", "测点数", "合格点数", "合格率", covers("平均值"), covers("标准差"),
+                             covers("最小值"), covers("最大值"), covers("特征值")},
+                            {sampleRow("第一次抽样", lot.first)}};
         if (lot.second)
             samples.rows.push_back(sampleRow("复检", *lot.second));
         report_.blocks.emplace_back(std::move(samples));
@@ -155,7 +150,7 @@ private:
             paragraph(ReportTextStyle::body, "超出允许偏差1.5倍的测点：无。");
             return;
         }
-        ReportTable table{{"编号", "名称", "抽样", "测点数", "测值（偏差）", "1.5倍允许偏差"}, {}};
+        ReportTable table{{"编号", "名称", "抽样", "测点数", covers("测值（偏差）"), "1.5倍允许偏差"}, {}};
         for (auto first = lot.beyondLimit.begin(); first != lot.beyondLimit.end();) {
             const auto last = std::find_if(first, lot.beyondLimit.end(),
                                            [first](const BeyondLimitValue& b) { return b.member != first->member; });
@@ -166,8 +161,9 @@ private:
             if (static_cast<std::size_t>(last - first) > listedBeyondLimit)
                 values.push_back("…");
             table.rows.push_back(
-                {memberText(m.number), memberText(m.name), isSecondSample(lot, first->member) ? "复检" : "第一次抽样",
-                 std::to_string(last - first), joined(values, "、"),
+                {reportMemberText(m.number), reportMemberText(m.name),
+                 isSecondSample(lot, first->member) ? "复检" : "第一次抽样", std::to_string(last - first),
+                 joined(values, "、"),
                  "+" + shortestText(m.upperDeviation * 1.5) + " / " + shortestText(m.lowerDeviation * 1.5)});
             first = last;
         }
@@ -213,8 +209,8 @@ private:
                                       ? "；各构件设计值或允许偏差不同，绿色为各自允许范围的合计，"
                                         "测点是否合格以各构件的允许范围为准"
                                       : "";
-        paragraph(ReportTextStyle::body, label + "测点分布（按1 mm分组，绿色为允许范围，虚线为设计值" + mixed + "）：",
-                  true);
+        paragraph(ReportTextStyle::body,
+                  label + covers("测点分布") + "（按1 mm分组，绿色为允许范围，虚线为设计值" + mixed + "）：", true);
         report_.blocks.emplace_back(std::move(histogram));
     }
 
@@ -229,8 +225,9 @@ private:
 
     void membersTable(const std::vector<const MemberEvaluation*>& members)
     {
-        ReportTable table{{"编号", "名称", "类型", "抽样", "设计值", "允许偏差", "测点数", "合格数", "合格率", "平均值",
-                           "标准差", "最小值", "最大值", "特征值", "说明"},
+        ReportTable table{{"编号", "名称", "类型", "抽样", "设计值", "允许偏差", "测点数", "合格数", "合格率",
+                           covers("平均值"), covers("标准差"), covers("最小值"), covers("最大值"), covers("特征值"),
+                           "说明"},
                           {}};
         table.rows.reserve(members.size());
         for (const MemberEvaluation* m : members) {
@@ -243,7 +240,7 @@ private:
             if (m->incompleteGroup)
                 notes.emplace_back("末根钢筋测点不足");
             const CoverStatistics& s = m->statistics;
-            table.rows.push_back({memberText(r.number), memberText(r.name), typeText(m->type),
+            table.rows.push_back({reportMemberText(r.number), reportMemberText(r.name), typeText(m->type),
                                   m->lot ? (m->secondSample ? "复检" : "第一次") : "", std::to_string(r.designCover),
                                   "+" + std::to_string(r.upperDeviation) + "/" + std::to_string(r.lowerDeviation),
                                   std::to_string(m->values.size()), std::to_string(m->acceptable), rate(memberRate(*m)),
@@ -264,6 +261,19 @@ EvaluationReport evaluationReport(const Project& project, const AcceptanceEvalua
                                   const std::string& projectName, const std::string& date)
 {
     return ReportWriter(project, evaluation).write(projectName, date);
+}
+
+std::string reportMemberText(const std::string& gbk)
+{
+    std::string text;
+    for (const char c : gbkToUtf8(gbk)) {
+        if (c == ' ' && (text.empty() || text.back() == ' '))
+            continue;
+        text += c;
+    }
+    if (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
 }
 
 std::string decimalText(double value, int decimals)

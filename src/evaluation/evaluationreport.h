@@ -58,6 +58,9 @@ struct EvaluationReport {
 EvaluationReport evaluationReport(const Project& project, const AcceptanceEvaluation& evaluation,
                                   const std::string& projectName, const std::string& date);
 
+// A member's number or name (GBK) as the report prints it: runs of spaces shown as one, none at either end.
+std::string reportMemberText(const std::string& gbk);
+
 // A figure to `decimals` places, a value exactly halfway rounded away from zero.
 std::string decimalText(double value, int decimals);
 

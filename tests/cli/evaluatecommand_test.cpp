@@ -208,6 +208,14 @@ TEST(CliEvaluate, verificationIsReportedAsStoredWithTheCorrectionsAndChecksItGiv
     EXPECT_EQ(j["members"][1]["corrected"], false) << "diameter 22 has no point";
     EXPECT_EQ(j["members"][5]["corrected"], true) << "pairs of diameter 16 take -1.0";
 
+    const std::string summary = runCli({"evaluate", path}).out;
+    for (const char* line : {"verification: judged on corrected covers, spacer 0.0 mm\n",
+                             "  points: 6, valid 5; required 67 of 222 values, verified 5: not enough\n",
+                             "  corrections: diameter 12 0.0 (1 point), diameter 16 -1.0 (1 point), diameter 20 +0.4 "
+                             "(3 points)\n",
+                             "  error check: 1 point beyond 1.0 mm\n"})
+        EXPECT_NE(summary.find(line), std::string::npos) << line << summary;
+
     const nlohmann::json raw = evaluateSample();
     EXPECT_FALSE(raw["members"][0].contains("corrected"));
     EXPECT_NEAR(j["members"][5]["mean"].get<double>(), raw["members"][5]["mean"].get<double>() - 6.0 / 15.0, 1e-9)

@@ -66,6 +66,42 @@ TEST(EvaluationReportText, membersOfALotWithoutValuesAreCountedBelowItsSampleSiz
     EXPECT_EQ(textOf(project, evaluateAcceptance(project, 1)).find("无测值"), std::string::npos);
 }
 
+TEST(EvaluationReportText, verificationSectionTellsWhatTheVerdictsJudgeThePointsCorrectionsAndChecks)
+{
+    Project project;
+    project.members = {beam("1001", {17, 25, 25, 25}), beam("1002", {25, 25})};
+    project.members[0].knownDiameter = 20;
+    project.members[1].knownDiameter = 12;
+    EXPECT_EQ(textOf(project, evaluateAcceptance(project, 1)).find("钻孔"), std::string::npos)
+        << "a project without verification has no such section";
+
+    VerificationPoint drilled{0, PointRun::none, 1, 186, VerificationMethod::drill, std::nullopt, "邻近钢筋"};
+    VerificationPoint deleted{0, PointRun::none, deletedPointNumber, 250, VerificationMethod::chisel, 0, ""};
+    VerificationPoint elsewhere{5, PointRun::none, 1, 250, VerificationMethod::drill, std::nullopt, ""};
+    project.extension.verification.points = {drilled, deleted, elsewhere};
+    const std::string raw = textOf(project, evaluateAcceptance(project, 1));
+    for (const char* expected : {
+             "钻孔、剔凿验证与修正 本报告各检验批按钢筋仪的原始读数评定，以下修正值未用于评定。",
+             "1 1001 一层 梁 1 17 18.6 +1.6 20 钻孔 超差 邻近钢筋",
+             "2 1001 一层 梁 — — 25.0 — 未知 剔凿 测点已删除",
+             "3 — — 1 — 25.0 — — 钻孔 构件不存在",
+             "钢筋直径 有效验证点数 修正值 cc (mm) 20 mm 1 +1.6",
+             "以下钢筋直径无验证点，其测点未修正：直径12 mm（2个测点）。",
+             "勾选构件的评定值共6个，按不少于30%且不少于6处（不足时全部验证），应验证6处，已验证1处，不足。",
+             "检测误差：1个验证点的差值大于1.0 mm，检测误差超过允许值。",
+             " 平均值 标准差 最小值 最大值 特征值 ",
+         })
+        EXPECT_NE(raw.find(expected), std::string::npos) << expected << "\n" << raw;
+
+    project.extension.verification.judgeCorrected = true;
+    project.extension.verification.rules.spacer = 5;
+    const std::string corrected = textOf(project, evaluateAcceptance(project, 1));
+    for (const char* expected :
+         {"本报告各检验批按钻孔、剔凿修正后的保护层厚度评定", "垫块厚度 c0 = 0.5 mm",
+          " 修正后平均值 修正后标准差 修正后最小值 修正后最大值 修正后特征值 ", "修正后测点分布"})
+        EXPECT_NE(corrected.find(expected), std::string::npos) << expected << "\n" << corrected;
+}
+
 TEST(EvaluationReportText, theProjectsNameIsPrintedAsGiven)
 {
     Project project;
