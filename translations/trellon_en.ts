@@ -1610,4 +1610,202 @@ The loaded data stay as they were.</translation>
         <translation>Data transfer not completed.</translation>
     </message>
 </context>
+<context>
+    <name>trellon::VerificationPointsModel</name>
+    <message>
+        <source>钻孔</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>剔凿</source>
+        <translation>Chiselling</translation>
+    </message>
+    <message>
+        <source>构件编号</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>构件名称</source>
+        <translation>Member name</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>测点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>读数(mm)</source>
+        <translation>Reading (mm)</translation>
+    </message>
+    <message>
+        <source>实测值(mm)</source>
+        <translation>Measured (mm)</translation>
+    </message>
+    <message>
+        <source>差值(mm)</source>
+        <translation>Difference (mm)</translation>
+    </message>
+    <message>
+        <source>直径(mm)</source>
+        <translation>Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>方式</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>构件不存在</source>
+        <translation>No such member</translation>
+    </message>
+    <message>
+        <source>测点已删除</source>
+        <translation>Point deleted</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>工程中没有这个构件，验证点不参与计算</source>
+        <translation>The project has no such member; the point takes no part</translation>
+    </message>
+    <message>
+        <source>验证点所在的读数或钢筋已删除，验证点不参与计算</source>
+        <translation>The reading or bar of the point was deleted; the point takes no part</translation>
+    </message>
+    <message>
+        <source>构件没有这个测点，验证点不参与计算</source>
+        <translation>The member has no such point; the point takes no part</translation>
+    </message>
+    <message>
+        <source>差值超过允许误差</source>
+        <translation>The difference exceeds the permitted error</translation>
+    </message>
+    <message>
+        <source>填写的直径</source>
+        <translation>Diameter typed for the point</translation>
+    </message>
+    <message>
+        <source>构件的直径（留空）</source>
+        <translation>The member's diameter (left empty)</translation>
+    </message>
+    <message>
+        <source>实测值应为0.0到200.0之间的数，精确到0.1 mm。</source>
+        <translation>The measured cover must be a number from 0.0 to 200.0, to 0.1 mm.</translation>
+    </message>
+    <message>
+        <source>直径应为0到100之间的整数；留空时取构件的直径。</source>
+        <translation>The diameter must be a whole number from 0 to 100; left empty, the member's diameter is taken.</translation>
+    </message>
+</context>
+<context>
+    <name>trellon::VerificationWindow</name>
+    <message>
+        <source>钻孔验证与修正</source>
+        <translation>Drilling Verification and Correction</translation>
+    </message>
+    <message>
+        <source>添加当前测点</source>
+        <translation>Add Current Point</translation>
+    </message>
+    <message>
+        <source>把列表窗口中选中的读数或控制面板表格中选中的钢筋添加为验证点，随即输入实测值</source>
+        <translation>Add the reading chosen in the list window or the bar chosen in the control panel's table as a verification point, then type the measured cover</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除选中的验证点</source>
+        <translation>Delete the chosen verification points</translation>
+    </message>
+    <message>
+        <source>各直径的修正值（差值的平均值）：</source>
+        <translation>Correction per diameter (mean of the differences):</translation>
+    </message>
+    <message>
+        <source>直径(mm)</source>
+        <translation>Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>验证点数</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>修正值(mm)</source>
+        <translation>Correction (mm)</translation>
+    </message>
+    <message>
+        <source>垫块厚度 c0 (mm)</source>
+        <translation>Spacer c0 (mm)</translation>
+    </message>
+    <message>
+        <source>最少验证比例 (%)</source>
+        <translation>Least share to verify (%)</translation>
+    </message>
+    <message>
+        <source>最少验证点数</source>
+        <translation>Fewest points to verify</translation>
+    </message>
+    <message>
+        <source>允许误差 (mm)</source>
+        <translation>Permitted error (mm)</translation>
+    </message>
+    <message>
+        <source>按修正值评定</source>
+        <translation>Judge Corrected Covers</translation>
+    </message>
+    <message>
+        <source>检验评定、评定报告和Word报告的附录E结论采用修正后的保护层厚度；读数本身不变</source>
+        <translation>The acceptance evaluation, its report and the Word report's Appendix E conclusion use the corrected covers; the readings themselves stay as they are</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>未修正（%1个测点）</source>
+        <translation>Uncorrected (%1 points)</translation>
+    </message>
+    <message>
+        <source>勾选构件的评定值 %1 个，应验证 %2 处，已验证 %3 处：%4</source>
+        <translation>%1 judged values of the ticked members, %2 points to verify, %3 verified: %4</translation>
+    </message>
+    <message>
+        <source>满足</source>
+        <translation>enough</translation>
+    </message>
+    <message>
+        <source>不足</source>
+        <translation>not enough</translation>
+    </message>
+    <message>
+        <source>检测误差：有效验证点的差值均不大于 %1 mm</source>
+        <translation>Detection error: no valid point differs by more than %1 mm</translation>
+    </message>
+    <message>
+        <source>检测误差：%1 个验证点的差值大于 %2 mm，超差</source>
+        <translation>Detection error: %1 points differ by more than %2 mm, beyond the permitted error</translation>
+    </message>
+    <message>
+        <source>请先在列表窗口中选中一个读数，或在控制面板的表格中选中一根钢筋。</source>
+        <translation>First choose a reading in the list window or a bar in the control panel's table.</translation>
+    </message>
+    <message>
+        <source>这个测点没有读数，不能作为验证点。</source>
+        <translation>This point has no reading and cannot be a verification point.</translation>
+    </message>
+    <message>
+        <source>请先选中要删除的验证点。</source>
+        <translation>First choose the verification points to delete.</translation>
+    </message>
+</context>
 </TS>

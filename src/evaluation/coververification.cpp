@@ -17,8 +17,27 @@ bool isSinglePoint(TestModeDigit digit)
     return digit == TestModeDigit::singleKnownDiameter || digit == TestModeDigit::singleMeasuredDiameter;
 }
 
-// The cover of judged point `number` of the member's run; none when the member has no such point or it has no cover.
-std::optional<std::int32_t> namedReading(const MemberRecord& member, PointRun run, std::int32_t number)
+CheckedVerificationPoint checkPoint(const Project& project, const VerificationPoint& stored, std::int32_t maxError)
+{
+    CheckedVerificationPoint checked;
+    checked.diameter = stored.diameter;
+    if (stored.member < 0 || stored.member >= project.memberCount())
+        return checked;
+    const MemberRecord& member = project.members[static_cast<std::size_t>(stored.member)];
+    if (!checked.diameter)
+        checked.diameter = pointDiameter(member, stored.run, stored.point);
+    checked.reading = pointReading(member, stored.run, stored.point);
+    if (!checked.reading)
+        return checked;
+    checked.valid = true;
+    checked.difference = stored.measured - *checked.reading * tenthsPerMillimetre;
+    checked.errorExceeded = std::abs(*checked.difference) > maxError;
+    return checked;
+}
+
+} // namespace
+
+std::optional<std::int32_t> pointReading(const MemberRecord& member, PointRun run, std::int32_t number)
 {
     std::optional<std::int32_t> found;
     if (number < 1)
@@ -29,26 +48,6 @@ std::optional<std::int32_t> namedReading(const MemberRecord& member, PointRun ru
     });
     return found;
 }
-
-CheckedVerificationPoint checkPoint(const Project& project, const VerificationPoint& stored, std::int32_t maxError)
-{
-    CheckedVerificationPoint checked;
-    checked.diameter = stored.diameter;
-    if (stored.member < 0 || stored.member >= project.memberCount())
-        return checked;
-    const MemberRecord& member = project.members[static_cast<std::size_t>(stored.member)];
-    if (!checked.diameter)
-        checked.diameter = pointDiameter(member, stored.run, stored.point);
-    checked.reading = namedReading(member, stored.run, stored.point);
-    if (!checked.reading)
-        return checked;
-    checked.valid = true;
-    checked.difference = stored.measured - *checked.reading * tenthsPerMillimetre;
-    checked.errorExceeded = std::abs(*checked.difference) > maxError;
-    return checked;
-}
-
-} // namespace
 
 std::int64_t roundedQuotient(std::int64_t numerator, std::int64_t denominator)
 {

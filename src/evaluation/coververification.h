@@ -48,6 +48,10 @@ struct VerificationCheck {
     std::vector<UncorrectedDiameter> uncorrected; // ascending diameter; empty when nothing is corrected
 };
 
+// The cover of judged point `number` of the member's run; none when the member has no such point or the point no
+// cover.
+std::optional<std::int32_t> pointReading(const MemberRecord& member, PointRun run, std::int32_t number);
+
 // The bar diameter of a judged point: digit "1" knownDiameter, "2" the pair's measured diameter, a section's
 // barDiameter, a grid's knownDiameter in X and barDiameter in Y. None for a pair the readings do not hold or a run
 // the member does not have.
