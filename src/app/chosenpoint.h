@@ -19,4 +19,13 @@ struct ChosenPoint {
 // Asks where the user's choice stands at the moment; none when no reading or bar is chosen.
 using ChosenPointSource = std::function<std::optional<ChosenPoint>()>;
 
+class CDataListView;
+class ControlPanel;
+class ProjectDocument;
+
+// In the single-point mode the current row of the list window (none without one), in the section and grid modes
+// the bar of the panel's grid.
+std::optional<ChosenPoint> chosenPoint(const ProjectDocument& document, const ControlPanel& panel,
+                                       const CDataListView* list);
+
 } // namespace trellon

@@ -411,6 +411,17 @@ std::pair<BarRun, int> ControlPanel::selectedBar() const
     return {run, target.minRow - (section ? sectionFirstBarRow : gridFirstBarRow)};
 }
 
+std::optional<std::pair<BarRun, int>> ControlPanel::chosenBar() const
+{
+    const MemberRecord* shown = document_.member(shownMember_);
+    if (mode() == TestMode::singlePoint || shown == nullptr || !grid_->currentIndex().isValid())
+        return std::nullopt;
+    const auto [run, bar] = selectedBar();
+    if (bar < 0 || bar >= barCount(*shown, run))
+        return std::nullopt;
+    return std::pair{run, bar};
+}
+
 void ControlPanel::insertRow(bool below)
 {
     flushCellEdits();

@@ -53,6 +53,9 @@ public:
 
     // Array index of the member the parameter grid shows, or -1.
     int shownMember() const { return shownMember_; }
+    // The run and index of the bar of the shown member whose row holds the grid's selected cell; none in the
+    // single-point mode or when that cell is no bar's.
+    std::optional<std::pair<BarRun, int>> chosenBar() const;
 
     QListWidget& memberList() { return *memberList_; }
     CGridCtrl& parameterGrid() { return *grid_; }
