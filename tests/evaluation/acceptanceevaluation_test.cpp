@@ -9,15 +9,9 @@ namespace trellon {
 namespace {
 
 using testing::flagSecondSample;
+using testing::projectOf;
 using testing::readings;
 using testing::singlePointMember;
-
-Project projectOf(std::vector<MemberRecord> members)
-{
-    Project project;
-    project.members = std::move(members);
-    return project;
-}
 
 LotEvaluation beamLot(const Project& project, std::int32_t pointsPerBar = 1)
 {

@@ -14,15 +14,9 @@
 namespace trellon {
 namespace {
 
+using testing::projectOf;
 using testing::readings;
 using testing::singlePointMember;
-
-Project projectOf(std::vector<MemberRecord> members)
-{
-    Project project;
-    project.members = std::move(members);
-    return project;
-}
 
 VerificationPoint pointAt(std::int32_t member, PointRun run, std::int32_t number, std::int32_t measured)
 {

@@ -32,6 +32,13 @@ inline std::vector<std::int32_t> readings(std::size_t good, const std::vector<st
     return all;
 }
 
+inline Project projectOf(std::vector<MemberRecord> members)
+{
+    Project project;
+    project.members = std::move(members);
+    return project;
+}
+
 inline void flagSecondSample(Project& project, std::size_t index)
 {
     if (project.extension.members.size() <= index)
