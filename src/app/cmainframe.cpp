@@ -20,7 +20,7 @@
 #include "wordreportcommand.h"
 
 #include "evaluation/openproject.h"
-#include "evaluation/standarddeviations.h"
+#include "evaluation/standardpermitteddeviations.h"
 #include "evaluation/statistics.h"
 #include "model/projectfile.h"
 #include "panel/controlpanel.h"
@@ -456,8 +456,8 @@ void CMainFrame::setStandardDeviations()
     if (project == nullptr)
         return;
     std::vector<ProjectDocument::Deviations> deviations;
-    for (const StandardDeviations& wanted : standardDeviationsOfLots(*project))
-        deviations.push_back({wanted.memberIndex, wanted.upperDeviation, wanted.lowerDeviation});
+    for (const StandardPermittedDeviations& wanted : standardPermittedDeviationsOfLots(*project))
+        deviations.push_back({wanted.memberIndex, wanted.deviations.upper, wanted.deviations.lower});
     if (deviations.empty())
         prompts_.showMessage(this, tr("没有已勾选的梁或板构件。"));
     else

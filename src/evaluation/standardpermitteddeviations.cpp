@@ -1,18 +1,14 @@
-// Standard deviations of the lots.
-#include "standarddeviations.h"
-
-#include "acceptanceevaluation.h"
+// The standard's permitted deviations for the members of the lots.
+#include "standardpermitteddeviations.h"
 
 namespace trellon {
 
-std::vector<StandardDeviations> standardDeviationsOfLots(const Project& project)
+std::vector<StandardPermittedDeviations> standardPermittedDeviationsOfLots(const Project& project)
 {
-    std::vector<StandardDeviations> deviations;
+    std::vector<StandardPermittedDeviations> deviations;
     for (const MemberEvaluation& member : evaluateAcceptance(project).members) {
-        if (member.lot == LotKind::beam)
-            deviations.push_back({member.index, 10, -7});
-        else if (member.lot == LotKind::slab)
-            deviations.push_back({member.index, 8, -5});
+        if (member.lot)
+            deviations.push_back({member.index, standardPermittedDeviations(*member.lot)});
     }
     return deviations;
 }
