@@ -756,10 +756,6 @@ Copyright © the Trellon developers</translation>
         <translation>Show or hide the steps that can be undone</translation>
     </message>
     <message>
-        <source>&lt;打开的工程&gt;</source>
-        <translation>&lt;project as opened&gt;</translation>
-    </message>
-    <message>
         <source>按合格着色</source>
         <translation>Colour by Pass</translation>
     </message>
@@ -992,6 +988,17 @@ The loaded data stay as they were.</translation>
     <message>
         <source>帮助主题</source>
         <translation>Help Topics</translation>
+    </message>
+</context>
+<context>
+    <name>trellon::HistoryDock</name>
+    <message>
+        <source>操作历史</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&lt;打开的工程&gt;</source>
+        <translation>&lt;project as opened&gt;</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "evaluationwindow.h"
 #include "excelreportcommand.h"
 #include "helppage.h"
+#include "historydock.h"
 #include "helpwindow.h"
 #include "pdfexportcommand.h"
 #include "printsettingsdialog.h"
@@ -49,8 +50,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
-#include <QUndoStack>
-#include <QUndoView>
 #include <QUrl>
 
 namespace trellon {
@@ -152,12 +151,7 @@ void CMainFrame::createDock()
     addDockWidget(Qt::LeftDockWidgetArea, dock_);
     resizeDocks({dock_}, {410}, Qt::Horizontal);
 
-    historyDock_ = new QDockWidget(this);
-    historyDock_->setObjectName(QStringLiteral("historyDock"));
-    auto* history = new QUndoView(&document_.undoStack(), historyDock_);
-    history->viewport()->installEventFilter(this);
-    historyView_ = history;
-    historyDock_->setWidget(history);
+    historyDock_ = new HistoryDock(document_, [this] { finishEditing(); }, this);
     addDockWidget(Qt::RightDockWidgetArea, historyDock_);
     historyDock_->hide();
 }
@@ -224,23 +218,21 @@ void CMainFrame::createUndoActions()
     connect(evaluationAction_, &QAction::triggered, this, &CMainFrame::showEvaluation);
     standardDeviationsAction_ = new QAction(this);
     connect(standardDeviationsAction_, &QAction::triggered, this, &CMainFrame::setStandardDeviations);
-    QUndoStack& history = document_.undoStack();
     undoAction_ = new QAction(
         QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)), QString(), this);
     undoAction_->setShortcut(QKeySequence::Undo);
     redoAction_ = new QAction(
         QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)), QString(), this);
     redoAction_->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
-    connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::nameUndoActions);
-    connect(&history, &QUndoStack::cleanChanged, this, &CMainFrame::nameUndoActions);
+    connect(&document_, &ProjectDocument::historyChanged, this, &CMainFrame::nameUndoActions);
     // What is typed but not confirmed becomes a step first, so the history is never changed under an open editor.
     connect(undoAction_, &QAction::triggered, this, [this] {
         finishEditing();
-        document_.undoStack().undo();
+        document_.undo();
     });
     connect(redoAction_, &QAction::triggered, this, [this] {
         finishEditing();
-        document_.undoStack().redo();
+        document_.redo();
     });
 }
 
@@ -251,11 +243,10 @@ PassColours CMainFrame::passColours() const
 
 void CMainFrame::nameUndoActions()
 {
-    const QUndoStack& history = document_.undoStack();
-    undoAction_->setEnabled(history.canUndo());
-    undoAction_->setText(history.canUndo() ? tr("撤销 %1").arg(history.undoText()) : tr("撤销"));
-    redoAction_->setEnabled(history.canRedo());
-    redoAction_->setText(history.canRedo() ? tr("重做 %1").arg(history.redoText()) : tr("重做"));
+    undoAction_->setEnabled(document_.canUndo());
+    undoAction_->setText(document_.canUndo() ? tr("撤销 %1").arg(document_.undoText()) : tr("撤销"));
+    redoAction_->setEnabled(document_.canRedo());
+    redoAction_->setText(document_.canRedo() ? tr("重做 %1").arg(document_.redoText()) : tr("重做"));
 }
 
 void CMainFrame::finishEditing()
@@ -388,7 +379,6 @@ void CMainFrame::retranslate()
 {
     // Docks and the toolbar name their toggle actions after their titles: the titles come first.
     dock_->setWindowTitle(tr("Workspace"));
-    historyDock_->setWindowTitle(tr("操作历史"));
     toolBar_->setWindowTitle(tr("工具栏"));
     for (const auto& [command, act] : actions_) {
         const CommandTexts texts = commandTexts(command);
@@ -399,7 +389,6 @@ void CMainFrame::retranslate()
     QAction* history = historyDock_->toggleViewAction();
     history->setText(tr("操作历史"));
     history->setStatusTip(tr("显示或隐藏可以撤销的操作"));
-    historyView_->setEmptyLabel(tr("<打开的工程>"));
     passColoursAction_->setText(tr("按合格着色"));
     passColoursAction_->setStatusTip(tr("示意图中合格的钢筋显示为绿色，不合格的显示为红色"));
     evaluationAction_->setText(tr("检验评定"));
@@ -409,7 +398,6 @@ void CMainFrame::retranslate()
     undoAction_->setStatusTip(tr("撤销上一个操作"));
     redoAction_->setStatusTip(tr("重做撤销的操作"));
     document_.retranslateHistory();
-    historyView_->viewport()->update();
     nameUndoActions();
     readyLabel_->setText(tr("就绪"));
 
@@ -455,13 +443,11 @@ void CMainFrame::setStandardDeviations()
     const Project* project = document_.project();
     if (project == nullptr)
         return;
-    std::vector<ProjectDocument::Deviations> deviations;
-    for (const StandardPermittedDeviations& wanted : standardPermittedDeviationsOfLots(*project))
-        deviations.push_back({wanted.memberIndex, wanted.deviations.upper, wanted.deviations.lower});
+    const std::vector<StandardPermittedDeviations> deviations = standardPermittedDeviationsOfLots(*project);
     if (deviations.empty())
         prompts_.showMessage(this, tr("没有已勾选的梁或板构件。"));
     else
-        document_.setStandardDeviations(deviations);
+        document_.setStandardPermittedDeviations(deviations);
 }
 
 QList<QMenu*> CMainFrame::shownMenus() const
@@ -810,7 +796,6 @@ void CMainFrame::installReceivedProject(std::shared_ptr<Project> project, const 
     recomputeStatistics(*installed);
     const bool written = !receivedFilePath.isEmpty() && QFileInfo::exists(receivedFilePath);
     const QString absolute = written ? QFileInfo(receivedFilePath).absoluteFilePath() : QString();
-    document_.setReceivePath(absolute.toStdString());
     dock_->show();
     // A transfer that could not write its file leaves a project that is nowhere else, unless it holds nothing.
     const bool unsaved = !written && installed->memberCount() > 0;
@@ -978,14 +963,6 @@ bool CMainFrame::offerRecovery()
         return true;
     }
     return false;
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    // A click in the history moves through it: what is typed but not confirmed becomes a step before.
-    if (historyView_ != nullptr && watched == historyView_->viewport() && event->type() == QEvent::MouseButtonPress)
-        finishEditing();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -31,7 +31,6 @@ class QMimeData;
 class QSettings;
 class QTimer;
 class QToolBar;
-class QUndoView;
 class QUrl;
 
 namespace trellon {
@@ -43,6 +42,7 @@ class CSectionView;
 class ControlPanel;
 class EvaluationWindow;
 class HelpWindow;
+class HistoryDock;
 class TransferDialog;
 struct Project;
 
@@ -59,7 +59,7 @@ public:
     ProjectDocument& document() { return document_; }
     ControlPanel& controlPanel() { return *controlPanel_; }
     QDockWidget& workspaceDock() { return *dock_; }
-    QDockWidget& historyDock() { return *historyDock_; }
+    HistoryDock& historyDock() { return *historyDock_; }
     QAction& undoAction() { return *undoAction_; }
     QAction& redoAction() { return *redoAction_; }
     // 查看 → 按合格着色: the diagram windows colour their marks by pass state; on unless turned off before.
@@ -154,7 +154,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -208,8 +207,7 @@ private:
 
     QMdiArea* mdiArea_ = nullptr;
     QDockWidget* dock_ = nullptr;
-    QDockWidget* historyDock_ = nullptr;
-    QUndoView* historyView_ = nullptr;
+    HistoryDock* historyDock_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* passColoursAction_ = nullptr;
     QAction* standardDeviationsAction_ = nullptr;

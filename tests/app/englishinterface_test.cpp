@@ -4,6 +4,7 @@
 #include "app/cmainframe.h"
 #include "app/evaluationwindow.h"
 #include "app/helpwindow.h"
+#include "app/historydock.h"
 #include "app/pathdialog.h"
 #include "app/printsettingsdialog.h"
 #include "app/reportparamsdialog.h"
@@ -37,7 +38,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUndoView>
 #include <QUrl>
 
@@ -151,7 +151,7 @@ TEST_F(EnglishInterfaceTest, theMainWindowStartedInEnglishShowsNoChineseInMenusT
     }
     for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
         survey.add(QStringLiteral("dock title"), dock->windowTitle());
-    survey.add(QStringLiteral("history"), frame->historyDock().findChild<QUndoView*>()->emptyLabel());
+    survey.add(QStringLiteral("history"), frame->historyDock().view().emptyLabel());
     for (const TestMode mode : {TestMode::singlePoint, TestMode::section, TestMode::grid})
         survey.add(QStringLiteral("mode"), panel.modeButton(mode).text());
     for (const QLabel* label : panel.summaryForm().findChildren<QLabel*>())
@@ -392,15 +392,14 @@ TEST_F(EnglishInterfaceTest, theHistoryIsNamedInTheLanguageOfTheInterface)
 
     testing::switchInterfaceLanguage(InterfaceLanguage::english);
     ASSERT_TRUE(document.setChecked({5}, false));
-    const QUndoStack& history = document.undoStack();
-    EXPECT_EQ(history.text(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
-    EXPECT_EQ(history.text(1), QStringLiteral("Untick 2001"));
+    EXPECT_EQ(document.stepText(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
+    EXPECT_EQ(document.stepText(1), QStringLiteral("Untick 2001"));
     EXPECT_EQ(frame->undoAction().text(), QStringLiteral("Undo Untick 2001"));
     frame->undoAction().trigger();
     EXPECT_EQ(frame->redoAction().text(), QStringLiteral("Redo Untick 2001"));
 
     testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
-    EXPECT_EQ(history.text(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
+    EXPECT_EQ(document.stepText(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
     EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 取消勾选 1001"));
     EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 取消勾选 2001"));
 }

@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -139,7 +138,7 @@ TEST_F(RecoveryTest, theRecoveryFileFollowsTheModifiedState)
     ASSERT_TRUE(frame.openProjectFile(project));
     frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame.recoveryFile().exists(); }, 10000));
-    frame.document().undoStack().undo();
+    frame.document().undo();
     frame.recoveryAutosave().flush();
     EXPECT_FALSE(frame.recoveryFile().exists()) << "undone back to the file";
     frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("61"));
