@@ -1,9 +1,12 @@
 // Main window benchmark on the largest project: choosing another member in each mode and showing an edited
-// reading, each with the repaint it causes, beside one repaint of the whole window.
+// reading, each with the repaint it causes, beside one repaint of the whole window. With the evaluation window:
+// opening it until its first page is painted, and the UI thread's share of an edit or a points-per-bar change
+// until the window shows the new figures.
 #include "largestproject.h"
 #include "ratioreport.h"
 
 #include "app/cmainframe.h"
+#include "app/evaluationwindow.h"
 #include "document/projectdocument.h"
 #include "evaluation/statistics.h"
 #include "panel/controlpanel.h"
@@ -15,10 +18,13 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <exception>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -26,6 +32,8 @@ using namespace trellon;
 
 // One frame at 60 Hz is about 16 ms; a repaint of the window takes a fraction of it.
 constexpr double ratioGoal = 5.0;
+// Opening the evaluation window evaluates the project and lays its report out before the first page shows.
+constexpr double openEvaluationGoal = 20.0;
 
 // No question is asked during the benchmark.
 class SilentPrompts final : public UserPrompts {
@@ -57,6 +65,34 @@ void registerMemberSwitch(const char* name, CMainFrame& frame, TestMode mode)
         ->Unit(benchmark::kMillisecond);
 }
 
+// Runs the event loop, idle while nothing happens, until the evaluation window shows the project as it is.
+void waitUntilCurrent(const EvaluationWindow& window)
+{
+    while (window.isStale())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// An edit made with the evaluation window open, timed until the window shows its figures. Its steps are counted
+// over every run of the benchmark, so that no step repeats the one before and changes nothing.
+void registerEditWithEvaluation(const char* name, CMainFrame& frame, const std::function<void()>& prepare,
+                                const std::function<void(int)>& edit)
+{
+    benchmark::RegisterBenchmark(name, [&frame, prepare, edit,
+                                        steps = std::make_shared<int>(0)](benchmark::State& state) {
+        prepare();
+        frame.showEvaluation();
+        EvaluationWindow& window = *frame.evaluationWindow();
+        waitUntilCurrent(window);
+        int& step = *steps;
+        for (auto _ : state) {
+            edit(step++);
+            waitUntilCurrent(window);
+            window.repaint();
+        }
+        window.hide();
+    })->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,7 +109,7 @@ int main(int argc, char** argv)
         CMainFrame frame(prompts, settings, folder.filePath(QStringLiteral("recovery")));
         frame.resize(1280, 800);
         frame.show();
-        auto project = std::make_unique<Project>(bench::largestEditedProject());
+        auto project = std::make_unique<Project>(bench::largestMixedProject());
         recomputeStatistics(*project);
         frame.document().replaceProject(std::move(project));
         QApplication::processEvents();
@@ -102,11 +138,38 @@ int main(int argc, char** argv)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
 
+        benchmark::RegisterBenchmark("openEvaluationWindow",
+                                     [&frame](benchmark::State& state) {
+                                         for (auto _ : state) {
+                                             EvaluationWindow window(frame.document(), &frame);
+                                             window.show();
+                                             waitUntilCurrent(window);
+                                             window.repaint();
+                                         }
+                                     })
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+        registerEditWithEvaluation(
+            "readingEditWithEvaluationOpen", frame,
+            [&frame] { frame.controlPanel().chooseMode(TestMode::singlePoint); },
+            [&frame](int step) {
+                frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QString::number(40 + step % 20));
+            });
+        registerEditWithEvaluation(
+            "pointsPerBarChangeWithEvaluationOpen", frame, [] {},
+            [&frame](int step) { frame.evaluationWindow()->pointsPerBarField().setValue(1 + step % 2); });
+
         const bench::RatioRow table[] = {
             {"choose another single-point member / window repaint", "switchSinglePointMember", "repaintWindow"},
             {"choose another section member / window repaint", "switchSectionMember", "repaintWindow"},
             {"choose another grid member / window repaint", "switchGridMember", "repaintWindow"},
             {"refresh after a reading edit / window repaint", "refreshAfterReadingEdit", "repaintWindow"},
+            {"open the evaluation window until its first page is painted / window repaint", "openEvaluationWindow",
+             "repaintWindow", openEvaluationGoal},
+            {"reading edit with the evaluation window open / window repaint", "readingEditWithEvaluationOpen",
+             "repaintWindow", 0.0, bench::Clock::cpu},
+            {"points-per-bar change with the evaluation window open / window repaint",
+             "pointsPerBarChangeWithEvaluationOpen", "repaintWindow", 0.0, bench::Clock::cpu},
         };
         return bench::runWithRatioTable(table, ratioGoal);
     } catch (const std::exception& e) {

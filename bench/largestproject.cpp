@@ -74,4 +74,16 @@ Project largestEditedProject()
     return editedProject(*received.value());
 }
 
+Project largestMixedProject()
+{
+    Project project = largestEditedProject();
+    const char* const names[] = {"三层 KL10 梁底 ", "三层 LB3 板底 ", "二层 XL1 悬挑梁 ", "二层 XB2 悬挑板 ",
+                                 "一层 Q1 剪力墙 "};
+    for (std::size_t i = 0; i < project.members.size(); ++i) {
+        MemberRecord& m = project.members[i];
+        m.name = systemText(names[i % std::size(names)]) + m.number;
+    }
+    return project;
+}
+
 } // namespace trellon::bench

@@ -22,4 +22,8 @@ Project editedProject(const Project& received);
 // The largest project received from its transfer frame, then edited; throws when the frame does not decode.
 Project largestEditedProject();
 
+// The same with its members named as beams, slabs, cantilever beams, cantilever slabs and walls in turn, so that
+// the acceptance check finds both lots and members outside them.
+Project largestMixedProject();
+
 } // namespace trellon::bench

@@ -1,9 +1,12 @@
 // Print run benchmark: every page of the largest project, all members ticked, painted into an A4 PDF, beside
-// starting the same number of empty pages on the same PDF writer.
+// starting the same number of empty pages on the same PDF writer; and the evaluation report of the same project
+// into a PDF (what trellon-cli evaluate --pdf does) beside the print run (trellon-cli pdf).
 #include "largestproject.h"
 #include "ratioreport.h"
 
+#include "evaluation/acceptanceevaluation.h"
 #include "views/cjkfonts.h"
+#include "views/evaluationpdf.h"
 #include "views/printedpages.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +25,8 @@ using namespace trellon;
 
 // An empty page costs next to nothing; a page of tables or a diagram is a few hundred texts and rules.
 constexpr double ratioGoal = 100.0;
+// The evaluation report is a few dozen pages of tables.
+constexpr double evaluationGoal = 0.5;
 
 // A PDF writer as trellon-cli pdf sets it up, writing into memory.
 class PdfInMemory {
@@ -57,7 +62,7 @@ int main(int argc, char** argv)
     try {
         QGuiApplication application(argc, argv);
         installCjkFontSubstitutions();
-        const Project project = bench::largestEditedProject();
+        const Project project = bench::largestMixedProject();
         const PrintedPages pages(project, PrintSettings{});
         const int total = pages.pageCount();
         std::printf("project: %d members; print run of %d pages (%d list, %d grid, %d section)\n",
@@ -90,8 +95,22 @@ int main(int argc, char** argv)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
 
+        benchmark::RegisterBenchmark("evaluationReportToPdf",
+                                     [&](benchmark::State& state) {
+                                         for (auto _ : state) {
+                                             const QByteArray pdf = renderEvaluationPdf(
+                                                 project, evaluateAcceptance(project), QStringLiteral("largest.gj"));
+                                             if (pdf.isEmpty())
+                                                 state.SkipWithError("the report could not be painted");
+                                             benchmark::DoNotOptimize(pdf.size());
+                                         }
+                                     })
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+
         const bench::RatioRow rows[] = {
             {"print run to PDF / the same number of empty pages", "printRunToPdf", "emptyPagesToPdf"},
+            {"evaluation report to PDF / print run to PDF", "evaluationReportToPdf", "printRunToPdf", evaluationGoal},
         };
         return bench::runWithRatioTable(rows, ratioGoal);
     } catch (const std::exception& e) {

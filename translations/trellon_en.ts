@@ -371,6 +371,13 @@ No application was found to open it. Open the folder it is in?</translation>
     </message>
 </context>
 <context>
+    <name>ExportRunner</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>GuardedApplication</name>
     <message>
         <source>内存不足，操作未能完成。</source>
@@ -511,6 +518,10 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>无法打开文件夹“%1”。</source>
         <translation>Cannot open the folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>正在保存“%1”…</source>
+        <translation>Saving &quot;%1&quot;…</translation>
     </message>
 </context>
 <context>
@@ -981,6 +992,10 @@ The loaded data stay as they were.</translation>
     <message>
         <source>将检验评定报告保存为PDF文件</source>
         <translation>Save the evaluation report as a PDF file</translation>
+    </message>
+    <message>
+        <source>正在更新…</source>
+        <translation>Updating…</translation>
     </message>
 </context>
 <context>

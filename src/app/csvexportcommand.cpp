@@ -16,7 +16,7 @@ void exportCsv(CMainFrame& frame)
     if (project == nullptr)
         return;
     const ReportFile file{QCoreApplication::translate("CsvExport", "CSV文件(*.csv)"), QStringLiteral(".csv"), {}};
-    saveReport(frame, file, [project](const std::string& path) { return writeCsvExport(path, *project); });
+    saveReport(frame, file, [project](const std::string& path, ExportTask&) { return writeCsvExport(path, *project); });
 }
 
 } // namespace trellon

@@ -4,7 +4,8 @@
 #include "cmainframe.h"
 #include "reportoutput.h"
 
-#include "views/evaluationdocument.h"
+#include "evaluation/evaluationreport.h"
+#include "views/evaluationpages.h"
 #include "views/evaluationpdf.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,16 @@ void exportEvaluationPdf(CMainFrame& frame)
         return;
     const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
-    saveReport(frame, file, [project, projectFile](const std::string& path) -> Status {
+    saveReport(frame, file, [project, projectFile](const std::string& path, ExportTask& task) -> Status {
         const QString name =
             projectFile.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(projectFile).fileName();
-        return writeEvaluationPdf(path, *project, evaluateAcceptance(*project), name);
+        const std::atomic<bool>& stop = task.cancelled();
+        const EvaluationPages pages(evaluationReportOfToday(*project, evaluateAcceptance(*project), name), &stop);
+        task.setTotal(pages.pageCount());
+        return writeEvaluationPdf(path, pages, name, [&task](std::int32_t painted) {
+            task.setDone(painted);
+            return !task.isCancelled();
+        });
     });
 }
 

@@ -2,10 +2,12 @@
 #include "evaluationwindow.h"
 
 #include "conclusionbasisbar.h"
+#include "evaluationpagesbuilder.h"
 
 #include "document/projectdocument.h"
-#include "evaluation/acceptanceevaluation.h"
-#include "views/evaluationdocument.h"
+#include "evaluation/evaluationreport.h"
+#include "views/evaluationpages.h"
+#include "widgets/pageview.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -13,11 +15,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTextBrowser>
-#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -27,14 +26,14 @@ namespace {
 
 constexpr int notEntered = -1;
 constexpr int largestPopulation = 1000000;
-constexpr int refreshDelayMs = 150;
+constexpr int refreshDelayMs = 50;
 
 } // namespace
 
 EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), pointsPerBar_(new QSpinBox(this)), pointsPerBarLabel_(new QLabel(this)),
       exportPdf_(new QPushButton(this)), conclusionBar_(new ConclusionBasisBar(document, this)),
-      page_(new QTextBrowser(this)), refreshTimer_(new QTimer(this))
+      pageView_(new PageView(this)), refreshTimer_(new QTimer(this)), builder_(new EvaluationPagesBuilder(this))
 {
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     pointsPerBar_->setRange(1, maxPointsPerBar);
@@ -65,7 +64,7 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     layout->addLayout(left);
     auto* right = new QVBoxLayout;
     right->addWidget(conclusionBar_);
-    right->addWidget(page_, 1);
+    right->addWidget(pageView_, 1);
     layout->addLayout(right, 1);
     resize(1000, 700);
 
@@ -75,20 +74,25 @@ EvaluationWindow::EvaluationWindow(ProjectDocument& document, QWidget* parent)
     connect(&document_, &ProjectDocument::projectReplaced, this, &EvaluationWindow::scheduleRefresh);
     connect(&document_, &ProjectDocument::membersChanged, this, &EvaluationWindow::scheduleRefresh);
     connect(&document_, &ProjectDocument::extensionChanged, this, &EvaluationWindow::scheduleRefresh);
+    connect(builder_, &EvaluationPagesBuilder::built, this, &EvaluationWindow::showPages);
     retranslate();
-    refresh();
+    updateFields();
+    markStale(true);
 }
 
 void EvaluationWindow::scheduleRefresh()
 {
-    stale_ = true;
-    if (isVisible())
-        refreshTimer_->start();
+    awaited_ = 0;
+    markStale(true);
+    if (!isVisible())
+        return;
+    updateFields();
+    refreshTimer_->start();
 }
 
 void EvaluationWindow::showEvent(QShowEvent* event)
 {
-    if (stale_)
+    if (stale_ && awaited_ == 0)
         refresh();
     QDialog::showEvent(event);
 }
@@ -116,19 +120,22 @@ void EvaluationWindow::retranslate()
     }
     exportPdf_->setText(tr("导出PDF"));
     exportPdf_->setToolTip(tr("将检验评定报告保存为PDF文件"));
+    markStale(stale_);
 }
 
-void EvaluationWindow::refresh()
+void EvaluationWindow::markStale(bool stale)
 {
-    refreshTimer_->stop();
-    stale_ = false;
+    stale_ = stale;
+    pageView_->setNotice(stale ? tr("正在更新…") : QString());
+}
+
+void EvaluationWindow::updateFields()
+{
     const Project* project = document_.project();
     setEnabled(project != nullptr);
     conclusionBar_->refresh();
-    if (project == nullptr) {
-        page_->clear();
+    if (project == nullptr)
         return;
-    }
     {
         const QSignalBlocker quiet(pointsPerBar_);
         pointsPerBar_->setValue(project->extension.pointsPerBar);
@@ -138,19 +145,37 @@ void EvaluationWindow::refresh()
         const auto entered = project->extension.population.find(type);
         field->setValue(entered == project->extension.population.end() ? notEntered : entered->second);
     }
-    const int scrolled = page_->verticalScrollBar()->value();
+}
+
+void EvaluationWindow::refresh()
+{
+    refreshTimer_->stop();
+    updateFields();
+    const Project* project = document_.project();
+    if (project == nullptr) {
+        awaited_ = 0;
+        pages_.reset();
+        pageView_->setDocument(nullptr);
+        markStale(false);
+        return;
+    }
     const QString path = QString::fromStdString(document_.currentFilePath());
-    std::unique_ptr<QTextDocument> report =
-        evaluationDocument(*project, evaluateAcceptance(*project),
-                           path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName());
-    // The browser deletes a document of its own when given another; the reports this window gave it go here.
-    QTextDocument* shown = page_->document();
-    const bool shownIsAReport = shown->parent() == page_;
-    report->setParent(page_);
-    page_->setDocument(report.release());
-    if (shownIsAReport)
-        delete shown;
-    page_->verticalScrollBar()->setValue(scrolled);
+    const auto [first, last] = pageView_->pagesInSight();
+    awaited_ = builder_->request(*project,
+                                 path.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(path).fileName(),
+                                 {first, last, pageView_->sheetWidth(), pageView_->viewport()->devicePixelRatioF()});
+}
+
+void EvaluationWindow::showPages(std::uint64_t request, std::shared_ptr<const EvaluationPages> pages,
+                                 SheetPictures pictures)
+{
+    if (request != awaited_)
+        return;
+    awaited_ = 0;
+    pages_ = std::move(pages);
+    pageView_->setDocument(pages_, std::move(pictures));
+    markStale(false);
+    emit refreshed();
 }
 
 } // namespace trellon

@@ -36,8 +36,9 @@ void makeExcelReport(CMainFrame& frame)
     const ReportFile file{
         ExcelReport::tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
         ExcelReport::tr("Excel报表已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
-    saveReportAndOpen(frame, file,
-                      [&](const std::string& path) { return writer.value().write(path, layoutExcelReport(*project)); });
+    saveReportAndOpen(frame, file, [&](const std::string& path, ExportTask&) {
+        return writer.value().write(path, layoutExcelReport(*project));
+    });
 }
 
 } // namespace trellon

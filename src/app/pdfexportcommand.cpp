@@ -5,7 +5,6 @@
 
 #include "reportoutput.h"
 
-#include "model/atomicfile.h"
 #include "views/pdfpages.h"
 #include "views/printedpages.h"
 #include "widgets/userprompts.h"
@@ -16,7 +15,6 @@
 #include <QFileInfo>
 
 #include <cstdint>
-#include <span>
 
 namespace trellon {
 
@@ -34,15 +32,15 @@ void exportPdf(CMainFrame& frame)
     }
     const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
-    saveReport(frame, file, [&pages, projectFile](const std::string& path) -> Status {
+    saveReport(frame, file, [&pages, projectFile](const std::string& path, ExportTask& task) -> Status {
         const QString title =
-            QFileInfo(projectFile.isEmpty() ? QFile::decodeName(path.c_str()) : projectFile).fileName();
-        const QByteArray pdf = renderPdfPages(pages, title);
-        if (pdf.isEmpty())
-            return Error{ErrorKind::cannotWrite, "the pages could not be painted into a PDF", std::nullopt};
-        const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                              static_cast<std::size_t>(pdf.size()));
-        return writeFileAtomically(path, bytes, "cannot create the PDF file");
+            QFileInfo(projectFile.isEmpty() ? QFile::decodeName(task.target().c_str()) : projectFile).fileName();
+        task.setTotal(pages.pageCount());
+        const QByteArray pdf = renderPdfPages(pages, title, [&task](std::int32_t painted) {
+            task.setDone(painted);
+            return !task.isCancelled();
+        });
+        return writePdfFile(path, pdf, "the pages could not be painted into a PDF");
     });
 }
 

@@ -3,7 +3,6 @@
 #include "cmainframe.h"
 
 #include "widgets/userprompts.h"
-#include "widgets/waitcursor.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,8 +12,7 @@
 
 namespace trellon {
 
-QString saveReport(CMainFrame& frame, const ReportFile& file,
-                   const std::function<Status(const std::string& path)>& write)
+QString saveReport(CMainFrame& frame, const ReportFile& file, const ExportJob& write)
 {
     UserPrompts& prompts = frame.prompts();
     QString path = prompts.chooseFileToSave(&frame, file.filter, file.suffix.mid(1), frame.proposedPath(file.suffix));
@@ -23,24 +21,23 @@ QString saveReport(CMainFrame& frame, const ReportFile& file,
     if (!path.endsWith(file.suffix, Qt::CaseInsensitive))
         path += file.suffix;
 
-    Status written = success();
-    {
-        const WaitCursor waiting;
-        written = write(QFile::encodeName(path).toStdString());
-    }
-    if (!written) {
+    const std::optional<Status> written =
+        runExport(&frame, QCoreApplication::translate("ReportOutput", "正在保存“%1”…").arg(QFileInfo(path).fileName()),
+                  QFile::encodeName(path).toStdString(), write);
+    if (!written)
+        return {};
+    if (!*written) {
         prompts.showMessage(
             &frame,
             QCoreApplication::translate("ReportOutput", "无法保存文件“%1”：\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error().describe())),
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written->error().describe())),
             QMessageBox::Warning);
         return {};
     }
     return path;
 }
 
-void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
-                       const std::function<Status(const std::string& path)>& write)
+void saveReportAndOpen(CMainFrame& frame, const ReportFile& file, const ExportJob& write)
 {
     const QString path = saveReport(frame, file, write);
     if (path.isEmpty() || frame.openUrl(QUrl::fromLocalFile(path)))

@@ -1,12 +1,9 @@
-// The last steps both office reports share: where to save, writing under a wait cursor, opening the result.
+// The last steps the exports share: where to save, writing with progress, opening the result.
 #pragma once
 
-#include "model/result.h"
+#include "exportrunner.h"
 
 #include <QString>
-
-#include <functional>
-#include <string>
 
 namespace trellon {
 
@@ -19,15 +16,13 @@ struct ReportFile {
                         // its folder
 };
 
-// Asks where to save (proposing the project's name beside it) and runs write on the local path under a wait
-// cursor; a failed write is told with the file's name. The path written, or empty when cancelled or failed.
-QString saveReport(CMainFrame& frame, const ReportFile& file,
-                   const std::function<Status(const std::string& path)>& write);
+// Asks where to save (proposing the project's name beside it) and runs write for the local path as runExport does;
+// a failed write is told with the file's name. The path written, or empty when cancelled or failed.
+QString saveReport(CMainFrame& frame, const ReportFile& file, const ExportJob& write);
 
 // Asks where to save (proposing the project's name beside it), runs write on the local path, then opens the file
 // in the desktop's application, or, when none opens it, says where it was written and offers to open its folder.
 // A cancelled dialog does nothing; a failed write is told with the file's name.
-void saveReportAndOpen(CMainFrame& frame, const ReportFile& file,
-                       const std::function<Status(const std::string& path)>& write);
+void saveReportAndOpen(CMainFrame& frame, const ReportFile& file, const ExportJob& write);
 
 } // namespace trellon

@@ -80,7 +80,7 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
     const ReportFile file{
         WordReport::tr("Word文档(*.docx)"), QStringLiteral(".docx"),
         WordReport::tr("Word报告已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
-    saveReportAndOpen(frame, file, [&](const std::string& path) {
+    saveReportAndOpen(frame, file, [&](const std::string& path, ExportTask&) {
         return normal
                    ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()), path)
                    : writeYunnanReport(reportTemplate.value(), layOutYunnanRows(*project), path);

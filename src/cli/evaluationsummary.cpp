@@ -5,11 +5,15 @@
 #include "model/gbk.h"
 #include "model/membertype.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace trellon::cli {
 namespace {
+
+constexpr std::ptrdiff_t listedBeyondLimit = 6; // values listed per member, the others counted
 
 std::string fixed(double value, int decimals)
 {
@@ -61,7 +65,43 @@ void printSample(std::ostream& out, const char* label, const SampleEvaluation& s
     out << '\n';
 }
 
-void printLot(std::ostream& out, const LotEvaluation& lot)
+std::string valueAndDeviation(const BeyondLimitValue& b)
+{
+    return fixed(b.value, 1) + " (" + (b.deviation > 0 ? "+" : "") + fixed(b.deviation, 1) + ')';
+}
+
+// One line per member: its index and number, how many of its values lie beyond the limit, the largest deviation
+// among them, and the first of them.
+void printBeyondLimit(std::ostream& out, const Project& project, const std::vector<BeyondLimitValue>& values)
+{
+    out << "  beyond the limit:";
+    if (values.empty()) {
+        out << " none\n";
+        return;
+    }
+    out << '\n';
+    for (auto first = values.begin(); first != values.end();) {
+        const auto last =
+            std::find_if(first, values.end(), [first](const BeyondLimitValue& b) { return b.member != first->member; });
+        const auto worst = std::max_element(first, last, [](const BeyondLimitValue& a, const BeyondLimitValue& b) {
+            return std::abs(a.deviation) < std::abs(b.deviation);
+        });
+        const auto count = last - first;
+        out << "    member " << first->member << " ("
+            << gbkToUtf8(project.members[static_cast<std::size_t>(first->member)].number) << "): " << count
+            << (count == 1 ? " value" : " values") << ", worst deviation " << (worst->deviation > 0 ? "+" : "")
+            << fixed(worst->deviation, 1) << ':';
+        const auto listed = std::min<std::ptrdiff_t>(count, listedBeyondLimit);
+        for (auto b = first; b != first + listed; ++b)
+            out << (b == first ? " " : ", ") << valueAndDeviation(*b);
+        if (count > listed)
+            out << ", … " << count - listed << " more";
+        out << '\n';
+        first = last;
+    }
+}
+
+void printLot(std::ostream& out, const Project& project, const LotEvaluation& lot)
 {
     out << lotKindName(lot.kind) << " lot: " << lotResultText(lot.result) << '\n';
     printSample(out, "first sample", lot.first);
@@ -71,15 +111,7 @@ void printLot(std::ostream& out, const LotEvaluation& lot)
     } else {
         out << "  second sample: none\n";
     }
-    out << "  beyond the limit:";
-    if (lot.beyondLimit.empty())
-        out << " none";
-    for (std::size_t i = 0; i < lot.beyondLimit.size(); ++i) {
-        const BeyondLimitValue& b = lot.beyondLimit[i];
-        out << (i == 0 ? " member " : ", member ") << b.member << ": " << fixed(b.value, 1) << " ("
-            << (b.deviation > 0 ? "+" : "") << fixed(b.deviation, 1) << ')';
-    }
-    out << '\n';
+    printBeyondLimit(out, project, lot.beyondLimit);
     for (const SampleSize& size : lot.sampleSizes)
         out << "  sample size " << memberTypeName(size.type) << ": population " << countOrDash(size.population)
             << ", required " << countOrDash(size.required) << ", tested " << size.tested << '\n';
@@ -110,7 +142,7 @@ void printEvaluationSummary(std::ostream& out, const Project& project, const Acc
 {
     out << "points per bar: " << evaluation.pointsPerBar << "\n\n";
     for (const LotEvaluation& lot : evaluation.lots) {
-        printLot(out, lot);
+        printLot(out, project, lot);
         out << '\n';
     }
     out << "members:\n";

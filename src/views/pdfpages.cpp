@@ -1,7 +1,7 @@
 // PDF of the printed pages.
 #include "pdfpages.h"
 
-#include "printedpages.h"
+#include "model/atomicfile.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -9,17 +9,20 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include <cstdint>
+#include <span>
+
 namespace trellon {
 
 namespace {
 
 constexpr int pdfResolution = 1200;
 // A common printer's unprintable border; the page layout is placed from the printable area's corner.
-constexpr double printableMarginPoints = 18.0;
+constexpr double printableMarginPoints = double{sheet::printableMargin} / 20;
 
 } // namespace
 
-QByteArray renderPdfPages(const PrintedPages& pages, const QString& title)
+QByteArray renderPdfPages(const PagedDocument& pages, const QString& title, const PageProgress& progress)
 {
     QByteArray pdf;
     {
@@ -33,10 +36,18 @@ QByteArray renderPdfPages(const PrintedPages& pages, const QString& title)
             QPageLayout::Point);
         writer.setCreator(QStringLiteral("Trellon"));
         writer.setTitle(title);
-        if (!pages.paintAllPages(writer))
+        if (!paintPages(pages, writer, 1, pages.pageCount(), progress))
             return {};
     }
     return pdf;
+}
+
+Status writePdfFile(const std::string& path, const QByteArray& pdf, const std::string& unpainted)
+{
+    if (pdf.isEmpty())
+        return Error{ErrorKind::cannotWrite, unpainted, std::nullopt};
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
+    return writeFileAtomically(path, bytes, "cannot create the PDF file");
 }
 
 } // namespace trellon

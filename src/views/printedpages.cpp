@@ -9,10 +9,7 @@
 
 #include "model/testmode.h"
 
-#include <QPagedPaintDevice>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace trellon {
 
@@ -57,23 +54,6 @@ void PrintedPages::paintPage(QPainter& painter, std::int32_t page) const
         paintSectionPage(canvas, project_.members[static_cast<std::size_t>(sectionMembers_[section])]);
     }
     drawPageFooter(canvas, settings_, page, total);
-}
-
-bool PrintedPages::paintPages(QPagedPaintDevice& device, std::int32_t first, std::int32_t last) const
-{
-    first = std::max(first, 1);
-    last = std::min(last, pageCount());
-    if (first > last)
-        return true;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    for (std::int32_t page = first; page <= last; ++page) {
-        if (page > first && !device.newPage())
-            return false;
-        paintPage(painter, page);
-    }
-    return painter.end();
 }
 
 } // namespace trellon

@@ -3,6 +3,8 @@
 // Chinese whatever the language of the interface.
 #pragma once
 
+#include "pageddocument.h"
+
 #include "model/pagecount.h"
 #include "model/printsettings.h"
 #include "model/project.h"
@@ -11,30 +13,29 @@
 #include <vector>
 
 class QPagedPaintDevice;
-class QPainter;
 
 namespace trellon {
 
-class PrintedPages {
+class PrintedPages final : public PagedDocument {
 public:
     // Fixes the pages of the project as it is now; the project must outlive the pages and stay unchanged.
     PrintedPages(const Project& project, const PrintSettings& settings);
 
     const PageCount& count() const { return count_; }
-    std::int32_t pageCount() const { return count_.total(); }
+    std::int32_t pageCount() const override { return count_.total(); }
 
     // Array indexes of the members with a grid page and with a section page, in page order. Grid and section
     // members counted for a page but lacking the run marker have none: the last pages of their run stay empty.
     const std::vector<std::int32_t>& gridPageMembers() const { return gridMembers_; }
     const std::vector<std::int32_t>& sectionPageMembers() const { return sectionMembers_; }
 
-    // Paints page `page` (1 … pageCount()) on the painter's device, whose origin must be the top-left corner of
-    // the printable area.
-    void paintPage(QPainter& painter, std::int32_t page) const;
+    void paintPage(QPainter& painter, std::int32_t page) const override;
 
-    // Paints pages first … last (clamped to the run) onto a device, a new sheet for each. False when painting
-    // could not start on the device; nothing is painted when the run has no page.
-    bool paintPages(QPagedPaintDevice& device, std::int32_t first, std::int32_t last) const;
+    // Pages first … last, or all, onto a device, as trellon::paintPages.
+    bool paintPages(QPagedPaintDevice& device, std::int32_t first, std::int32_t last) const
+    {
+        return trellon::paintPages(*this, device, first, last);
+    }
     bool paintAllPages(QPagedPaintDevice& device) const { return paintPages(device, 1, pageCount()); }
 
 private:

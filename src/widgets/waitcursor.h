@@ -1,6 +1,7 @@
 // The wait cursor for as long as the guard lives, e.g. while a report is written.
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace trellon {

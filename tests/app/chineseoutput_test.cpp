@@ -11,7 +11,9 @@
 #include "interfacelanguage.h"
 #include "model/projectfile.h"
 #include "panel/controlpanel.h"
+#include "support/reporttext.h"
 #include "support/scriptedprompts.h"
+#include "views/evaluationpages.h"
 #include "views/printedpages.h"
 
 #include <QFile>
@@ -22,7 +24,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,20 @@ std::vector<QImage> printedPagePictures()
     return pictures;
 }
 
+// The pages of a document one below the other, at the resolution of the screen.
+QImage pagesPicture(const PagedDocument& pages)
+{
+    constexpr int pageHeight = 1130;
+    QImage picture(800, pageHeight * pages.pageCount(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    for (std::int32_t page = 1; page <= pages.pageCount(); ++page) {
+        pages.paintPage(painter, page);
+        painter.translate(0, pageHeight);
+    }
+    return picture;
+}
+
 TEST(ChineseOutput, printedPagesAreTheSameInEnglish)
 {
     const std::vector<QImage> chinese = printedPagePictures();
@@ -102,10 +117,14 @@ protected:
         save(QStringLiteral("pages.pdf"), [&] { exportPdf(frame); });
         save(QStringLiteral("evaluation.pdf"), [&] { exportEvaluationPdf(frame); });
         frame.evaluationAction().trigger();
-        QFile page(folder + QStringLiteral("/evaluation.html"));
-        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-        page.write(frame.evaluationWindow()->page().toHtml().toUtf8());
-        page.close();
+        EvaluationWindow& evaluation = *frame.evaluationWindow();
+        evaluation.resize(1000, 700);
+        ASSERT_TRUE(QTest::qWaitFor([&evaluation] { return !evaluation.isStale(); }));
+        ASSERT_TRUE(pagesPicture(*evaluation.pages()).save(folder + QStringLiteral("/evaluation.png")));
+        QFile words(folder + QStringLiteral("/evaluation.txt"));
+        ASSERT_TRUE(words.open(QIODevice::WriteOnly));
+        words.write(QByteArray::fromStdString(testing::reportText(evaluation.pages()->report())));
+        words.close();
         for (const TestMode mode : {TestMode::section, TestMode::grid}) {
             QTest::mouseClick(&frame.controlPanel().modeButton(mode), Qt::LeftButton);
             frame.childFrame(frame.activeChildKind())->resize(640, 480);
@@ -133,8 +152,9 @@ TEST_F(ChineseOutputTest, everyFileWrittenInEnglishIsTheSameAsInChinese)
     }
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
     for (const QString& name :
-         {QStringLiteral("report.txt"), QStringLiteral("data.csv"), QStringLiteral("evaluation.html"),
-          QStringLiteral("section.bmp"), QStringLiteral("grid.bmp"), QStringLiteral("project.gj")}) {
+         {QStringLiteral("report.txt"), QStringLiteral("data.csv"), QStringLiteral("evaluation.txt"),
+          QStringLiteral("evaluation.png"), QStringLiteral("section.bmp"), QStringLiteral("grid.bmp"),
+          QStringLiteral("project.gj")}) {
         const QByteArray written = contentOf(chinese + QLatin1Char('/') + name);
         EXPECT_FALSE(written.isEmpty()) << name.toStdString();
         EXPECT_EQ(contentOf(english + QLatin1Char('/') + name), written) << name.toStdString();
@@ -144,7 +164,7 @@ TEST_F(ChineseOutputTest, everyFileWrittenInEnglishIsTheSameAsInChinese)
         EXPECT_FALSE(written.isEmpty()) << name.toStdString();
         EXPECT_EQ(timelessPdf(english + QLatin1Char('/') + name), written) << name.toStdString();
     }
-    EXPECT_TRUE(QString::fromUtf8(contentOf(english + QStringLiteral("/evaluation.html")))
+    EXPECT_TRUE(QString::fromUtf8(contentOf(english + QStringLiteral("/evaluation.txt")))
                     .contains(QStringLiteral("钢筋保护层厚度检验评定")));
 }
 

@@ -2,6 +2,7 @@
 // PDF report read back as text.
 #include "clirunner.h"
 
+#include "evaluation/evaluationfixtures.h"
 #include "evaluation/verdictsentence.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
@@ -166,6 +167,31 @@ TEST(CliEvaluate, summaryGivesEachLotsVerdictAsTheJsonDoes)
         const std::string line = lot["kind"].get<std::string>() + " lot: " + lot["result"].get<std::string>() + "\n";
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
+}
+
+TEST(CliEvaluate, summaryListsTheValuesBeyondTheLimitAMemberALine)
+{
+    // Member 0: nine values beyond +15, the worst the second; member 1: one below -10.5.
+    Project project;
+    std::vector<std::int32_t> many(40, 25);
+    many.insert(many.end(), {42, 44, 41, 42, 42, 42, 42, 42, 42});
+    project.members = {singlePointMember("一层 梁", many), singlePointMember("一层 梁", {25, 10})};
+    project.members[1].number = "1002";
+    ScratchFolder folder;
+    const std::string path = (folder / "beyond.gj").string();
+    ASSERT_TRUE(writeProjectFile(path, project));
+    const CliRun run = runCli({"evaluate", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string lines[] = {
+        "  beyond the limit:\n"
+        "    member 0 (1001): 9 values, worst deviation +19.0: 42.0 (+17.0), 44.0 (+19.0), 41.0 (+16.0), 42.0 (+17.0), "
+        "42.0 (+17.0), 42.0 (+17.0), … 3 more\n"
+        "    member 1 (1002): 1 value, worst deviation -15.0: 10.0 (-15.0)\n",
+        "slab lot: 无数据\n",
+        "  beyond the limit: none\n",
+    };
+    for (const std::string& line : lines)
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
 }
 
 // The text of a PDF with all white space taken out, as pdftotext breaks lines and cells where the page does.

@@ -1,15 +1,14 @@
 // The histogram of the evaluation report: bar heights in proportion to the counts, over the accepted range, and
-// drawn inside the report's document where the placeholders were.
-#include "views/evaluationdocument.h"
-#include "views/histogramobject.h"
+// drawn on the report's pages.
+#include "views/coverhistogram.h"
+#include "views/evaluationpages.h"
 #include "views/passcolours.h"
 
 #include "model/gbk.h"
+#include "support/reporttext.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
-#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -89,27 +88,27 @@ TEST(CoverHistogramPicture, theReportDrawsAHistogramForEachSampleWithValues)
         m.replaceSamples({22, 25, 28, 30});
         project.members.push_back(m);
     }
-    const std::unique_ptr<QTextDocument> report =
-        evaluationDocument(project, evaluateAcceptance(project), QStringLiteral("t.gj"));
-    report->setTextWidth(800);
-    QImage image(report->size().toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        report->drawContents(&painter);
-    }
+    const EvaluationPages pages(evaluationReport(project, evaluateAcceptance(project), "t.gj", "2024-03-09"));
     // Each histogram is a run of rows with bars; the two lots give two.
     int histograms = 0;
-    bool inBars = false;
-    for (int y = 0; y < image.height(); ++y) {
-        bool bar = false;
-        for (int x = 0; x < image.width() && !bar; ++x)
-            bar = isBar(image.pixel(x, y));
-        histograms += bar && !inBars ? 1 : 0;
-        inBars = bar;
+    for (std::int32_t page = 1; page <= pages.pageCount(); ++page) {
+        QImage image(1190, 1684, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            pages.paintPage(painter, page);
+        }
+        bool inBars = false;
+        for (int y = 0; y < image.height(); ++y) {
+            bool bar = false;
+            for (int x = 0; x < image.width() && !bar; ++x)
+                bar = isBar(image.pixel(x, y));
+            histograms += bar && !inBars ? 1 : 0;
+            inBars = bar;
+        }
     }
     EXPECT_EQ(histograms, 2);
-    EXPECT_TRUE(report->toPlainText().contains(QStringLiteral("板类构件钢筋保护层厚度检验的合格率为")));
+    EXPECT_NE(testing::reportText(pages.report()).find("板类构件钢筋保护层厚度检验的合格率为"), std::string::npos);
 }
 
 } // namespace

@@ -1,15 +1,10 @@
-// Histogram text object.
-#include "histogramobject.h"
+// Cover histogram picture.
+#include "coverhistogram.h"
 
 #include "passcolours.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
-#include <QList>
-#include <QPaintDevice>
 #include <QPainter>
-#include <QTextCharFormat>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -17,11 +12,6 @@
 namespace trellon {
 namespace {
 
-constexpr int histogramObjectType = QTextFormat::UserObject + 1;
-enum Property { classesProperty = QTextFormat::UserProperty + 1, rangesProperty, sizeProperty };
-
-constexpr double screenDpi = 96.0;
-constexpr double mmPerInch = 25.4;
 constexpr QColor barColour{70, 110, 170};
 
 // A step of 1, 2 or 5 times a power of ten that divides span into at most `most` parts.
@@ -32,40 +22,6 @@ double tickStep(double span, int most)
         for (const double multiple : {1.0, 2.0, 5.0})
             if (span / (multiple * decade) <= most)
                 return multiple * decade;
-}
-
-QVariant classesVariant(const CoverHistogram& classes)
-{
-    QList<int> flat;
-    for (const HistogramClass& c : classes)
-        flat << c.from << c.count;
-    return QVariant::fromValue(flat);
-}
-
-CoverHistogram classesOf(const QTextFormat& format)
-{
-    const QList<int> flat = format.property(classesProperty).value<QList<int>>();
-    CoverHistogram classes;
-    for (qsizetype i = 0; i + 1 < flat.size(); i += 2)
-        classes.push_back({flat[i], flat[i + 1]});
-    return classes;
-}
-
-QVariant rangesVariant(const std::vector<AcceptedRange>& ranges)
-{
-    QList<double> flat;
-    for (const AcceptedRange& r : ranges)
-        flat << r.low << r.high << r.design;
-    return QVariant::fromValue(flat);
-}
-
-std::vector<AcceptedRange> rangesOf(const QTextFormat& format)
-{
-    const QList<double> flat = format.property(rangesProperty).value<QList<double>>();
-    std::vector<AcceptedRange> ranges;
-    for (qsizetype i = 0; i + 2 < flat.size(); i += 3)
-        ranges.push_back({flat[i], flat[i + 1], flat[i + 2]});
-    return ranges;
 }
 
 void drawTextAt(QPainter& painter, QPointF anchor, Qt::Alignment alignment, const QString& text)
@@ -156,33 +112,6 @@ void paintCoverHistogram(QPainter& painter, const QRectF& rect, const CoverHisto
     drawTextAt(painter, QPointF(0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("测点数"));
     painter.restore();
     painter.restore();
-}
-
-QTextCharFormat histogramFormat(const CoverHistogram& classes, const std::vector<AcceptedRange>& ranges, QSizeF sizeMm)
-{
-    QTextCharFormat format;
-    format.setObjectType(histogramObjectType);
-    format.setProperty(classesProperty, classesVariant(classes));
-    format.setProperty(rangesProperty, rangesVariant(ranges));
-    format.setProperty(sizeProperty, sizeMm);
-    return format;
-}
-
-void registerHistogramObject(QTextDocument& document)
-{
-    document.documentLayout()->registerHandler(histogramObjectType, new HistogramObject(&document));
-}
-
-QSizeF HistogramObject::intrinsicSize(QTextDocument* document, int, const QTextFormat& format)
-{
-    const QPaintDevice* device = document->documentLayout()->paintDevice();
-    const double dpi = device != nullptr ? device->logicalDpiX() : screenDpi;
-    return format.property(sizeProperty).toSizeF() * (dpi / mmPerInch);
-}
-
-void HistogramObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format)
-{
-    paintCoverHistogram(*painter, rect, classesOf(format), rangesOf(format));
 }
 
 } // namespace trellon
