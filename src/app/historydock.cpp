@@ -9,8 +9,7 @@
 namespace trellon {
 
 HistoryDock::HistoryDock(ProjectDocument& document, std::function<void()> finishEditing, QWidget* parent)
-    : QDockWidget(parent), view_(new QUndoView(&document.undoStack(), this)),
-      finishEditing_(std::move(finishEditing))
+    : QDockWidget(parent), view_(new QUndoView(document.undoStack_, this)), finishEditing_(std::move(finishEditing))
 {
     setObjectName(QStringLiteral("historyDock"));
     view_->viewport()->installEventFilter(this);

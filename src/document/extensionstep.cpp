@@ -14,8 +14,8 @@ MemberExtras extrasOf(const ProjectExtension& extension, int index)
 
 } // namespace
 
-ExtensionStep::ExtensionStep(ProjectDocument& document, StepText text, ProjectExtension before,
-                             ProjectExtension after, TestMode mode, int focus, QUndoCommand* group)
+ExtensionStep::ExtensionStep(ProjectDocument& document, StepText text, ProjectExtension before, ProjectExtension after,
+                             TestMode mode, int focus, QUndoCommand* group)
     : DocumentStep(document, std::move(text), mode, focus, group), before_(std::move(before)), after_(std::move(after))
 {
 }

@@ -138,6 +138,7 @@ void ProjectDocument::markSaved(std::string path)
     unsavedWithoutHistory_ = false;
     undoStack_->setClean();
     updateModified();
+    emit saved();
 }
 
 void ProjectDocument::updateModified()
@@ -200,8 +201,8 @@ bool ProjectDocument::recordFields(StepText text, std::vector<FieldsStep::Change
         rename.reset();
     if ((changes.empty() && !rename) || applying_)
         return false;
-    auto* step = new FieldsStep(*this, std::move(text), std::move(changes), figures, std::move(rename), testMode_,
-                                focus, group);
+    auto* step =
+        new FieldsStep(*this, std::move(text), std::move(changes), figures, std::move(rename), testMode_, focus, group);
     if (group == nullptr)
         undoStack_->push(step);
     return true;

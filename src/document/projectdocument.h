@@ -132,15 +132,16 @@ signals:
     void membersChanged(const QList<int>& memberIndexes);
     void selectionChanged();
     void modifiedChanged(bool modified);
+    // The project was written to its file (markSaved).
+    void saved();
     // The acceptance check's data changed (types, flags, points per bar, populations, conclusion basis).
     void extensionChanged();
 
 private:
     friend class DocumentStep;
-    // The one view of the history, which shows its steps and moves through them.
+    // The one view of the history, which shows its steps and moves through them, is handed the stack.
     friend class HistoryDock;
 
-    QUndoStack& undoStack() const { return *undoStack_; }
     // Steps of the changes, with the unchanged ones left out; none when nothing changes or while a step is
     // undone or redone. A fields step becomes a part of `group` when one is given.
     bool recordReadings(StepText text, std::vector<ReadingsStep::Change> changes, int focus);

@@ -185,8 +185,8 @@ bool CDataListView::commitCellEdit(int row, int column, const QString& text)
     if (reading < 0)
         return true;
     const std::optional<std::int64_t> value = leadingInteger(text);
-    const ReadingEdit outcome = value ? document_.setReading(document_.selectedMember(), reading, *value)
-                                      : ReadingEdit::noSuchReading;
+    const ReadingEdit outcome =
+        value ? document_.setReading(document_.selectedMember(), reading, *value) : ReadingEdit::noSuchReading;
     if (!value)
         prompts_.showMessage(this, notAnIntegerMessage());
     else if (outcome == ReadingEdit::outOfRange)
