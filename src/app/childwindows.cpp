@@ -14,11 +14,18 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace trellon {
 
 namespace {
 
 const QString passColoursKey = QStringLiteral("View/PassColours");
+
+template <typename View> View* viewIn(const CChildFrame* frame)
+{
+    return frame != nullptr ? static_cast<View*>(frame->widget()) : nullptr;
+}
 
 } // namespace
 
@@ -33,54 +40,30 @@ ChildWindows::ChildWindows(ProjectDocument& document, UserPrompts& prompts, QMdi
 ChildWindows::~ChildWindows()
 {
     // The frames go with the document area, after this: they tell nobody.
-    for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
+    for (CChildFrame* frame : frames_) {
         if (frame != nullptr)
             disconnect(frame, nullptr, this, nullptr);
     }
 }
 
-CChildFrame*& ChildWindows::frameOf(ChildKind kind)
-{
-    switch (kind) {
-    case ChildKind::section:
-        return sectionFrame_;
-    case ChildKind::grid:
-        return gridFrame_;
-    case ChildKind::list:
-    case ChildKind::none:
-        break;
-    }
-    return listFrame_;
-}
-
 CChildFrame* ChildWindows::childFrame(ChildKind kind) const
 {
-    switch (kind) {
-    case ChildKind::list:
-        return listFrame_;
-    case ChildKind::section:
-        return sectionFrame_;
-    case ChildKind::grid:
-        return gridFrame_;
-    case ChildKind::none:
-        break;
-    }
-    return nullptr;
+    return kind == ChildKind::none ? nullptr : frames_[static_cast<std::size_t>(kind) - 1];
 }
 
 CDataListView* ChildWindows::listView() const
 {
-    return listFrame_ != nullptr ? static_cast<CDataListView*>(listFrame_->widget()) : nullptr;
+    return viewIn<CDataListView>(childFrame(ChildKind::list));
 }
 
 CSectionView* ChildWindows::sectionView() const
 {
-    return sectionFrame_ != nullptr ? static_cast<CSectionView*>(sectionFrame_->widget()) : nullptr;
+    return viewIn<CSectionView>(childFrame(ChildKind::section));
 }
 
 CGridView* ChildWindows::gridView() const
 {
-    return gridFrame_ != nullptr ? static_cast<CGridView*>(gridFrame_->widget()) : nullptr;
+    return viewIn<CGridView>(childFrame(ChildKind::grid));
 }
 
 ChildKind ChildWindows::activeKind() const
@@ -92,7 +75,7 @@ ChildKind ChildWindows::activeKind() const
 
 bool ChildWindows::anyOpen() const
 {
-    return listFrame_ != nullptr || sectionFrame_ != nullptr || gridFrame_ != nullptr;
+    return std::any_of(frames_.begin(), frames_.end(), [](const CChildFrame* frame) { return frame != nullptr; });
 }
 
 CChildFrame* ChildWindows::createChildFrame(ChildKind kind)
@@ -121,7 +104,7 @@ CChildFrame* ChildWindows::createChildFrame(ChildKind kind)
     frame->setWindowIcon(applicationIcon());
     area_.addSubWindow(frame);
     connect(frame, &QObject::destroyed, this, &ChildWindows::childFrameDestroyed);
-    frameOf(kind) = frame;
+    frames_[static_cast<std::size_t>(kind) - 1] = frame;
     if (kind == ChildKind::list) {
         listView()->refreshPassMarks();
         frame->showMaximized();
@@ -146,10 +129,8 @@ CChildFrame* ChildWindows::openOrActivate(ChildKind kind)
 
 void ChildWindows::childFrameDestroyed(QObject* frame)
 {
-    for (CChildFrame** open : {&listFrame_, &sectionFrame_, &gridFrame_}) {
-        if (*open == frame)
-            *open = nullptr;
-    }
+    std::replace_if(
+        frames_.begin(), frames_.end(), [frame](const QObject* open) { return open == frame; }, nullptr);
     emit windowsChanged();
     // The document area lets go of the window after this signal.
     QTimer::singleShot(0, this, &ChildWindows::windowsChanged);
@@ -174,7 +155,7 @@ QString ChildWindows::title() const
 void ChildWindows::retitle()
 {
     const QString shown = title();
-    for (CChildFrame* frame : {listFrame_, sectionFrame_, gridFrame_}) {
+    for (CChildFrame* frame : frames_) {
         if (frame != nullptr)
             frame->setWindowTitle(shown);
     }

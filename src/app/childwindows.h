@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 class QMdiArea;
 class QSettings;
 
@@ -65,16 +67,14 @@ signals:
 private:
     CChildFrame* createChildFrame(ChildKind kind);
     void childFrameDestroyed(QObject* frame);
-    CChildFrame*& frameOf(ChildKind kind);
 
     ProjectDocument& document_;
     UserPrompts& prompts_;
     QMdiArea& area_;
     QSettings& settings_;
     PassColours passColours_;
-    CChildFrame* listFrame_ = nullptr;
-    CChildFrame* sectionFrame_ = nullptr;
-    CChildFrame* gridFrame_ = nullptr;
+    // The list, section and grid windows, in the order of ChildKind.
+    std::array<CChildFrame*, 3> frames_{};
 };
 
 } // namespace trellon
