@@ -1,7 +1,6 @@
 // Construction, docking and wiring of the main window.
 #include "cmainframe.h"
 
-#include "cchildframe.h"
 #include "commandactions.h"
 #include "commandicons.h"
 #include "desktopopener.h"
@@ -68,7 +67,7 @@ CMainFrame::~CMainFrame()
     // The views and the panel refer to the document, and the docks and windows tell this window of their changes:
     // they go while the document and the commands are still here, and tell nobody.
     for (const QObject* part :
-         std::initializer_list<const QObject*>{&childWindows_, workspaceDock_, historyDock_, toolBar_, &files_})
+         std::initializer_list<const QObject*>{&childWindows_, workspaceDock_, historyDock_, toolBar_})
         disconnect(part, nullptr, this, nullptr);
     delete mdiArea_;
     delete workspaceDock_;

@@ -9,6 +9,17 @@
 
 namespace trellon {
 
+namespace {
+
+void showTexts(QAction& act, const CommandTexts& texts)
+{
+    act.setText(texts.text);
+    act.setStatusTip(texts.prompt);
+    act.setToolTip(texts.toolTip);
+}
+
+} // namespace
+
 CommandActions::CommandActions(CommandTargets targets, std::function<CommandState()> state, QWidget* owner)
     : QObject(owner), targets_(targets), state_(std::move(state)), owner_(owner), choices_(new QActionGroup(owner))
 {
@@ -70,8 +81,11 @@ void CommandActions::retranslate()
 {
     for (const auto& [layout, shown] : menus_)
         shown->setTitle(QCoreApplication::translate("CommandLayout", layout->title));
-    for (const CommandRow& row : commandRows())
+    const CommandState state = state_();
+    for (const CommandRow& row : commandRows()) {
         action(row.id)->setShortcuts(commandShortcuts(row));
+        showTexts(*action(row.id), commandTexts(row, state));
+    }
     update();
 }
 
@@ -80,10 +94,9 @@ void CommandActions::update()
     const CommandState state = state_();
     for (const CommandRow& row : commandRows()) {
         QAction* act = action(row.id);
-        const CommandTexts texts = commandTexts(row, state);
-        act->setText(texts.text);
-        act->setStatusTip(texts.prompt);
-        act->setToolTip(texts.toolTip);
+        // The fixed texts change only with the language.
+        if (row.shownTexts != nullptr)
+            showTexts(*act, row.shownTexts(state));
         act->setEnabled(row.enabled == nullptr || row.enabled(state));
         if (row.checked != nullptr)
             act->setChecked(row.checked(state));
