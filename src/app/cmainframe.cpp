@@ -44,6 +44,10 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
     retranslate();
     restoreDockPlaces(*this, settings_);
 
+    // The ticks of 工具栏, 控制面板 and 操作历史 follow the bars, also when the docks' own buttons close them.
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::updateCommands);
+    for (QDockWidget* dock : {workspaceDock_, static_cast<QDockWidget*>(historyDock_)})
+        connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCommands);
     connect(&childWindows_, &ChildWindows::windowsChanged, this, [this] {
         retitle();
         updateCommands();
@@ -87,9 +91,6 @@ void CMainFrame::createDocks()
         document_, [this] { finishEditing(); }, this);
     addDockWidget(Qt::RightDockWidgetArea, historyDock_);
     historyDock_->hide();
-    // The ticks of 控制面板 and 操作历史 follow the docks, also when their own close buttons hide them.
-    for (QDockWidget* dock : {workspaceDock_, static_cast<QDockWidget*>(historyDock_)})
-        connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCommands);
 }
 
 void CMainFrame::createBars()
@@ -99,7 +100,6 @@ void CMainFrame::createBars()
     toolBar_->setIconSize(QSize(32, 32));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     addToolBar(Qt::TopToolBarArea, toolBar_);
-    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::updateCommands);
 
     readyLabel_ = new QLabel(this);
     statusBar()->addWidget(readyLabel_, 1);

@@ -30,6 +30,7 @@ class LanguageSwitch;
 class PrintCommands;
 class TransferCommand;
 
+// The commands, each with its row in commandtable.cpp, in this order.
 enum class Command {
     newFile,
     open,
