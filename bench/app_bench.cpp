@@ -80,8 +80,8 @@ void registerEditWithEvaluation(const char* name, CMainFrame& frame, const std::
     benchmark::RegisterBenchmark(name, [&frame, prepare, edit,
                                         steps = std::make_shared<int>(0)](benchmark::State& state) {
         prepare();
-        frame.showEvaluation();
-        EvaluationWindow& window = *frame.evaluationWindow();
+        frame.evaluation().showWindow();
+        EvaluationWindow& window = *frame.evaluation().evaluationWindow();
         waitUntilCurrent(window);
         int& step = *steps;
         for (auto _ : state) {
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark("refreshAfterReadingEdit",
                                      [&frame](benchmark::State& state) {
                                          frame.controlPanel().chooseMode(TestMode::singlePoint);
-                                         CDataListView& list = *frame.listView();
+                                         CDataListView& list = *frame.childWindows().listView();
                                          int value = 0;
                                          for (auto _ : state) {
                                              list.commitCellEdit(0, CDataListView::coverColumn,
@@ -153,11 +153,12 @@ int main(int argc, char** argv)
             "readingEditWithEvaluationOpen", frame,
             [&frame] { frame.controlPanel().chooseMode(TestMode::singlePoint); },
             [&frame](int step) {
-                frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QString::number(40 + step % 20));
+                frame.childWindows().listView()->commitCellEdit(0, CDataListView::coverColumn,
+                                                                QString::number(40 + step % 20));
             });
         registerEditWithEvaluation(
             "pointsPerBarChangeWithEvaluationOpen", frame, [] {},
-            [&frame](int step) { frame.evaluationWindow()->pointsPerBarField().setValue(1 + step % 2); });
+            [&frame](int step) { frame.evaluation().evaluationWindow()->pointsPerBarField().setValue(1 + step % 2); });
 
         const bench::RatioRow table[] = {
             {"choose another single-point member / window repaint", "switchSinglePointMember", "repaintWindow"},

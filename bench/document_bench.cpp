@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QUndoStack>
 
 #include <cstdio>
 #include <exception>
@@ -41,13 +40,12 @@ std::vector<bench::RatioRow> registerDocumentBenchmarks(ProjectDocument& documen
     const int singlePoint = memberIndexInMode(document.project()->members, TestMode::singlePoint, 0);
     // Each round leaves the history as it found it: the undone step is dropped by the next one.
     benchmark::RegisterBenchmark("setReadingUndoRedo", [&document, singlePoint](benchmark::State& state) {
-        QUndoStack& history = document.undoStack();
         std::int32_t value = 0;
         for (auto _ : state) {
             document.setReading(singlePoint, 7, 10 + value++ % 100);
-            history.undo();
-            history.redo();
-            history.undo();
+            document.undo();
+            document.redo();
+            document.undo();
         }
     })->UseRealTime();
     // The all-member edits are timed apart from their undo; each undo leaves the history as it was.
@@ -59,7 +57,7 @@ std::vector<bench::RatioRow> registerDocumentBenchmarks(ProjectDocument& documen
         for (auto _ : state) {
             designCoverOfAll(20 + cover++ % 20);
             state.PauseTiming();
-            document.undoStack().undo();
+            document.undo();
             state.ResumeTiming();
         }
     })->UseRealTime();
@@ -69,14 +67,14 @@ std::vector<bench::RatioRow> registerDocumentBenchmarks(ProjectDocument& documen
             state.PauseTiming();
             designCoverOfAll(20 + cover++ % 20);
             state.ResumeTiming();
-            document.undoStack().undo();
+            document.undo();
         }
     })->UseRealTime();
     benchmark::RegisterBenchmark("untickAll", [&document, all](benchmark::State& state) {
         for (auto _ : state) {
             document.setChecked(all, false);
             state.PauseTiming();
-            document.undoStack().undo();
+            document.undo();
             state.ResumeTiming();
         }
     })->UseRealTime();
@@ -85,7 +83,7 @@ std::vector<bench::RatioRow> registerDocumentBenchmarks(ProjectDocument& documen
             state.PauseTiming();
             document.setChecked(all, false);
             state.ResumeTiming();
-            document.undoStack().undo();
+            document.undo();
         }
     })->UseRealTime();
     return {

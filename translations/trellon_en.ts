@@ -46,6 +46,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLayout</name>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>数据传输(&amp;D)</source>
+        <translation>Data &amp;Transfer</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>新建(&amp;N)</source>
@@ -303,6 +330,98 @@
         <source>数据传输(&amp;D)...</source>
         <translation>&amp;Data Transfer...</translation>
     </message>
+    <message>
+        <source>打开该文档</source>
+        <translation>Open this document</translation>
+    </message>
+    <message>
+        <source>撤销 %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销上一个操作</source>
+        <translation>Undo the last step</translation>
+    </message>
+    <message>
+        <source>重做 %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>重做撤销的操作</source>
+        <translation>Redo the step undone</translation>
+    </message>
+    <message>
+        <source>按规范设置允许偏差</source>
+        <translation>Set Permitted Deviations by the Standard</translation>
+    </message>
+    <message>
+        <source>已勾选的梁允许偏差设为 +%1/%2 mm，板设为 +%3/%4 mm</source>
+        <translation>Set the permitted deviation of ticked beams to +%1/%2 mm and of ticked slabs to +%3/%4 mm</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>最近文件</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>操作历史</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>显示或隐藏可以撤销的操作</source>
+        <translation>Show or hide the steps that can be undone</translation>
+    </message>
+    <message>
+        <source>按合格着色</source>
+        <translation>Colour by Pass</translation>
+    </message>
+    <message>
+        <source>示意图中合格的钢筋显示为绿色，不合格的显示为红色</source>
+        <translation>Show bars within tolerance in green and the others in red in the diagrams</translation>
+    </message>
+    <message>
+        <source>检验评定</source>
+        <translation>Acceptance Evaluation</translation>
+    </message>
+    <message>
+        <source>按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度</source>
+        <translation>Evaluate the cover of the ticked members by GB 50204-2015 Appendix E</translation>
+    </message>
 </context>
 <context>
     <name>ConclusionBasisTexts</name>
@@ -313,6 +432,33 @@
     <message>
         <source>合格点率≥90%</source>
         <translation>Acceptable points ≥ 90 %</translation>
+    </message>
+</context>
+<context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>无标题</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1 的未保存修改（最后保存于 %2）可以恢复。是否恢复？</source>
+        <translation>The unsaved changes of %1 (last kept at %2) can be restored. Restore them?</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>以后再说</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>丢弃</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>恢复文件已损坏，无法恢复。</source>
+        <translation>The recovery file is damaged and cannot be restored.</translation>
     </message>
 </context>
 <context>
@@ -354,6 +500,13 @@
     </message>
 </context>
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>没有已勾选的梁或板构件。</source>
+        <translation>No beam or slab members are ticked.</translation>
+    </message>
+</context>
+<context>
     <name>ExcelReport</name>
     <message>
         <source>创建Excel服务失败!</source>
@@ -389,6 +542,13 @@ No application was found to open it. Open the folder it is in?</translation>
     </message>
 </context>
 <context>
+    <name>HelpCommands</name>
+    <message>
+        <source>找不到帮助文件。</source>
+        <translation>The help file cannot be found.</translation>
+    </message>
+</context>
+<context>
     <name>InputMessages</name>
     <message>
         <source>请键入一个整数。</source>
@@ -401,6 +561,13 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>已存为 %1（读数为整毫米）</source>
         <translation>Stored as %1 (readings are whole millimetres)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>找不到英文界面的翻译文件，界面仍为中文。</source>
+        <translation>The English translation was not found; the interface stays in Chinese.</translation>
     </message>
 </context>
 <context>
@@ -533,6 +700,19 @@ No application was found to open it. Open the folder it is in?</translation>
     <message>
         <source>已恢复上次未保存的修改，“%1”没有打开。</source>
         <translation>The unsaved changes of the last run were restored; &quot;%1&quot; was not opened.</translation>
+    </message>
+</context>
+<context>
+    <name>TextExport</name>
+    <message>
+        <source>钢筋仪数据处理文件(*.txt)</source>
+        <translation>Text report files (*.txt)</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”：
+%2</source>
+        <translation>Cannot save the file &quot;%1&quot;:
+%2</translation>
     </message>
 </context>
 <context>
@@ -707,214 +887,27 @@ Copyright © the Trellon developers</translation>
 <context>
     <name>trellon::CMainFrame</name>
     <message>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Ctrl+P</source>
-        <translation>Ctrl+P</translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
-        <translation>Ctrl+Y</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
-    </message>
-    <message>
-        <source>撤销 %1</source>
-        <translation>Undo %1</translation>
-    </message>
-    <message>
-        <source>撤销</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>重做 %1</source>
-        <translation>Redo %1</translation>
-    </message>
-    <message>
-        <source>重做</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>找不到英文界面的翻译文件，界面仍为中文。</source>
-        <translation>The English translation was not found; the interface stays in Chinese.</translation>
-    </message>
-    <message>
         <source>Workspace</source>
         <translation>Workspace</translation>
-    </message>
-    <message>
-        <source>操作历史</source>
-        <translation>History</translation>
     </message>
     <message>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <source>显示或隐藏可以撤销的操作</source>
-        <translation>Show or hide the steps that can be undone</translation>
-    </message>
-    <message>
-        <source>&lt;打开的工程&gt;</source>
-        <translation>&lt;project as opened&gt;</translation>
-    </message>
-    <message>
-        <source>按合格着色</source>
-        <translation>Colour by Pass</translation>
-    </message>
-    <message>
-        <source>示意图中合格的钢筋显示为绿色，不合格的显示为红色</source>
-        <translation>Show bars within tolerance in green and the others in red in the diagrams</translation>
-    </message>
-    <message>
-        <source>检验评定</source>
-        <translation>Acceptance Evaluation</translation>
-    </message>
-    <message>
-        <source>按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度</source>
-        <translation>Evaluate the cover of the ticked members by GB 50204-2015 Appendix E</translation>
-    </message>
-    <message>
-        <source>按规范设置允许偏差</source>
-        <translation>Set Permitted Deviations by the Standard</translation>
-    </message>
-    <message>
-        <source>已勾选的梁允许偏差设为 +10/-7 mm，板设为 +8/-5 mm</source>
-        <translation>Set the permitted deviation of ticked beams to +10/-7 mm and of ticked slabs to +8/-5 mm</translation>
-    </message>
-    <message>
-        <source>撤销上一个操作</source>
-        <translation>Undo the last step</translation>
-    </message>
-    <message>
-        <source>重做撤销的操作</source>
-        <translation>Redo the step undone</translation>
-    </message>
-    <message>
         <source>就绪</source>
         <translation>Ready</translation>
-    </message>
-    <message>
-        <source>文件(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>编辑(&amp;E)</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>查看(&amp;V)</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>帮助(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>最近文件</source>
-        <translation>Recent Files</translation>
-    </message>
-    <message>
-        <source>没有已勾选的梁或板构件。</source>
-        <translation>No beam or slab members are ticked.</translation>
-    </message>
-    <message>
-        <source>打开该文档</source>
-        <translation>Open this document</translation>
-    </message>
-    <message>
-        <source>无标题</source>
-        <translation>Untitled</translation>
     </message>
     <message>
         <source>Velmora钢筋检测分析软件V1.0</source>
         <translation>Velmora Rebar Test Analysis V1.0</translation>
     </message>
+</context>
+<context>
+    <name>trellon::ChildWindows</name>
     <message>
-        <source>钢筋仪数据处理文件(*.gj)</source>
-        <translation>Cover meter project files (*.gj)</translation>
-    </message>
-    <message>
-        <source>无法打开文件“%1”：
-%2
-
-已载入的数据保持不变。</source>
-        <translation>Cannot open the file &quot;%1&quot;:
-%2
-
-The loaded data stay as they were.</translation>
-    </message>
-    <message>
-        <source>没有可保存的数据。</source>
-        <translation>There are no data to save.</translation>
-    </message>
-    <message>
-        <source>无法保存文件“%1”：
-%2</source>
-        <translation>Cannot save the file &quot;%1&quot;:
-%2</translation>
-    </message>
-    <message>
-        <source>钢筋仪数据处理文件(*.txt)</source>
-        <translation>Text report files (*.txt)</translation>
-    </message>
-    <message>
-        <source>您保存数据吗?</source>
-        <translation>Do you want to save the data?</translation>
-    </message>
-    <message>
-        <source>找不到帮助文件。</source>
-        <translation>The help file cannot be found.</translation>
-    </message>
-    <message>
-        <source>恢复文件已损坏，无法恢复。</source>
-        <translation>The recovery file is damaged and cannot be restored.</translation>
-    </message>
-    <message>
-        <source>%1 的未保存修改（最后保存于 %2）可以恢复。是否恢复？</source>
-        <translation>The unsaved changes of %1 (last kept at %2) can be restored. Restore them?</translation>
-    </message>
-    <message>
-        <source>恢复</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>以后再说</source>
-        <translation>Later</translation>
-    </message>
-    <message>
-        <source>丢弃</source>
-        <translation>Discard</translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <source>数据传输(&amp;D)</source>
-        <translation>Data &amp;Transfer</translation>
-    </message>
-    <message>
-        <source>“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；测量数据已完整打开。
-%2</source>
-        <translation>The member types, second-sample marks, readings per bar, member totals and conclusion basis in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
-%2</translation>
+        <source>无标题</source>
+        <translation>Untitled</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +996,58 @@ The loaded data stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>trellon::FileCommands</name>
+    <message>
+        <source>钢筋仪数据处理文件(*.gj)</source>
+        <translation>Cover meter project files (*.gj)</translation>
+    </message>
+    <message>
+        <source>无法打开文件“%1”：
+%2
+
+已载入的数据保持不变。</source>
+        <translation>Cannot open the file &quot;%1&quot;:
+%2
+
+The loaded data stay as they were.</translation>
+    </message>
+    <message>
+        <source>“%1”中的构件类型、复检标记、每根钢筋测点数、构件总数和结论依据已损坏，未能读取；测量数据已完整打开。
+%2</source>
+        <translation>The member types, second-sample marks, readings per bar, member totals and conclusion basis in &quot;%1&quot; are damaged and were not read; the measurements were opened in full.
+%2</translation>
+    </message>
+    <message>
+        <source>没有可保存的数据。</source>
+        <translation>There are no data to save.</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”：
+%2</source>
+        <translation>Cannot save the file &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message>
+        <source>您保存数据吗?</source>
+        <translation>Do you want to save the data?</translation>
+    </message>
+</context>
+<context>
     <name>trellon::HelpWindow</name>
     <message>
         <source>帮助主题</source>
         <translation>Help Topics</translation>
+    </message>
+</context>
+<context>
+    <name>trellon::HistoryDock</name>
+    <message>
+        <source>操作历史</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&lt;打开的工程&gt;</source>
+        <translation>&lt;project as opened&gt;</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,10 @@
 
 namespace trellon {
 
-class CMainFrame;
+class CommandWindow;
 
 // Draws the active diagram window's picture at the view's size and the display's depth, then asks for the file
 // and, before replacing an existing one, whether to. Does nothing unless a section or grid window is active.
-void saveActiveDiagramBitmap(CMainFrame& frame);
+void saveActiveDiagramBitmap(CommandWindow& window);
 
 } // namespace trellon

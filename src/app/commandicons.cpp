@@ -1,9 +1,11 @@
 // Icons of the toolbar, painted at two sizes.
 #include "commandicons.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
 
 #include <functional>
 
@@ -86,10 +88,10 @@ void plus(QPainter& p, QPointF centre)
     p.drawLine(centre - QPointF(0, 3.2), centre + QPointF(0, 3.2));
 }
 
-void paint(QPainter& p, Command command)
+void paint(QPainter& p, CommandIcon icon)
 {
-    switch (command) {
-    case Command::open: {
+    switch (icon) {
+    case CommandIcon::open: {
         p.setPen(QPen(ink, 1.4));
         p.setBrush(QColor(236, 190, 90));
         p.drawRect(QRectF(3, 8, 24, 18));
@@ -103,7 +105,7 @@ void paint(QPainter& p, Command command)
         p.drawPath(flap);
         return;
     }
-    case Command::save:
+    case CommandIcon::save:
         p.setPen(QPen(ink, 1.4));
         p.setBrush(accent);
         p.drawRoundedRect(QRectF(4, 4, 24, 24), 2, 2);
@@ -112,16 +114,16 @@ void paint(QPainter& p, Command command)
         p.setBrush(concrete);
         p.drawRect(QRectF(8, 18, 16, 10));
         return;
-    case Command::print:
+    case CommandIcon::print:
         printer(p);
         return;
-    case Command::printSettings:
+    case CommandIcon::printSettings:
         printer(p);
         p.setPen(QPen(accent, 3));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(24, 24), 4.5, 4.5);
         return;
-    case Command::printPreview:
+    case CommandIcon::printPreview:
         page(p, {4, 3, 18, 24});
         textLines(p, 7, 10, 3, 11);
         p.setPen(QPen(ink, 2));
@@ -130,7 +132,7 @@ void paint(QPainter& p, Command command)
         p.setPen(QPen(ink, 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(23.5, 23.5), QPointF(29, 29));
         return;
-    case Command::saveBmp:
+    case CommandIcon::saveBmp:
         p.setPen(QPen(ink, 1.4));
         p.setBrush(QColor(200, 228, 250));
         p.drawRect(QRectF(3, 5, 26, 20));
@@ -139,17 +141,17 @@ void paint(QPainter& p, Command command)
         p.drawPolygon(QPolygonF({QPointF(4, 24), QPointF(12, 13), QPointF(18, 20), QPointF(22, 16), QPointF(28, 24)}));
         badge(p, accent, QStringLiteral("BMP"), {9, 22, 20, 9});
         return;
-    case Command::saveTxt:
+    case CommandIcon::saveTxt:
         page(p);
         textLines(p, 10, 10, 3, 11);
         badge(p, ink, QStringLiteral("TXT"), {9, 20, 20, 9});
         return;
-    case Command::wordReport:
+    case CommandIcon::wordReport:
         page(p);
         textLines(p, 10, 9, 3, 11);
         badge(p, QColor(40, 90, 170), QStringLiteral("W"), {4, 14, 14, 14});
         return;
-    case Command::excelReport:
+    case CommandIcon::excelReport:
         page(p);
         p.setPen(QPen(concrete.darker(130), 1));
         for (int i = 0; i < 4; ++i)
@@ -157,7 +159,7 @@ void paint(QPainter& p, Command command)
         p.drawLine(QPointF(16, 8), QPointF(16, 20));
         badge(p, QColor(30, 120, 60), QStringLiteral("X"), {4, 14, 14, 14});
         return;
-    case Command::dataTransfer:
+    case CommandIcon::dataTransfer:
         p.setPen(QPen(ink, 1.4));
         p.setBrush(QColor(250, 200, 60));
         p.drawRoundedRect(QRectF(2, 6, 11, 20), 2, 2);
@@ -172,7 +174,7 @@ void paint(QPainter& p, Command command)
         p.drawLine(QPointF(15, 11), QPointF(17, 13));
         p.drawLine(QPointF(15, 15), QPointF(17, 13));
         return;
-    case Command::controlPanel:
+    case CommandIcon::controlPanel:
         p.setPen(QPen(ink, 1.4));
         p.setBrush(paper);
         p.drawRect(QRectF(3, 5, 26, 22));
@@ -180,7 +182,7 @@ void paint(QPainter& p, Command command)
         p.drawRect(QRectF(3, 5, 10, 22));
         textLines(p, 5, 10, 4, 6);
         return;
-    case Command::projectInformation:
+    case CommandIcon::projectInformation:
         p.setPen(QPen(ink, 1.4));
         p.setBrush(QColor(205, 160, 110));
         p.drawRoundedRect(QRectF(6, 5, 20, 24), 2, 2);
@@ -190,15 +192,15 @@ void paint(QPainter& p, Command command)
         p.drawRoundedRect(QRectF(11, 3, 10, 5), 1.5, 1.5);
         textLines(p, 11, 13, 3, 10);
         return;
-    case Command::insertRowAbove:
+    case CommandIcon::insertRowAbove:
         rows(p, 0);
         plus(p, {24, 9});
         return;
-    case Command::insertRowBelow:
+    case CommandIcon::insertRowBelow:
         rows(p, 2);
         plus(p, {24, 23});
         return;
-    case Command::deleteBar:
+    case CommandIcon::deleteBar:
         p.setPen(Qt::NoPen);
         p.setBrush(concrete);
         p.drawRect(QRectF(2, 6, 28, 20));
@@ -209,7 +211,7 @@ void paint(QPainter& p, Command command)
         p.drawLine(QPointF(16, 9), QPointF(28, 23));
         p.drawLine(QPointF(28, 9), QPointF(16, 23));
         return;
-    case Command::about: {
+    case CommandIcon::about: {
         p.setPen(Qt::NoPen);
         p.setBrush(accent);
         p.drawEllipse(QRectF(4, 4, 24, 24));
@@ -226,21 +228,6 @@ void paint(QPainter& p, Command command)
     }
 }
 
-bool hasIcon(Command command)
-{
-    switch (command) {
-    case Command::newFile:
-    case Command::saveAs:
-    case Command::exit:
-    case Command::toolbar:
-    case Command::statusBar:
-    case Command::helpTopics:
-        return false;
-    default:
-        return true;
-    }
-}
-
 QPixmap render(int size, const std::function<void(QPainter&)>& draw)
 {
     QPixmap pixmap(size, size);
@@ -254,14 +241,24 @@ QPixmap render(int size, const std::function<void(QPainter&)>& draw)
 
 } // namespace
 
-QIcon commandIcon(Command command)
+QIcon commandIcon(CommandIcon icon)
 {
-    if (!hasIcon(command))
+    switch (icon) {
+    case CommandIcon::none:
         return {};
-    QIcon icon;
+    // The desktop's own where it has them.
+    case CommandIcon::undo:
+        return QIcon::fromTheme(QStringLiteral("edit-undo"), QApplication::style()->standardIcon(QStyle::SP_ArrowBack));
+    case CommandIcon::redo:
+        return QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                QApplication::style()->standardIcon(QStyle::SP_ArrowForward));
+    default:
+        break;
+    }
+    QIcon painted;
     for (int size : {32, 64})
-        icon.addPixmap(render(size, [command](QPainter& p) { paint(p, command); }));
-    return icon;
+        painted.addPixmap(render(size, [icon](QPainter& p) { paint(p, icon); }));
+    return painted;
 }
 
 QIcon applicationIcon()

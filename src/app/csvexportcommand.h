@@ -3,11 +3,11 @@
 
 namespace trellon {
 
-class CMainFrame;
+class CommandWindow;
 
 // Asks where to save (proposing the project's name with ".csv") and writes the CSV export of the whole project.
 // A cancelled dialog does nothing; a file that cannot be written is named in a message. Does nothing without a
 // project.
-void exportCsv(CMainFrame& frame);
+void exportCsv(CommandWindow& window);
 
 } // namespace trellon

@@ -1,9 +1,10 @@
 // The evaluation report export.
 #include "evaluationpdfcommand.h"
 
-#include "cmainframe.h"
+#include "commandwindow.h"
 #include "reportoutput.h"
 
+#include "document/projectdocument.h"
 #include "evaluation/evaluationreport.h"
 #include "views/evaluationpages.h"
 #include "views/evaluationpdf.h"
@@ -13,14 +14,14 @@
 
 namespace trellon {
 
-void exportEvaluationPdf(CMainFrame& frame)
+void exportEvaluationPdf(CommandWindow& window)
 {
-    const Project* project = frame.document().project();
+    const Project* project = window.document().project();
     if (project == nullptr)
         return;
-    const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
+    const QString projectFile = QString::fromStdString(window.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
-    saveReport(frame, file, [project, projectFile](const std::string& path, ExportTask& task) -> Status {
+    saveReport(window, file, [project, projectFile](const std::string& path, ExportTask& task) -> Status {
         const QString name =
             projectFile.isEmpty() ? QString::fromUtf8(untitledProjectName) : QFileInfo(projectFile).fileName();
         const std::atomic<bool>& stop = task.cancelled();

@@ -3,11 +3,11 @@
 
 namespace trellon {
 
-class CMainFrame;
+class CommandWindow;
 
 // Asks where to save (proposing the project's name with ".pdf") and writes the evaluation report of the window's
 // project there; a cancelled dialog does nothing, a file that cannot be written is named in a message. Does
 // nothing without a project.
-void exportEvaluationPdf(CMainFrame& frame);
+void exportEvaluationPdf(CommandWindow& window);
 
 } // namespace trellon

@@ -1,9 +1,10 @@
 // The Excel report command.
 #include "excelreportcommand.h"
 
-#include "cmainframe.h"
+#include "commandwindow.h"
 #include "reportoutput.h"
 
+#include "document/projectdocument.h"
 #include "panel/controlpanel.h"
 #include "reports/excelreport.h"
 #include "reports/spreadsheetwriter.h"
@@ -21,22 +22,22 @@ struct ExcelReport {
 
 } // namespace
 
-void makeExcelReport(CMainFrame& frame)
+void makeExcelReport(CommandWindow& window)
 {
-    const Project* project = frame.document().project();
+    const Project* project = window.document().project();
     if (project == nullptr)
         return;
 
-    UserPrompts& prompts = frame.prompts();
+    UserPrompts& prompts = window.prompts();
     const auto writer = SpreadsheetWriter::start();
     if (!writer) {
-        prompts.showMessage(&frame, ExcelReport::tr("创建Excel服务失败!"), QMessageBox::Warning);
+        prompts.showMessage(window.dialogParent(), ExcelReport::tr("创建Excel服务失败!"), QMessageBox::Warning);
         return;
     }
     const ReportFile file{
         ExcelReport::tr("Excel工作簿(*.xlsx)"), QStringLiteral(".xlsx"),
         ExcelReport::tr("Excel报表已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
-    saveReportAndOpen(frame, file, [&](const std::string& path, ExportTask&) {
+    saveReportAndOpen(window, file, [&](const std::string& path, ExportTask&) {
         return writer.value().write(path, layoutExcelReport(*project));
     });
 }

@@ -1,6 +1,8 @@
 // Help window.
 #include "helpwindow.h"
 
+#include "helppage.h"
+
 #include <QEvent>
 #include <QTextBrowser>
 #include <QUrl>
@@ -29,6 +31,9 @@ void HelpWindow::changeEvent(QEvent* event)
 void HelpWindow::retranslate()
 {
     setWindowTitle(tr("帮助主题"));
+    // The page shown changes to the page of the language.
+    if (!browser_->source().isEmpty())
+        browser_->setSource(QUrl::fromLocalFile(helpPagePath()));
 }
 
 void HelpWindow::showPage(const QString& path)

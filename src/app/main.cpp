@@ -3,6 +3,7 @@
 #include "guardedapplication.h"
 #include "startupopen.h"
 #include "translations.h"
+#include "windowplace.h"
 
 #include "panel/controlpanel.h"
 #include "views/cjkfonts.h"
@@ -64,7 +65,7 @@ int main(int argc, char** argv)
 
     trellon::DialogPrompts prompts;
     trellon::CMainFrame frame(prompts, settings);
-    frame.showAtStart();
+    trellon::showAtStart(frame, settings);
 
     const QStringList files = parser.positionalArguments();
     QTimer::singleShot(0, &frame, [&frame, files, mode] {

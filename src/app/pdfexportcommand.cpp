@@ -1,10 +1,11 @@
 // The PDF export command.
 #include "pdfexportcommand.h"
 
-#include "cmainframe.h"
+#include "commandwindow.h"
 
 #include "reportoutput.h"
 
+#include "document/projectdocument.h"
 #include "views/pdfpages.h"
 #include "views/printedpages.h"
 #include "widgets/userprompts.h"
@@ -18,21 +19,22 @@
 
 namespace trellon {
 
-void exportPdf(CMainFrame& frame)
+void exportPdf(CommandWindow& window)
 {
-    const Project* project = frame.document().project();
+    const Project* project = window.document().project();
     if (project == nullptr)
         return;
-    const PrintedPages pages(*project, frame.printSettings());
+    const PrintedPages pages(*project, window.printSettings());
     if (pages.pageCount() == 0) {
         // The print run's own words.
-        frame.prompts().showMessage(
-            &frame, QCoreApplication::translate("PrintRun", "没有可打印的内容：请先在控制面板中勾选要打印的构件。"));
+        window.prompts().showMessage(
+            window.dialogParent(),
+            QCoreApplication::translate("PrintRun", "没有可打印的内容：请先在控制面板中勾选要打印的构件。"));
         return;
     }
-    const QString projectFile = QString::fromStdString(frame.document().currentFilePath());
+    const QString projectFile = QString::fromStdString(window.document().currentFilePath());
     const ReportFile file{QCoreApplication::translate("PdfExport", "PDF文件(*.pdf)"), QStringLiteral(".pdf"), {}};
-    saveReport(frame, file, [&pages, projectFile](const std::string& path, ExportTask& task) -> Status {
+    saveReport(window, file, [&pages, projectFile](const std::string& path, ExportTask& task) -> Status {
         const QString title =
             QFileInfo(projectFile.isEmpty() ? QFile::decodeName(task.target().c_str()) : projectFile).fileName();
         task.setTotal(pages.pageCount());

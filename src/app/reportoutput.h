@@ -7,7 +7,7 @@
 
 namespace trellon {
 
-class CMainFrame;
+class CommandWindow;
 
 struct ReportFile {
     QString filter;     // the save dialog's file-type filter, e.g. "Excel工作簿(*.xlsx)"
@@ -18,11 +18,11 @@ struct ReportFile {
 
 // Asks where to save (proposing the project's name beside it) and runs write for the local path as runExport does;
 // a failed write is told with the file's name. The path written, or empty when cancelled or failed.
-QString saveReport(CMainFrame& frame, const ReportFile& file, const ExportJob& write);
+QString saveReport(CommandWindow& window, const ReportFile& file, const ExportJob& write);
 
 // Asks where to save (proposing the project's name beside it), runs write on the local path, then opens the file
 // in the desktop's application, or, when none opens it, says where it was written and offers to open its folder.
 // A cancelled dialog does nothing; a failed write is told with the file's name.
-void saveReportAndOpen(CMainFrame& frame, const ReportFile& file, const ExportJob& write);
+void saveReportAndOpen(CommandWindow& window, const ReportFile& file, const ExportJob& write);
 
 } // namespace trellon

@@ -20,9 +20,9 @@ struct StartupOpen {
 
 void openAtStart(CMainFrame& frame, const QStringList& files)
 {
-    if (!frame.offerRecovery()) {
+    if (!frame.crashRecovery().offer()) {
         if (!files.isEmpty())
-            frame.openProjectFile(files.front());
+            frame.files().openProjectFile(files.front());
         return;
     }
     if (files.isEmpty())

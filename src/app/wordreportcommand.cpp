@@ -1,11 +1,12 @@
 // The Word report command.
 #include "wordreportcommand.h"
 
-#include "cmainframe.h"
+#include "commandwindow.h"
 #include "reportoutput.h"
 #include "reportparamsdialog.h"
 #include "usersettingsfolder.h"
 
+#include "document/projectdocument.h"
 #include "panel/controlpanel.h"
 #include "reports/normalreport.h"
 #include "reports/reporttemplate.h"
@@ -52,26 +53,27 @@ CalendarDate today()
 
 } // namespace
 
-void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
+void makeWordReport(CommandWindow& window, const WordReportPlaces& places)
 {
-    const Project* project = frame.document().project();
+    const Project* project = window.document().project();
     if (project == nullptr)
         return;
 
-    UserPrompts& prompts = frame.prompts();
+    UserPrompts& prompts = window.prompts();
     const QString settingsFolder = places.settingsFolder.isEmpty() ? userSettingsFolder() : places.settingsFolder;
     ConclusionBasis basis = project->extension.conclusionBasis;
-    const std::optional<ReportParameters> parameters = ReportParamsDialog::ask(&frame, prompts, settingsFolder, &basis);
+    const std::optional<ReportParameters> parameters =
+        ReportParamsDialog::ask(window.dialogParent(), prompts, settingsFolder, &basis);
     if (!parameters)
         return;
     // The basis is the project's: a change is an edit of it, undone as any other.
-    frame.document().setConclusionBasis(basis);
+    window.document().setConclusionBasis(basis);
     const bool normal = parameters->reportFormat == ReportFormat::normal;
 
     const auto reportTemplate =
         openReportTemplate(templatePath(places.templateFolder, normal ? normalTemplateName : yunnanTemplateName));
     if (!reportTemplate) {
-        prompts.showMessage(&frame,
+        prompts.showMessage(window.dialogParent(),
                             WordReport::tr("创建Word2000服务失败!") + QLatin1Char('\n') +
                                 QString::fromStdString(reportTemplate.error().describe()),
                             QMessageBox::Warning);
@@ -80,7 +82,7 @@ void makeWordReport(CMainFrame& frame, const WordReportPlaces& places)
     const ReportFile file{
         WordReport::tr("Word文档(*.docx)"), QStringLiteral(".docx"),
         WordReport::tr("Word报告已保存为“%1”。\n没有找到能打开它的应用程序。要打开它所在的文件夹吗?")};
-    saveReportAndOpen(frame, file, [&](const std::string& path, ExportTask&) {
+    saveReportAndOpen(window, file, [&](const std::string& path, ExportTask&) {
         return normal
                    ? writeNormalReport(reportTemplate.value(), layOutNormalReport(*project, *parameters, today()), path)
                    : writeYunnanReport(reportTemplate.value(), layOutYunnanRows(*project), path);

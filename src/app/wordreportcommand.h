@@ -6,7 +6,7 @@
 
 namespace trellon {
 
-class CMainFrame;
+class CommandWindow;
 
 struct WordReportPlaces {
     QString settingsFolder; // of the report parameters file; empty: the user's settings folder
@@ -18,6 +18,6 @@ struct WordReportPlaces {
 // ("创建Word2000服务失败!" when it cannot), asks where to save (proposing the project's name with ".docx"),
 // writes the report under a wait cursor and opens it. A file that cannot be written is named in a message.
 // Does nothing without a project or when a dialog is cancelled.
-void makeWordReport(CMainFrame& frame, const WordReportPlaces& places = {});
+void makeWordReport(CommandWindow& window, const WordReportPlaces& places = {});
 
 } // namespace trellon

@@ -2,16 +2,12 @@
 #include "clicommand.h"
 #include "paintingapplication.h"
 
-#include "model/atomicfile.h"
 #include "model/printsettingsfile.h"
 #include "views/pdfpages.h"
 #include "views/printedpages.h"
 
 #include <QByteArray>
 #include <QFileInfo>
-
-#include <cstdint>
-#include <span>
 
 namespace trellon::cli {
 
@@ -38,10 +34,7 @@ int runPdfCommand(const std::vector<std::string>& args)
     if (pages.pageCount() == 0)
         return fail("nothing to print: no checked member of " + projectPath + " has a page");
     const QByteArray pdf = renderPdfPages(pages, QFileInfo(QString::fromStdString(projectPath)).fileName());
-    if (pdf.isEmpty())
-        return fail("the pages could not be painted into a PDF");
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
-    if (auto written = writeFileAtomically(outputPath, bytes, "cannot create the PDF file"); !written)
+    if (auto written = writePdfFile(outputPath, pdf, "the pages could not be painted into a PDF"); !written)
         return fail(written.error());
     return exitSuccess;
 }

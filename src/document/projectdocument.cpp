@@ -1,9 +1,8 @@
 // The project document and its typed edits.
 #include "projectdocument.h"
 
-#include "memberedit.h"
+#include "extensionstep.h"
 
-#include "evaluation/statistics.h"
 #include "model/gbk.h"
 
 #include <QUndoStack>
@@ -96,11 +95,25 @@ QString number(std::int64_t value)
     return QString::number(value);
 }
 
+StepText memberTypeText(std::optional<MemberType> type)
+{
+    return {type ? QT_TRANSLATE_NOOP("trellon::ProjectDocument", "设置构件类型")
+                 : QT_TRANSLATE_NOOP("trellon::ProjectDocument", "按名称推断构件类型"),
+            {}};
+}
+
+StepText secondSampleText(bool secondSample)
+{
+    return {secondSample ? QT_TRANSLATE_NOOP("trellon::ProjectDocument", "设为复检")
+                         : QT_TRANSLATE_NOOP("trellon::ProjectDocument", "取消复检"),
+            {}};
+}
+
 // The stack hands out its steps read-only; only their names change here.
 void retranslateStep(const QUndoCommand& step)
 {
     auto& named = const_cast<QUndoCommand&>(step);
-    if (auto* edit = dynamic_cast<MemberEdit*>(&named)) {
+    if (auto* edit = dynamic_cast<DocumentStep*>(&named)) {
         edit->retranslate();
         return;
     }
@@ -115,6 +128,7 @@ void retranslateStep(const QUndoCommand& step)
 ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent), undoStack_(new QUndoStack(this))
 {
     connect(undoStack_, &QUndoStack::cleanChanged, this, &ProjectDocument::updateModified);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &ProjectDocument::historyChanged);
 }
 
 ProjectDocument::~ProjectDocument()
@@ -142,6 +156,7 @@ void ProjectDocument::markSaved(std::string path)
     unsavedWithoutHistory_ = false;
     undoStack_->setClean();
     updateModified();
+    emit saved();
 }
 
 void ProjectDocument::updateModified()
@@ -179,39 +194,38 @@ void ProjectDocument::replaceProject(std::unique_ptr<Project> project, std::stri
     emit projectReplaced();
 }
 
-template <typename Edit> ProjectDocument::FieldChange ProjectDocument::fieldChange(int memberIndex, Edit edit) const
+template <typename Edit> FieldsStep::Change ProjectDocument::fieldChange(int memberIndex, Edit edit) const
 {
-    const MemberRecord& m = *member(memberIndex);
-    const Fields before{m.designCover, m.upperDeviation, m.lowerDeviation, m.designDiameter, m.checked};
-    Fields after = before;
+    const FieldsStep::Fields before = FieldsStep::Fields::of(*member(memberIndex));
+    FieldsStep::Fields after = before;
     edit(after);
     return {memberIndex, before, after};
 }
 
-bool ProjectDocument::record(StepText text, std::vector<Change> changes, int focus,
-                             std::optional<ProjectExtension> extension)
+bool ProjectDocument::recordReadings(StepText text, std::vector<ReadingsStep::Change> changes, int focus,
+                                     QUndoCommand* group)
 {
-    std::erase_if(changes, [](const Change& change) { return change.before == change.after; });
+    std::erase_if(changes, [](const ReadingsStep::Change& change) { return change.before == change.after; });
     if (changes.empty() || applying_)
         return false;
-    std::optional<std::pair<ProjectExtension, ProjectExtension>> extensionChange;
-    if (extension && *extension != project_->extension)
-        extensionChange.emplace(project_->extension, std::move(*extension));
-    undoStack_->push(
-        new MemberEdit(*this, std::move(text), std::move(changes), std::move(extensionChange), testMode_, focus));
+    auto* step = new ReadingsStep(*this, std::move(text), std::move(changes), testMode_, focus, group);
+    if (group == nullptr)
+        undoStack_->push(step);
     return true;
 }
 
-bool ProjectDocument::record(StepText text, std::vector<FieldChange> changes, bool figures, int focus,
-                             std::optional<Rename> rename)
+bool ProjectDocument::recordFields(StepText text, std::vector<FieldsStep::Change> changes, bool figures, int focus,
+                                   std::optional<FieldsStep::Rename> rename, QUndoCommand* group)
 {
-    std::erase_if(changes, [](const FieldChange& change) { return change.before == change.after; });
+    std::erase_if(changes, [](const FieldsStep::Change& change) { return change.before == change.after; });
     if (rename && rename->before == rename->after)
         rename.reset();
     if ((changes.empty() && !rename) || applying_)
         return false;
-    undoStack_->push(
-        new MemberEdit(*this, std::move(text), std::move(changes), figures, std::move(rename), testMode_, focus));
+    auto* step =
+        new FieldsStep(*this, std::move(text), std::move(changes), figures, std::move(rename), testMode_, focus, group);
+    if (group == nullptr)
+        undoStack_->push(step);
     return true;
 }
 
@@ -223,108 +237,75 @@ bool ProjectDocument::editReadings(StepText text, int memberIndex, Edit edit, Re
     MemberRecord edited = *member(memberIndex);
     if (!edit(edited))
         return false;
-    const auto readingsOf = [](const MemberRecord& m) {
-        return Readings{m.samples, m.sampleCount, m.xBarCount, m.yBarCount};
-    };
-    std::vector<Change> changes;
-    changes.push_back({memberIndex, readingsOf(*member(memberIndex)), readingsOf(edited)});
-    std::optional<ProjectExtension> extension;
-    if (renumber) {
-        extension = project_->extension;
-        renumber(extension->verification.points);
-    }
-    return record(std::move(text), std::move(changes), memberIndex, std::move(extension));
+    std::vector<ReadingsStep::Change> changes;
+    changes.push_back(
+        {memberIndex, ReadingsStep::Readings::of(*member(memberIndex)), ReadingsStep::Readings::of(edited)});
+    if (!renumber)
+        return recordReadings(std::move(text), std::move(changes), memberIndex);
+    // The verification points move with the readings in the same step.
+    ProjectExtension extension = project_->extension;
+    renumber(extension.verification.points);
+    auto group = std::make_unique<QUndoCommand>();
+    if (!recordReadings(text, std::move(changes), memberIndex, group.get()))
+        return false;
+    recordExtension(std::move(text), std::move(extension), group.get());
+    group->setText(group->child(0)->text());
+    undoStack_->push(group.release());
+    return true;
 }
 
-void ProjectDocument::apply(const MemberEdit& step, bool after, bool show)
+void ProjectDocument::apply(const DocumentStep& step, bool after, bool show)
 {
     applying_ = true;
-    QList<int> touched;
-    touched.reserve(static_cast<qsizetype>(step.readingChanges().size() + step.fieldChanges().size()));
-    for (const Change& change : step.readingChanges()) {
-        MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
-        const Readings& installed = after ? change.after : change.before;
-        live.samples = installed.samples;
-        live.sampleCount = installed.sampleCount;
-        live.xBarCount = installed.xBarCount;
-        live.yBarCount = installed.yBarCount;
-        recomputeMemberStatistics(live);
-        touched << change.index;
-    }
-    for (const FieldChange& change : step.fieldChanges()) {
-        MemberRecord& live = project_->members[static_cast<std::size_t>(change.index)];
-        const Fields& installed = after ? change.after : change.before;
-        live.designCover = installed.designCover;
-        live.upperDeviation = installed.upperDeviation;
-        live.lowerDeviation = installed.lowerDeviation;
-        live.designDiameter = installed.designDiameter;
-        live.checked = installed.checked;
-        if (step.changesFigures())
-            recomputeMemberStatistics(live);
-        touched << change.index;
-    }
-    if (const auto& rename = step.rename()) {
-        project_->members[static_cast<std::size_t>(rename->index)].name = after ? rename->after : rename->before;
-        if (!touched.contains(rename->index))
-            touched << rename->index;
-    }
-    if (const auto& extension = step.extension()) {
-        const ProjectExtension& installed = after ? extension->second : extension->first;
-        const ProjectExtension& replaced = after ? extension->first : extension->second;
-        for (int index = 0; index < project_->memberCount(); ++index) {
-            const auto extrasOf = [index](const ProjectExtension& e) {
-                return static_cast<std::size_t>(index) < e.members.size() ? e.members[static_cast<std::size_t>(index)]
-                                                                          : MemberExtras{};
-            };
-            if (extrasOf(installed) != extrasOf(replaced))
-                touched << index;
-        }
-        project_->extension = installed;
-    }
+    const QList<int> touched = step.install(*project_, after);
     if (show)
         select(step.mode(), step.focus());
     emit membersChanged(touched);
-    if (step.extension())
+    if (step.changesExtension())
         emit extensionChanged();
     applying_ = false;
 }
 
-bool ProjectDocument::recordExtension(StepText text, ProjectExtension after)
+bool ProjectDocument::recordExtension(StepText text, ProjectExtension after, QUndoCommand* group)
 {
     trimDefaultExtras(after);
     if (!project_ || applying_ || after == project_->extension)
         return false;
-    undoStack_->push(
-        new MemberEdit(*this, std::move(text), project_->extension, std::move(after), testMode_, selectedMember_));
+    auto* step = new ExtensionStep(*this, std::move(text), project_->extension, std::move(after), testMode_,
+                                   selectedMember_, group);
+    if (group == nullptr)
+        undoStack_->push(step);
     return true;
 }
 
 template <typename Edit>
-bool ProjectDocument::editExtras(StepText text, const std::vector<int>& memberIndexes, Edit edit)
+void ProjectDocument::editExtras(ProjectExtension& extension, const std::vector<int>& memberIndexes, Edit edit) const
 {
-    if (!project_)
-        return false;
-    ProjectExtension after = project_->extension;
     for (const int index : memberIndexes) {
         if (member(index) == nullptr)
             continue;
-        if (after.members.size() <= static_cast<std::size_t>(index))
-            after.members.resize(static_cast<std::size_t>(index) + 1);
-        edit(after.members[static_cast<std::size_t>(index)]);
+        if (extension.members.size() <= static_cast<std::size_t>(index))
+            extension.members.resize(static_cast<std::size_t>(index) + 1);
+        edit(extension.members[static_cast<std::size_t>(index)]);
     }
-    return recordExtension(std::move(text), std::move(after));
 }
 
 bool ProjectDocument::setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type)
 {
-    return editExtras({type ? QT_TR_NOOP("设置构件类型") : QT_TR_NOOP("按名称推断构件类型"), {}}, memberIndexes,
-                      [type](MemberExtras& extras) { extras.type = type; });
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    editExtras(after, memberIndexes, [type](MemberExtras& extras) { extras.type = type; });
+    return recordExtension(memberTypeText(type), std::move(after));
 }
 
 bool ProjectDocument::setSecondSample(const std::vector<int>& memberIndexes, bool secondSample)
 {
-    return editExtras({secondSample ? QT_TR_NOOP("设为复检") : QT_TR_NOOP("取消复检"), {}}, memberIndexes,
-                      [secondSample](MemberExtras& extras) { extras.secondSample = secondSample; });
+    if (!project_)
+        return false;
+    ProjectExtension after = project_->extension;
+    editExtras(after, memberIndexes, [secondSample](MemberExtras& extras) { extras.secondSample = secondSample; });
+    return recordExtension(secondSampleText(secondSample), std::move(after));
 }
 
 bool ProjectDocument::setPointsPerBar(std::int32_t pointsPerBar)
@@ -428,19 +409,23 @@ const MemberRecord* ProjectDocument::singlePointMember(int memberIndex) const
     return found != nullptr && belongsToTestMode(*found, TestMode::singlePoint) ? found : nullptr;
 }
 
-bool ProjectDocument::setReading(int memberIndex, std::int64_t index, std::int32_t value)
+ReadingEdit ProjectDocument::setReading(int memberIndex, std::int64_t index, std::int64_t value)
 {
     const MemberRecord* target = singlePointMember(memberIndex);
-    if (target == nullptr || index < 0 || index >= static_cast<std::int64_t>(target->samples.size()))
-        return false;
+    if (target == nullptr)
+        return ReadingEdit::noSuchReading;
+    MemberRecord edited = *target;
+    const ReadingEdit outcome = storeReading(edited, index, value);
+    if (outcome != ReadingEdit::stored)
+        return outcome;
     const bool diameter = isMeasuredDiameter(*target) && index % 2 == 1;
     StepText text{diameter ? QT_TR_NOOP("%1 测点%2 直径：%3→%4") : QT_TR_NOOP("%1 测点%2：%3→%4"),
                   {numberOf(memberIndex), number(index / readingsPerRow(*target) + 1),
                    number(target->samples[static_cast<std::size_t>(index)]), number(value)}};
-    return editReadings(std::move(text), memberIndex, [&](MemberRecord& m) {
-        m.samples[static_cast<std::size_t>(index)] = value;
-        return true;
-    });
+    std::vector<ReadingsStep::Change> changes;
+    changes.push_back({memberIndex, ReadingsStep::Readings::of(*target), ReadingsStep::Readings::of(edited)});
+    return recordReadings(std::move(text), std::move(changes), memberIndex) ? ReadingEdit::stored
+                                                                            : ReadingEdit::unchanged;
 }
 
 bool ProjectDocument::insertReadingRow(int memberIndex, std::int64_t row)
@@ -480,12 +465,13 @@ bool ProjectDocument::deleteReadingRow(int memberIndex, std::int64_t row)
         });
 }
 
-std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::vector<BarValue>& values)
+ProjectDocument::BarValuesEdit ProjectDocument::setBarValues(int memberIndex, const std::vector<BarValue>& values)
 {
-    std::vector<BarEdit> outcomes(values.size(), BarEdit::noSuchBar);
+    BarValuesEdit edit{std::vector<BarEdit>(values.size(), BarEdit::noSuchBar), false};
+    std::vector<BarEdit>& outcomes = edit.outcomes;
     const MemberRecord* target = member(memberIndex);
     if (target == nullptr || !hasBarRuns(*target))
-        return outcomes;
+        return edit;
     StepText text{QT_TR_NOOP("%1 修改钢筋数据"), {numberOf(memberIndex)}};
     if (values.size() == 1) {
         const BarValue& typed = values.front();
@@ -493,7 +479,7 @@ std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::v
                 {numberOf(memberIndex), number(typed.bar + 1),
                  number(barValue(*target, typed.run, typed.bar, typed.field)), number(typed.value)}};
     }
-    editReadings(std::move(text), memberIndex, [&](MemberRecord& m) {
+    edit.stepMade = editReadings(std::move(text), memberIndex, [&](MemberRecord& m) {
         bool stored = false;
         for (std::size_t i = 0; i < values.size(); ++i) {
             outcomes[i] = storeBarValue(m, values[i].run, values[i].bar, values[i].field, values[i].value);
@@ -501,12 +487,12 @@ std::vector<BarEdit> ProjectDocument::setBarValues(int memberIndex, const std::v
         }
         return stored;
     });
-    return outcomes;
+    return edit;
 }
 
 BarEdit ProjectDocument::setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value)
 {
-    return setBarValues(memberIndex, {{run, bar, field, value}}).front();
+    return setBarValues(memberIndex, {{run, bar, field, value}}).outcomes.front();
 }
 
 bool ProjectDocument::insertBar(int memberIndex, BarRun run, int bar, bool after)
@@ -537,59 +523,82 @@ bool ProjectDocument::deleteBar(int memberIndex, BarRun run, int bar)
 }
 
 bool ProjectDocument::setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
-                                            const DesignValues& values)
+                                            const DesignValues& values, const AcceptanceChanges& acceptance)
 {
-    if (member(memberIndex) == nullptr)
+    if (member(memberIndex) == nullptr || designValueOutOfRange(values) || applying_)
         return false;
     std::vector<int> indexes{memberIndex};
     for (const int index : alsoTo) {
         if (index != memberIndex && member(index) != nullptr)
             indexes.push_back(index);
     }
-    std::vector<FieldChange> changes;
+    std::vector<FieldsStep::Change> changes;
     changes.reserve(indexes.size());
     for (const int index : indexes) {
-        changes.push_back(fieldChange(index, [&values](Fields& f) {
+        changes.push_back(fieldChange(index, [&values](FieldsStep::Fields& f) {
             f.designCover = values.designCover;
             f.upperDeviation = values.upperDeviation;
             f.lowerDeviation = values.lowerDeviation;
         }));
     }
-    return record({QT_TR_NOOP("%1 修改工程信息"), {numberOf(memberIndex)}}, std::move(changes), true, memberIndex,
-                  Rename{memberIndex, member(memberIndex)->name, std::move(name)});
+    // The acceptance data go to the same members as one change of the extension, named as its first part.
+    ProjectExtension extension = project_->extension;
+    std::optional<StepText> extensionText;
+    if (acceptance.setsType) {
+        editExtras(extension, indexes, [&acceptance](MemberExtras& extras) { extras.type = acceptance.type; });
+        extensionText = memberTypeText(acceptance.type);
+    }
+    if (acceptance.setsSecondSample) {
+        editExtras(extension, indexes,
+                   [&acceptance](MemberExtras& extras) { extras.secondSample = acceptance.secondSample; });
+        if (!extensionText)
+            extensionText = secondSampleText(acceptance.secondSample);
+    }
+
+    auto group = std::make_unique<QUndoCommand>();
+    recordFields({QT_TR_NOOP("%1 修改工程信息"), {numberOf(memberIndex)}}, std::move(changes), true, memberIndex,
+                 FieldsStep::Rename{memberIndex, member(memberIndex)->name, std::move(name)}, group.get());
+    if (extensionText)
+        recordExtension(std::move(*extensionText), std::move(extension), group.get());
+    if (group->childCount() == 0)
+        return false;
+    group->setText(group->child(0)->text());
+    undoStack_->push(group.release());
+    return true;
 }
 
-bool ProjectDocument::setStandardDeviations(const std::vector<Deviations>& deviations)
+bool ProjectDocument::setStandardPermittedDeviations(const std::vector<StandardPermittedDeviations>& deviations)
 {
-    std::vector<FieldChange> changes;
-    for (const Deviations& wanted : deviations) {
+    std::vector<FieldsStep::Change> changes;
+    for (const StandardPermittedDeviations& wanted : deviations) {
         if (member(wanted.memberIndex) == nullptr)
             continue;
-        changes.push_back(fieldChange(wanted.memberIndex, [&wanted](Fields& f) {
-            f.upperDeviation = wanted.upperDeviation;
-            f.lowerDeviation = wanted.lowerDeviation;
+        changes.push_back(fieldChange(wanted.memberIndex, [&wanted](FieldsStep::Fields& f) {
+            f.upperDeviation = wanted.deviations.upper;
+            f.lowerDeviation = wanted.deviations.lower;
         }));
     }
-    return record({QT_TR_NOOP("按规范设置允许偏差"), {}}, std::move(changes), true, selectedMember_);
+    return recordFields({QT_TR_NOOP("按规范设置允许偏差"), {}}, std::move(changes), true, selectedMember_);
 }
 
 bool ProjectDocument::setDesignDiameter(int memberIndex, std::int32_t diameter)
 {
     if (member(memberIndex) == nullptr)
         return false;
-    std::vector<FieldChange> changes{fieldChange(memberIndex, [diameter](Fields& f) { f.designDiameter = diameter; })};
+    std::vector<FieldsStep::Change> changes{
+        fieldChange(memberIndex, [diameter](FieldsStep::Fields& f) { f.designDiameter = diameter; })};
     StepText text{QT_TR_NOOP("%1 设计直径：%2→%3"),
                   {numberOf(memberIndex), number(member(memberIndex)->designDiameter), number(diameter)}};
-    return record(std::move(text), std::move(changes), true, memberIndex);
+    return recordFields(std::move(text), std::move(changes), true, memberIndex);
 }
 
 bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool checked)
 {
-    std::vector<FieldChange> changes;
+    std::vector<FieldsStep::Change> changes;
     for (const int index : memberIndexes) {
         if (member(index) == nullptr || (member(index)->checked != 0) == checked)
             continue;
-        changes.push_back(fieldChange(index, [checked](Fields& f) { f.checked = checked ? 1 : 0; }));
+        changes.push_back(fieldChange(index, [checked](FieldsStep::Fields& f) { f.checked = checked ? 1 : 0; }));
     }
     if (changes.empty())
         return false;
@@ -598,7 +607,7 @@ bool ProjectDocument::setChecked(const std::vector<int>& memberIndexes, bool che
     if (changes.size() == 1)
         text = {checked ? QT_TR_NOOP("勾选 %1") : QT_TR_NOOP("取消勾选 %1"), {numberOf(changes.front().index)}};
     const int focus = changes.size() == 1 ? changes.front().index : selectedMember_;
-    return record(std::move(text), std::move(changes), false, focus);
+    return recordFields(std::move(text), std::move(changes), false, focus);
 }
 
 QString ProjectDocument::numberOf(int memberIndex) const
@@ -613,16 +622,44 @@ void ProjectDocument::retranslateHistory()
         retranslateStep(*undoStack_->command(i));
 }
 
-void ProjectDocument::beginStepGroup()
+bool ProjectDocument::canUndo() const
 {
-    undoStack_->beginMacro(QString());
+    return undoStack_->canUndo();
 }
 
-void ProjectDocument::endStepGroup()
+bool ProjectDocument::canRedo() const
 {
-    undoStack_->endMacro();
-    if (const QUndoCommand* group = undoStack_->command(undoStack_->index() - 1))
-        retranslateStep(*group);
+    return undoStack_->canRedo();
+}
+
+QString ProjectDocument::undoText() const
+{
+    return undoStack_->undoText();
+}
+
+QString ProjectDocument::redoText() const
+{
+    return undoStack_->redoText();
+}
+
+void ProjectDocument::undo()
+{
+    undoStack_->undo();
+}
+
+void ProjectDocument::redo()
+{
+    undoStack_->redo();
+}
+
+int ProjectDocument::stepCount() const
+{
+    return undoStack_->count();
+}
+
+QString ProjectDocument::stepText(int step) const
+{
+    return undoStack_->text(step);
 }
 
 } // namespace trellon

@@ -2,10 +2,15 @@
 // every window shows, and the history of its edits. Every change of the data is one of its typed, undoable edits.
 #pragma once
 
+#include "fieldsstep.h"
+#include "readingsstep.h"
 #include "steptext.h"
 
+#include "evaluation/standardpermitteddeviations.h"
 #include "model/baredits.h"
+#include "model/designvalues.h"
 #include "model/project.h"
+#include "model/readingedits.h"
 #include "model/testmode.h"
 
 #include <QList>
@@ -23,13 +28,13 @@ class QUndoStack;
 
 namespace trellon {
 
-class MemberEdit;
-
-// The design values the project information sets on one or several members.
-struct DesignValues {
-    std::int32_t designCover = 0;
-    std::int32_t upperDeviation = 0;
-    std::int32_t lowerDeviation = 0;
+// The acceptance data the project information sets on its members besides the design values, each only when
+// the user changed it there.
+struct AcceptanceChanges {
+    bool setsType = false;
+    std::optional<MemberType> type; // none: inferred from the name
+    bool setsSecondSample = false;
+    bool secondSample = false;
 };
 
 class ProjectDocument final : public QObject {
@@ -47,9 +52,6 @@ public:
 
     // The file the project was opened from or last saved to; empty for none.
     const std::string& currentFilePath() const { return currentFilePath_; }
-    // Where the last transfer wrote its file; what the transfer dialog proposes next.
-    const std::string& receivePath() const { return receivePath_; }
-    void setReceivePath(std::string path) { receivePath_ = std::move(path); }
 
     // Changed since it was opened, received or saved.
     bool isModified() const;
@@ -62,50 +64,56 @@ public:
     // Chooses the mode and the member; a member that is not of the mode, or none, selects nothing.
     void select(TestMode mode, int memberIndex);
 
-    QUndoStack& undoStack() { return *undoStack_; }
-    // Names every step of the history, and the Edit menu's undo and redo with them, in the interface's language.
+    // The history of the edits: what can be undone and redone, and the names of the steps.
+    bool canUndo() const;
+    bool canRedo() const;
+    QString undoText() const;
+    QString redoText() const;
+    void undo();
+    void redo();
+    // Steps in the history, done and undone, and the name of each, the oldest first.
+    int stepCount() const;
+    QString stepText(int step) const;
+    // Names every step of the history in the interface's language.
     void retranslateHistory();
-    // Several edits that make one step: the step is named as its first edit.
-    void beginStepGroup();
-    void endStepGroup();
 
     // Installs a complete project in place of the loaded one and forgets the history. `modified`: the project is
     // not what the file holds (a recovered project, a transfer that wrote no file).
     void replaceProject(std::unique_ptr<Project> project, std::string filePath = {}, bool modified = false);
 
     // Typed edits. Each is one undoable step that recomputes the statistics of the members it touches; false (or
-    // an outcome other than stored) when it changes nothing, and then nothing enters the history.
+    // an outcome other than stored) when it changes nothing, and then nothing enters the history. Values outside
+    // what the records may store are refused.
 
-    // Reading `index` of a single-point member.
-    bool setReading(int memberIndex, std::int64_t index, std::int32_t value);
+    // Reading `index` of a single-point member; stored only when it made a step.
+    ReadingEdit setReading(int memberIndex, std::int64_t index, std::int64_t value);
     // A new row of readings (cover 0, and diameter 0 for a measured-diameter member) before row `row`; a row
     // equal to the row count appends.
     bool insertReadingRow(int memberIndex, std::int64_t row);
     bool deleteReadingRow(int memberIndex, std::int64_t row);
     BarEdit setBarValue(int memberIndex, BarRun run, int bar, BarField field, std::int64_t value);
-    // Several typed values of one member, as pasted or cut together: one step for all that are stored. Returns
-    // each value's outcome in order.
+    // Several typed values of one member, as pasted or cut together: one step for all that are stored.
     struct BarValue {
         BarRun run;
         int bar;
         BarField field;
         std::int64_t value;
     };
-    std::vector<BarEdit> setBarValues(int memberIndex, const std::vector<BarValue>& values);
+    struct BarValuesEdit {
+        std::vector<BarEdit> outcomes; // each value's, in order
+        bool stepMade = false;         // false too when every value stored was already held
+    };
+    BarValuesEdit setBarValues(int memberIndex, const std::vector<BarValue>& values);
     bool insertBar(int memberIndex, BarRun run, int bar, bool after);
     bool deleteBar(int memberIndex, BarRun run, int bar);
-    // The project information in one step: the member's name (GBK bytes, as the records hold them) and the
-    // design values of the member and of the others named.
+    // The project information in one step: the member's name (GBK bytes, as the records hold them), the design
+    // values of the member and of the others named, and the acceptance data of all of them. The step is named
+    // as the first change it makes. Refused when a design value is outside its range (designValueOutOfRange).
     bool setProjectInformation(int memberIndex, std::string name, const std::vector<int>& alsoTo,
-                               const DesignValues& values);
+                               const DesignValues& values, const AcceptanceChanges& acceptance = {});
     bool setDesignDiameter(int memberIndex, std::int32_t diameter);
     // The standard's permitted deviations of several members at once, each its own, in one step.
-    struct Deviations {
-        int memberIndex;
-        std::int32_t upperDeviation;
-        std::int32_t lowerDeviation;
-    };
-    bool setStandardDeviations(const std::vector<Deviations>& deviations);
+    bool setStandardPermittedDeviations(const std::vector<StandardPermittedDeviations>& deviations);
     // The acceptance check's data: member types (none: inferred from the name) and second-sample flags of the
     // members named, the points per bar (1 to maxPointsPerBar) and the population of a type (none: not entered).
     bool setMemberType(const std::vector<int>& memberIndexes, std::optional<MemberType> type);
@@ -126,63 +134,36 @@ public:
 
 signals:
     void projectReplaced();
+    // A step was made, undone or redone, or the history was emptied.
+    void historyChanged();
     // Members changed by an edit, its undo or its redo; their statistics are already recomputed.
     void membersChanged(const QList<int>& memberIndexes);
     void selectionChanged();
     void modifiedChanged(bool modified);
+    // The project was written to its file (markSaved).
+    void saved();
     // The acceptance check's data changed (types, flags, points per bar, populations, conclusion basis, drilling
     // verification).
     void extensionChanged();
 
 private:
-    friend class MemberEdit;
+    friend class DocumentStep;
+    // The one view of the history, which shows its steps and moves through them, is handed the stack.
+    friend class HistoryDock;
 
-    // What a step that changes readings changes of a member: the readings and the counts kept with them.
-    struct Readings {
-        std::vector<std::int32_t> samples;
-        std::int32_t sampleCount;
-        std::int32_t xBarCount;
-        std::int32_t yBarCount;
-        bool operator==(const Readings&) const = default;
-    };
-    struct Change {
-        int index;
-        Readings before;
-        Readings after;
-    };
-    // What the other steps change of a member, before and after.
-    struct Fields {
-        std::int32_t designCover;
-        std::int32_t upperDeviation;
-        std::int32_t lowerDeviation;
-        std::int32_t designDiameter;
-        std::int32_t checked;
-        bool operator==(const Fields&) const = default;
-    };
-    struct FieldChange {
-        int index;
-        Fields before;
-        Fields after;
-    };
-    // A member's name before and after; at most one member is renamed by a step.
-    struct Rename {
-        int index;
-        std::string before;
-        std::string after;
-    };
+    // Steps of the changes, with the unchanged ones left out; none when nothing changes or while a step is
+    // undone or redone. A step becomes a part of `group` when one is given.
+    bool recordReadings(StepText text, std::vector<ReadingsStep::Change> changes, int focus,
+                        QUndoCommand* group = nullptr);
+    bool recordFields(StepText text, std::vector<FieldsStep::Change> changes, bool figures, int focus,
+                      std::optional<FieldsStep::Rename> rename = std::nullopt, QUndoCommand* group = nullptr);
+    // Pushes one step that replaces the project's extension data, or makes it a part of `group`.
+    bool recordExtension(StepText text, ProjectExtension after, QUndoCommand* group = nullptr);
     // The member's fields before and after `edit` changes them.
-    template <typename Edit> FieldChange fieldChange(int memberIndex, Edit edit) const;
-    // Pushes one step that turns each `before` into its `after`, and the extension into `extension` when given;
-    // undoing or redoing it shows the member `focus`. `figures`: the statistics of the members follow (design
-    // values), else only labels change.
-    bool record(StepText text, std::vector<Change> changes, int focus,
-                std::optional<ProjectExtension> extension = std::nullopt);
-    bool record(StepText text, std::vector<FieldChange> changes, bool figures, int focus,
-                std::optional<Rename> rename = std::nullopt);
-    // Pushes one step that replaces the project's extension data.
-    bool recordExtension(StepText text, ProjectExtension after);
-    // Pushes one step that changes the extras of the members named.
-    template <typename Edit> bool editExtras(StepText text, const std::vector<int>& memberIndexes, Edit edit);
+    template <typename Edit> FieldsStep::Change fieldChange(int memberIndex, Edit edit) const;
+    // Changes the extras of the members named in `extension` by `edit`.
+    template <typename Edit>
+    void editExtras(ProjectExtension& extension, const std::vector<int>& memberIndexes, Edit edit) const;
     // Pushes one step of a single member changed by `edit`, which returns false when it changed nothing.
     // `renumber` moves the verification points on the member's readings as the edit moved the readings.
     using Renumber = std::function<void(std::vector<VerificationPoint>&)>;
@@ -191,16 +172,14 @@ private:
     template <typename Edit> bool editVerification(StepText text, Edit edit);
     // The member's number as the history names it.
     QString numberOf(int memberIndex) const;
-    // Installs one side of a step and recomputes the statistics it affects; with `show`, the step's member is
-    // selected again.
-    void apply(const MemberEdit& step, bool after, bool show);
+    // Installs one side of a step and tells what changed; with `show`, the step's member is selected again.
+    void apply(const DocumentStep& step, bool after, bool show);
     // The single-point member at index, or null.
     const MemberRecord* singlePointMember(int memberIndex) const;
     void updateModified();
 
     std::unique_ptr<Project> project_;
     std::string currentFilePath_;
-    std::string receivePath_;
     TestMode testMode_ = TestMode::singlePoint;
     int selectedMember_ = -1;
     bool unsavedWithoutHistory_ = false;

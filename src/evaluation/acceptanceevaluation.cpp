@@ -3,6 +3,7 @@
 
 #include "judgedvalues.h"
 #include "samplesize.h"
+#include "standardpermitteddeviations.h"
 
 #include "model/membertype.h"
 #include "model/testmode.h"
@@ -12,13 +13,6 @@
 namespace trellon {
 namespace {
 
-struct Deviations {
-    std::int32_t upper;
-    std::int32_t lower;
-};
-
-constexpr Deviations beamDeviations{10, -7};
-constexpr Deviations slabDeviations{8, -5};
 constexpr std::size_t fewestSlabValues = 6;
 
 std::optional<LotKind> lotOf(MemberType type)
@@ -56,8 +50,8 @@ MemberEvaluation evaluateMember(const Project& project, std::int32_t index, std:
     m.lot = lotOf(m.type);
     m.secondSample = extras != nullptr && extras->secondSample;
     if (m.lot) {
-        const Deviations expected = *m.lot == LotKind::beam ? beamDeviations : slabDeviations;
-        m.deviationMismatch = record.upperDeviation != expected.upper || record.lowerDeviation != expected.lower;
+        m.deviationMismatch =
+            PermittedDeviations{record.upperDeviation, record.lowerDeviation} != standardPermittedDeviations(*m.lot);
         m.tooFewBars = *m.lot == LotKind::slab && m.values.size() < fewestSlabValues;
     }
     return m;

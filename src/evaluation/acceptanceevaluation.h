@@ -31,7 +31,7 @@ struct MemberEvaluation {
     bool anyBeyondLimit = false; // a value lies beyond the limit
     CoverMoments moments;
     CoverStatistics statistics;
-    bool deviationMismatch = false; // beam lot not +10/-7, slab lot not +8/-5
+    bool deviationMismatch = false; // not the standard's permitted deviations of its lot
     bool tooFewBars = false;        // slab lot with fewer than 6 values
     bool incompleteGroup = false;
     bool corrected = false; // judged on corrected covers, a point of it took a correction or spacer other than 0

@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -375,10 +374,10 @@ void ControlPanel::storeCellEdits(const QList<QPoint>& cells)
             keptWholeNumber = *value;
         typed.push_back({bar->run, bar->bar, bar->field, *value});
     }
-    const int step = document_.undoStack().index();
-    const std::vector<BarEdit> outcomes = document_.setBarValues(shownMember_, typed);
+    const ProjectDocument::BarValuesEdit edit = document_.setBarValues(shownMember_, typed);
+    const std::vector<BarEdit>& outcomes = edit.outcomes;
     const auto rejected = std::find(outcomes.begin(), outcomes.end(), BarEdit::outOfRange);
-    const bool stored = document_.undoStack().index() != step;
+    const bool stored = edit.stepMade;
     // A rejected or unchanged value gives way to what the member holds.
     if (!stored)
         showMemberInGrid(shownLayout_, shownMember_);
@@ -482,11 +481,11 @@ void ControlPanel::showProjectInformation()
     if (member == nullptr)
         return;
     const auto& extras = document_.project()->extension.members;
-    const MemberExtras acceptance =
+    const MemberExtras shown =
         static_cast<std::size_t>(index) < extras.size() ? extras[static_cast<std::size_t>(index)] : MemberExtras{};
     const ProjectInfo initial{member->name,           member->designCover,    member->upperDeviation,
-                              member->lowerDeviation, ApplyTo::currentMember, acceptance.type,
-                              acceptance.secondSample};
+                              member->lowerDeviation, ApplyTo::currentMember, shown.type,
+                              shown.secondSample};
     const std::optional<ProjectInfo> chosen = projectInfoEditor_(this, initial);
     if (!chosen)
         return;
@@ -496,24 +495,11 @@ void ControlPanel::showProjectInformation()
             (chosen->applyTo == ApplyTo::tickedMembers && document_.member(other)->checked != 0))
             alsoTo.push_back(other);
     }
-    // The acceptance data go to the same members, only where changed; all of it is one step to undo.
-    const bool typeChanged = chosen->memberType != initial.memberType;
-    const bool secondSampleChanged = chosen->secondSample != initial.secondSample;
-    std::vector<int> members{index};
-    std::copy_if(alsoTo.begin(), alsoTo.end(), std::back_inserter(members),
-                 [index](int other) { return other != index; });
+    // The acceptance data go to the same members, only where changed.
+    const AcceptanceChanges acceptance{chosen->memberType != initial.memberType, chosen->memberType,
+                                       chosen->secondSample != initial.secondSample, chosen->secondSample};
     const DesignValues values{chosen->designCover, chosen->upperDeviation, chosen->lowerDeviation};
-    if (!typeChanged && !secondSampleChanged) {
-        document_.setProjectInformation(index, chosen->name, alsoTo, values);
-        return;
-    }
-    document_.beginStepGroup();
-    document_.setProjectInformation(index, chosen->name, alsoTo, values);
-    if (typeChanged)
-        document_.setMemberType(members, chosen->memberType);
-    if (secondSampleChanged)
-        document_.setSecondSample(members, chosen->secondSample);
-    document_.endStepGroup();
+    document_.setProjectInformation(index, chosen->name, alsoTo, values, acceptance);
 }
 
 } // namespace trellon

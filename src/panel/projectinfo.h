@@ -25,7 +25,4 @@ struct ProjectInfo {
     bool operator==(const ProjectInfo&) const = default;
 };
 
-constexpr std::int32_t designCoverMax = 10000;
-constexpr std::int32_t deviationMax = 10000;
-
 } // namespace trellon

@@ -5,6 +5,7 @@
 
 #include "widgets/userprompts.h"
 
+#include "model/designvalues.h"
 #include "model/gbk.h"
 #include "model/membertype.h"
 #include "model/projectfile.h"
@@ -22,15 +23,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace trellon {
-namespace {
-
-bool within(std::int32_t v, std::int32_t low, std::int32_t high)
-{
-    return v >= low && v <= high;
-}
-
-} // namespace
 
 ProjectInfoDialog::ProjectInfoDialog(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), name_(new QLineEdit(this)), designCover_(new QLineEdit(this)),
@@ -91,12 +86,12 @@ QRadioButton& ProjectInfoDialog::applyButton(ApplyTo choice)
 void ProjectInfoDialog::setValues(const ProjectInfo& info)
 {
     values_ = info;
-    if (!within(values_.designCover, 0, designCoverMax))
-        values_.designCover = 0;
-    if (!within(values_.lowerDeviation, -deviationMax, 0))
-        values_.lowerDeviation = 0;
-    if (!within(values_.upperDeviation, 0, deviationMax))
-        values_.upperDeviation = 0;
+    for (const auto& [value, which] : {std::pair{&values_.designCover, DesignValue::designCover},
+                                       std::pair{&values_.lowerDeviation, DesignValue::lowerDeviation},
+                                       std::pair{&values_.upperDeviation, DesignValue::upperDeviation}}) {
+        if (!designValueRange(which).contains(*value))
+            *value = 0;
+    }
     name_->setText(QString::fromStdString(gbkToUtf8(values_.name)));
     // A long name shows its start.
     name_->setCursorPosition(0);
@@ -124,14 +119,16 @@ void ProjectInfoDialog::showInferredType()
     }
 }
 
-bool ProjectInfoDialog::readNumber(QLineEdit& field, std::int32_t low, std::int32_t high, std::int32_t& value)
+bool ProjectInfoDialog::readNumber(QLineEdit& field, DesignValue which, std::int32_t& value)
 {
     bool ok = false;
     const int v = field.text().trimmed().toInt(&ok);
+    const ValueRange range = designValueRange(which);
     if (!ok) {
         prompts_.showMessage(this, tr("请键入一个整数。"));
-    } else if (!within(v, low, high)) {
-        prompts_.showMessage(this, tr("“请填入一个在%1和%2之间的整数。”").arg(low).arg(high), QMessageBox::Warning);
+    } else if (!range.contains(v)) {
+        prompts_.showMessage(this, tr("“请填入一个在%1和%2之间的整数。”").arg(range.lowest).arg(range.highest),
+                             QMessageBox::Warning);
     } else {
         value = v;
         return true;
@@ -157,9 +154,9 @@ void ProjectInfoDialog::accept()
         return;
     }
     read.name = std::move(gbk).value();
-    if (!readNumber(*designCover_, 0, designCoverMax, read.designCover) ||
-        !readNumber(*lowerDeviation_, -deviationMax, 0, read.lowerDeviation) ||
-        !readNumber(*upperDeviation_, 0, deviationMax, read.upperDeviation))
+    if (!readNumber(*designCover_, DesignValue::designCover, read.designCover) ||
+        !readNumber(*lowerDeviation_, DesignValue::lowerDeviation, read.lowerDeviation) ||
+        !readNumber(*upperDeviation_, DesignValue::upperDeviation, read.upperDeviation))
         return;
     for (int i = 0; i < 3; ++i) {
         if (apply_[i]->isChecked())

@@ -4,6 +4,8 @@
 
 #include "projectinfo.h"
 
+#include "model/designvalues.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -43,7 +45,8 @@ public:
 private:
     // Names the type the name field implies in the choice "按名称推断".
     void showInferredType();
-    bool readNumber(QLineEdit& field, std::int32_t low, std::int32_t high, std::int32_t& value);
+    // The number typed in the field when it lies in the range the value may be stored in.
+    bool readNumber(QLineEdit& field, DesignValue which, std::int32_t& value);
 
     UserPrompts& prompts_;
     QLineEdit* name_;

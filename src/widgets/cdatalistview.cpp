@@ -185,22 +185,21 @@ bool CDataListView::commitCellEdit(int row, int column, const QString& text)
     if (reading < 0)
         return true;
     const std::optional<std::int64_t> value = leadingInteger(text);
-    const bool acceptable = value && *value >= 0 && *value <= maxReading;
-    if (!value) {
+    const ReadingEdit outcome =
+        value ? document_.setReading(document_.selectedMember(), reading, *value) : ReadingEdit::noSuchReading;
+    if (!value)
         prompts_.showMessage(this, notAnIntegerMessage());
-    } else if (!acceptable) {
-        prompts_.showMessage(this, outOfRangeMessage(0, maxReading));
-    } else {
-        if (holdsMoreThanWholeMillimetres(text))
-            noteStoredWholeMillimetres(this, *value);
-        if (document_.setReading(document_.selectedMember(), reading, static_cast<std::int32_t>(*value)))
-            return true; // the document's notice shows the reading, its mark and the figures
-    }
+    else if (outcome == ReadingEdit::outOfRange)
+        prompts_.showMessage(this, outOfRangeMessage(readingRange.lowest, readingRange.highest));
+    else if (holdsMoreThanWholeMillimetres(text))
+        noteStoredWholeMillimetres(this, *value);
+    if (outcome == ReadingEdit::stored)
+        return true; // the document's notice shows the reading, its mark and the figures
     // A refused or unchanged text gives way to the stored reading.
     const MemberRecord* member = currentMember();
     if (QTableWidgetItem* cell = item(row, column); cell != nullptr && member != nullptr)
         cell->setText(QString::number(member->sampleAt(reading)));
-    return acceptable;
+    return value && outcome != ReadingEdit::outOfRange;
 }
 
 void CDataListView::insertReadingRow(bool below)

@@ -24,8 +24,6 @@ public:
     static constexpr int diameterColumn = 1;
     static constexpr int coverColumn = 2;
     static constexpr int markColumn = 3;
-    // A reading is one byte of the instrument.
-    static constexpr int maxReading = 255;
 
     // prompts outlives the view.
     CDataListView(ProjectDocument& document, UserPrompts& prompts, QWidget* parent = nullptr);
@@ -39,8 +37,8 @@ public:
 
     // Sets the reading behind the cell to the leading integer of text ("12x" sets 12, with a note in the status
     // bar that only the whole number was kept), one step of the document's history. A text without leading
-    // digits, or a value outside 0 to maxReading, is refused with a message and the cell shows the stored reading
-    // again; false then. Cells without a reading behind them store nothing.
+    // digits, or a value the document refuses as out of range, is refused with a message and the cell shows the
+    // stored reading again; false then. Cells without a reading behind them store nothing.
     bool commitCellEdit(int row, int column, const QString& text);
     // A new reading row (0) above or below the current row, with the editor open on it; at the end without one.
     void insertReadingRow(bool below);

@@ -73,10 +73,10 @@ protected:
 
 TEST_F(BitmapExportTest, savesTheShownGridMembersDiagramAtTheViewsSizeAndDepth)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::grid);
-    ASSERT_EQ(frame->activeChildKind(), ChildKind::grid);
-    const CGridView& grid = *frame->gridView();
+    ASSERT_EQ(frame->childWindows().activeKind(), ChildKind::grid);
+    const CGridView& grid = *frame->childWindows().gridView();
     ASSERT_GE(grid.memberIndex(), 0);
 
     prompts.filesToSave = {target("grid.bmp")};
@@ -94,7 +94,7 @@ TEST_F(BitmapExportTest, savesTheShownGridMembersDiagramAtTheViewsSizeAndDepth)
 
 TEST_F(BitmapExportTest, anExistingFileIsReplacedOnlyWhenTheAnswerIsYes)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::section);
     const QString path = target("old.bmp");
     write(path, "previous");
@@ -112,12 +112,12 @@ TEST_F(BitmapExportTest, anExistingFileIsReplacedOnlyWhenTheAnswerIsYes)
     prompts.filesToSave = {path};
     prompts.answers = {QMessageBox::Yes};
     saveBmp();
-    EXPECT_EQ(content(path), expectedFile(DiagramKind::section, *frame->sectionView()));
+    EXPECT_EQ(content(path), expectedFile(DiagramKind::section, *frame->childWindows().sectionView()));
 }
 
 TEST_F(BitmapExportTest, cancellingWritesNothingAndAFailedWriteIsReported)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::grid);
     saveBmp(); // the dialog cancelled
     EXPECT_TRUE(prompts.questions.isEmpty());

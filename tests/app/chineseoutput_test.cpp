@@ -107,7 +107,7 @@ protected:
         frame.resize(1200, 800);
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        ASSERT_TRUE(frame.openProjectFile(sample));
+        ASSERT_TRUE(frame.files().openProjectFile(sample));
         const auto save = [&](const QString& name, const std::function<void()>& command) {
             prompts.filesToSave.push_back(folder + QLatin1Char('/') + name);
             command();
@@ -116,8 +116,8 @@ protected:
         save(QStringLiteral("data.csv"), [&] { exportCsv(frame); });
         save(QStringLiteral("pages.pdf"), [&] { exportPdf(frame); });
         save(QStringLiteral("evaluation.pdf"), [&] { exportEvaluationPdf(frame); });
-        frame.evaluationAction().trigger();
-        EvaluationWindow& evaluation = *frame.evaluationWindow();
+        frame.action(Command::evaluation)->trigger();
+        EvaluationWindow& evaluation = *frame.evaluation().evaluationWindow();
         evaluation.resize(1000, 700);
         ASSERT_TRUE(QTest::qWaitFor([&evaluation] { return !evaluation.isStale(); }));
         ASSERT_TRUE(pagesPicture(*evaluation.pages()).save(folder + QStringLiteral("/evaluation.png")));
@@ -127,11 +127,11 @@ protected:
         words.close();
         for (const TestMode mode : {TestMode::section, TestMode::grid}) {
             QTest::mouseClick(&frame.controlPanel().modeButton(mode), Qt::LeftButton);
-            frame.childFrame(frame.activeChildKind())->resize(640, 480);
+            frame.childWindows().childFrame(frame.childWindows().activeKind())->resize(640, 480);
             save(mode == TestMode::section ? QStringLiteral("section.bmp") : QStringLiteral("grid.bmp"),
                  [&] { saveActiveDiagramBitmap(frame); });
         }
-        save(QStringLiteral("project.gj"), [&] { frame.saveProjectAs(); });
+        save(QStringLiteral("project.gj"), [&] { frame.files().saveAs(); });
         EXPECT_TRUE(prompts.filesToSave.empty());
     }
 

@@ -5,6 +5,7 @@
 #include "app/evaluationwindow.h"
 #include "app/helpwindow.h"
 #include "app/transferdialog.h"
+#include "app/windowplace.h"
 
 #include "evaluation/acceptanceevaluation.h"
 #include "model/membertype.h"
@@ -39,7 +40,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -77,7 +77,6 @@ protected:
         });
     }
 
-    bool enabled(Command command) const { return frame->action(command)->isEnabled(); }
     // The in-place editor of a cell of the panel's grid, opened as a double click does.
     QLineEdit* openGridEditor(int row, int column)
     {
@@ -94,7 +93,7 @@ protected:
     // An edit through the list view, as the user makes it: the project is then modified.
     void correctAReading()
     {
-        frame->listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
+        frame->childWindows().listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
         ASSERT_TRUE(frame->document().isModified());
     }
     std::string currentFilePath() const { return frame->document().currentFilePath(); }
@@ -134,76 +133,15 @@ protected:
     std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(MainFrameTest, withoutProjectOnlyTheCommandsThatNeedNoDataAreEnabled)
-{
-    for (Command command : {Command::save, Command::saveTxt, Command::wordReport, Command::excelReport,
-                            Command::projectInformation, Command::print, Command::printPreview, Command::saveBmp,
-                            Command::insertRowAbove, Command::insertRowBelow, Command::deleteBar})
-        EXPECT_FALSE(enabled(command)) << commandTexts(command).prompt.toStdString();
-    for (Command command : {Command::saveAs, Command::open, Command::dataTransfer, Command::printSettings,
-                            Command::controlPanel, Command::helpTopics, Command::about, Command::newFile})
-        EXPECT_TRUE(enabled(command)) << commandTexts(command).prompt.toStdString();
-}
-
-TEST_F(MainFrameTest, enableRulesFollowTheActiveWindowAndMode)
-{
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
-    for (Command command : {Command::save, Command::saveTxt, Command::wordReport, Command::projectInformation,
-                            Command::print, Command::printPreview, Command::deleteBar})
-        EXPECT_TRUE(enabled(command)) << commandTexts(command).prompt.toStdString();
-    EXPECT_FALSE(enabled(Command::saveBmp));
-    EXPECT_TRUE(enabled(Command::insertRowAbove)) << "a reading row in the list window";
-    EXPECT_TRUE(enabled(Command::insertRowBelow));
-
-    frame->controlPanel().chooseMode(TestMode::section);
-    EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
-    EXPECT_TRUE(enabled(Command::saveBmp));
-    EXPECT_TRUE(enabled(Command::insertRowAbove));
-    EXPECT_TRUE(enabled(Command::insertRowBelow));
-
-    frame->mdiArea().setActiveSubWindow(frame->childFrame(ChildKind::list));
-    EXPECT_FALSE(enabled(Command::saveBmp)) << "disabled while the list window is active";
-}
-
-TEST_F(MainFrameTest, toolbarHoldsTheButtonsInOrder)
-{
-    QList<Command> expected = {
-        Command::open,           Command::save,           Command::print,        Command::printSettings,
-        Command::printPreview,   Command::saveBmp,        Command::saveTxt,      Command::wordReport,
-        Command::excelReport,    Command::dataTransfer,   Command::controlPanel, Command::projectInformation,
-        Command::insertRowAbove, Command::insertRowBelow, Command::deleteBar,    Command::about};
-    QList<QAction*> buttons;
-    int separators = 0;
-    for (QAction* button : frame->toolBar().actions()) {
-        if (button->isSeparator())
-            ++separators;
-        else
-            buttons << button;
-    }
-    ASSERT_EQ(buttons.size(), expected.size() + 2);
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(buttons[i], frame->action(expected[i])) << i;
-    EXPECT_EQ(buttons[expected.size()], &frame->undoAction());
-    EXPECT_EQ(buttons[expected.size() + 1], &frame->redoAction());
-    for (QAction* button : buttons) {
-        EXPECT_FALSE(button->icon().isNull()) << button->text().toStdString();
-        EXPECT_FALSE(button->toolTip().isEmpty()) << button->text().toStdString();
-    }
-    EXPECT_EQ(separators, 5);
-    EXPECT_EQ(frame->action(Command::open)->statusTip(), QStringLiteral("打开一个现有文档"));
-    EXPECT_EQ(frame->action(Command::open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-}
-
 TEST_F(MainFrameTest, menuBarSwitchesAsChildWindowsOpenAndClose)
 {
-    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "the empty list window opens at start";
+    ASSERT_NE(frame->childWindows().childFrame(ChildKind::list), nullptr) << "the empty list window opens at start";
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
     EXPECT_EQ(menuTitles(),
               (QStringList{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("数据传输(&D)"),
                            QStringLiteral("查看(&V)"), QStringLiteral("帮助(&H)")}));
     closeChildWindows();
-    EXPECT_EQ(frame->childFrame(ChildKind::list), nullptr);
+    EXPECT_EQ(frame->childWindows().childFrame(ChildKind::list), nullptr);
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("新建(&N)")));
     EXPECT_FALSE(fileMenuEntries().contains(QStringLiteral("保存(&S)")));
     EXPECT_TRUE(fileMenuEntries().contains(QStringLiteral("最近文件")));
@@ -211,32 +149,32 @@ TEST_F(MainFrameTest, menuBarSwitchesAsChildWindowsOpenAndClose)
 
 TEST_F(MainFrameTest, openShowsTheFirstSinglePointMemberAndReusesTheListWindow)
 {
-    CChildFrame* list = frame->childFrame(ChildKind::list);
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    EXPECT_EQ(frame->childFrame(ChildKind::list), list);
+    CChildFrame* list = frame->childWindows().childFrame(ChildKind::list);
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    EXPECT_EQ(frame->childWindows().childFrame(ChildKind::list), list);
     EXPECT_EQ(frame->document().selectedMember(), 0);
-    EXPECT_EQ(frame->listView()->rowCount(), 24);
+    EXPECT_EQ(frame->childWindows().listView()->rowCount(), 24);
     EXPECT_EQ(frame->controlPanel().memberList().count(), 8);
     EXPECT_EQ(list->windowTitle(), sample);
     EXPECT_TRUE(frame->windowTitle().startsWith(QStringLiteral("Velmora钢筋检测分析软件V1.0")));
 
     closeChildWindows();
     prompts.filesToOpen.push_back(sample);
-    frame->openProject();
-    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr) << "opening re-creates the list window";
-    EXPECT_EQ(frame->listView()->rowCount(), 24);
+    frame->files().open();
+    ASSERT_NE(frame->childWindows().childFrame(ChildKind::list), nullptr) << "opening re-creates the list window";
+    EXPECT_EQ(frame->childWindows().listView()->rowCount(), 24);
 }
 
 TEST_F(MainFrameTest, openInADiagramModeShowsTheSinglePointModeInPanelAndWindow)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     for (const TestMode mode : {TestMode::section, TestMode::grid}) {
         frame->controlPanel().chooseMode(mode);
-        ASSERT_NE(frame->activeChildKind(), ChildKind::list);
-        ASSERT_TRUE(frame->openProjectFile(sample));
+        ASSERT_NE(frame->childWindows().activeKind(), ChildKind::list);
+        ASSERT_TRUE(frame->files().openProjectFile(sample));
         EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
         EXPECT_EQ(frame->document().currentTestMode(), TestMode::singlePoint);
-        EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
+        EXPECT_EQ(frame->childWindows().activeKind(), ChildKind::list);
         EXPECT_EQ(frame->controlPanel().memberList().item(0)->text(), QStringLiteral("1001"));
         EXPECT_FALSE(frame->action(Command::saveBmp)->isEnabled());
     }
@@ -244,21 +182,21 @@ TEST_F(MainFrameTest, openInADiagramModeShowsTheSinglePointModeInPanelAndWindow)
 
 TEST_F(MainFrameTest, unreadableFileLeavesTheLoadedProjectAsItWas)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     const Project* loaded = frame->document().project();
     const QString broken = dir.filePath(QStringLiteral("broken.gj"));
     std::ofstream(broken.toStdString()) << "VER1.2\0\0\0\0garbage";
     prompts.filesToOpen.push_back(broken);
-    frame->openProject();
+    frame->files().open();
     EXPECT_EQ(frame->document().project(), loaded);
     EXPECT_EQ(currentFilePath(), sample.toStdString());
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages.front().contains(QStringLiteral("broken.gj")));
     EXPECT_EQ(prompts.captions.front(), QStringLiteral("Trellon"));
-    EXPECT_EQ(frame->listView()->rowCount(), 24);
+    EXPECT_EQ(frame->childWindows().listView()->rowCount(), 24);
 
     prompts.filesToOpen.push_back(dir.filePath(QStringLiteral("missing.gj")));
-    frame->openProject();
+    frame->files().open();
     EXPECT_EQ(frame->document().project(), loaded);
 }
 
@@ -273,7 +211,7 @@ TEST_F(MainFrameTest, aDamagedExtensionBlockIsToldAfterTheMeasurementsOpened)
     const QString damaged = dir.filePath(QStringLiteral("damaged.gj"));
     std::ofstream(damaged.toStdString(), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(frame->openProjectFile(damaged));
+    ASSERT_TRUE(frame->files().openProjectFile(damaged));
     EXPECT_EQ(frame->document().project()->memberCount(), project.memberCount());
     EXPECT_EQ(frame->document().project()->extension, ProjectExtension{});
     ASSERT_EQ(prompts.messages.size(), 1);
@@ -283,40 +221,40 @@ TEST_F(MainFrameTest, aDamagedExtensionBlockIsToldAfterTheMeasurementsOpened)
 
 TEST_F(MainFrameTest, cancelledOpenDialogChangesNothing)
 {
-    frame->openProject();
+    frame->files().open();
     EXPECT_EQ(frame->document().project(), nullptr);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(MainFrameTest, saveAsWritesTheFileTheTitleNames)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().memberList().item(0)->setCheckState(Qt::Unchecked);
     const QString target = dir.filePath(QStringLiteral("copy"));
     prompts.filesToSave.push_back(target);
-    ASSERT_TRUE(frame->saveProjectAs());
+    ASSERT_TRUE(frame->files().saveAs());
     const QString written = target + QStringLiteral(".gj");
     EXPECT_EQ(currentFilePath(), written.toStdString());
-    EXPECT_EQ(frame->childFrame(ChildKind::list)->windowTitle(), written);
+    EXPECT_EQ(frame->childWindows().childFrame(ChildKind::list)->windowTitle(), written);
     auto reread = readProjectFile(written.toStdString());
     ASSERT_TRUE(reread.ok());
     EXPECT_EQ(reread.value().project->members.size(), 15u);
     EXPECT_EQ(reread.value().project->members[0].checked, 0) << "ticks stored before writing";
-    EXPECT_EQ(frame->recentFiles().front(), written);
+    EXPECT_EQ(frame->files().recentFiles().front(), written);
 }
 
 TEST_F(MainFrameTest, failedSaveKeepsTheFilePathAndSaysSo)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     prompts.filesToSave.push_back(dir.filePath(QStringLiteral("no/such/folder/x.gj")));
-    EXPECT_FALSE(frame->saveProject());
+    EXPECT_FALSE(frame->files().saveAs());
     EXPECT_EQ(currentFilePath(), sample.toStdString());
     EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 TEST_F(MainFrameTest, closeAsksAndCancelInTheSaveDialogKeepsTheWindowOpen)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     correctAReading();
     prompts.answers = {QMessageBox::Yes};
@@ -335,7 +273,7 @@ TEST_F(MainFrameTest, closeAsksAndCancelInTheSaveDialogKeepsTheWindowOpen)
 
 TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
 {
-    ASSERT_TRUE(frame->openProjectFile(copyOfSample(QStringLiteral("a.gj"))));
+    ASSERT_TRUE(frame->files().openProjectFile(copyOfSample(QStringLiteral("a.gj"))));
     frame->show();
     correctAReading();
     prompts.answers = {QMessageBox::No};
@@ -345,18 +283,18 @@ TEST_F(MainFrameTest, closeWithNoWritesNothingAndRemembersTheWindowPlace)
     EXPECT_FALSE(settings.value(QStringLiteral("MainWindow/state")).toByteArray().isEmpty());
 
     CMainFrame next(prompts, settings, dir.filePath(QStringLiteral("recovery")));
-    EXPECT_TRUE(next.restoreWindowPlace());
-    EXPECT_EQ(next.recentFiles().front(), dir.filePath(QStringLiteral("a.gj")));
+    EXPECT_TRUE(restoreWindowPlace(next, settings));
+    EXPECT_EQ(next.files().recentFiles().front(), dir.filePath(QStringLiteral("a.gj")));
 }
 
 TEST_F(MainFrameTest, closeAsksNothingWhileTheProjectIsAsItWasOpenedOrSaved)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     EXPECT_FALSE(frame->isWindowModified());
     correctAReading();
     EXPECT_TRUE(frame->isWindowModified());
-    frame->undoAction().trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_FALSE(frame->isWindowModified()) << "undone back to the file";
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(prompts.questions.isEmpty());
@@ -366,13 +304,13 @@ TEST_F(MainFrameTest, openAsksBeforeReplacingAModifiedProject)
 {
     const QString first = copyOfSample(QStringLiteral("first.gj"));
     const QString second = copyOfSample(QStringLiteral("second.gj"));
-    ASSERT_TRUE(frame->openProjectFile(first));
+    ASSERT_TRUE(frame->files().openProjectFile(first));
     correctAReading();
     const Project* edited = frame->document().project();
 
     prompts.answers = {QMessageBox::Cancel};
     prompts.filesToOpen = {second};
-    frame->openProject();
+    frame->files().open();
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
     EXPECT_EQ(frame->document().project(), edited) << "Cancel keeps everything";
     EXPECT_EQ(frame->document().project()->members[0].samples[0], 60);
@@ -381,7 +319,7 @@ TEST_F(MainFrameTest, openAsksBeforeReplacingAModifiedProject)
     prompts.answers = {QMessageBox::Yes};
     prompts.filesToSave = {first};
     prompts.filesToOpen = {second};
-    frame->openProject();
+    frame->files().open();
     EXPECT_EQ(currentFilePath(), second.toStdString());
     EXPECT_FALSE(frame->document().isModified());
     auto saved = readProjectFile(first.toStdString());
@@ -390,44 +328,44 @@ TEST_F(MainFrameTest, openAsksBeforeReplacingAModifiedProject)
 
     correctAReading();
     prompts.answers = {QMessageBox::No};
-    ASSERT_TRUE(frame->openProjectFile(first));
-    EXPECT_EQ(frame->document().undoStack().count(), 0);
+    ASSERT_TRUE(frame->files().openProjectFile(first));
+    EXPECT_EQ(frame->document().stepCount(), 0);
     auto unchanged = readProjectFile(second.toStdString());
     EXPECT_NE(unchanged.value().project->members[0].samples[0], 60) << "No discarded the correction";
 }
 
 TEST_F(MainFrameTest, undoAndRedoAreNamedInTheEditMenu)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    EXPECT_FALSE(frame->undoAction().isEnabled());
-    frame->listView()->commitCellEdit(2, CDataListView::coverColumn, QStringLiteral("40"));
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 1001 测点3：18→40"));
-    EXPECT_EQ(frame->undoAction().shortcut(), QKeySequence(QKeySequence::Undo));
-    frame->undoAction().trigger();
-    EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("18"));
-    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 1001 测点3：18→40"));
-    EXPECT_TRUE(frame->redoAction().shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
-    frame->redoAction().trigger();
-    EXPECT_EQ(frame->listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("40"));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    EXPECT_FALSE(frame->action(Command::undo)->isEnabled());
+    frame->childWindows().listView()->commitCellEdit(2, CDataListView::coverColumn, QStringLiteral("40"));
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("撤销 1001 测点3：18→40"));
+    EXPECT_EQ(frame->action(Command::undo)->shortcut(), QKeySequence(QKeySequence::Undo));
+    frame->action(Command::undo)->trigger();
+    EXPECT_EQ(frame->childWindows().listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("18"));
+    EXPECT_EQ(frame->action(Command::redo)->text(), QStringLiteral("重做 1001 测点3：18→40"));
+    EXPECT_TRUE(frame->action(Command::redo)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+    frame->action(Command::redo)->trigger();
+    EXPECT_EQ(frame->childWindows().listView()->item(2, CDataListView::coverColumn)->text(), QStringLiteral("40"));
 }
 
 TEST_F(MainFrameTest, undoShowsTheMemberTheEditWasMadeIn)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::section);
     const int section = frame->document().selectedMember();
     ASSERT_TRUE(frame->document().deleteBar(section, BarRun::section, 0));
     frame->controlPanel().chooseMode(TestMode::singlePoint);
-    frame->undoAction().trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_EQ(frame->controlPanel().mode(), TestMode::section);
-    EXPECT_EQ(frame->activeChildKind(), ChildKind::section);
-    EXPECT_EQ(frame->sectionView()->memberIndex(), section);
+    EXPECT_EQ(frame->childWindows().activeKind(), ChildKind::section);
+    EXPECT_EQ(frame->childWindows().sectionView()->memberIndex(), section);
     EXPECT_EQ(frame->controlPanel().shownMember(), section);
 }
 
 TEST_F(MainFrameTest, aBarValueTypedButNotConfirmedIsStoredBeforeClosingAsks)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     frame->controlPanel().chooseMode(TestMode::section);
     QLineEdit* editor = openGridEditor(4, 2);
@@ -442,7 +380,7 @@ TEST_F(MainFrameTest, aBarValueTypedButNotConfirmedIsStoredBeforeClosingAsks)
 
 TEST_F(MainFrameTest, undoFromTheToolbarStoresAnOpenCellFirstAndUndoesThat)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     frame->controlPanel().chooseMode(TestMode::section);
     const int member = frame->controlPanel().shownMember();
@@ -457,44 +395,44 @@ TEST_F(MainFrameTest, undoFromTheToolbarStoresAnOpenCellFirstAndUndoesThat)
     ASSERT_NE(second, nullptr);
     second->selectAll();
     QTest::keyClicks(second, QStringLiteral("77"));
-    QTest::mouseClick(frame->toolBar().widgetForAction(&frame->undoAction()), Qt::LeftButton);
+    QTest::mouseClick(frame->toolBar().widgetForAction(frame->action(Command::undo)), Qt::LeftButton);
     QCoreApplication::processEvents();
 
     const MemberRecord& edited = *frame->document().member(member);
     EXPECT_EQ(edited.samples[2], 41) << "the earlier step stays";
     EXPECT_EQ(edited.samples[5], secondCover) << "the typed value was stored, then undone";
     EXPECT_TRUE(frame->isWindowModified());
-    frame->redoAction().trigger();
+    frame->action(Command::redo)->trigger();
     EXPECT_EQ(edited.samples[5], 77);
-    EXPECT_EQ(frame->document().undoStack().index(), frame->document().undoStack().count());
-    frame->undoAction().trigger();
-    frame->undoAction().trigger();
+    EXPECT_FALSE(frame->document().canRedo());
+    frame->action(Command::undo)->trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_FALSE(frame->isWindowModified()) << "back at the file";
 }
 
 TEST_F(MainFrameTest, passColoursAreOnByDefaultAndTheToggleReachesTheDiagramsAndTheNextRun)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::section);
-    EXPECT_TRUE(frame->passColoursAction().isChecked());
-    EXPECT_EQ(frame->sectionView()->passColours(), PassColours::on);
-    frame->passColoursAction().trigger();
-    EXPECT_EQ(frame->sectionView()->passColours(), PassColours::off);
+    EXPECT_TRUE(frame->action(Command::passColours)->isChecked());
+    EXPECT_EQ(frame->childWindows().sectionView()->passColours(), PassColours::on);
+    frame->action(Command::passColours)->trigger();
+    EXPECT_EQ(frame->childWindows().sectionView()->passColours(), PassColours::off);
     frame->controlPanel().chooseMode(TestMode::grid);
-    EXPECT_EQ(frame->gridView()->passColours(), PassColours::off) << "a window opened later follows";
+    EXPECT_EQ(frame->childWindows().gridView()->passColours(), PassColours::off) << "a window opened later follows";
     CMainFrame next(prompts, settings, dir.filePath(QStringLiteral("recovery")));
-    EXPECT_FALSE(next.passColoursAction().isChecked());
+    EXPECT_FALSE(next.action(Command::passColours)->isChecked());
 }
 
 TEST_F(MainFrameTest, standardDeviationsAreOneStepForTheTickedBeamsAndSlabs)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     const Project& project = *frame->document().project();
     std::vector<int> all(static_cast<std::size_t>(project.memberCount()));
     std::iota(all.begin(), all.end(), 0);
     ASSERT_TRUE(frame->document().setProjectInformation(0, project.members[0].name, all, {25, 3, -3}));
     const Project before = project;
-    frame->standardDeviationsAction().trigger();
+    frame->action(Command::standardPermittedDeviations)->trigger();
     int beams = 0;
     int slabs = 0;
     for (int i = 0; i < project.memberCount(); ++i) {
@@ -512,17 +450,17 @@ TEST_F(MainFrameTest, standardDeviationsAreOneStepForTheTickedBeamsAndSlabs)
     }
     EXPECT_GT(beams, 0);
     EXPECT_GT(slabs, 0);
-    EXPECT_EQ(frame->document().undoStack().count(), 2);
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 按规范设置允许偏差"));
-    frame->undoAction().trigger();
+    EXPECT_EQ(frame->document().stepCount(), 2);
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("撤销 按规范设置允许偏差"));
+    frame->action(Command::undo)->trigger();
     EXPECT_EQ(project, before);
 }
 
 TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndPopulations)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    frame->evaluationAction().trigger();
-    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    frame->action(Command::evaluation)->trigger();
+    EvaluationWindow* window = frame->evaluation().evaluationWindow();
     ASSERT_NE(window, nullptr);
     const AcceptanceEvaluation expected = evaluateAcceptance(*frame->document().project());
     const QString page = shownReport(*window);
@@ -544,8 +482,8 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     // Of the six beams ticked, 1005 has no readings: five are tested.
     EXPECT_TRUE(sizes.contains(QStringLiteral("梁 40 5 5 满足"))) << "live: " << sizes.toStdString();
     EXPECT_TRUE(sizes.contains(QStringLiteral("本批有1个构件无测值"))) << "live: " << sizes.toStdString();
-    frame->undoAction().trigger();
-    frame->undoAction().trigger();
+    frame->action(Command::undo)->trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_EQ(window->pointsPerBarField().value(), 1) << "the fields follow an undo";
     EXPECT_EQ(beamsTotal.value(), -1);
     shownReport(*window);
@@ -556,15 +494,15 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheVerdictsAndSetsPointsPerBarAndP
     QTest::qWait(300);
     EXPECT_TRUE(window->isStale());
     EXPECT_FALSE(shownReport(*window, false).contains(QStringLiteral("每根钢筋测点数：3")));
-    frame->evaluationAction().trigger();
+    frame->action(Command::evaluation)->trigger();
     EXPECT_TRUE(shownReport(*window).contains(QStringLiteral("每根钢筋测点数：3")));
 }
 
 TEST_F(MainFrameTest, theEvaluationWindowShowsTheWordReportsRateAndBasisAndChoosesTheBasis)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    frame->evaluationAction().trigger();
-    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    frame->action(Command::evaluation)->trigger();
+    EvaluationWindow* window = frame->evaluation().evaluationWindow();
     ASSERT_NE(window, nullptr);
     ConclusionBasisBar& bar = window->conclusionBar();
     // The figures of the Word report's first sentence: 共计222点，其中合格点201个，合格点率为90.5%.
@@ -575,13 +513,13 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheWordReportsRateAndBasisAndChoos
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::appendixE);
-    EXPECT_EQ(frame->document().undoStack().count(), 1);
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改结论依据"));
+    EXPECT_EQ(frame->document().stepCount(), 1);
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("撤销 修改结论依据"));
     ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
     EXPECT_EQ(bar.basisLine().text(), QStringLiteral("Word报告结论依据：GB 50204-2015 附录E"));
     EXPECT_EQ(list.currentText(), QStringLiteral("GB 50204-2015 附录E"));
 
-    frame->undoAction().trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::rate);
     ASSERT_TRUE(QTest::qWaitFor([window] { return !window->isStale(); }));
     EXPECT_EQ(bar.basisLine().text(), QStringLiteral("Word报告结论依据：合格点率≥90%"));
@@ -591,9 +529,9 @@ TEST_F(MainFrameTest, theEvaluationWindowShowsTheWordReportsRateAndBasisAndChoos
 
 TEST_F(MainFrameTest, theEvaluationWindowExportsItsReportAsAPdf)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    frame->evaluationAction().trigger();
-    EvaluationWindow* window = frame->evaluationWindow();
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    frame->action(Command::evaluation)->trigger();
+    EvaluationWindow* window = frame->evaluation().evaluationWindow();
     ASSERT_NE(window, nullptr);
     const QString pdf = dir.filePath(QStringLiteral("evaluation"));
     prompts.filesToSave = {pdf};
@@ -626,9 +564,9 @@ TEST_F(MainFrameTest, recentFilesKeepTheFourNewestAndOpenThroughOpen)
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
         paths << copyOfSample(QStringLiteral("p%1.gj").arg(i));
-        ASSERT_TRUE(frame->openProjectFile(paths.back()));
+        ASSERT_TRUE(frame->files().openProjectFile(paths.back()));
     }
-    EXPECT_EQ(frame->recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    EXPECT_EQ(frame->files().recentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     settings.sync();
     EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString(), paths[4]);
 
@@ -641,14 +579,14 @@ TEST_F(MainFrameTest, recentFilesKeepTheFourNewestAndOpenThroughOpen)
     ASSERT_NE(entry, nullptr);
     entry->trigger();
     EXPECT_EQ(currentFilePath(), paths[2].toStdString());
-    EXPECT_EQ(frame->recentFiles().front(), paths[2]);
-    EXPECT_EQ(frame->listView()->rowCount(), 24);
+    EXPECT_EQ(frame->files().recentFiles().front(), paths[2]);
+    EXPECT_EQ(frame->childWindows().listView()->rowCount(), 24);
 }
 
 TEST_F(MainFrameTest, recentFilesAreInTheFileMenuOfBothMenuSets)
 {
     const QString path = copyOfSample(QStringLiteral("recent.gj"));
-    ASSERT_TRUE(frame->openProjectFile(path));
+    ASSERT_TRUE(frame->files().openProjectFile(path));
     const auto entryFor = [this](const QString& name) -> QAction* {
         for (QAction* candidate : frame->shownMenus().front()->actions()) {
             if (candidate->isVisible() && candidate->text().endsWith(name))
@@ -656,11 +594,11 @@ TEST_F(MainFrameTest, recentFilesAreInTheFileMenuOfBothMenuSets)
         }
         return nullptr;
     };
-    ASSERT_NE(frame->childFrame(ChildKind::list), nullptr);
+    ASSERT_NE(frame->childWindows().childFrame(ChildKind::list), nullptr);
     EXPECT_NE(entryFor(QStringLiteral("recent.gj")), nullptr) << "the File menu while a window is open";
     EXPECT_FALSE(fileMenuEntries().contains(QStringLiteral("最近文件")));
 
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     QAction* entry = entryFor(QStringLiteral("recent.gj"));
     ASSERT_NE(entry, nullptr);
     entry->trigger();
@@ -674,10 +612,10 @@ TEST_F(MainFrameTest, droppedProjectFileIsOpened)
 {
     QMimeData other;
     other.setUrls({QUrl::fromLocalFile(QStringLiteral(TRELLON_SOURCE_DIR "/README.md"))});
-    EXPECT_FALSE(frame->openDroppedFile(&other));
+    EXPECT_FALSE(frame->files().openDroppedFile(&other));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QStringLiteral(TRELLON_SOURCE_DIR "/README.md")), QUrl::fromLocalFile(sample)});
-    EXPECT_TRUE(frame->openDroppedFile(&data));
+    EXPECT_TRUE(frame->files().openDroppedFile(&data));
     QCoreApplication::processEvents();
     EXPECT_EQ(currentFilePath(), sample.toStdString());
     ASSERT_NE(frame->document().project(), nullptr);
@@ -685,34 +623,34 @@ TEST_F(MainFrameTest, droppedProjectFileIsOpened)
 
 TEST_F(MainFrameTest, dataTransferAsksToSaveFirstWhenAProjectIsLoaded)
 {
-    frame->startDataTransfer();
-    ASSERT_NE(frame->transferDialog(), nullptr);
+    frame->transfer().start();
+    ASSERT_NE(frame->transfer().dialog(), nullptr);
     EXPECT_TRUE(prompts.questions.isEmpty()) << "nothing to save yet";
-    frame->transferDialog()->reject();
+    frame->transfer().dialog()->reject();
 
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    frame->startDataTransfer();
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    frame->transfer().start();
     EXPECT_TRUE(prompts.questions.isEmpty()) << "nothing changed since it was opened";
-    frame->transferDialog()->reject();
+    frame->transfer().dialog()->reject();
     correctAReading();
     prompts.answers = {QMessageBox::Cancel};
-    frame->startDataTransfer();
+    frame->transfer().start();
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("您保存数据吗?")});
-    EXPECT_FALSE(frame->transferDialog()->isVisible());
+    EXPECT_FALSE(frame->transfer().dialog()->isVisible());
     prompts.answers = {QMessageBox::Yes}; // and the save dialog cancelled
-    frame->startDataTransfer();
-    EXPECT_FALSE(frame->transferDialog()->isVisible());
+    frame->transfer().start();
+    EXPECT_FALSE(frame->transfer().dialog()->isVisible());
     prompts.answers = {QMessageBox::No};
-    frame->startDataTransfer();
-    EXPECT_TRUE(frame->transferDialog()->isVisible());
-    frame->transferDialog()->reject();
+    frame->transfer().start();
+    EXPECT_TRUE(frame->transfer().dialog()->isVisible());
+    frame->transfer().dialog()->reject();
 }
 
 TEST_F(MainFrameTest, receivedProjectIsShownAtOnceInPanelAndViews)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::section);
-    ASSERT_NE(frame->sectionView()->memberIndex(), -1);
+    ASSERT_NE(frame->childWindows().sectionView()->memberIndex(), -1);
 
     auto received = std::make_shared<Project>();
     MemberRecord single;
@@ -724,16 +662,17 @@ TEST_F(MainFrameTest, receivedProjectIsShownAtOnceInPanelAndViews)
     received->members = {single};
     const QString file = dir.filePath(QStringLiteral("data.gj"));
     ASSERT_TRUE(writeProjectFile(file.toStdString(), *received).ok());
-    frame->installReceivedProject(received, file);
+    frame->transfer().installReceivedProject(received, file);
 
     EXPECT_EQ(frame->document().project()->members.size(), 1u);
     EXPECT_EQ(currentFilePath(), file.toStdString());
     EXPECT_EQ(frame->controlPanel().memberList().count(), 1);
     EXPECT_EQ(frame->controlPanel().mode(), TestMode::singlePoint);
-    EXPECT_EQ(frame->activeChildKind(), ChildKind::list);
-    ASSERT_EQ(frame->listView()->rowCount(), 3);
-    EXPECT_EQ(frame->listView()->item(1, CDataListView::markColumn)->text(), QStringLiteral("×"));
-    EXPECT_EQ(frame->sectionView()->memberIndex(), -1) << "no section member of the old project stays shown";
+    EXPECT_EQ(frame->childWindows().activeKind(), ChildKind::list);
+    ASSERT_EQ(frame->childWindows().listView()->rowCount(), 3);
+    EXPECT_EQ(frame->childWindows().listView()->item(1, CDataListView::markColumn)->text(), QStringLiteral("×"));
+    EXPECT_EQ(frame->childWindows().sectionView()->memberIndex(), -1)
+        << "no section member of the old project stays shown";
 }
 
 TEST_F(MainFrameTest, controlPanelCheckFollowsTheDocksRealVisibility)
@@ -765,16 +704,17 @@ TEST_F(MainFrameTest, helpShowsInAWindowOfItsOwnWithoutABrowser)
 {
     frame->setUrlOpener([](const QUrl&) { return false; });
     frame->action(Command::helpTopics)->trigger();
-    ASSERT_NE(frame->helpWindow(), nullptr);
-    EXPECT_TRUE(frame->helpWindow()->isVisible());
-    EXPECT_TRUE(frame->helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/index.html")));
-    EXPECT_TRUE(frame->helpWindow()->browser().toPlainText().contains(QStringLiteral("数据传输")));
+    ASSERT_NE(frame->help().helpWindow(), nullptr);
+    EXPECT_TRUE(frame->help().helpWindow()->isVisible());
+    EXPECT_TRUE(
+        frame->help().helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/index.html")));
+    EXPECT_TRUE(frame->help().helpWindow()->browser().toPlainText().contains(QStringLiteral("数据传输")));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(MainFrameTest, withoutARememberedPlaceTheWindowCoversMostOfTheScreen)
 {
-    frame->showAtStart();
+    showAtStart(*frame, settings);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const QRect available = frame->screen()->availableGeometry();
     EXPECT_GE(frame->frameGeometry().width(), available.width() * 85 / 100);
@@ -783,11 +723,11 @@ TEST_F(MainFrameTest, withoutARememberedPlaceTheWindowCoversMostOfTheScreen)
 
 TEST_F(MainFrameTest, aReadingKeptFromPartOfTheTypedTextIsNotedInTheStatusBar)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    CDataListView* list = frame->listView();
+    CDataListView* list = frame->childWindows().listView();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(2, CDataListView::coverColumn)).center());
     ASSERT_TRUE(list->cellEditor().hasFocus());
@@ -809,7 +749,7 @@ TEST_F(MainFrameTest, ctrlQQuits)
 
 TEST_F(MainFrameTest, tabGoesFromTheMemberListToTheReadingsPastTheFiguresToRead)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->show();
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
@@ -826,20 +766,20 @@ TEST_F(MainFrameTest, tabGoesFromTheMemberListToTheReadingsPastTheFiguresToRead)
         QTest::mouseClick(members.viewport(), Qt::LeftButton, {}, memberLine(stop.member).center());
         members.setFocus(Qt::MouseFocusReason);
         QStringList stops;
-        for (int tab = 0; tab < 10 && QApplication::focusWidget() != frame->listView(); ++tab) {
+        for (int tab = 0; tab < 10 && QApplication::focusWidget() != frame->childWindows().listView(); ++tab) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
                 stops << (field->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("typable"));
         }
-        EXPECT_EQ(QApplication::focusWidget(), frame->listView()) << stop.member;
+        EXPECT_EQ(QApplication::focusWidget(), frame->childWindows().listView()) << stop.member;
         EXPECT_EQ(stops, QStringList(stop.fieldStops, QStringLiteral("typable"))) << stop.member;
     }
 }
 
 TEST_F(MainFrameTest, committedListReadingRefreshesTheSummaryAndMark)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
-    CDataListView* list = frame->listView();
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
+    CDataListView* list = frame->childWindows().listView();
     const std::int32_t before = frame->document().project()->members[0].passCount;
     // Reading 0 of member 1001 is 32 (acceptable); 60 is not.
     list->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));

@@ -246,14 +246,14 @@ TEST_F(EmulatedTransferDialogTest, anInstrumentUnpluggedMidwayLeavesTheLoadedPro
     const QString sample = QStringLiteral(TRELLON_SOURCE_DIR "/data/samples/site-survey.gj");
     QSettings settings(storage(QStringLiteral("trellon.ini")), QSettings::IniFormat);
     CMainFrame frame(prompts, settings, storage(QStringLiteral("recovery")));
-    ASSERT_TRUE(frame.openProjectFile(sample));
+    ASSERT_TRUE(frame.files().openProjectFile(sample));
     const Project loaded = *frame.document().project();
 
     UsbInstrumentFaults unplugged;
     unplugged.vanishAtBlock = 222;
     plugIn(surveyFrame(), {}, unplugged);
-    frame.startDataTransfer();
-    TransferDialog* transfer = frame.transferDialog();
+    frame.transfer().start();
+    TransferDialog* transfer = frame.transfer().dialog();
     ASSERT_NE(transfer, nullptr);
     transfer->pathEdit()->setText(storage(QStringLiteral("received")));
     QTest::mouseClick(transfer->startButton(), Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include "app/cmainframe.h"
 #include "app/evaluationwindow.h"
 #include "app/helpwindow.h"
+#include "app/historydock.h"
 #include "app/pathdialog.h"
 #include "app/printsettingsdialog.h"
 #include "app/reportparamsdialog.h"
@@ -37,7 +38,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUndoView>
 #include <QUrl>
 
@@ -136,7 +136,7 @@ TEST_F(EnglishInterfaceTest, theMainWindowStartedInEnglishShowsNoChineseInMenusT
     const InterfaceLanguageScope english(InterfaceLanguage::english);
     ASSERT_EQ(interfaceLanguage(), InterfaceLanguage::english) << "trellon_en.qm not found in the build";
     const std::unique_ptr<CMainFrame> frame = startFrame();
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     ControlPanel& panel = frame->controlPanel();
 
     TextSurvey survey;
@@ -151,13 +151,14 @@ TEST_F(EnglishInterfaceTest, theMainWindowStartedInEnglishShowsNoChineseInMenusT
     }
     for (QDockWidget* dock : frame->findChildren<QDockWidget*>())
         survey.add(QStringLiteral("dock title"), dock->windowTitle());
-    survey.add(QStringLiteral("history"), frame->historyDock().findChild<QUndoView*>()->emptyLabel());
+    survey.add(QStringLiteral("history"), frame->historyDock().view().emptyLabel());
     for (const TestMode mode : {TestMode::singlePoint, TestMode::section, TestMode::grid})
         survey.add(QStringLiteral("mode"), panel.modeButton(mode).text());
     for (const QLabel* label : panel.summaryForm().findChildren<QLabel*>())
         survey.add(QStringLiteral("summary"), label->text());
-    for (int column = 0; column < frame->listView()->columnCount(); ++column)
-        survey.add(QStringLiteral("list heading"), frame->listView()->horizontalHeaderItem(column)->text());
+    for (int column = 0; column < frame->childWindows().listView()->columnCount(); ++column)
+        survey.add(QStringLiteral("list heading"),
+                   frame->childWindows().listView()->horizontalHeaderItem(column)->text());
     QTest::mouseClick(&panel.modeButton(TestMode::section), Qt::LeftButton);
     addGridLabels(survey, QStringLiteral("section grid"), panel.parameterGrid(), sectionFirstBarRow - 1);
     QTest::mouseClick(&panel.modeButton(TestMode::grid), Qt::LeftButton);
@@ -175,7 +176,7 @@ TEST_F(EnglishInterfaceTest, everyDialogOpenedInEnglishShowsNoChinese)
 {
     const InterfaceLanguageScope english(InterfaceLanguage::english);
     const std::unique_ptr<CMainFrame> frame = startFrame();
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     const QString folder = dir.path();
 
     TextSurvey survey;
@@ -192,15 +193,16 @@ TEST_F(EnglishInterfaceTest, everyDialogOpenedInEnglishShowsNoChinese)
     information.nameField().setText(QStringLiteral("KL1 梁"));
     survey.addWindow(QStringLiteral("project information"), information);
     survey.addWindow(QStringLiteral("about"), AboutDialog());
-    frame->evaluationAction().trigger();
-    survey.addWindow(QStringLiteral("evaluation"), *frame->evaluationWindow());
+    frame->action(Command::evaluation)->trigger();
+    survey.addWindow(QStringLiteral("evaluation"), *frame->evaluation().evaluationWindow());
     frame->action(Command::helpTopics)->trigger();
-    ASSERT_NE(frame->helpWindow(), nullptr);
-    survey.add(QStringLiteral("help title"), frame->helpWindow()->windowTitle());
+    ASSERT_NE(frame->help().helpWindow(), nullptr);
+    survey.add(QStringLiteral("help title"), frame->help().helpWindow()->windowTitle());
 
     EXPECT_GT(survey.size(), 100);
     EXPECT_TRUE(survey.chinese().isEmpty()) << survey.chinese().join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(frame->helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/en/index.html")));
+    EXPECT_TRUE(
+        frame->help().helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/en/index.html")));
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -243,7 +245,7 @@ TEST_F(EnglishInterfaceTest, noWindowCutsATextAtItsDefaultSize)
     // Made in Chinese and switched to English, the windows are laid out anew for the longer texts.
     const InterfaceLanguageScope english(InterfaceLanguage::english);
     const std::unique_ptr<CMainFrame> frame = startFrame();
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->resize(1280, 800);
     const QString folder = dir.path();
     QStringList cut;
@@ -269,19 +271,19 @@ TEST_F(EnglishInterfaceTest, noWindowCutsATextAtItsDefaultSize)
     survey(QStringLiteral("project information"), information);
     AboutDialog about;
     survey(QStringLiteral("about"), about);
-    frame->evaluationAction().trigger();
-    survey(QStringLiteral("evaluation"), *frame->evaluationWindow());
+    frame->action(Command::evaluation)->trigger();
+    survey(QStringLiteral("evaluation"), *frame->evaluation().evaluationWindow());
 
     testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
     const std::unique_ptr<CMainFrame> switched = startFrame();
-    ASSERT_TRUE(switched->openProjectFile(sample));
-    switched->evaluationAction().trigger();
-    switched->evaluationWindow()->show();
+    ASSERT_TRUE(switched->files().openProjectFile(sample));
+    switched->action(Command::evaluation)->trigger();
+    switched->evaluation().evaluationWindow()->show();
     TransferDialog switchedTransfer(prompts);
     switchedTransfer.show();
     testing::switchInterfaceLanguage(InterfaceLanguage::english);
     survey(QStringLiteral("main window, switched"), *switched);
-    survey(QStringLiteral("evaluation, switched"), *switched->evaluationWindow());
+    survey(QStringLiteral("evaluation, switched"), *switched->evaluation().evaluationWindow());
     survey(QStringLiteral("transfer, switched"), switchedTransfer);
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
 }
@@ -310,7 +312,7 @@ void chooseLanguageInMenu(CMainFrame& frame, const QString& name)
 // The section window as its view paints it, and as the diagram is painted with its words in Chinese.
 std::pair<QImage, QImage> sectionDiagramAndChineseOne(CMainFrame& frame)
 {
-    CSectionView& view = *frame.sectionView();
+    CSectionView& view = *frame.childWindows().sectionView();
     QImage chinese(view.size(), QImage::Format_RGB32);
     QPainter painter(&chinese);
     paintSectionDiagram(painter, chinese.rect(), frame.document().member(view.memberIndex()), DiagramTitle::shown,
@@ -332,14 +334,14 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     const std::unique_ptr<CMainFrame> frame = startFrame();
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     ControlPanel& panel = frame->controlPanel();
     QTest::mouseClick(&panel.modeButton(TestMode::section), Qt::LeftButton);
-    frame->evaluationAction().trigger();
+    frame->action(Command::evaluation)->trigger();
     frame->action(Command::helpTopics)->trigger();
     frame->action(Command::dataTransfer)->trigger();
-    ASSERT_NE(frame->transferDialog(), nullptr);
-    frame->transferDialog()->reject();
+    ASSERT_NE(frame->transfer().dialog(), nullptr);
+    frame->transfer().dialog()->reject();
     const auto [diagramBefore, chineseDiagramBefore] = sectionDiagramAndChineseOne(*frame);
     ASSERT_EQ(diagramBefore, chineseDiagramBefore);
 
@@ -354,16 +356,18 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     EXPECT_EQ(panel.modeButton(TestMode::section).text(), QStringLiteral("Section test"));
     EXPECT_EQ(panel.parameterGrid().itemText(sectionFirstBarRow - 1, 2), QStringLiteral("Cover (mm)"));
     EXPECT_EQ(panel.summaryForm().label(ProjectSummaryForm::Field::passRate).text(), QStringLiteral("Pass rate"));
-    EXPECT_EQ(frame->listView()->horizontalHeaderItem(CDataListView::coverColumn)->text(),
+    EXPECT_EQ(frame->childWindows().listView()->horizontalHeaderItem(CDataListView::coverColumn)->text(),
               QStringLiteral("Measured cover (mm)"));
     const auto [englishDiagram, chineseDiagram] = sectionDiagramAndChineseOne(*frame);
     EXPECT_NE(englishDiagram, chineseDiagram) << "the diagram's words are repainted";
-    EXPECT_EQ(frame->evaluationWindow()->exportPdfButton().text(), QStringLiteral("Export PDF"));
-    EXPECT_EQ(frame->evaluationWindow()->populationLabel(MemberType::beam).text(), QStringLiteral("Beams in the lot"));
-    EXPECT_EQ(frame->transferDialog()->windowTitle(), QStringLiteral("Data Transfer"));
-    EXPECT_EQ(frame->transferDialog()->startButton()->text(), QStringLiteral("Transfer"));
-    EXPECT_TRUE(frame->helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/en/index.html")));
-    EXPECT_EQ(frame->helpWindow()->windowTitle(), QStringLiteral("Help Topics"));
+    EXPECT_EQ(frame->evaluation().evaluationWindow()->exportPdfButton().text(), QStringLiteral("Export PDF"));
+    EXPECT_EQ(frame->evaluation().evaluationWindow()->populationLabel(MemberType::beam).text(),
+              QStringLiteral("Beams in the lot"));
+    EXPECT_EQ(frame->transfer().dialog()->windowTitle(), QStringLiteral("Data Transfer"));
+    EXPECT_EQ(frame->transfer().dialog()->startButton()->text(), QStringLiteral("Transfer"));
+    EXPECT_TRUE(
+        frame->help().helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/en/index.html")));
+    EXPECT_EQ(frame->help().helpWindow()->windowTitle(), QStringLiteral("Help Topics"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(startLanguage(settings, QLocale(QStringLiteral("zh_CN"))), InterfaceLanguage::english);
 
@@ -375,8 +379,9 @@ TEST_F(EnglishInterfaceTest, choosingALanguageInTheViewMenuRetranslatesTheOpenWi
     EXPECT_EQ(panel.modeButton(TestMode::section).text(), QStringLiteral("剖面测试"));
     const auto [diagramAfter, chineseDiagramAfter] = sectionDiagramAndChineseOne(*frame);
     EXPECT_EQ(diagramAfter, chineseDiagramAfter);
-    EXPECT_EQ(frame->evaluationWindow()->windowTitle(), QStringLiteral("检验评定"));
-    EXPECT_TRUE(frame->helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/index.html")));
+    EXPECT_EQ(frame->evaluation().evaluationWindow()->windowTitle(), QStringLiteral("检验评定"));
+    EXPECT_TRUE(
+        frame->help().helpWindow()->browser().source().toLocalFile().endsWith(QStringLiteral("help/index.html")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
     EXPECT_EQ(startLanguage(settings, QLocale(QStringLiteral("en_US"))), InterfaceLanguage::chinese);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
@@ -386,23 +391,22 @@ TEST_F(EnglishInterfaceTest, theHistoryIsNamedInTheLanguageOfTheInterface)
 {
     const InterfaceLanguageScope chinese(InterfaceLanguage::chinese);
     const std::unique_ptr<CMainFrame> frame = startFrame();
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     ProjectDocument& document = frame->document();
     ASSERT_TRUE(document.setChecked({0}, false));
 
     testing::switchInterfaceLanguage(InterfaceLanguage::english);
     ASSERT_TRUE(document.setChecked({5}, false));
-    const QUndoStack& history = document.undoStack();
-    EXPECT_EQ(history.text(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
-    EXPECT_EQ(history.text(1), QStringLiteral("Untick 2001"));
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("Undo Untick 2001"));
-    frame->undoAction().trigger();
-    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("Redo Untick 2001"));
+    EXPECT_EQ(document.stepText(0), QStringLiteral("Untick 1001")) << "a step made in Chinese";
+    EXPECT_EQ(document.stepText(1), QStringLiteral("Untick 2001"));
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("Undo Untick 2001"));
+    frame->action(Command::undo)->trigger();
+    EXPECT_EQ(frame->action(Command::redo)->text(), QStringLiteral("Redo Untick 2001"));
 
     testing::switchInterfaceLanguage(InterfaceLanguage::chinese);
-    EXPECT_EQ(history.text(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 取消勾选 1001"));
-    EXPECT_EQ(frame->redoAction().text(), QStringLiteral("重做 取消勾选 2001"));
+    EXPECT_EQ(document.stepText(1), QStringLiteral("取消勾选 2001")) << "a step made in English";
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("撤销 取消勾选 1001"));
+    EXPECT_EQ(frame->action(Command::redo)->text(), QStringLiteral("重做 取消勾选 2001"));
 }
 
 } // namespace

@@ -56,7 +56,7 @@ protected:
 
 TEST_F(ExcelReportTest, writesTheTickedMembersAndOpensTheWorkbook)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     frame->controlPanel().memberList().item(0)->setCheckState(Qt::Unchecked); // 1001, 一层 KL1 梁底
     const QString chosen = dir.filePath(QStringLiteral("报表"));
     prompts.filesToSave = {chosen};
@@ -76,7 +76,7 @@ TEST_F(ExcelReportTest, writesTheTickedMembersAndOpensTheWorkbook)
 
 TEST_F(ExcelReportTest, cancellingTheDialogWritesAndOpensNothing)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     makeReport();
     EXPECT_TRUE(openedUrls.isEmpty());
     EXPECT_TRUE(prompts.messages.isEmpty());
@@ -85,7 +85,7 @@ TEST_F(ExcelReportTest, cancellingTheDialogWritesAndOpensNothing)
 
 TEST_F(ExcelReportTest, failuresAreToldInTheirOwnWords)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     const QString unwritable = dir.filePath(QStringLiteral("absent/report.xlsx"));
     prompts.filesToSave = {unwritable};
     makeReport();

@@ -87,7 +87,7 @@ protected:
         : settings(dir.filePath(QStringLiteral("trellon.ini")), QSettings::IniFormat),
           frame(std::make_unique<CMainFrame>(prompts, settings))
     {
-        frame->setPrintDialogs(dialogs);
+        frame->printing().setDialogs(dialogs);
         frame->setUrlOpener([this](const QUrl&) {
             ++openedUrls;
             return true;
@@ -125,7 +125,7 @@ TEST_F(ExportCommandsTest, bothFollowSaveTxtInTheChildFileMenuAndNeedAProject)
     frame->updateCommands();
     EXPECT_FALSE(frame->action(Command::exportCsv)->isEnabled());
     EXPECT_FALSE(frame->action(Command::exportPdf)->isEnabled());
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     frame->updateCommands();
     EXPECT_TRUE(frame->action(Command::exportCsv)->isEnabled());
     EXPECT_TRUE(frame->action(Command::exportPdf)->isEnabled());
@@ -140,7 +140,7 @@ TEST_F(ExportCommandsTest, bothFollowSaveTxtInTheChildFileMenuAndNeedAProject)
 
 TEST_F(ExportCommandsTest, csvHoldsTheWindowsProjectWithItsCurrentTicks)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     frame->controlPanel().memberList().item(0)->setCheckState(Qt::Unchecked); // 1001
     prompts.filesToSave = {dir.filePath(QStringLiteral("读数"))};
     frame->action(Command::exportCsv)->trigger();
@@ -163,7 +163,7 @@ TEST_F(ExportCommandsTest, csvHoldsTheWindowsProjectWithItsCurrentTicks)
 
 TEST_F(ExportCommandsTest, csvThatCannotBeWrittenIsNamedAndCancellingWritesNothing)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     frame->action(Command::exportCsv)->trigger();
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(filesIn(QStringLiteral("*.csv*")).isEmpty());
@@ -179,7 +179,7 @@ TEST_F(ExportCommandsTest, csvThatCannotBeWrittenIsNamedAndCancellingWritesNothi
 
 TEST_F(ExportCommandsTest, pdfHoldsThePagesOfPrintWithoutAPrinterDialog)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     prompts.filesToSave = {dir.filePath(QStringLiteral("pages"))};
     frame->action(Command::exportPdf)->trigger();
     EXPECT_TRUE(prompts.messages.isEmpty()) << said().toStdString();
@@ -209,7 +209,7 @@ TEST_F(ExportCommandsTest, pdfPagesCarryTheWindowsPrintSettings)
     configHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
     ASSERT_EQ(frame->printSettings().headerText, stored.headerText);
 
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     prompts.filesToSave = {dir.filePath(QStringLiteral("pages.pdf"))};
     frame->action(Command::exportPdf)->trigger();
     EXPECT_TRUE(pageWords(dir.filePath(QStringLiteral("pages.pdf")), 1).contains(QStringLiteral("东区检测")));
@@ -217,7 +217,7 @@ TEST_F(ExportCommandsTest, pdfPagesCarryTheWindowsPrintSettings)
 
 TEST_F(ExportCommandsTest, pdfWithNothingTickedSaysWhatPrintSaysAndWritesNothing)
 {
-    ASSERT_TRUE(frame->openProjectFile(writeUntickedSample()));
+    ASSERT_TRUE(frame->files().openProjectFile(writeUntickedSample()));
     prompts.filesToSave = {dir.filePath(QStringLiteral("never.pdf"))};
     frame->action(Command::exportPdf)->trigger();
     ASSERT_EQ(prompts.messages.size(), 1);
@@ -232,7 +232,7 @@ TEST_F(ExportCommandsTest, pdfWithNothingTickedSaysWhatPrintSaysAndWritesNothing
 
 TEST_F(ExportCommandsTest, pdfThatCannotBeWrittenIsNamed)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     const QString unwritable = dir.filePath(QStringLiteral("absent/pages.pdf"));
     prompts.filesToSave = {unwritable};
     frame->action(Command::exportPdf)->trigger();

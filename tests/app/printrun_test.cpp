@@ -79,7 +79,7 @@ protected:
         : settings(dir.filePath(QStringLiteral("trellon.ini")), QSettings::IniFormat),
           frame(std::make_unique<CMainFrame>(prompts, settings))
     {
-        frame->setPrintDialogs(dialogs);
+        frame->printing().setDialogs(dialogs);
         dialogs.pdfPath = dir.filePath(QStringLiteral("printed.pdf"));
     }
 
@@ -105,14 +105,14 @@ protected:
 
 TEST_F(PrintRunTest, printFromADiagramWindowOpensTheListWindowAndPrintsEveryPage)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->controlPanel().chooseMode(TestMode::grid);
-    frame->childFrame(ChildKind::list)->close();
+    frame->childWindows().childFrame(ChildKind::list)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_EQ(frame->childFrame(ChildKind::list), nullptr);
+    ASSERT_EQ(frame->childWindows().childFrame(ChildKind::list), nullptr);
 
     frame->action(Command::print)->trigger();
-    EXPECT_NE(frame->childFrame(ChildKind::list), nullptr);
+    EXPECT_NE(frame->childWindows().childFrame(ChildKind::list), nullptr);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(dialogs.printerChoices, 1);
     EXPECT_GT(expectedPages(), 3);
@@ -122,23 +122,23 @@ TEST_F(PrintRunTest, printFromADiagramWindowOpensTheListWindowAndPrintsEveryPage
 
 TEST_F(PrintRunTest, afterPrintingFromADiagramItsWindowIsActiveAgain)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     for (const auto& [mode, kind] :
          {std::pair{TestMode::section, ChildKind::section}, std::pair{TestMode::grid, ChildKind::grid}}) {
         frame->controlPanel().chooseMode(mode);
         frame->action(Command::printPreview)->trigger();
-        EXPECT_EQ(frame->activeChildKind(), kind);
+        EXPECT_EQ(frame->childWindows().activeKind(), kind);
         EXPECT_EQ(frame->controlPanel().mode(), mode);
         EXPECT_TRUE(frame->action(Command::saveBmp)->isEnabled());
         frame->action(Command::print)->trigger();
-        EXPECT_EQ(frame->activeChildKind(), kind);
+        EXPECT_EQ(frame->childWindows().activeKind(), kind);
     }
     EXPECT_EQ(dialogs.previews, 2);
 }
 
 TEST_F(PrintRunTest, printsOnlyThePagesChosen)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     dialogs.fromPage = 2;
     dialogs.toPage = 3;
     frame->action(Command::print)->trigger();
@@ -147,7 +147,7 @@ TEST_F(PrintRunTest, printsOnlyThePagesChosen)
 
 TEST_F(PrintRunTest, previewPaintsEveryPage)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     frame->action(Command::printPreview)->trigger();
     EXPECT_EQ(dialogs.previews, 1);
     EXPECT_EQ(pdfPages(dialogs.pdfPath), expectedPages());
@@ -155,7 +155,7 @@ TEST_F(PrintRunTest, previewPaintsEveryPage)
 
 TEST_F(PrintRunTest, theTicksOfTheMemberListAreWhatPrints)
 {
-    ASSERT_TRUE(frame->openProjectFile(sample));
+    ASSERT_TRUE(frame->files().openProjectFile(sample));
     QListWidget& list = frame->controlPanel().memberList();
     ASSERT_GT(list.count(), 0);
     for (int i = 0; i < list.count(); ++i)
@@ -168,7 +168,7 @@ TEST_F(PrintRunTest, theTicksOfTheMemberListAreWhatPrints)
 
 TEST_F(PrintRunTest, nothingTickedSaysSoInsteadOfOpeningADialog)
 {
-    ASSERT_TRUE(frame->openProjectFile(writeSample([](Project& p) {
+    ASSERT_TRUE(frame->files().openProjectFile(writeSample([](Project& p) {
         for (MemberRecord& m : p.members)
             m.checked = 0;
     })));
@@ -184,7 +184,7 @@ TEST_F(PrintRunTest, nothingTickedSaysSoInsteadOfOpeningADialog)
 TEST_F(PrintRunTest, printingLeavesTheProjectAsItWas)
 {
     bool damaged = false;
-    ASSERT_TRUE(frame->openProjectFile(writeSample([&damaged](Project& p) {
+    ASSERT_TRUE(frame->files().openProjectFile(writeSample([&damaged](Project& p) {
         for (MemberRecord& m : p.members) {
             if (testModeDigit(m) == TestModeDigit::grid && m.checked && !damaged) {
                 m.yBarCount += 3;

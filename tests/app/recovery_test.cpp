@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -58,7 +57,7 @@ TEST_F(RecoveryTest, everyEditSurvivesTheProcessBeingKilled)
 
     CMainFrame frame(prompts, settings, recoveryFolder());
     prompts.choices = {0};
-    ASSERT_TRUE(frame.offerRecovery());
+    ASSERT_TRUE(frame.crashRecovery().offer());
     ASSERT_EQ(prompts.questions.size(), 1);
     const QRegularExpression question(
         QRegularExpression::escape(QDir::toNativeSeparators(project)) +
@@ -71,7 +70,7 @@ TEST_F(RecoveryTest, everyEditSurvivesTheProcessBeingKilled)
     EXPECT_EQ(frame.document().project()->members[0].samples[1], 61) << "the later edit was kept as well";
     EXPECT_TRUE(frame.document().isModified());
     EXPECT_EQ(frame.document().currentFilePath(), QFileInfo(project).absoluteFilePath().toStdString());
-    EXPECT_EQ(frame.listView()->item(0, CDataListView::coverColumn)->text(), QStringLiteral("60"));
+    EXPECT_EQ(frame.childWindows().listView()->item(0, CDataListView::coverColumn)->text(), QStringLiteral("60"));
     EXPECT_EQ(recoveryFiles().size(), 2) << "the crashed run's files give way to this run's";
 
     frame.show();
@@ -95,16 +94,16 @@ TEST_F(RecoveryTest, laterKeepsTheEditsForTheNextStartAndDiscardRemovesThem)
     {
         CMainFrame frame(prompts, settings, recoveryFolder());
         prompts.choices = {1};
-        EXPECT_FALSE(frame.offerRecovery());
+        EXPECT_FALSE(frame.crashRecovery().offer());
         EXPECT_EQ(frame.document().project(), nullptr);
         EXPECT_EQ(recoveryFiles().size(), 2);
     }
     CMainFrame frame(prompts, settings, recoveryFolder());
     prompts.choices = {2};
-    EXPECT_FALSE(frame.offerRecovery());
+    EXPECT_FALSE(frame.crashRecovery().offer());
     EXPECT_EQ(prompts.questions.size(), 2) << "offered again at the next start";
     EXPECT_TRUE(recoveryFiles().isEmpty());
-    EXPECT_FALSE(frame.offerRecovery());
+    EXPECT_FALSE(frame.crashRecovery().offer());
     EXPECT_EQ(prompts.questions.size(), 2);
 }
 
@@ -135,19 +134,19 @@ TEST_F(RecoveryTest, theStartSaysWhatIsShownWhenTheRecoveredFileIsTheOneNamed)
 TEST_F(RecoveryTest, theRecoveryFileFollowsTheModifiedState)
 {
     CMainFrame frame(prompts, settings, recoveryFolder());
-    frame.recoveryAutosave().setDelay(10);
-    ASSERT_TRUE(frame.openProjectFile(project));
-    frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.recoveryFile().exists(); }, 10000));
-    frame.document().undoStack().undo();
-    frame.recoveryAutosave().flush();
-    EXPECT_FALSE(frame.recoveryFile().exists()) << "undone back to the file";
-    frame.listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("61"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.recoveryFile().exists(); }, 10000));
+    frame.crashRecovery().autosave().setDelay(10);
+    ASSERT_TRUE(frame.files().openProjectFile(project));
+    frame.childWindows().listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("60"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.crashRecovery().recoveryFile().exists(); }, 10000));
+    frame.document().undo();
+    frame.crashRecovery().autosave().flush();
+    EXPECT_FALSE(frame.crashRecovery().recoveryFile().exists()) << "undone back to the file";
+    frame.childWindows().listView()->commitCellEdit(0, CDataListView::coverColumn, QStringLiteral("61"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.crashRecovery().recoveryFile().exists(); }, 10000));
     prompts.filesToSave = {project};
-    ASSERT_TRUE(frame.saveProject());
-    frame.recoveryAutosave().flush();
-    EXPECT_FALSE(frame.recoveryFile().exists()) << "saved";
+    ASSERT_TRUE(frame.files().saveAs());
+    frame.crashRecovery().autosave().flush();
+    EXPECT_FALSE(frame.crashRecovery().recoveryFile().exists()) << "saved";
 }
 
 } // namespace

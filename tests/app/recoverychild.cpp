@@ -40,11 +40,11 @@ int main(int argc, char** argv)
     trellon::testing::ScriptedPrompts prompts;
     QSettings settings(QString::fromLocal8Bit(argv[2]), QSettings::IniFormat);
     trellon::CMainFrame frame(prompts, settings, folder);
-    if (!frame.openProjectFile(QString::fromLocal8Bit(argv[3])))
+    if (!frame.files().openProjectFile(QString::fromLocal8Bit(argv[3])))
         return 1;
     // Reading 0 becomes 60, and once that is kept, reading 1 becomes 61.
     int next = 0;
-    frame.listView()->commitCellEdit(next, trellon::CDataListView::coverColumn, QStringLiteral("60"));
+    frame.childWindows().listView()->commitCellEdit(next, trellon::CDataListView::coverColumn, QStringLiteral("60"));
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (recoveredReading(folder, next) != 60 + next)
@@ -55,7 +55,8 @@ int main(int argc, char** argv)
             std::fflush(stdout);
             return;
         }
-        frame.listView()->commitCellEdit(next, trellon::CDataListView::coverColumn, QString::number(60 + next));
+        frame.childWindows().listView()->commitCellEdit(next, trellon::CDataListView::coverColumn,
+                                                        QString::number(60 + next));
     });
     poll.start(50);
     return application.exec();

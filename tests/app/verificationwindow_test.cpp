@@ -133,7 +133,7 @@ TEST_F(VerificationWindowTest, drilledCoversTypedInPlaceCorrectTheBeamAndJudging
     QTest::mouseClick(&judge, Qt::LeftButton, {}, indicator.center());
     EXPECT_TRUE(document.project()->extension.verification.judgeCorrected);
     EXPECT_EQ(beamVerdict(), LotResult::accepted);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(beamVerdict(), LotResult::rejected);
     EXPECT_FALSE(window.judgeCorrectedBox().isChecked());
 
@@ -150,7 +150,7 @@ TEST_F(VerificationWindowTest, drilledCoversTypedInPlaceCorrectTheBeamAndJudging
     QTest::mouseClick(&window.deleteButton(), Qt::LeftButton);
     ASSERT_EQ(stored().size(), 2u);
     EXPECT_EQ(stored()[1].point, 9);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(table().model()->rowCount(), 3);
 }
 

@@ -100,7 +100,7 @@ protected:
 
 TEST_F(WordReportTest, theNormalReportOfTheTickedMembersIsSavedAndOpened)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     frame->controlPanel().memberList().item(0)->setCheckState(Qt::Unchecked); // 1001, 一层 KL1 梁底
     const QString chosen = dir.filePath(QStringLiteral("报告"));
     prompts.filesToSave = {chosen};
@@ -120,7 +120,7 @@ TEST_F(WordReportTest, theNormalReportOfTheTickedMembersIsSavedAndOpened)
 
 TEST_F(WordReportTest, theBasisChosenInTheDialogIsAnUndoableEditOfTheProjectAndConcludesTheReport)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     const QString chosen = dir.filePath(QStringLiteral("附录E.docx"));
     prompts.filesToSave = {chosen};
     makeReport([](ReportParamsDialog& dialog) {
@@ -133,7 +133,7 @@ TEST_F(WordReportTest, theBasisChosenInTheDialogIsAnUndoableEditOfTheProjectAndC
     });
     ASSERT_TRUE(dialogShown);
     EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::appendixE);
-    EXPECT_EQ(frame->undoAction().text(), QStringLiteral("撤销 修改结论依据"));
+    EXPECT_EQ(frame->action(Command::undo)->text(), QStringLiteral("撤销 修改结论依据"));
     const std::string document = part(chosen, "word/document.xml");
     EXPECT_NE(document.find("梁类构件钢筋保护层厚度检验的合格率为"), std::string::npos);
     EXPECT_EQ(document.find("工程的钢筋保护层厚度检测结果为"), std::string::npos);
@@ -144,14 +144,14 @@ TEST_F(WordReportTest, theBasisChosenInTheDialogIsAnUndoableEditOfTheProjectAndC
         dialog.formatList().setCurrentIndex(1);
         EXPECT_FALSE(dialog.conclusionBasisList().isEnabled());
     });
-    frame->undoAction().trigger();
+    frame->action(Command::undo)->trigger();
     EXPECT_EQ(frame->document().project()->extension.conclusionBasis, ConclusionBasis::rate);
     EXPECT_FALSE(frame->document().isModified());
 }
 
 TEST_F(WordReportTest, theYunnanFormatWritesTheSummaryTable)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     const QString chosen = dir.filePath(QStringLiteral("汇总.docx"));
     prompts.filesToSave = {chosen};
     makeReport(confirm(1));
@@ -166,7 +166,7 @@ TEST_F(WordReportTest, theYunnanFormatWritesTheSummaryTable)
 
 TEST_F(WordReportTest, cancellingEitherDialogWritesAndOpensNothing)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     makeReport([](ReportParamsDialog&) {});
     EXPECT_TRUE(dialogShown);
     EXPECT_TRUE(prompts.proposedPaths.isEmpty()) << "no save dialog after Cancel";
@@ -180,7 +180,7 @@ TEST_F(WordReportTest, cancellingEitherDialogWritesAndOpensNothing)
 
 TEST_F(WordReportTest, aMissingTemplateIsTheWriterThatCannotStart)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     places.templateFolder = dir.filePath(QStringLiteral("no-templates"));
     makeReport(confirm(0));
     ASSERT_EQ(prompts.messages.size(), 1);
@@ -192,7 +192,7 @@ TEST_F(WordReportTest, aMissingTemplateIsTheWriterThatCannotStart)
 
 TEST_F(WordReportTest, aFileThatCannotBeWrittenIsNamed)
 {
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     const QString unwritable = dir.filePath(QStringLiteral("no-folder/报告.docx"));
     prompts.filesToSave = {unwritable};
     makeReport(confirm(1));
@@ -213,7 +213,7 @@ TEST_F(WordReportTest, aFileThatCannotBeWrittenIsNamed)
 TEST_F(WordReportTest, theMenuCommandRunsIt)
 {
     QStandardPaths::setTestModeEnabled(true); // the dialog's settings file goes to the test location
-    ASSERT_TRUE(frame->openProjectFile(project));
+    ASSERT_TRUE(frame->files().openProjectFile(project));
     makeReport([](ReportParamsDialog&) {}, true);
     EXPECT_TRUE(dialogShown);
     QStandardPaths::setTestModeEnabled(false);

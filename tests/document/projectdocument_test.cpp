@@ -9,7 +9,6 @@
 #include "model/projectfile.h"
 
 #include <QSignalSpy>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -58,10 +57,10 @@ protected:
     {
         EXPECT_EQ(*document.project(), after);
         EXPECT_EQ(saved(), encodeProjectFile(after));
-        document.undoStack().undo();
+        document.undo();
         EXPECT_EQ(*document.project(), before);
         EXPECT_EQ(saved(), encodeProjectFile(before));
-        document.undoStack().redo();
+        document.redo();
         EXPECT_EQ(*document.project(), after);
     }
     void expectUndoableAs(const Project& after) { expectUndoableAs(after, *openSample()); }
@@ -72,10 +71,10 @@ protected:
 TEST_F(DocumentTest, eachReadingEditUndoesToTheFileAndRedoesToTheHandEditedProject)
 {
     const int known = indexOf("1001");
-    ASSERT_TRUE(document.setReading(known, 3, 60));
+    ASSERT_EQ(document.setReading(known, 3, 60), ReadingEdit::stored);
     const Project edited = editedByHand([&](Project& p) { p.members[known].samples[3] = 60; });
     expectUndoableAs(edited);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 测点4：26→60"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("1001 测点4：26→60"));
 
     ASSERT_TRUE(document.insertReadingRow(known, 0));
     expectUndoableAs(editedByHand([&](Project& p) {
@@ -89,10 +88,10 @@ TEST_F(DocumentTest, eachReadingEditUndoesToTheFileAndRedoesToTheHandEditedProje
     const auto rows = document.member(measured)->sampleCount / 2;
     ASSERT_TRUE(document.deleteReadingRow(measured, 1));
     EXPECT_EQ(document.member(measured)->sampleCount / 2, rows - 1);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("2001 删除测点2"));
-    document.undoStack().undo();
-    document.undoStack().undo();
-    document.undoStack().undo();
+    EXPECT_EQ(document.undoText(), QStringLiteral("2001 删除测点2"));
+    document.undo();
+    document.undo();
+    document.undo();
     EXPECT_EQ(saved(), encodeProjectFile(*openSample()));
 }
 
@@ -107,7 +106,7 @@ TEST_F(DocumentTest, measuredDiameterRowsAreInsertedAndDeletedAsPairs)
     EXPECT_EQ(document.member(measured)->sampleCount, static_cast<std::int32_t>(expected.size()));
     ASSERT_TRUE(document.deleteReadingRow(measured, 1));
     EXPECT_EQ(document.member(measured)->samples, before);
-    EXPECT_EQ(document.undoStack().count(), 2);
+    EXPECT_EQ(document.stepCount(), 2);
 }
 
 TEST_F(DocumentTest, barEditsUndoToTheFileAndRedoToTheHandEditedProject)
@@ -119,17 +118,17 @@ TEST_F(DocumentTest, barEditsUndoToTheFileAndRedoToTheHandEditedProject)
         p.members[section].samples[7] = 44;
     });
     expectUndoableAs(expected);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("4001 钢筋2 位置：141→300"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("4001 钢筋2 位置：141→300"));
 
     const int grid = indexOf("3001");
     const std::int32_t yBars = document.member(grid)->yBarCount;
     ASSERT_TRUE(document.deleteBar(grid, BarRun::gridY, 0));
     EXPECT_EQ(document.member(grid)->yBarCount, yBars - 1);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("3001 删除Y钢筋1"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("3001 删除Y钢筋1"));
     ASSERT_TRUE(document.insertBar(grid, BarRun::gridX, 0, true));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("3001 插入X钢筋2"));
-    document.undoStack().undo();
-    document.undoStack().undo();
+    EXPECT_EQ(document.undoText(), QStringLiteral("3001 插入X钢筋2"));
+    document.undo();
+    document.undo();
     EXPECT_EQ(document.member(grid)->yBarCount, yBars);
     EXPECT_EQ(*document.project(), expected);
 }
@@ -146,8 +145,10 @@ TEST_F(DocumentTest, stepsNameTheMemberAndTheChange)
     const int grid = indexOf("3001");
     const int known = indexOf("1001");
     const Step steps[] = {
-        {[&] { return document.setReading(measured, 3, 20); }, QStringLiteral("2001 测点2 直径：16→20")},
-        {[&] { return document.setReading(measured, 2, 30); }, QStringLiteral("2001 测点2：18→30")},
+        {[&] { return document.setReading(measured, 3, 20) == ReadingEdit::stored; },
+         QStringLiteral("2001 测点2 直径：16→20")},
+        {[&] { return document.setReading(measured, 2, 30) == ReadingEdit::stored; },
+         QStringLiteral("2001 测点2：18→30")},
         {[&] { return document.setDesignDiameter(measured, 22); }, QStringLiteral("2001 设计直径：18→22")},
         {[&] { return document.setBarValue(grid, BarRun::gridX, 0, BarField::cover, 31) == BarEdit::stored; },
          QStringLiteral("3001 X钢筋1 保护层：13→31")},
@@ -163,14 +164,21 @@ TEST_F(DocumentTest, stepsNameTheMemberAndTheChange)
     };
     for (const Step& step : steps) {
         ASSERT_TRUE(step.edit()) << step.text.toStdString();
-        EXPECT_EQ(document.undoStack().undoText(), step.text);
+        EXPECT_EQ(document.undoText(), step.text);
     }
 
-    document.beginStepGroup();
-    document.setChecked({known}, true);
-    document.setReading(known, 0, 40);
-    document.endStepGroup();
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("勾选 1001")) << "a group is named as its first step";
+    // The project information with acceptance data is one step, named as the first change it makes.
+    const DesignValues kept{30, 10, -7};
+    ASSERT_TRUE(document.setProjectInformation(known, "KL1", {}, kept, {false, {}, true, true}));
+    EXPECT_EQ(document.undoText(), QStringLiteral("设为复检")) << "only the flag changed";
+    const int made = document.stepCount();
+    ASSERT_TRUE(document.setProjectInformation(known, "KL2", {}, kept, {true, MemberType::slab, true, false}));
+    EXPECT_EQ(document.undoText(), QStringLiteral("1001 修改工程信息"));
+    EXPECT_EQ(document.stepCount(), made + 1);
+    document.undo();
+    EXPECT_EQ(document.member(known)->name, "KL1");
+    EXPECT_EQ(document.project()->extension.members[static_cast<std::size_t>(known)],
+              (MemberExtras{std::nullopt, true}));
 }
 
 TEST_F(DocumentTest, refusedAndEmptyEditsLeaveNoStep)
@@ -179,12 +187,20 @@ TEST_F(DocumentTest, refusedAndEmptyEditsLeaveNoStep)
     EXPECT_EQ(document.setBarValue(section, BarRun::section, 0, BarField::cover, 186), BarEdit::outOfRange);
     EXPECT_EQ(document.setBarValue(section, BarRun::section, 99, BarField::cover, 20), BarEdit::noSuchBar);
     EXPECT_EQ(document.setBarValue(indexOf("1001"), BarRun::section, 0, BarField::cover, 20), BarEdit::noSuchBar);
-    EXPECT_FALSE(document.setReading(section, 2, 30)) << "a section member has no single-point readings";
-    EXPECT_FALSE(document.setReading(indexOf("1001"), 24, 30));
+    EXPECT_EQ(document.setReading(section, 2, 30), ReadingEdit::noSuchReading)
+        << "a section member has no single-point readings";
+    EXPECT_EQ(document.setReading(indexOf("1001"), 24, 30), ReadingEdit::noSuchReading);
     EXPECT_FALSE(document.deleteReadingRow(indexOf("1001"), -1));
-    EXPECT_FALSE(document.setReading(indexOf("1001"), 0, document.member(indexOf("1001"))->samples[0]));
+    EXPECT_EQ(document.setReading(indexOf("1001"), 0, document.member(indexOf("1001"))->samples[0]),
+              ReadingEdit::unchanged);
     EXPECT_FALSE(document.setChecked({indexOf("1001")}, true)) << "already ticked";
-    EXPECT_EQ(document.undoStack().count(), 0);
+    // What the records cannot hold is refused by the document, whatever the form let through.
+    EXPECT_EQ(document.setReading(indexOf("1001"), 0, 256), ReadingEdit::outOfRange);
+    EXPECT_EQ(document.setReading(indexOf("1001"), 0, -1), ReadingEdit::outOfRange);
+    const std::string name = document.member(indexOf("1001"))->name;
+    EXPECT_FALSE(document.setProjectInformation(indexOf("1001"), name, {}, {10001, 10, -7}));
+    EXPECT_FALSE(document.setProjectInformation(indexOf("1001"), name, {}, {30, 10, 1}));
+    EXPECT_EQ(document.stepCount(), 0);
     EXPECT_FALSE(document.isModified());
 }
 
@@ -207,9 +223,9 @@ TEST_F(DocumentTest, projectInformationAndTicksOfManyMembersAreOneStep)
     }));
 
     ASSERT_TRUE(document.setChecked(all, false));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("取消勾选 %1 个构件").arg(document.memberCount()));
+    EXPECT_EQ(document.undoText(), QStringLiteral("取消勾选 %1 个构件").arg(document.memberCount()));
     EXPECT_EQ(checkedSetVerdict(*document.project()).points, 0);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_GT(checkedSetVerdict(*document.project()).points, 0);
 }
 
@@ -217,10 +233,10 @@ TEST_F(DocumentTest, statisticsFollowEveryStep)
 {
     const int known = indexOf("1001");
     const std::int32_t passing = document.member(known)->passCount;
-    ASSERT_TRUE(document.setReading(known, 0, 99));
+    ASSERT_EQ(document.setReading(known, 0, 99), ReadingEdit::stored);
     EXPECT_EQ(document.member(known)->passCount, passing - 1);
     EXPECT_EQ(document.member(known)->maxCover, 99);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(document.member(known)->passCount, passing);
     ASSERT_TRUE(document.setProjectInformation(known, document.member(known)->name, {}, {99, 0, 0}));
     EXPECT_EQ(document.member(known)->passCount, 0);
@@ -236,23 +252,23 @@ TEST_F(DocumentTest, modifiedStateFollowsTheSavedPlaceInTheHistory)
     document.markSaved("/tmp/saved.gj");
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(document.currentFilePath(), "/tmp/saved.gj");
-    document.undoStack().undo();
+    document.undo();
     EXPECT_TRUE(document.isModified()) << "undone past the save";
-    document.undoStack().redo();
+    document.redo();
     EXPECT_FALSE(document.isModified());
-    document.undoStack().undo();
-    document.undoStack().undo();
+    document.undo();
+    document.undo();
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(modified.count(), 5);
 
     document.replaceProject(openSample(), sample);
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(document.undoStack().count(), 0) << "a replaced project has no history";
+    EXPECT_EQ(document.stepCount(), 0) << "a replaced project has no history";
 
     document.replaceProject(openSample(), sample, true);
     EXPECT_TRUE(document.isModified());
     document.setReading(known, 0, 40);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_TRUE(document.isModified()) << "a recovered project differs from its file without any step";
 }
 
@@ -263,7 +279,7 @@ TEST_F(DocumentTest, undoAndRedoShowTheMemberTheEditWasMadeIn)
     ASSERT_EQ(document.insertBar(section, BarRun::section, 0, false), true);
     document.select(TestMode::singlePoint, indexOf("1003"));
     QSignalSpy selection(&document, &ProjectDocument::selectionChanged);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(document.currentTestMode(), TestMode::section);
     EXPECT_EQ(document.selectedMember(), section);
     EXPECT_EQ(selection.count(), 1);
@@ -274,7 +290,7 @@ TEST_F(DocumentTest, aTickDoesNotMoveTheSelection)
     document.select(TestMode::singlePoint, indexOf("1001"));
     ASSERT_TRUE(document.setChecked({indexOf("1003")}, false));
     EXPECT_EQ(document.selectedMember(), indexOf("1001"));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("取消勾选 1003"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("取消勾选 1003"));
 }
 
 TEST_F(DocumentTest, selectionKeepsToTheMembersOfItsMode)
@@ -308,10 +324,10 @@ TEST_F(DocumentTest, acceptanceDataAreUndoableStepsNamingTheMembersTheyChange)
     EXPECT_TRUE(document.isModified());
 
     for (int i = 0; i < 4; ++i)
-        document.undoStack().undo();
+        document.undo();
     EXPECT_EQ(document.project()->extension, ProjectExtension{});
     EXPECT_FALSE(document.isModified());
-    document.undoStack().redo();
+    document.redo();
     EXPECT_EQ(document.project()->extension.members[2].type, MemberType::cantileverSlab);
 
     EXPECT_TRUE(document.setMemberType({2, 5}, std::nullopt));
@@ -354,18 +370,18 @@ TEST_F(DocumentTest, verificationPointsMoveWithTheirReadingsInTheSameStep)
         {[&] { return document.insertBar(grid, BarRun::gridY, 0, false); }, {3, 9, 2, 3}},
         {[&] { return document.insertBar(grid, BarRun::gridX, 1, true); }, {3, 9, 2, 2}},
         {[&] { return document.deleteBar(grid, BarRun::gridX, 1); }, {3, 9, deletedPointNumber, 2}},
-        {[&] { return document.setReading(known, 2, 40); }, added},
+        {[&] { return document.setReading(known, 2, 40) == ReadingEdit::stored; }, added},
     };
+    const std::vector<MemberRecord> measured = document.project()->members;
     for (const auto& c : cases) {
-        const int steps = document.undoStack().index();
         ASSERT_TRUE(c.edit());
-        EXPECT_EQ(document.undoStack().index(), steps + 1);
         EXPECT_EQ(verifiedNumbers(document), c.numbers);
-        document.undoStack().undo();
-        EXPECT_EQ(verifiedNumbers(document), added) << "undone with the readings";
-        document.undoStack().redo();
+        document.undo();
+        EXPECT_EQ(verifiedNumbers(document), added);
+        EXPECT_EQ(document.project()->members, measured) << "one step undoes the readings with their points";
+        document.redo();
         EXPECT_EQ(verifiedNumbers(document), c.numbers);
-        document.undoStack().undo();
+        document.undo();
     }
     EXPECT_EQ(document.project()->extension.verification.points[0].note, "note");
 }
@@ -388,11 +404,11 @@ TEST_F(DocumentTest, verificationEditsAreStepsAndRefuseValuesOutsideTheirRanges)
     EXPECT_FALSE(document.setJudgeCorrected(true));
     ASSERT_TRUE(document.deleteVerificationPoints({0}));
     EXPECT_EQ(extension.count(), 6);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("删除 1 个验证点"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("删除 1 个验证点"));
     EXPECT_EQ(document.project()->extension.verification.points,
               (std::vector<VerificationPoint>{verificationAt(0, PointRun::none, 2, 2000)}));
-    while (document.undoStack().canUndo())
-        document.undoStack().undo();
+    while (document.canUndo())
+        document.undo();
     EXPECT_EQ(document.project()->extension, ProjectExtension{});
     EXPECT_FALSE(document.isModified());
 }
@@ -420,9 +436,9 @@ TEST(ProjectDocumentVerification, judgingOnCorrectedCoversTurnsALotAcceptedAndUn
     ASSERT_TRUE(document.setJudgeCorrected(true));
     EXPECT_EQ(beamResult(), LotResult::accepted);
     EXPECT_EQ(document.member(0)->samples[0], 17) << "the readings stay as measured";
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(beamResult(), LotResult::rejected);
-    document.undoStack().redo();
+    document.redo();
     EXPECT_EQ(beamResult(), LotResult::accepted);
 }
 

@@ -4,7 +4,6 @@
 #include "panel/acceptancemenu.h"
 
 #include <QMenu>
-#include <QUndoStack>
 
 namespace trellon::testing {
 namespace {
@@ -51,8 +50,8 @@ TEST_F(AcceptanceMenuTest, theClickedMembersTypeAndFlagAreSetAndShown)
     auto again = makeAcceptanceMenu(document, 1, panel.get());
     EXPECT_TRUE(entry(*again, {"构件类型", "悬挑梁"})->isChecked());
     EXPECT_TRUE(entry(*again, {"复检"})->isChecked());
-    document.undoStack().undo();
-    document.undoStack().undo();
+    document.undo();
+    document.undo();
     EXPECT_EQ(extras(document, 1), MemberExtras{});
 }
 
@@ -62,7 +61,7 @@ TEST_F(AcceptanceMenuTest, tickedAndAllMembersAreOneStepEach)
     list().item(0)->setCheckState(Qt::Checked); // 4001
     list().item(2)->setCheckState(Qt::Checked); // 4003
     auto menu = makeAcceptanceMenu(document, 3, panel.get());
-    const int steps = document.undoStack().count();
+    const int steps = document.stepCount();
     entry(*menu, {"已勾选的构件", "设为复检"})->trigger();
     EXPECT_TRUE(extras(document, 1).secondSample);
     EXPECT_TRUE(extras(document, 5).secondSample);
@@ -70,7 +69,7 @@ TEST_F(AcceptanceMenuTest, tickedAndAllMembersAreOneStepEach)
     entry(*menu, {"全部构件", "构件类型", "板"})->trigger();
     for (int i = 0; i < document.memberCount(); ++i)
         EXPECT_EQ(extras(document, i).type, MemberType::slab) << i;
-    EXPECT_EQ(document.undoStack().count(), steps + 2);
+    EXPECT_EQ(document.stepCount(), steps + 2);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QRadioButton>
 #include <QStatusTipEvent>
-#include <QUndoStack>
 
 namespace trellon::testing {
 namespace {
@@ -45,7 +44,7 @@ TEST_F(ModeTest, aTickIsStoredAtOnceAsOneStepAndSurvivesModeSwitches)
     list().item(1)->setCheckState(Qt::Checked);
     EXPECT_EQ(member(3).checked, 1);
     EXPECT_EQ(member(1).checked, 0);
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("勾选 4002"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("勾选 4002"));
     panel->chooseMode(TestMode::grid);
     list().item(0)->setCheckState(Qt::Checked);
     EXPECT_EQ(member(4).checked, 1);
@@ -53,9 +52,9 @@ TEST_F(ModeTest, aTickIsStoredAtOnceAsOneStepAndSurvivesModeSwitches)
     EXPECT_EQ(list().item(1)->checkState(), Qt::Checked);
     EXPECT_EQ(list().item(0)->checkState(), Qt::Unchecked);
 
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(member(4).checked, 0);
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(member(3).checked, 0);
     EXPECT_EQ(list().item(1)->checkState(), Qt::Unchecked) << "the list follows the undone tick";
 }
@@ -157,7 +156,7 @@ TEST_F(CellEditTest, coverLimitIs185)
     typeIntoCell(5, 2, "0");
     EXPECT_EQ(member(1).samples[5], 0);
     EXPECT_EQ(host.scripted.messages.size(), 1);
-    EXPECT_EQ(document.undoStack().count(), 2) << "each stored value is one step, the refused one none";
+    EXPECT_EQ(document.stepCount(), 2) << "each stored value is one step, the refused one none";
 }
 
 TEST_F(CellEditTest, positionIsStoredAsHighAndLowParts)
@@ -253,7 +252,7 @@ TEST_F(CellEditTest, textWithoutANumberIsRefusedAsInTheList)
         << "typed, typed without digits, pasted";
     EXPECT_EQ(member(1).samples[2], 20);
     EXPECT_EQ(grid().itemText(4, 2), "20");
-    EXPECT_EQ(document.undoStack().count(), 0);
+    EXPECT_EQ(document.stepCount(), 0);
 }
 
 // Records the notes sent towards the status bar.
@@ -301,8 +300,8 @@ TEST_F(CellEditTest, pasteGoesThroughTheLimits)
     EXPECT_EQ(member(1).samples[5], 30);
     EXPECT_EQ(member(1).samples[6] * 256 + member(1).samples[7], 200);
     EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界（0–185）")});
-    EXPECT_EQ(document.undoStack().count(), 1) << "one paste, one step";
-    document.undoStack().undo();
+    EXPECT_EQ(document.stepCount(), 1) << "one paste, one step";
+    document.undo();
     EXPECT_EQ(member(1).samples[5], 25);
     EXPECT_EQ(member(1).samples[3] * 256 + member(1).samples[4], 100);
 }
@@ -311,7 +310,7 @@ TEST_F(CellEditTest, pastingWhatTheCellsHoldOrOnlyRefusedValuesIsNoStep)
 {
     panel->chooseMode(TestMode::section);
     typeIntoCell(4, 2, "40");
-    document.undoStack().undo();
+    document.undo();
     ASSERT_FALSE(document.isModified());
     grid().setCurrentIndex(grid().model()->index(4, 1));
     QApplication::clipboard()->setText("100\t20\n300\t25");
@@ -323,7 +322,7 @@ TEST_F(CellEditTest, pastingWhatTheCellsHoldOrOnlyRefusedValuesIsNoStep)
     grid().finishEditing();
     EXPECT_EQ(host.scripted.messages, QStringList{QStringLiteral("您输入的数据越界（0–185）")});
     EXPECT_FALSE(document.isModified());
-    EXPECT_TRUE(document.undoStack().canRedo()) << "the step undone before is still there to redo";
+    EXPECT_TRUE(document.canRedo()) << "the step undone before is still there to redo";
     EXPECT_EQ(grid().itemText(4, 2), "20");
 }
 

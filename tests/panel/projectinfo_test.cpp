@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QUndoStack>
 
 namespace trellon::testing {
 namespace {
@@ -168,7 +167,7 @@ TEST_F(ProjectInfoProcedureTest, changedTypeAndSecondSampleGoToTheChosenMembersI
     document.setMemberType({4}, MemberType::other);
     const Project& project = *document.project();
     const Project before = project;
-    const int steps = document.undoStack().count();
+    const int steps = document.stepCount();
     clickLine(1);
     const MemberRecord& selected = member(2);
     answerWith({selected.name, selected.designCover, selected.upperDeviation, selected.lowerDeviation,
@@ -182,18 +181,18 @@ TEST_F(ProjectInfoProcedureTest, changedTypeAndSecondSampleGoToTheChosenMembersI
         EXPECT_EQ(extras.type, chosen ? std::optional(MemberType::cantileverSlab) : own) << i;
         EXPECT_EQ(extras.secondSample, chosen) << i;
     }
-    EXPECT_EQ(document.undoStack().count(), steps + 1);
+    EXPECT_EQ(document.stepCount(), steps + 1);
     const Project after = project;
-    document.undoStack().undo();
+    document.undo();
     EXPECT_EQ(*document.project(), before);
-    document.undoStack().redo();
+    document.redo();
     EXPECT_EQ(*document.project(), after);
 
     // Confirmed again without a change, the dialog adds no step.
     answerWith({selected.name, selected.designCover, selected.upperDeviation, selected.lowerDeviation,
                 ApplyTo::tickedMembers, MemberType::cantileverSlab, true});
     panel->showProjectInformation();
-    EXPECT_EQ(document.undoStack().count(), steps + 1);
+    EXPECT_EQ(document.stepCount(), steps + 1);
 }
 
 TEST_F(ProjectInfoProcedureTest, unchangedTypeLeavesTheOtherMembersTheirOwn)

@@ -5,7 +5,6 @@
 
 #include "model/gbk.h"
 
-#include <QUndoStack>
 
 namespace trellon::testing {
 namespace {
@@ -39,8 +38,8 @@ TEST_F(SummaryTest, measuredDiameterMemberTakesATypedDesignDiameter)
     EXPECT_EQ(member(2).designDiameter, 0) << "nothing is stored while typing";
     QTest::keyClick(&form.field(Field::designDiameter), Qt::Key_Return);
     EXPECT_EQ(member(2).designDiameter, 14);
-    EXPECT_EQ(document.undoStack().count(), 1) << "the typed value is one step";
-    document.undoStack().undo();
+    EXPECT_EQ(document.stepCount(), 1) << "the typed value is one step";
+    document.undo();
     EXPECT_EQ(form.field(Field::designDiameter).text(), "0");
 }
 
@@ -55,7 +54,7 @@ TEST_F(SummaryTest, aTypedDesignDiameterGoesToTheMemberItWasTypedForOnly)
     ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     QLineEdit& field = panel->summaryForm().field(Field::designDiameter);
     field.setFocus();
-    document.undoStack().undo(); // shows section member 4001 and hides the form that had the focus
+    document.undo(); // shows section member 4001 and hides the form that had the focus
     QCoreApplication::processEvents();
     EXPECT_EQ(member(1).designDiameter, 0) << "leaving the field changed nothing";
     EXPECT_EQ(member(2).designDiameter, 16);

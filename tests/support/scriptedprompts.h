@@ -11,10 +11,16 @@ namespace trellon::testing {
 
 class ScriptedPrompts final : public UserPrompts {
 public:
-    QString chooseFileToOpen(QWidget*, const QString&) override { return next(filesToOpen); }
-    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString& proposedPath) override
+    QString chooseFileToOpen(QWidget*, const QString& filter) override
+    {
+        openFilters << filter;
+        return next(filesToOpen);
+    }
+    QString chooseFileToSave(QWidget*, const QString&, const QString& defaultSuffix,
+                             const QString& proposedPath) override
     {
         proposedPaths << proposedPath;
+        saveSuffixes << defaultSuffix;
         return next(filesToSave);
     }
     void showMessage(QWidget*, const QString& text, QMessageBox::Icon icon, const QString& caption,
@@ -62,6 +68,8 @@ public:
     QStringList questions;
     QList<QMessageBox::Icon> questionIcons;
     QStringList proposedPaths; // what each save dialog proposed
+    QStringList saveSuffixes;  // and the suffix it adds
+    QStringList openFilters;   // what each open dialog offered
 
 private:
     static QString next(std::deque<QString>& queue)

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -121,7 +120,7 @@ TEST_F(ListViewTest, commitStoresTheLeadingIntegerAndUpdatesTheMarkAtOnce)
     EXPECT_EQ(text(0, 2), QStringLiteral("30"));
     EXPECT_EQ(text(0, 3), QStringLiteral("√"));
     EXPECT_EQ(document.project()->members[0].passCount, 2) << "statistics recomputed";
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 测点1：40→30"));
+    EXPECT_EQ(document.undoText(), QStringLiteral("1001 测点1：40→30"));
 
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -270,8 +269,8 @@ TEST_F(ListViewTest, deleteKeyRemovesTheClickedReadingAsOneStep)
     EXPECT_EQ(document.project()->members[0].samples, (std::vector<std::int32_t>{40, 31}));
     EXPECT_EQ(view.rowCount(), 2);
     EXPECT_EQ(text(1, 2), QStringLiteral("31"));
-    EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("1001 删除测点2"));
-    document.undoStack().undo();
+    EXPECT_EQ(document.undoText(), QStringLiteral("1001 删除测点2"));
+    document.undo();
     EXPECT_EQ(text(1, 2), QStringLiteral("30"));
 }
 
@@ -290,7 +289,7 @@ TEST_F(ListViewTest, anInsertedReadingWaitsInTheEditorForItsValue)
     QTest::keyClicks(&view.cellEditor(), QStringLiteral("27"));
     QTest::keyClick(&view.cellEditor(), Qt::Key_Return);
     EXPECT_EQ(document.project()->members[0].samples[2], 27);
-    EXPECT_EQ(document.undoStack().count(), 2);
+    EXPECT_EQ(document.stepCount(), 2);
 }
 
 struct EditorMove {
