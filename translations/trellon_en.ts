@@ -422,6 +422,14 @@
         <source>按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度</source>
         <translation>Evaluate the cover of the ticked members by GB 50204-2015 Appendix E</translation>
     </message>
+    <message>
+        <source>钻孔验证与修正</source>
+        <translation>Drilling Verification and Correction</translation>
+    </message>
+    <message>
+        <source>记录钻孔、剔凿验证点，按钢筋直径计算修正值，检查验证数量和检测误差</source>
+        <translation>Record drilled and chiselled verification points, compute the corrections per bar diameter, and check the number of points and the detection error</translation>
+    </message>
 </context>
 <context>
     <name>ConclusionBasisTexts</name>

@@ -29,7 +29,10 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
       mdiArea_(new QMdiArea(this)), childWindows_(document_, prompts, *mdiArea_, settings),
       workspaceDock_(new QDockWidget(this)), controlPanel_(new ControlPanel(document_, childWindows_, workspaceDock_)),
       files_(*this, settings), transfer_(*this, files_), edits_(*this, *controlPanel_), printing_(*this, settings),
-      evaluation_(*this), help_(*this), languages_(*this, settings), recovery_(*this, files_, recoveryFolder)
+      evaluation_(*this),
+      verification_(*this, document_,
+                    [this] { return chosenPoint(document_, *controlPanel_, childWindows_.listView()); }),
+      help_(*this), languages_(*this, settings), recovery_(*this, files_, recoveryFolder)
 {
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
@@ -107,8 +110,9 @@ void CMainFrame::createBars()
 
 void CMainFrame::createCommands()
 {
-    const CommandTargets targets{*this,  *toolBar_, *workspaceDock_, *historyDock_, *this, childWindows_, files_,
-                                 edits_, printing_, transfer_,       evaluation_,   help_, languages_};
+    const CommandTargets targets{*this,         *toolBar_,     *workspaceDock_, *historyDock_, *this,
+                                 childWindows_, files_,        edits_,          printing_,     transfer_,
+                                 evaluation_,   verification_, help_,           languages_};
     commands_ = new CommandActions(
         targets, [this] { return commandState(); }, this);
     commands_->fillToolBar(*toolBar_, toolBarLayout());

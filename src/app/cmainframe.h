@@ -14,6 +14,7 @@
 #include "languageswitch.h"
 #include "printcommands.h"
 #include "transfercommand.h"
+#include "verificationcommand.h"
 
 #include "document/projectdocument.h"
 
@@ -54,6 +55,7 @@ public:
     TransferCommand& transfer() { return transfer_; }
     PrintCommands& printing() { return printing_; }
     EvaluationCommand& evaluation() { return evaluation_; }
+    VerificationCommand& verification() { return verification_; }
     HelpCommands& help() { return help_; }
     CrashRecovery& crashRecovery() { return recovery_; }
 
@@ -108,6 +110,7 @@ private:
     EditCommands edits_;
     PrintCommands printing_;
     EvaluationCommand evaluation_;
+    VerificationCommand verification_;
     HelpCommands help_;
     LanguageSwitch languages_;
     CrashRecovery recovery_;

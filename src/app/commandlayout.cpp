@@ -25,7 +25,7 @@ const MenuLayout transfer{QT_TRANSLATE_NOOP("CommandLayout", "数据传输(&D)")
 
 const MenuLayout view{QT_TRANSLATE_NOOP("CommandLayout", "查看(&V)"),
                       {Command::toolbar, Command::statusBar, Command::controlPanel, Command::history,
-                       Command::passColours, Command::evaluation, line, &languages}};
+                       Command::passColours, Command::evaluation, Command::verification, line, &languages}};
 
 const MenuLayout childFile{QT_TRANSLATE_NOOP("CommandLayout", "文件(&F)"),
                            {Command::open,          Command::save,
@@ -44,7 +44,8 @@ const MenuLayout childTransfer{QT_TRANSLATE_NOOP("CommandLayout", "数据传输(
 
 const MenuLayout childView{QT_TRANSLATE_NOOP("CommandLayout", "查看(&V)"),
                            {Command::toolbar, Command::statusBar, line, Command::controlPanel, Command::history,
-                            Command::passColours, Command::evaluation, Command::projectInformation, line, &languages}};
+                            Command::passColours, Command::evaluation, Command::verification,
+                            Command::projectInformation, line, &languages}};
 
 } // namespace
 

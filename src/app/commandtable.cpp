@@ -14,6 +14,7 @@
 #include "printcommands.h"
 #include "textexportcommand.h"
 #include "transfercommand.h"
+#include "verificationcommand.h"
 #include "wordreportcommand.h"
 
 #include "evaluation/standardpermitteddeviations.h"
@@ -296,6 +297,11 @@ constexpr std::array rows{
                .text = QT_TRANSLATE_NOOP("CommandTable", "检验评定"),
                .prompt = QT_TRANSLATE_NOOP("CommandTable", "按 GB 50204-2015 附录E 评定已勾选构件的保护层厚度"),
                .run = [](CommandTargets& t, bool) { t.evaluation.showWindow(); }},
+    CommandRow{.id = Command::verification,
+               .text = QT_TRANSLATE_NOOP("CommandTable", "钻孔验证与修正"),
+               .prompt = QT_TRANSLATE_NOOP("CommandTable",
+                                           "记录钻孔、剔凿验证点，按钢筋直径计算修正值，检查验证数量和检测误差"),
+               .run = [](CommandTargets& t, bool) { t.verification.showWindow(); }},
     CommandRow{.id = Command::projectInformation,
                .text = QT_TRANSLATE_NOOP("CommandTable", "工程信息"),
                .prompt = QT_TRANSLATE_NOOP("CommandTable", "工程信息"),

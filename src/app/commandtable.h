@@ -29,6 +29,7 @@ class HelpCommands;
 class LanguageSwitch;
 class PrintCommands;
 class TransferCommand;
+class VerificationCommand;
 
 // The commands, each with its row in commandtable.cpp, in this order.
 enum class Command {
@@ -61,6 +62,7 @@ enum class Command {
     history,
     passColours,
     evaluation,
+    verification,
     projectInformation,
     chinese,
     english,
@@ -106,6 +108,7 @@ struct CommandTargets {
     PrintCommands& printing;
     TransferCommand& transfer;
     EvaluationCommand& evaluation;
+    VerificationCommand& verification;
     HelpCommands& help;
     LanguageSwitch& languages;
 };

@@ -4,6 +4,7 @@
 #include "app/cmainframe.h"
 #include "app/evaluationwindow.h"
 #include "app/historydock.h"
+#include "app/verificationwindow.h"
 
 #include "panel/controlpanel.h"
 #include "panel/parametergrid.h"
@@ -68,6 +69,7 @@ struct Seen {
     bool workspace = false;
     bool history = false;
     bool evaluation = false;
+    bool verification = false;
     bool passColours = false;
     bool visible = false;
 };
@@ -92,6 +94,7 @@ protected:
     {
         const ProjectDocument& document = frame->document();
         const EvaluationWindow* evaluation = frame->evaluation().evaluationWindow();
+        const VerificationWindow* verification = frame->verification().verificationWindow();
         return {document.stepCount(),
                 document.canRedo(),
                 document.project(),
@@ -108,6 +111,7 @@ protected:
                 !frame->workspaceDock().isHidden(),
                 !frame->historyDock().isHidden(),
                 evaluation != nullptr && evaluation->isVisible(),
+                verification != nullptr && !verification->isHidden(),
                 frame->childWindows().passColours() == PassColours::on,
                 frame->isVisible()};
     }
@@ -142,9 +146,10 @@ protected:
         if (after.active != before.active)
             said << QStringLiteral("window %1").arg(static_cast<int>(after.active));
         const std::pair<bool Seen::*, const char*> toggles[] = {
-            {&Seen::toolbar, "toolbar"},    {&Seen::statusBar, "status bar"},  {&Seen::workspace, "Workspace"},
-            {&Seen::history, "history"},    {&Seen::evaluation, "evaluation"}, {&Seen::passColours, "pass colours"},
-            {&Seen::visible, "main window"}};
+            {&Seen::toolbar, "toolbar"},          {&Seen::statusBar, "status bar"},
+            {&Seen::workspace, "Workspace"},      {&Seen::history, "history"},
+            {&Seen::evaluation, "evaluation"},    {&Seen::verification, "verification"},
+            {&Seen::passColours, "pass colours"}, {&Seen::visible, "main window"}};
         for (const auto& [shown, name] : toggles) {
             if (after.*shown != before.*shown)
                 said << QString::fromLatin1(name) +
@@ -349,6 +354,7 @@ TEST_F(CommandButtonsTest, theMenuItemsOfBothMenuSetsDoWhatTheySay)
                     {"查看(&V)", "状态栏(&S)", "status bar hidden"},
                     {"查看(&V)", "操作历史", "history shown"},
                     {"查看(&V)", "检验评定", "evaluation shown"},
+                    {"查看(&V)", "钻孔验证与修正", "verification shown"},
                     {"帮助(&H)", "帮助主题", "help page"},
                     {"文件(&F)", "新建(&N)", "window 1"}});
 

@@ -1,0 +1,32 @@
+// The drilling verification window's command.
+#include "verificationcommand.h"
+
+#include "verificationwindow.h"
+
+#include <QMainWindow>
+
+namespace trellon {
+
+VerificationCommand::VerificationCommand(QMainWindow& host, ProjectDocument& document, ChosenPointSource chosen)
+    : host_(host), document_(document), chosen_(std::move(chosen))
+{
+}
+
+VerificationCommand::~VerificationCommand()
+{
+    delete window_;
+}
+
+void VerificationCommand::showWindow()
+{
+    if (window_ == nullptr) {
+        window_ = new VerificationWindow(document_, chosen_, &host_);
+        // The table is wide: it takes the width below the document area.
+        host_.addDockWidget(Qt::BottomDockWidgetArea, window_);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace trellon
