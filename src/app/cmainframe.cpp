@@ -37,6 +37,9 @@ CMainFrame::CMainFrame(UserPrompts& prompts, QSettings& settings, const QString&
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
     setDockOptions(dockOptions() | QMainWindow::AllowTabbedDocks);
+    // A dock below the document area leaves the side docks their full height.
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);

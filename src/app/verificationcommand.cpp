@@ -23,6 +23,7 @@ void VerificationCommand::showWindow()
         window_ = new VerificationWindow(document_, chosen_, &host_);
         // The table is wide: it takes the width below the document area.
         host_.addDockWidget(Qt::BottomDockWidgetArea, window_);
+        host_.resizeDocks({window_}, {320}, Qt::Vertical);
     }
     window_->show();
     window_->raise();

@@ -107,32 +107,34 @@ VerificationWindow::VerificationWindow(ProjectDocument& document, ChosenPointSou
     connect(delete_, &QPushButton::clicked, this, &VerificationWindow::deleteChosenPoints);
     hint_->setWordWrap(true);
 
+    // The points and their corrections on the left, the checks and the rules beside them, so that the dock stays
+    // low below the document area.
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add_);
     buttons->addWidget(delete_);
     buttons->addWidget(hint_, 1);
-    auto* corrections = new QVBoxLayout;
-    corrections->addWidget(correctionsTitle_);
-    corrections->addWidget(corrections_);
+    auto* tables = new QVBoxLayout;
+    tables->addLayout(buttons);
+    tables->addWidget(points_, 3);
+    tables->addWidget(correctionsTitle_);
+    tables->addWidget(corrections_, 1);
     auto* rules = new QFormLayout;
     rules->addRow(spacerLabel_, spacer_);
     rules->addRow(minShareLabel_, minShare_);
     rules->addRow(minPointsLabel_, minPoints_);
     rules->addRow(maxErrorLabel_, maxError_);
+    count_->setWordWrap(true);
+    error_->setWordWrap(true);
     auto* checks = new QVBoxLayout;
     checks->addWidget(count_);
     checks->addWidget(error_);
     checks->addLayout(rules);
     checks->addWidget(judgeCorrected_);
     checks->addStretch();
-    auto* lower = new QHBoxLayout;
-    lower->addLayout(corrections, 1);
-    lower->addLayout(checks, 1);
     auto* body = new QWidget(this);
-    auto* layout = new QVBoxLayout(body);
-    layout->addLayout(buttons);
-    layout->addWidget(points_, 3);
-    layout->addLayout(lower, 2);
+    auto* layout = new QHBoxLayout(body);
+    layout->addLayout(tables, 3);
+    layout->addLayout(checks, 1);
     setWidget(body);
 
     connect(&document_, &ProjectDocument::projectReplaced, this, &VerificationWindow::refresh);
