@@ -21,9 +21,11 @@ void VerificationCommand::showWindow()
 {
     if (window_ == nullptr) {
         window_ = new VerificationWindow(document_, chosen_, &host_);
-        // The table is wide: it takes the width below the document area.
-        host_.addDockWidget(Qt::BottomDockWidgetArea, window_);
-        host_.resizeDocks({window_}, {320}, Qt::Vertical);
+        // Where the user left it in an earlier run, else below the document area, whose width the table needs.
+        if (!host_.restoreDockWidget(window_)) {
+            host_.addDockWidget(Qt::BottomDockWidgetArea, window_);
+            host_.resizeDocks({window_}, {320}, Qt::Vertical);
+        }
     }
     window_->show();
     window_->raise();

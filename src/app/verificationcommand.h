@@ -1,5 +1,5 @@
-// 查看 → 钻孔验证与修正: the drilling verification dock, docked below the document area on first use and brought
-// forward after.
+// 查看 → 钻孔验证与修正: the drilling verification dock, docked on first use where an earlier run left it (below the
+// document area the first time) and brought forward after.
 #pragma once
 
 #include "chosenpoint.h"
